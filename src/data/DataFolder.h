@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// File names inside a folder are matched without regard to case, so that
+// "Form337.mdb" and "FORM337.MDB" reach the same file.
+namespace DataFolder {
+
+// The path of the existing file whose name matches fileName case-insensitively in
+// folder; when none exists, folder/fileName. Doubled separators are collapsed.
+QString resolve(const QString& folder, const QString& fileName);
+
+// resolve() applied to the folder and file name parts of a full path.
+QString resolvePath(const QString& path);
+
+// A folder path that always ends in "/".
+QString withTrailingSeparator(const QString& folder);
+
+}  // namespace DataFolder

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "data/Criterion.h"
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+#include <memory>
+
+struct TableSpec;
+
+// One open database file. Instances are shared: opening the same file twice (under
+// any case of its name) returns the same connection while someone still holds it.
+// Every call that touches the engine throws DbError with the engine's error number.
+class Database {
+public:
+    // Opens an existing file and checks that it holds the expected tables.
+    //   folder missing or not a path -> InvalidPath (3044)
+    //   file missing                 -> FileNotFound (3024)
+    //   not a database of ours (garbage, empty, an old Access file, tables missing)
+    //                                -> UnrecognizedFormat (3343); the file is not changed
+    // Locks are waited out for a few seconds before LockedByAnother (3260) is thrown.
+    static std::shared_ptr<Database> open(const QString& path, const QList<const TableSpec*>& expectedTables = {});
+
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    QString path() const;  // the resolved file path
+    QSqlDatabase connection() const;
+
+    // Runs one statement with bound values.
+    void execute(const QString& sql, const QVariantList& params = {});
+    // Runs a query and returns all its rows (for small results only).
+    QList<QVariantList> rows(const QString& sql, const QVariantList& params = {});
+    // A single value (first column of the first row), null when there is no row.
+    QVariant value(const QString& sql, const QVariantList& params = {});
+
+    // Stored queries (views). createQuery throws ObjectExists (3012) when the name is taken.
+    void createQuery(const QString& name, const QString& sql);
+    void deleteQuery(const QString& name);
+    bool hasQuery(const QString& name);
+
+    // Explicit transactions for multi-statement changes.
+    void beginTransaction();
+    void commit();
+    void rollback();
+
+    // Internal: the constructor is public for make_shared only; use open().
+    struct Private;
+    explicit Database(std::unique_ptr<Private> d);
+
+private:
+    std::unique_ptr<Private> d;
+};
+
+// Maps a failed Qt SQL call to a DbError with the engine number.
+[[noreturn]] void throwEngineError(const class QSqlError& error, const QString& context);

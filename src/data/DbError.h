@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+// Database engine error numbers that the program decides by (the numbers of the Jet engine).
+namespace EngineError {
+enum : int {
+    InvalidProcedureCall = 5,
+    ObjectNotSet = 91,
+    InvalidPropertyValue = 380,
+    ObjectExists = 3012,          // a stored query of that name already exists
+    UpdateWithoutEdit = 3020,     // Update or field set without AddNew or Edit
+    NoCurrentRecord = 3021,
+    FileNotFound = 3024,          // database file not found
+    DiskFull = 3026,
+    ReadOnly = 3027,              // database or object is read-only
+    InvalidPath = 3044,           // not a valid path
+    QuerySyntax = 3075,           // syntax error in query expression
+    ValueTooLarge = 3163,         // value too large for its field
+    LockedByAnother = 3260,       // locked by another user or program
+    ItemNotFound = 3265,          // no field of that name
+    UnrecognizedFormat = 3343,    // not a database of ours (corrupt, or an old Access file)
+    GeneralFailure = 3000,
+};
+}
+
+class DbError : public std::runtime_error {
+public:
+    DbError(int number, const QString& message, const QString& field = {})
+        : std::runtime_error(message.toStdString()), m_number(number), m_message(message), m_field(field)
+    {
+    }
+    int number() const { return m_number; }
+    QString message() const { return m_message; }
+    // The field concerned, for ValueTooLarge.
+    QString field() const { return m_field; }
+
+private:
+    int m_number;
+    QString m_message;
+    QString m_field;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+// Every message box of the program goes through this interface, so tests can
+// script the answers and check exactly what was asked.
+namespace Msg {
+
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Icon { None, Question, Information, Exclamation, Critical };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct Request {
+    QString text;
+    QString title;  // empty means the application's default title
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+    Answer defaultButton = Answer::Ok;
+};
+
+}  // namespace Msg
+
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    virtual Msg::Answer ask(const Msg::Request& request) = 0;
+
+    // Shorthand for an OK box.
+    void tell(const QString& text, const QString& title = {}, Msg::Icon icon = Msg::Icon::None)
+    {
+        ask({text, title, Msg::Buttons::Ok, icon, Msg::Answer::Ok});
+    }
+};
+
+// The application's default title for boxes that name none.
+inline const char* const kApplicationTitle = "FAA Form 337";

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ui/MessageService.h"
+
+#include <QList>
+#include <QStringList>
+
+// A message service for tests: answers from a script (or a default answer) and
+// records every request, so a test can assert what was asked and in which order.
+class ScriptedMessages : public MessageService {
+public:
+    Msg::Answer ask(const Msg::Request& request) override
+    {
+        asked.append(request);
+        if (!script.isEmpty())
+            return script.takeFirst();
+        if (request.buttons == Msg::Buttons::YesNo)
+            return defaultYesNo;
+        return request.buttons == Msg::Buttons::OkCancel ? defaultOkCancel : Msg::Answer::Ok;
+    }
+
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const auto& r : asked)
+            out << r.text;
+        return out;
+    }
+    QString lastText() const { return asked.isEmpty() ? QString() : asked.last().text; }
+    void clear() { asked.clear(); script.clear(); }
+
+    QList<Msg::Answer> script;  // answers given in order
+    Msg::Answer defaultYesNo = Msg::Answer::Yes;
+    Msg::Answer defaultOkCancel = Msg::Answer::Ok;
+    QList<Msg::Request> asked;
+};
