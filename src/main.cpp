@@ -1,11 +1,31 @@
+#include "app/AppContext.h"
+#include "app/Form1.h"
+#include "ui/Clock.h"
+#include "ui/QtMessageService.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QStandardPaths>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("FAA Form 337"));
+    QApplication::setApplicationName(QStringLiteral("form337"));
+    QApplication::setApplicationDisplayName(QStringLiteral("FAA Form 337"));
+
+    QtMessageService messages;
+    SystemClock clock;
+    AppContext context;
+    context.programFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    context.messages = &messages;
+    context.clock = &clock;
+    // Every stored change is committed when it is made, so ending at once loses nothing stored.
+    context.endProgram = [] { QCoreApplication::exit(0); };
+
+    Form1 window(context);
+    messages.setParent(&window);
     window.show();
+    // Some window systems never report the first activation; run it once the loop starts.
+    QTimer::singleShot(0, &window, [&window] { window.activate(); });
     return app.exec();
 }

@@ -1,0 +1,52 @@
+#include "access/SignInPanel.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+SignInPanel::SignInPanel(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("SSPanel1"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setLineWidth(2);
+    setAutoFillBackground(true);
+
+    auto* caption = new QLabel(tr("Access Control"), this);
+    QFont big = caption->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    caption->setFont(big);
+    caption->setAlignment(Qt::AlignCenter);
+
+    Combo4 = new QComboBox(this);
+    Combo4->setObjectName(QStringLiteral("Combo4"));
+    Combo4->setMinimumWidth(220);
+    Text44 = new QLineEdit(this);
+    Text44->setObjectName(QStringLiteral("Text44"));
+    Text44->setEchoMode(QLineEdit::Password);
+    Text44->setMaxLength(8);
+    SSCommand2 = new QPushButton(tr("Submit"), this);
+    SSCommand2->setObjectName(QStringLiteral("SSCommand2"));
+    SSCommand1 = new QPushButton(tr("Exit"), this);
+    SSCommand1->setObjectName(QStringLiteral("SSCommand1"));
+
+    auto* fields = new QFormLayout;
+    fields->addRow(tr("Select name"), Combo4);
+    fields->addRow(tr("Enter password"), Text44);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(SSCommand2);
+    buttons->addWidget(SSCommand1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(caption);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+    setTabOrder(Combo4, Text44);
+    setTabOrder(Text44, SSCommand2);
+    setTabOrder(SSCommand2, SSCommand1);
+}

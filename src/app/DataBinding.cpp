@@ -1,0 +1,298 @@
+#include "app/DataBinding.h"
+
+#include "access/AdminPanel.h"
+#include "access/SignInPanel.h"
+#include "app/Form1.h"
+#include "data/DataFolder.h"
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "data/Schema.h"
+#include "form/FormScreen.h"
+#include "setup/SetupHandlers.h"
+#include "setup/SetupPanel.h"
+#include "ui/ListFill.h"
+#include "ui/MessageService.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const QString kForms = QString::fromLatin1(Schema::kFormsFile);
+const QString kAgents = QString::fromLatin1(Schema::kAgentsFile);
+
+// Runs one step; a database error that the caller does not decide by skips the step.
+template <typename Step>
+void skipOnError(Step step)
+{
+    try {
+        step();
+    } catch (const DbError&) {
+    }
+}
+
+QString textOr(const Recordset& rs, const QString& field, const QString& placeholder)
+{
+    const QVariant v = rs.field(field);
+    return v.isNull() ? placeholder : v.toString();
+}
+
+}  // namespace
+
+DataBinding::DataBinding(Form1& window) : w(window)
+{
+    QObject::connect(w.Panel3D7, &SetupPanel::Dir1_Change, &w, [this] { Dir1_Change(); });
+    QObject::connect(w.Panel3D7, &SetupPanel::Drive1_Change, &w, [this] { Drive1_Change(); });
+}
+
+QString DataBinding::dataFolder() const
+{
+    QVariant path;
+    skipOnError([&] { path = w.setupCursor.field(QStringLiteral("DataPath")); });
+    if (path.isNull() || path.toString().isEmpty())
+        return DataFolder::withTrailingSeparator(w.context().programFolder);
+    return path.toString();
+}
+
+void DataBinding::SetDataPaths()
+{
+    // An invalid stored path is dropped once and the program folder used instead.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const Outcome outcome = bindAndFill();
+        m_bound = outcome == Outcome::Bound;
+        if (outcome != Outcome::Restart)
+            break;
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+void DataBinding::choosePaths()
+{
+    QVariant stored;
+    skipOnError([&] { stored = w.setupCursor.field(QStringLiteral("DataPath")); });
+    QString formsPath, agentsPath, secondaryPath;
+    if (stored.isNull()) {
+        const QString folder = DataFolder::withTrailingSeparator(w.context().programFolder);
+        formsPath = folder + kForms;
+        agentsPath = folder + kAgents;
+        secondaryPath = folder + QStringLiteral("FORM337.MDB");
+        skipOnError([&] {
+            w.setupCursor.edit();
+            w.setupCursor.setField(QStringLiteral("DataPath"), folder);
+            w.setupCursor.update();
+        });
+    } else {
+        const QString folder = stored.toString();
+        formsPath = folder + kForms;
+        agentsPath = folder + kAgents;
+        // The doubled separator is harmless: file paths are cleaned before use.
+        secondaryPath = folder + QStringLiteral("/FORM337.MDB");
+    }
+    w.Data1.setDatabaseName(formsPath);
+    w.Data2.setDatabaseName(formsPath);
+    w.Data3.setDatabaseName(agentsPath);
+    w.Data5.setDatabaseName(agentsPath);
+    w.Data10.setDatabaseName(formsPath);
+    w.Data9.setDatabaseName(formsPath);
+    w.datSecondaryRS.setDatabaseName(secondaryPath);
+}
+
+DataBinding::Outcome DataBinding::bindAndFill()
+{
+    m_bound = false;
+    choosePaths();
+    w.Panel3D7->showIndicator(1);
+
+    if (w.Data1.table().isEmpty() && w.Data1.filter().isEmpty())
+        w.Data1.setTable(QStringLiteral("Form"));
+    w.Data3.setTable(QStringLiteral("Defaults"));
+    w.Data5.setTable(QStringLiteral("Agents"));
+    w.Data10.setTable(QStringLiteral("Agency"));
+    w.Data9.setTable(QStringLiteral("Narratives"));
+    w.datSecondaryRS.setTable(QStringLiteral("Form"));
+
+    for (Recordset* rs : {&w.Data1, &w.Data3, &w.Data5, &w.Data10}) {
+        try {
+            rs->refresh();
+        } catch (const DbError& error) {
+            switch (error.number()) {
+            case EngineError::FileNotFound:
+            case EngineError::InvalidProcedureCall:
+                openSetupForMissingFiles();
+                return Outcome::FilesMissing;
+            case EngineError::InvalidPath:
+                skipOnError([&] {
+                    w.setupCursor.edit();
+                    w.setupCursor.setField(QStringLiteral("DataPath"), QVariant());
+                    w.setupCursor.update();
+                });
+                return Outcome::Restart;
+            case EngineError::UnrecognizedFormat:
+                // A file of that name that is not one of our databases is left untouched.
+                w.messages().tell(QObject::tr("The data file \"%1\" cannot be read: %2\n\n"
+                                              "Choose the folder that holds the data files.")
+                                      .arg(QDir::toNativeSeparators(DataFolder::resolvePath(rs->databaseName())),
+                                           error.message()),
+                                  QObject::tr("Data file unreadable"), Msg::Icon::Exclamation);
+                openSetupForMissingFiles();
+                return Outcome::FilesMissing;
+            default:
+                break;  // skip this control and go on
+            }
+        }
+    }
+
+    fillLists();
+    w.NewFormFlag = 1;
+    w.Panel3D1->List1->setCurrentRow(0);
+    fillAgencyFromNewestForm();
+    const QString agencyName = w.Panel3D1->Text7[0]->text();
+    if (agencyName == QLatin1String("Name") || agencyName.isEmpty())
+        fillAgencyFromSetup();
+    skipOnError([&] { w.Data1.moveFirst(); });
+    skipOnError([&] {
+        if (!w.Data10.isEmpty())
+            w.Panel3D7->Command2->setEnabled(true);
+        else
+            w.Data10.addNew();
+    });
+    w.Command3D15->setEnabled(false);
+    w.Command3D13->setEnabled(false);
+    w.Command3D19->setEnabled(false);
+    return Outcome::Bound;
+}
+
+void DataBinding::fillLists()
+{
+    FormScreen* form = w.Panel3D1;
+    auto distinctValues = [this](const QString& sql, const QString& field) {
+        QStringList values;
+        skipOnError([&] {
+            w.Data2.setSql(sql);
+            w.Data2.refresh();
+            for (; !w.Data2.eof(); w.Data2.moveNext()) {
+                const QVariant v = w.Data2.field(field);
+                if (!v.isNull())
+                    values << v.toString();
+            }
+            if (!w.Data2.isEmpty())
+                w.Data2.moveFirst();
+        });
+        return values;
+    };
+    ListFill::replaceItems(form->Combo1[0], distinctValues(
+        QStringLiteral("SELECT DISTINCT RegNum FROM Form WHERE RegNum IS NOT NULL ORDER BY RegNum"),
+        QStringLiteral("RegNum")));
+    ListFill::replaceItems(form->Combo1[1], distinctValues(
+        QStringLiteral("SELECT DISTINCT Make FROM aircraft WHERE Make IS NOT NULL ORDER BY Make"),
+        QStringLiteral("Make")));
+
+    // Inspectors: the four name lists and the password and approval-number lists
+    // stay parallel, one slot per listed name.
+    QStringList names;
+    w.AgentPasswords.clear();
+    w.AgentApprovalNumbers.clear();
+    skipOnError([&] {
+        if (w.Data5.isEmpty())
+            return;
+        for (w.Data5.moveFirst(); !w.Data5.eof(); w.Data5.moveNext()) {
+            const QVariant name = w.Data5.field(QStringLiteral("Name"));
+            if (name.isNull())
+                continue;
+            names << name.toString();
+            w.AgentPasswords << w.Data5.field(QStringLiteral("Password")).toString();
+            w.AgentApprovalNumbers << w.Data5.field(QStringLiteral("ApprovalNumber")).toString();
+        }
+        w.Data5.moveFirst();
+    });
+    ListFill::replaceItems(w.SSPanel1->Combo4, names);
+    ListFill::replaceItems(form->Combo3, names);
+    ListFill::replaceItems(form->Combo5, names);
+    ListFill::replaceItems(w.SSPanel3->Combo6, names);
+}
+
+void DataBinding::fillAgencyFromNewestForm()
+{
+    FormScreen* form = w.Panel3D1;
+    skipOnError([&] {
+        w.Data1.moveLast();
+        if (!w.Data1.hasCurrent())
+            return;
+        form->Text7[0]->setText(textOr(w.Data1, QStringLiteral("AgencyName"), QStringLiteral("Name")));
+        form->Text7[1]->setText(textOr(w.Data1, QStringLiteral("AgencyAdd1"), QStringLiteral("Address")));
+        form->Text7[2]->setText(textOr(w.Data1, QStringLiteral("AgencyAdd2"), QStringLiteral("City & State")));
+        form->Text7[3]->setText(textOr(w.Data1, QStringLiteral("AgencyAdd3"), QStringLiteral("Zip & Country")));
+        form->Text7[4]->setText(textOr(w.Data1, QStringLiteral("AgencyCert"), QString()));
+        const QVariant kind = w.Data1.field(QStringLiteral("AgencyKind"));
+        if (!kind.isNull() && kind.toInt() >= 0 && kind.toInt() < 5)
+            form->Option2[kind.toInt()]->setChecked(true);
+    });
+}
+
+void DataBinding::fillAgencyFromSetup()
+{
+    FormScreen* form = w.Panel3D1;
+    skipOnError([&] {
+        const Recordset& agency = w.Data10;
+        if (!agency.hasCurrent())
+            return;
+        auto both = [&](const QString& a, const QString& b, const QString& sep, const QString& placeholder) {
+            const QVariant va = agency.field(a), vb = agency.field(b);
+            return va.isNull() || vb.isNull() ? placeholder : va.toString() + sep + vb.toString();
+        };
+        form->Text7[0]->setText(textOr(agency, QStringLiteral("AgencyName"), QStringLiteral("Name")));
+        form->Text7[1]->setText(textOr(agency, QStringLiteral("AgencyAdd1"), QStringLiteral("Address")));
+        form->Text7[2]->setText(both(QStringLiteral("AgencyAdd2"), QStringLiteral("AgencyAdd3"), QStringLiteral(", "),
+                                     QStringLiteral("City & State")));
+        form->Text7[3]->setText(both(QStringLiteral("Rating1"), QStringLiteral("Rating2"), QStringLiteral(" "),
+                                     QStringLiteral("Zip & Country")));
+        form->Text7[4]->setText(textOr(agency, QStringLiteral("AgencyCert"), QString()));
+        const QVariant kind = agency.field(QStringLiteral("AgencyKind"));
+        const int index = kind.isNull() ? 2 : kind.toInt();
+        if (index >= 0 && index < 5)
+            form->Option2[index]->setChecked(true);
+    });
+}
+
+void DataBinding::openSetupForMissingFiles()
+{
+    // Show, flag and hide the panel, so that the Set-up click takes its opening branch.
+    w.Panel3D7->show();
+    w.Panel3D7->showIndicator(0);
+    w.Panel3D7->hide();
+    QApplication::restoreOverrideCursor();
+    w.setupHandlers().Command3D18_Click();
+}
+
+void DataBinding::Dir1_Change()
+{
+    const QString chosen = w.Panel3D7->Dir1->path();
+    QVariant stored;
+    skipOnError([&] { stored = w.setupCursor.field(QStringLiteral("DataPath")); });
+    if (stored.isNull() || stored.toString() != chosen + QLatin1Char('/')) {
+        w.Panel3D7->showIndicator(0);
+        m_bound = false;
+        for (Recordset* rs : {&w.Data1, &w.Data2, &w.Data3, &w.Data5, &w.Data10, &w.datSecondaryRS, &w.Data9})
+            rs->close();
+        skipOnError([&] {
+            w.setupCursor.moveFirst();
+            w.setupCursor.edit();
+            w.setupCursor.setField(QStringLiteral("DataPath"), DataFolder::withTrailingSeparator(chosen));
+            w.setupCursor.update();
+        });
+        SetDataPaths();
+    } else {
+        // The folder is the stored one; the indicator tells whether its files are bound.
+        w.Panel3D7->showIndicator(m_bound ? 1 : 0);
+    }
+}
+
+void DataBinding::Drive1_Change()
+{
+    w.Panel3D7->Dir1->setPath(w.Panel3D7->Drive1->currentText());
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class Form1;
+
+// Binds the data controls to the files of the data folder and refills every list
+// that comes from the data; reacts to a new folder or drive in the set-up panel.
+class DataBinding {
+public:
+    explicit DataBinding(Form1& window);
+
+    void SetDataPaths();
+    void Dir1_Change();
+    void Drive1_Change();
+
+    // The data folder the settings name, or the program folder when none is stored; ends in "/".
+    QString dataFolder() const;
+    bool isBound() const { return m_bound; }
+
+private:
+    enum class Outcome { Bound, FilesMissing, Restart };
+    Outcome bindAndFill();
+    void choosePaths();
+    void fillLists();
+    void fillAgencyFromNewestForm();
+    void fillAgencyFromSetup();
+    void openSetupForMissingFiles();
+
+    Form1& w;
+    bool m_bound = false;  // the data controls are bound to the stored folder
+};

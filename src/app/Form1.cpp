@@ -1,0 +1,238 @@
+#include "app/Form1.h"
+
+#include "access/AdminPanel.h"
+#include "access/SignInPanel.h"
+#include "app/DataBinding.h"
+#include "app/PanelDragger.h"
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "data/Installation.h"
+#include "data/Schema.h"
+#include "data/DataFolder.h"
+#include "form/FormScreen.h"
+#include "search/FindPanel.h"
+#include "setup/SetupHandlers.h"
+#include "setup/SetupPanel.h"
+#include "ui/Clock.h"
+#include "ui/MessageService.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+int twipsToPixels(double twips, const QWidget* widget)
+{
+    const int dpi = widget ? widget->logicalDpiX() : 96;
+    return qRound(twips * dpi / 1440.0);
+}
+
+namespace {
+
+QPushButton* barButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setMinimumHeight(34);
+    button->setMinimumWidth(84);
+    return button;
+}
+
+}  // namespace
+
+Form1::Form1(const AppContext& context, QWidget* parent) : QWidget(parent), m_context(context)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("FAA Form 337"));
+
+    m_surface = new QWidget(this);
+    m_surface->setObjectName(QStringLiteral("surface"));
+    Panel3D1 = new FormScreen(*m_context.clock, m_surface);
+    Panel3D1->setApprovalNumbers(&AgentApprovalNumbers);
+    Panel3D4 = new QFrame(m_surface);
+    Panel3D4->setObjectName(QStringLiteral("Panel3D4"));
+    Panel3D7 = new SetupPanel(m_surface);
+    SSPanel3 = new AdminPanel(m_surface);
+    Panel3D3 = new FindPanel(m_surface);
+    Panel3D5 = new QWidget(m_surface);
+    Panel3D5->setObjectName(QStringLiteral("Panel3D5"));
+    SSPanel1 = new SignInPanel(m_surface);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_surface, 1);
+    layout->addWidget(buildButtonBar());
+
+    m_dataBinding = std::make_unique<DataBinding>(*this);
+    m_setupHandlers = std::make_unique<SetupHandlers>(*this);
+    m_findDragger = std::make_unique<PanelDragger>(Panel3D3, this, PanelDragger::Mode::Move);
+    m_setupDragger = std::make_unique<PanelDragger>(Panel3D7, this, PanelDragger::Mode::RepaintOnly);
+
+    connect(Command3D12, &QPushButton::clicked, this, &Form1::Command3D12_Click);
+    connect(Panel3D1, &FormScreen::registrationMarkTyped, this, [this] { Command3D13->setEnabled(true); });
+
+    // Window load: the find, set-up and advertisement panels start hidden, the
+    // administration and copies panels too; the window sits at the top-left corner.
+    Panel3D3->hide();
+    Panel3D4->hide();
+    Panel3D7->hide();
+    SSPanel3->hide();
+    Panel3D5->hide();
+    move(0, 0);
+    const int formHeight = twipsToPixels(9705, this);
+    resize(qMax(Panel3D1->sizeHint().width(), 1200), formHeight + 44);
+}
+
+Form1::~Form1() = default;
+
+QWidget* Form1::buildButtonBar()
+{
+    auto* bar = new QFrame(this);
+    bar->setObjectName(QStringLiteral("buttonBar"));
+    bar->setStyleSheet(QStringLiteral(
+        "#buttonBar { background: #1f3a5f; }"
+        "#buttonBar QPushButton { color: white; background: #2e5283; border: 1px solid #0d1f36;"
+        " border-radius: 3px; padding: 4px 10px; font-weight: bold; }"
+        "#buttonBar QPushButton:disabled { color: #8a9bb3; background: #27446b; }"
+        "#buttonBar QPushButton:focus { border: 2px solid #ffd34d; }"));
+    Command3D12 = barButton(bar, "Command3D12", tr("Exit"));
+    Command3D13 = barButton(bar, "Command3D13", tr("Save"));
+    Command3D14 = barButton(bar, "Command3D14", tr("Print"));
+    Command3D15 = barButton(bar, "Command3D15", tr("Delete"));
+    Command3D17 = barButton(bar, "Command3D17", QString());
+    Command3D17->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
+    Command3D17->setToolTip(tr("Previous stored form"));
+    Command3D16 = barButton(bar, "Command3D16", QString());
+    Command3D16->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    Command3D16->setToolTip(tr("Next stored form"));
+    Command3D18 = barButton(bar, "Command3D18", tr("Set-up"));
+    Command3D19 = barButton(bar, "Command3D19", tr("New"));
+    Command3D27 = barButton(bar, "Command3D27", tr("Find"));
+    SSCommand3 = barButton(bar, "SSCommand3", tr("Back"));
+    SSCommand3->setToolTip(tr("Description of work on the back of the form"));
+
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(6, 4, 6, 4);
+    for (QPushButton* b : {Command3D19, Command3D13, Command3D15, Command3D17, Command3D16, Command3D27,
+                           SSCommand3, Command3D14, Command3D18})
+        row->addWidget(b);
+    row->addStretch();
+    row->addWidget(Command3D12);
+    return bar;
+}
+
+void Form1::placePanels()
+{
+    const int width = m_surface->width();
+    Panel3D1->setGeometry(0, 0, width, qMax(m_surface->height(), twipsToPixels(9705, this)));
+    const QSize signIn = SSPanel1->sizeHint().expandedTo(QSize(360, 180));
+    SSPanel1->setGeometry((width - signIn.width()) / 2, twipsToPixels(2400, this), signIn.width(), signIn.height());
+    const QRect setupArea(twipsToPixels(600, this), twipsToPixels(300, this), qMin(width - 2 * twipsToPixels(600, this),
+                          twipsToPixels(14000, this)), qMin(m_surface->height() - twipsToPixels(600, this),
+                          twipsToPixels(8700, this)));
+    Panel3D7->setGeometry(setupArea);
+    const QSize copies = Panel3D5->sizeHint().expandedTo(QSize(220, 110));
+    Panel3D5->setGeometry((width - copies.width()) / 2, twipsToPixels(3000, this), copies.width(), copies.height());
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placePanels();
+}
+
+bool Form1::event(QEvent* e)
+{
+    const bool handled = QWidget::event(e);
+    if (e->type() == QEvent::WindowActivate && !m_activated)
+        activate();
+    return handled;
+}
+
+MessageService& Form1::messages() const
+{
+    return *m_context.messages;
+}
+
+Clock& Form1::clock() const
+{
+    return *m_context.clock;
+}
+
+void Form1::endProgram()
+{
+    if (m_context.endProgram)
+        m_context.endProgram();
+}
+
+void Form1::activate()
+{
+    if (m_activated)
+        return;
+    m_activated = true;
+    placePanels();
+    openSettings();
+    if (!settingsDatabase)
+        return;
+    setIdleButtons();
+    SetDataPaths();
+    Panel3D1->Combo1[0]->setFocus();
+}
+
+void Form1::openSettings()
+{
+    const QString settingsPath = DataFolder::resolve(m_context.programFolder, QString::fromLatin1(Schema::kSettingsFile));
+    try {
+        Installation::ensure(m_context.programFolder);
+        settingsDatabase = Database::open(settingsPath, Schema::settingsFileTables());
+        setupCursor.setDatabaseName(settingsDatabase->path());
+        setupCursor.setTable(QStringLiteral("Setup"));
+        setupCursor.refresh();
+        // The program needs the one settings record; a table left empty gets a fresh one.
+        if (setupCursor.isEmpty()) {
+            setupCursor.addNew();
+            setupCursor.setField(QStringLiteral("TopShift"), 0);
+            setupCursor.update();
+        }
+        setupCursor.moveFirst();
+    } catch (const DbError& error) {
+        settingsDatabase.reset();
+        messages().tell(tr("The settings file \"%1\" cannot be opened: %2\n\nThe program will end; nothing was changed.")
+                            .arg(settingsPath, error.message()),
+                        tr("Settings file unreadable"), Msg::Icon::Critical);
+        endProgram();
+    }
+}
+
+void Form1::setIdleButtons()
+{
+    setSetupButtonState(false);
+    Command3D27->setEnabled(true);
+    Command3D14->setEnabled(true);
+    Command3D12->setEnabled(true);
+    Panel3D7->hide();
+}
+
+void Form1::setSetupButtonState(bool panelOpen)
+{
+    Command3D18->setText(panelOpen ? tr("Save") : tr("Set-up"));
+    Command3D18->setStyleSheet(panelOpen ? QStringLiteral("color: rgb(255, 0, 0);")
+                                         : QStringLiteral("color: rgb(255, 255, 255);"));
+}
+
+void Form1::SetDataPaths()
+{
+    m_dataBinding->SetDataPaths();
+}
+
+void Form1::Command3D12_Click()
+{
+    const auto answer = messages().ask({tr("Are you sure you want to exit? Have you saved your form?"), tr("Exit"),
+                                        Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::Yes});
+    if (answer == Msg::Answer::Yes)
+        endProgram();
+}

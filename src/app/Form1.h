@@ -1,0 +1,114 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "data/Recordset.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+class AdminPanel;
+class Database;
+class FindPanel;
+class FormScreen;
+class QFrame;
+class QPushButton;
+class SetupPanel;
+class SignInPanel;
+class PanelDragger;
+class DataBinding;
+class SetupHandlers;
+
+// The main window "FAA Form 337": composes the panels, holds the button bar, the
+// window-level state and the data controls, and wires the events. Subsystems work
+// on it through their own handler classes.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(const AppContext& context, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Runs the activation steps once (the first activation of the window calls it;
+    // tests call it directly because an offscreen window may never become active).
+    void activate();
+    bool isActivated() const { return m_activated; }
+
+    // Procedures of the window.
+    void SetDataPaths();
+    void Command3D12_Click();  // Exit
+
+    // Services.
+    const AppContext& context() const { return m_context; }
+    MessageService& messages() const;
+    Clock& clock() const;
+    void endProgram();
+
+    // Panels.
+    FormScreen* Panel3D1;   // the form screen
+    SignInPanel* SSPanel1;  // "Access Control"
+    FindPanel* Panel3D3;    // "Find Match"
+    QWidget* Panel3D5;      // the "Copies" box of the print request
+    SetupPanel* Panel3D7;   // set-up
+    AdminPanel* SSPanel3;   // inspector administration
+    QFrame* Panel3D4;       // the maker's advertisement; never shown
+
+    // The button bar.
+    QPushButton* Command3D12;  // "Exit"
+    QPushButton* Command3D13;  // "Save"
+    QPushButton* Command3D14;  // "Print"
+    QPushButton* Command3D15;  // "Delete"
+    QPushButton* Command3D16;  // next stored form
+    QPushButton* Command3D17;  // previous stored form
+    QPushButton* Command3D18;  // "Set-up" / "Save"
+    QPushButton* Command3D19;  // "New"
+    QPushButton* Command3D27;  // "Find"
+    QPushButton* SSCommand3;   // page button "Back" / "Front"
+
+    // Shows the Set-up button's caption in white ("Set-up") or red ("Save").
+    void setSetupButtonState(bool panelOpen);
+
+    // The settings database and its cursor over Setup, open for the whole run.
+    std::shared_ptr<Database> settingsDatabase;
+    Recordset setupCursor{QStringLiteral("Setup")};
+
+    // The data controls.
+    Recordset Data1{QStringLiteral("Data1")};                    // Form: the record shown and saved
+    Recordset Data2{QStringLiteral("Data2")};                    // SQL set at run time
+    Recordset Data3{QStringLiteral("Data3")};                    // Defaults
+    Recordset Data5{QStringLiteral("Data5")};                    // Agents
+    Recordset Data9{QStringLiteral("Data9")};                    // Narratives
+    Recordset Data10{QStringLiteral("Data10")};                  // Agency
+    Recordset datSecondaryRS{QStringLiteral("datSecondaryRS")};  // counts
+
+    // Window-level state.
+    int NewFormFlag = 1;              // 1 while the screen holds a form not yet stored
+    int NewAgentFlag = 0;             // 1 while a new inspector is being entered
+    int FindFromFirst = 1;            // 1: a search shows its first match, 0 its last
+    QStringList AgentPasswords;       // parallel to the inspector name lists
+    QStringList AgentApprovalNumbers; // parallel to the inspector name lists
+    QString selectedPrinterName;      // chosen in the set-up panel; empty for the system default
+
+    DataBinding& dataBinding() const { return *m_dataBinding; }
+    SetupHandlers& setupHandlers() const { return *m_setupHandlers; }
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QWidget* buildButtonBar();
+    void placePanels();
+    void openSettings();
+    void setIdleButtons();
+
+    AppContext m_context;
+    QWidget* m_surface;
+    bool m_activated = false;
+    std::unique_ptr<PanelDragger> m_findDragger;
+    std::unique_ptr<PanelDragger> m_setupDragger;
+    std::unique_ptr<DataBinding> m_dataBinding;
+    std::unique_ptr<SetupHandlers> m_setupHandlers;
+};
+
+// Twips of the old window design to pixels of this screen (15 twips a pixel at 96 dpi).
+int twipsToPixels(double twips, const QWidget* widget);

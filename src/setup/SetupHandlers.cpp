@@ -1,0 +1,188 @@
+#include "setup/SetupHandlers.h"
+
+#include "access/SignInPanel.h"
+#include "app/Form1.h"
+#include "data/DataFolder.h"
+#include "data/DbError.h"
+#include "form/FormScreen.h"
+#include "search/FindPanel.h"
+#include "setup/SetupPanel.h"
+#include "ui/MessageService.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+
+// The agency boxes and the Agency fields they edit.
+struct AgencyBox {
+    int box;
+    const char* field;
+};
+constexpr AgencyBox kAgencyBoxes[] = {
+    {0, "AgencyName"}, {1, "AgencyAdd1"}, {2, "AgencyAdd2"}, {3, "AgencyAdd3"},
+    {4, "AgencyCert"}, {6, "Rating1"},   {5, "Rating2"},
+};
+
+}  // namespace
+
+SetupHandlers::SetupHandlers(Form1& window) : w(window)
+{
+    choosePrinter = [](QWidget* parent) {
+        QPrinter printer;
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted ? printer.printerName() : QString();
+    };
+    QObject::connect(w.Command3D18, &QPushButton::clicked, &w, [this] { Command3D18_Click(); });
+    QObject::connect(w.Panel3D7->Command2, &QPushButton::clicked, &w, [this] { Command2_Click(); });
+    QObject::connect(w.Panel3D7->Command3D29, &QPushButton::clicked, &w, [this] { Command3D29_Click(); });
+}
+
+void SetupHandlers::Command3D18_Click()
+{
+    w.Panel3D3->hide();
+    w.Panel3D4->hide();
+    if (w.Panel3D7->isHidden())
+        openPanel();
+    else
+        saveAndClose();
+}
+
+void SetupHandlers::openPanel()
+{
+    w.setSetupButtonState(true);
+    for (QPushButton* b : {w.Command3D15, w.Command3D27, w.Command3D14, w.Command3D19, w.Command3D13, w.Command3D12,
+                           w.Command3D17, w.Command3D16})
+        b->setEnabled(false);
+    w.Panel3D7->raise();
+    w.Panel3D7->show();
+
+    try {
+        if (w.setupCursor.isEmpty())
+            return;
+        w.setupCursor.moveFirst();
+        const QVariant stored = w.setupCursor.field(QStringLiteral("DataPath"));
+        const QString folder = stored.isNull() ? w.context().programFolder : stored.toString();
+        // The drive list is set quietly first, so that only the folder list reports a
+        // change: the stored folder compares equal and nothing is rebound.
+        SetupPanel* panel = w.Panel3D7;
+        QStringList drives;
+        for (int i = 0; i < panel->Drive1->count(); ++i)
+            drives << panel->Drive1->itemText(i);
+        {
+            const QSignalBlocker quiet(panel->Drive1);
+            panel->Drive1->setCurrentIndex(drives.indexOf(SetupPanel::driveOf(folder, drives)));
+        }
+        panel->Dir1->setPath(QDir::cleanPath(folder));
+    } catch (const DbError&) {
+        // A failing step is skipped.
+    }
+    showAgency();
+    w.Panel3D7->update();
+}
+
+void SetupHandlers::showAgency()
+{
+    for (const AgencyBox& a : kAgencyBoxes) {
+        QString value;
+        try {
+            value = w.Data10.field(QString::fromLatin1(a.field)).toString();
+        } catch (const DbError&) {
+        }
+        w.Panel3D7->Text8[a.box]->setText(value);
+    }
+}
+
+void SetupHandlers::saveAndClose()
+{
+    SetupPanel* panel = w.Panel3D7;
+    const QString folder = panel->Dir1->path();
+    if (!folder.isEmpty()) {
+        try {
+            w.setupCursor.moveFirst();
+            w.setupCursor.edit();
+            w.setupCursor.setField(QStringLiteral("DataPath"), DataFolder::withTrailingSeparator(folder));
+            w.setupCursor.update();
+        } catch (const DbError& error) {
+            try {
+                w.setupCursor.cancelUpdate();
+            } catch (const DbError&) {
+            }
+            reportWriteFailure(QObject::tr("The data folder"), error.message());
+        }
+    }
+
+    try {
+        if (w.Data10.editMode() == Recordset::EditMode::None) {
+            if (w.Data10.isEmpty())
+                w.Data10.addNew();
+            else
+                w.Data10.edit();
+        }
+        for (const AgencyBox& a : kAgencyBoxes)
+            w.Data10.setField(QString::fromLatin1(a.field), panel->Text8[a.box]->text());
+        w.Data10.update();
+    } catch (const DbError& error) {
+        try {
+            w.Data10.cancelUpdate();
+        } catch (const DbError&) {
+        }
+        reportWriteFailure(QObject::tr("The agency"), error.message());
+    }
+
+    panel->hide();
+    w.setSetupButtonState(false);
+    for (QPushButton* b : {w.Command3D15, w.Command3D13, w.Command3D19})
+        b->setEnabled(false);
+    for (QPushButton* b : {w.Command3D27, w.Command3D14, w.Command3D12})
+        b->setEnabled(true);
+    w.Panel3D1->update();
+    if (w.SSPanel1->isVisible()) {
+        w.SSPanel1->update();
+        w.Panel3D1->Combo1[0]->setFocus();
+    }
+}
+
+void SetupHandlers::reportWriteFailure(const QString& what, const QString& reason)
+{
+    w.messages().tell(QObject::tr("%1 could not be saved: %2").arg(what, reason), QObject::tr("Not saved"),
+                      Msg::Icon::Exclamation);
+}
+
+void SetupHandlers::Command2_Click()
+{
+    try {
+        if (w.Data10.editMode() != Recordset::EditMode::Add && w.Data10.hasCurrent())
+            w.Data10.deleteCurrent();
+    } catch (const DbError& error) {
+        reportWriteFailure(QObject::tr("The agency deletion"), error.message());
+        return;
+    }
+    try {
+        if (!w.Data10.isEmpty()) {
+            w.Data10.moveLast();
+        } else {
+            w.Panel3D7->Command2->setEnabled(false);
+            if (w.Data10.editMode() != Recordset::EditMode::Add)
+                w.Data10.addNew();
+        }
+    } catch (const DbError&) {
+    }
+    // The boxes show the record they now edit, so that a deleted agency is not saved again.
+    showAgency();
+}
+
+void SetupHandlers::Command3D29_Click()
+{
+    if (!choosePrinter)
+        return;
+    const QString printer = choosePrinter(&w);
+    if (!printer.isEmpty())
+        w.selectedPrinterName = printer;
+}

@@ -1,0 +1,393 @@
+#include "access/AdminPanel.h"
+#include "access/SignInPanel.h"
+#include "app/DataBinding.h"
+#include "app/PanelDragger.h"
+#include "common/TestWindow.h"
+#include "form/FormScreen.h"
+#include "search/FindPanel.h"
+#include "setup/SetupHandlers.h"
+#include "setup/SetupPanel.h"
+
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+namespace {
+
+QByteArray checksum(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+QStringList items(const QComboBox* combo)
+{
+    QStringList out;
+    for (int i = 0; i < combo->count(); ++i)
+        out << combo->itemText(i);
+    return out;
+}
+
+void writeGarbage(const QString& path)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    // The first bytes of an old Access file, then noise.
+    f.write(QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 19));
+    f.write(QByteArray(4096, '\x5a'));
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstRunCreatesFilesAndStoresProgramFolder()
+    {
+        TestWindow t;
+        Form1& w = t.open();
+        for (const char* name : {"setup337.mdb", "Form337.mdb", "FAAForm337A.mdb"})
+            QVERIFY2(QFile::exists(t.folder + QLatin1Char('/') + QLatin1String(name)), name);
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), t.folder + QLatin1Char('/'));
+        QCOMPARE(t.value("setup337.mdb", "SELECT TopShift FROM Setup").toInt(), 0);
+        QCOMPARE(t.value("FAAForm337A.mdb", "SELECT Organ1 FROM Defaults").toString(), QStringLiteral("1"));
+        QCOMPARE(t.endCalls, 0);
+        QVERIFY(t.messages.asked.isEmpty());
+
+        // The sign-in panel covers the form screen; the other panels are hidden.
+        QVERIFY(!w.SSPanel1->isHidden());
+        QVERIFY(w.Panel3D3->isHidden());
+        QVERIFY(w.Panel3D4->isHidden());
+        QVERIFY(w.Panel3D7->isHidden());
+        QCOMPARE(w.windowTitle(), QStringLiteral("FAA Form 337"));
+        QCOMPARE(w.Command3D18->text(), QStringLiteral("Set-up"));
+        QVERIFY(!w.Command3D13->isEnabled());
+        QVERIFY(!w.Command3D15->isEnabled());
+        QVERIFY(!w.Command3D19->isEnabled());
+        QVERIFY(w.Command3D27->isEnabled());
+        QVERIFY(w.Command3D14->isEnabled());
+        QCOMPARE(w.NewFormFlag, 1);
+        // No form and an empty agency table: item 6 shows its placeholders and a repair station.
+        QCOMPARE(w.Panel3D1->Text7[0]->text(), QStringLiteral("Name"));
+        QCOMPARE(w.Panel3D1->Text7[2]->text(), QStringLiteral("City & State"));
+        QVERIFY(w.Panel3D1->Option2[2]->isChecked());
+        QCOMPARE(w.Panel3D1->List1->currentRow(), 0);
+        // An empty agency table gets a blank record begun for the set-up boxes.
+        QCOMPARE(w.Data10.editMode(), Recordset::EditMode::Add);
+    }
+
+    void listsAndItemSixFillFromTheData()
+    {
+        TestWindow t;
+        t.install();
+        t.exec("Form337.mdb", "INSERT INTO Form (RegNum, AgencyName, AgencyAdd1, AgencyKind) VALUES (?,?,?,?)",
+               {"N123", "Old Agency", "1 Old Road", 4});
+        t.exec("Form337.mdb", "INSERT INTO Form (RegNum, AgencyName, AgencyAdd1, AgencyAdd2, AgencyAdd3, AgencyCert, AgencyKind)"
+                              " VALUES (?,?,?,?,?,?,?)",
+               {"N45\"Q", "Sky Repair", "9 Field Rd", "Tulsa, OK", "74101 USA", "RS-9", 3});
+        t.exec("Form337.mdb", "INSERT INTO aircraft (Make, Model) VALUES ('Piper', 'PA-28'), ('Cessna', '172'), ('Cessna', '182')");
+        t.exec("FAAForm337A.mdb", "INSERT INTO Agents (Name, Password, ApprovalNumber, Administrator) VALUES"
+                                  " ('Zoe', 'pw1', 'A-1', -1), (NULL, 'x', 'y', 0), ('Adam', NULL, 'A-2', 0)");
+        Form1& w = t.open();
+        FormScreen* f = w.Panel3D1;
+        QCOMPARE(items(f->Combo1[0]), (QStringList{"N123", "N45\"Q"}));
+        QCOMPARE(items(f->Combo1[1]), (QStringList{"Cessna", "Piper"}));
+        // Names in table order, a Null name left out, the four lists parallel.
+        const QStringList names{"Zoe", "Adam"};
+        QCOMPARE(items(w.SSPanel1->Combo4), names);
+        QCOMPARE(items(f->Combo3), names);
+        QCOMPARE(items(f->Combo5), names);
+        QCOMPARE(items(w.SSPanel3->Combo6), names);
+        QCOMPARE(w.AgentPasswords, (QStringList{"pw1", ""}));
+        QCOMPARE(w.AgentApprovalNumbers, (QStringList{"A-1", "A-2"}));
+        // Item 6 from the newest form.
+        QCOMPARE(f->Text7[0]->text(), QStringLiteral("Sky Repair"));
+        QCOMPARE(f->Text7[2]->text(), QStringLiteral("Tulsa, OK"));
+        QCOMPARE(f->Text7[3]->text(), QStringLiteral("74101 USA"));
+        QCOMPARE(f->Text7[4]->text(), QStringLiteral("RS-9"));
+        QVERIFY(f->Option2[3]->isChecked());
+        QVERIFY(w.Data1.hasCurrent());
+        QCOMPARE(w.Data1.text("RegNum"), QStringLiteral("N123"));  // back on the first record
+    }
+
+    void itemSixFromTheAgencyRecord_data()
+    {
+        QTest::addColumn<QVariant>("add2");
+        QTest::addColumn<QVariant>("add3");
+        QTest::addColumn<QVariant>("zip");
+        QTest::addColumn<QVariant>("kind");
+        QTest::addColumn<QString>("line2");
+        QTest::addColumn<QString>("line3");
+        QTest::addColumn<int>("option");
+        QTest::newRow("complete") << QVariant("Wichita") << QVariant("KS") << QVariant("67201") << QVariant(1)
+                                  << "Wichita, KS" << "67201 USA" << 1;
+        QTest::newRow("no state") << QVariant("Wichita") << QVariant() << QVariant("67201") << QVariant()
+                                  << "City & State" << "67201 USA" << 2;
+        QTest::newRow("no zip") << QVariant("Wichita") << QVariant("KS") << QVariant() << QVariant(0)
+                                << "Wichita, KS" << "Zip & Country" << 0;
+    }
+
+    void itemSixFromTheAgencyRecord()
+    {
+        QFETCH(QVariant, add2);
+        QFETCH(QVariant, add3);
+        QFETCH(QVariant, zip);
+        QFETCH(QVariant, kind);
+        TestWindow t;
+        t.install();
+        t.exec("Form337.mdb", "INSERT INTO Agency (AgencyName, AgencyAdd1, AgencyAdd2, AgencyAdd3, AgencyCert, Rating1,"
+                              " Rating2, AgencyKind) VALUES ('Prairie Air', '5 Main', ?, ?, 'C-77', ?, 'USA', ?)",
+               {add2, add3, zip, kind});
+        Form1& w = t.open();
+        QCOMPARE(w.Panel3D1->Text7[0]->text(), QStringLiteral("Prairie Air"));
+        QTEST(w.Panel3D1->Text7[2]->text(), "line2");
+        QTEST(w.Panel3D1->Text7[3]->text(), "line3");
+        QCOMPARE(w.Panel3D1->Text7[4]->text(), QStringLiteral("C-77"));
+        QFETCH(int, option);
+        QVERIFY(w.Panel3D1->Option2[option]->isChecked());
+        QVERIFY(w.Panel3D7->Command2->isEnabled());
+    }
+
+    void missingDataFilesOpenTheSetupPanel_data()
+    {
+        QTest::addColumn<QString>("present");
+        QTest::newRow("no files") << "";
+        QTest::newRow("only the forms file") << "Form337.mdb";
+    }
+
+    void missingDataFilesOpenTheSetupPanel()
+    {
+        QFETCH(QString, present);
+        TestWindow t;
+        t.install();
+        QTemporaryDir data;
+        if (!present.isEmpty())
+            QVERIFY(QFile::copy(t.folder + QLatin1Char('/') + present, data.path() + QLatin1Char('/') + present));
+        t.exec("setup337.mdb", "UPDATE Setup SET DataPath = ?", {data.path() + QLatin1Char('/')});
+        Form1& w = t.open();
+        QVERIFY(!w.Panel3D7->isHidden());
+        QCOMPARE(w.Panel3D7->frontIndicator(), 0);
+        QCOMPARE(w.Command3D18->text(), QStringLiteral("Save"));
+        QVERIFY(!w.Command3D12->isEnabled());
+        QCOMPARE(w.Panel3D1->Combo1[0]->count(), 0);
+        QCOMPARE(w.SSPanel1->Combo4->count(), 0);
+        QCOMPARE(w.Panel3D7->Dir1->path(), data.path());
+        // The stored folder is kept for the user to correct.
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), data.path() + QLatin1Char('/'));
+    }
+
+    void invalidPathFallsBackToTheProgramFolder()
+    {
+        TestWindow t;
+        t.install();
+        t.exec("setup337.mdb", "UPDATE Setup SET DataPath = ?", {t.folder + "/no/such/folder/"});
+        Form1& w = t.open();
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), t.folder + QLatin1Char('/'));
+        QVERIFY(w.Panel3D7->isHidden());
+        QVERIFY(w.Data1.isOpen());
+    }
+
+    void namesMatchWithoutRegardToCase()
+    {
+        TestWindow t;
+        Schema::createSettingsFile(t.folder + "/SETUP337.MDB");
+        Schema::createFormsFile(t.folder + "/form337.MDB");
+        Schema::createAgentsFile(t.folder + "/faaform337a.mdb");
+        Form1& w = t.open();
+        QVERIFY(w.Panel3D7->isHidden());
+        QCOMPARE(QDir(t.folder).entryList(QDir::Files).size(), 3);  // nothing created beside them
+        QVERIFY(w.datSecondaryRS.databaseName().endsWith("FORM337.MDB"));
+        w.datSecondaryRS.refresh();  // the doubled separator and the other case reach the same file
+        QCOMPARE(w.datSecondaryRS.database().get(), w.Data1.database().get());
+    }
+
+    void choosingTheStoredFolderChangesNothing()
+    {
+        TestWindow t;
+        Form1& w = t.open();
+        w.NewFormFlag = 0;
+        w.Panel3D7->showIndicator(0);
+        w.Panel3D7->Dir1->setPath(t.folder);
+        QCOMPARE(w.Panel3D7->frontIndicator(), 1);
+        QCOMPARE(w.NewFormFlag, 0);  // not rebound
+    }
+
+    void choosingAnotherFolderRebinds()
+    {
+        TestWindow t;
+        Form1& w = t.open();
+        QTemporaryDir other;
+        Schema::createFormsFile(other.path() + "/Form337.mdb");
+        Schema::createAgentsFile(other.path() + "/FAAForm337A.mdb");
+        Database::open(other.path() + "/FAAForm337A.mdb")->execute("INSERT INTO Agents (Name) VALUES ('Kim')");
+        w.NewFormFlag = 0;
+        w.Panel3D7->Dir1->setPath(other.path());
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), other.path() + QLatin1Char('/'));
+        QCOMPARE(w.NewFormFlag, 1);
+        QCOMPARE(items(w.SSPanel1->Combo4), QStringList{"Kim"});
+        QCOMPARE(w.Panel3D7->frontIndicator(), 1);
+    }
+
+    void rootFolderIsStoredWithOneSeparator()
+    {
+        TestWindow t;
+        Form1& w = t.open();
+        w.Panel3D7->Dir1->setPath(QStringLiteral("/"));
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), QStringLiteral("/"));
+        // No data files at the root: the set-up panel is open to pick another folder.
+        QVERIFY(!w.Panel3D7->isHidden());
+        QCOMPARE(w.Panel3D7->frontIndicator(), 0);
+    }
+
+    void setupPanelOpensThenSavesAndCloses()
+    {
+        TestWindow t;
+        t.install();
+        t.exec("Form337.mdb", "INSERT INTO Agency (AgencyName, AgencyAdd2, Rating1, Rating2) VALUES ('Acme', 'Ames', NULL, 'USA')");
+        Form1& w = t.open();
+        SetupPanel* p = w.Panel3D7;
+        w.Command3D18->click();
+        QVERIFY(!p->isHidden());
+        QCOMPARE(w.Command3D18->text(), QStringLiteral("Save"));
+        for (QPushButton* b : {w.Command3D15, w.Command3D27, w.Command3D14, w.Command3D19, w.Command3D13, w.Command3D12,
+                               w.Command3D17, w.Command3D16})
+            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+        QCOMPARE(p->Text8[0]->text(), QStringLiteral("Acme"));
+        QCOMPARE(p->Text8[6]->text(), QString());  // Null zip shows empty
+        QCOMPARE(p->Dir1->path(), t.folder);
+        QCOMPARE(p->frontIndicator(), 1);
+        p->Text8[4]->setText(QStringLiteral("O'Hare \"RS\" 5"));
+
+        w.Command3D18->click();  // the second click saves and closes
+        QVERIFY(p->isHidden());
+        QCOMPARE(w.Command3D18->text(), QStringLiteral("Set-up"));
+        QVERIFY(w.Command3D27->isEnabled());
+        QVERIFY(w.Command3D12->isEnabled());
+        QVERIFY(!w.Command3D13->isEnabled());
+        QVERIFY(!w.Command3D16->isEnabled());
+        QCOMPARE(t.value("Form337.mdb", "SELECT AgencyCert FROM Agency").toString(), QStringLiteral("O'Hare \"RS\" 5"));
+        const QVariant zip = t.value("Form337.mdb", "SELECT Rating1 FROM Agency");
+        QVERIFY(!zip.isNull());
+        QCOMPARE(zip.toString(), QString());
+        QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM Agency").toInt(), 1);
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), t.folder + QLatin1Char('/'));
+    }
+
+    void deletingTheOnlyAgencyBeginsABlankOne()
+    {
+        TestWindow t;
+        t.install();
+        t.exec("Form337.mdb", "INSERT INTO Agency (AgencyName) VALUES ('Acme')");
+        Form1& w = t.open();
+        w.Command3D18->click();
+        w.Panel3D7->Command2->click();
+        QVERIFY(!w.Panel3D7->Command2->isEnabled());
+        QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM Agency").toInt(), 0);
+        QCOMPARE(w.Panel3D7->Text8[0]->text(), QString());
+        w.Panel3D7->Text8[0]->setText(QStringLiteral("Beta Aero"));
+        w.Command3D18->click();
+        QCOMPARE(t.value("Form337.mdb", "SELECT AgencyName FROM Agency").toString(), QStringLiteral("Beta Aero"));
+    }
+
+    void printerChoiceIsKept()
+    {
+        TestWindow t;
+        Form1& w = t.open();
+        w.setupHandlers().choosePrinter = [](QWidget*) { return QStringLiteral("Office Laser"); };
+        w.Panel3D7->Command3D29->click();
+        QCOMPARE(w.selectedPrinterName, QStringLiteral("Office Laser"));
+    }
+
+    void exitAsksFirst_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes ends") << true;
+        QTest::newRow("no stays") << false;
+    }
+
+    void exitAsksFirst()
+    {
+        QFETCH(bool, yes);
+        TestWindow t;
+        Form1& w = t.open();
+        t.messages.script = {yes ? Msg::Answer::Yes : Msg::Answer::No};
+        w.Command3D12->click();
+        QCOMPARE(t.messages.lastText(), QStringLiteral("Are you sure you want to exit? Have you saved your form?"));
+        QCOMPARE(t.messages.asked.last().buttons, Msg::Buttons::YesNo);
+        QCOMPARE(t.messages.asked.last().icon, Msg::Icon::Question);
+        QCOMPARE(t.endCalls, yes ? 1 : 0);
+    }
+
+    void findPanelDrag()
+    {
+        TestWindow t;
+        Form1& w = t.open();
+        w.show();
+        QWidget* panel = w.Panel3D3;
+        panel->move(100, 80);
+        panel->show();
+        // The right button neither grabs nor moves.
+        QTest::mousePress(panel, Qt::RightButton, {}, QPoint(10, 10));
+        QTest::mouseMove(panel, QPoint(60, 40));
+        QTest::mouseRelease(panel, Qt::RightButton, {}, QPoint(60, 40));
+        QCOMPARE(panel->pos(), QPoint(100, 80));
+        // A release without moving leaves the panel where it was.
+        QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(panel->pos(), QPoint(100, 80));
+        // A drag moves the panel by the pointer's travel.
+        QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(10, 10));
+        QMouseEvent move(QEvent::MouseMove, QPointF(40, 30), panel->mapToGlobal(QPointF(40, 30)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(panel, &move);
+        QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(40, 30));
+        QCOMPARE(panel->pos(), QPoint(130, 100));
+    }
+
+    void corruptSettingsFileEndsWithAMessage()
+    {
+        TestWindow t;
+        writeGarbage(t.folder + "/setup337.mdb");
+        const QByteArray before = checksum(t.folder + "/setup337.mdb");
+        t.open();
+        QCOMPARE(t.endCalls, 1);
+        QCOMPARE(t.messages.asked.size(), 1);
+        QVERIFY(t.messages.lastText().contains("setup337.mdb"));
+        QCOMPARE(checksum(t.folder + "/setup337.mdb"), before);
+        QVERIFY(!QFile::exists(t.folder + "/Form337.mdb"));  // nothing made in its place
+    }
+
+    void corruptDataFileIsNamedAndLeftAlone_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("forms") << "Form337.mdb";
+        QTest::newRow("agents") << "FAAForm337A.mdb";
+    }
+
+    void corruptDataFileIsNamedAndLeftAlone()
+    {
+        QFETCH(QString, file);
+        TestWindow t;
+        t.install();
+        QFile::remove(t.folder + QLatin1Char('/') + file);
+        writeGarbage(t.folder + QLatin1Char('/') + file);
+        const QByteArray before = checksum(t.folder + QLatin1Char('/') + file);
+        Form1& w = t.open();
+        QCOMPARE(t.endCalls, 0);
+        QVERIFY(t.messages.lastText().contains(file));
+        QVERIFY(!w.Panel3D7->isHidden());
+        QCOMPARE(w.Panel3D7->frontIndicator(), 0);
+        QCOMPARE(checksum(t.folder + QLatin1Char('/') + file), before);
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
