@@ -9,7 +9,13 @@
 #include "data/Installation.h"
 #include "data/Schema.h"
 #include "data/DataFolder.h"
+#include "access/AccessHandlers.h"
+#include "form/FormHandlers.h"
 #include "form/FormScreen.h"
+#include "narratives/NarrativeHandlers.h"
+#include "print/PrintHandlers.h"
+#include "reports/StatisticsHandlers.h"
+#include "search/SearchHandlers.h"
 #include "search/FindPanel.h"
 #include "setup/SetupHandlers.h"
 #include "setup/SetupPanel.h"
@@ -69,6 +75,12 @@ Form1::Form1(const AppContext& context, QWidget* parent) : QWidget(parent), m_co
 
     m_dataBinding = std::make_unique<DataBinding>(*this);
     m_setupHandlers = std::make_unique<SetupHandlers>(*this);
+    m_formHandlers = std::make_unique<FormHandlers>(*this);
+    m_accessHandlers = std::make_unique<AccessHandlers>(*this);
+    m_statisticsHandlers = std::make_unique<StatisticsHandlers>(*this);
+    m_searchHandlers = std::make_unique<SearchHandlers>(*this);
+    m_narrativeHandlers = std::make_unique<NarrativeHandlers>(*this);
+    m_printHandlers = std::make_unique<PrintHandlers>(*this);
     m_findDragger = std::make_unique<PanelDragger>(Panel3D3, this, PanelDragger::Mode::Move);
     m_setupDragger = std::make_unique<PanelDragger>(Panel3D7, this, PanelDragger::Mode::RepaintOnly);
 
@@ -227,6 +239,16 @@ void Form1::setSetupButtonState(bool panelOpen)
 void Form1::SetDataPaths()
 {
     m_dataBinding->SetDataPaths();
+}
+
+void Form1::ShowRecord()
+{
+    m_formHandlers->ShowRecord();
+}
+
+void Form1::Combo1_Click(int index)
+{
+    m_formHandlers->Combo1_Click(index);
 }
 
 void Form1::Command3D12_Click()

@@ -18,6 +18,12 @@ class SignInPanel;
 class PanelDragger;
 class DataBinding;
 class SetupHandlers;
+class FormHandlers;
+class AccessHandlers;
+class StatisticsHandlers;
+class SearchHandlers;
+class NarrativeHandlers;
+class PrintHandlers;
 
 // The main window "FAA Form 337": composes the panels, holds the button bar, the
 // window-level state and the data controls, and wires the events. Subsystems work
@@ -88,8 +94,19 @@ public:
     QStringList AgentApprovalNumbers; // parallel to the inspector name lists
     QString selectedPrinterName;      // chosen in the set-up panel; empty for the system default
 
+    // The handlers of each subsystem.
     DataBinding& dataBinding() const { return *m_dataBinding; }
     SetupHandlers& setupHandlers() const { return *m_setupHandlers; }
+    FormHandlers& formHandlers() const { return *m_formHandlers; }
+    AccessHandlers& accessHandlers() const { return *m_accessHandlers; }
+    StatisticsHandlers& statisticsHandlers() const { return *m_statisticsHandlers; }
+    SearchHandlers& searchHandlers() const { return *m_searchHandlers; }
+    NarrativeHandlers& narrativeHandlers() const { return *m_narrativeHandlers; }
+    PrintHandlers& printHandlers() const { return *m_printHandlers; }
+
+    // Procedures other subsystems call.
+    void ShowRecord();
+    void Combo1_Click(int index);
 
 protected:
     bool event(QEvent* event) override;
@@ -108,6 +125,12 @@ private:
     std::unique_ptr<PanelDragger> m_setupDragger;
     std::unique_ptr<DataBinding> m_dataBinding;
     std::unique_ptr<SetupHandlers> m_setupHandlers;
+    std::unique_ptr<FormHandlers> m_formHandlers;
+    std::unique_ptr<AccessHandlers> m_accessHandlers;
+    std::unique_ptr<StatisticsHandlers> m_statisticsHandlers;
+    std::unique_ptr<SearchHandlers> m_searchHandlers;
+    std::unique_ptr<NarrativeHandlers> m_narrativeHandlers;
+    std::unique_ptr<PrintHandlers> m_printHandlers;
 };
 
 // Twips of the old window design to pixels of this screen (15 twips a pixel at 96 dpi).
