@@ -1,0 +1,60 @@
+#include "ui/MultiLineBox.h"
+
+#include <QKeyEvent>
+#include <climits>
+#include <QMimeData>
+#include <QTextBlock>
+
+MultiLineBox::MultiLineBox(int visibleLines, QWidget* parent) : QPlainTextEdit(parent), m_visibleLines(visibleLines)
+{
+    setTabChangesFocus(true);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+QSize MultiLineBox::sizeHint() const
+{
+    const QMargins frame = contentsMargins();
+    const int margin = int(2 * document()->documentMargin());
+    const int height = m_visibleLines * fontMetrics().lineSpacing() + margin + frame.top() + frame.bottom();
+    return {QPlainTextEdit::sizeHint().width(), height};
+}
+
+QSize MultiLineBox::minimumSizeHint() const
+{
+    return {fontMetrics().averageCharWidth() * 10, sizeHint().height()};
+}
+
+int MultiLineBox::roomLeft() const
+{
+    if (m_maxLength < 0)
+        return INT_MAX;
+    const int length = int(toPlainText().size());
+    const int selected = int(textCursor().selectedText().size());
+    return m_maxLength - (length - selected);
+}
+
+void MultiLineBox::keyPressEvent(QKeyEvent* event)
+{
+    const QString typed = event->text();
+    const bool inserts = !typed.isEmpty() && (typed.at(0).isPrint() || typed == QLatin1String("\r"))
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (inserts && roomLeft() < int(typed.size())) {
+        event->accept();  // the box is full: the key is swallowed, like a full single-line box
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void MultiLineBox::insertFromMimeData(const QMimeData* source)
+{
+    if (m_maxLength < 0 || !source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    const int room = roomLeft();
+    if (room > 0)
+        insertPlainText(source->text().left(room));
+}
