@@ -56,7 +56,8 @@ Form1::Form1(const AppContext& context, QWidget* parent) : QWidget(parent), m_co
 
     m_surface = new QWidget(this);
     m_surface->setObjectName(QStringLiteral("surface"));
-    Panel3D1 = new FormScreen(*m_context.clock, m_surface);
+    Panel3D1 = new FormScreen(m_surface);
+    Panel3D1->setClock(m_context.clock);
     Panel3D1->setApprovalNumbers(&AgentApprovalNumbers);
     Panel3D4 = new QFrame(m_surface);
     Panel3D4->setObjectName(QStringLiteral("Panel3D4"));
