@@ -81,8 +81,10 @@ QStringList ownerNameLines(const QString& name, const TextWidth& width)
             lines << line;
     };
     int start = 0;
+    int end = -1;
     while (start < n && lines.size() < OwnerNameMaxLines) {
-        const int end = paragraphEnd(name, start);
+        if (end < start)
+            end = paragraphEnd(name, start);  // found once per paragraph, not once per line
         const int fit = fittingLength(name, start, end, width, fits);
         int lastOnLine = -1;  // index of the last character of the line, the break character it ends with
         if (fit < end - start) {
@@ -121,8 +123,10 @@ QStringList descriptionLines(const QString& text, const TextWidth& width)
     const int n = int(text.size());
     const auto fits = [](double w) { return w <= DescriptionWidthLimit; };
     int start = 0;
+    int end = -1;
     for (;;) {
-        const int end = paragraphEnd(text, start);
+        if (end < start)
+            end = paragraphEnd(text, start);  // found once per paragraph, not once per line
         const int fit = fittingLength(text, start, end, width, fits);
         if (fit == end - start) {
             lines << text.mid(start, end - start);

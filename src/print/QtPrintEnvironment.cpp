@@ -24,8 +24,13 @@ const FontCheck& QtPrintEnvironment::defaultFonts()
 
 QString QtPrintEnvironment::askWithDialog(const QString& suggestedPath)
 {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QObject::tr("Save the printed form as PDF"),
-                                        suggestedPath, QObject::tr("PDF files (*.pdf)"));
+    // The print run shows the hourglass; the user needs the ordinary pointer in the dialog.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(),
+                                                        QObject::tr("Save the printed form as PDF"), suggestedPath,
+                                                        QObject::tr("PDF files (*.pdf)"));
+    QApplication::restoreOverrideCursor();
+    return chosen;
 }
 
 QString QtPrintEnvironment::pdfPath(const QString& chosen, Side side)
