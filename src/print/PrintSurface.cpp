@@ -9,6 +9,10 @@ PrintSurface::PrintSurface(const FontCheck& fonts) : m_fonts(fonts) {}
 
 void PrintSurface::setScale(std::optional<int> topShift)
 {
+    // A shift that leaves the page no height would put everything at one line.
+    if (topShift && *topShift >= PageBottom)
+        throw PrintError(PrintError::PrinterError,
+                         QStringLiteral("The print shift of %1 leaves no room on the page.").arg(*topShift));
     m_scaleTop = topShift.value_or(0);
     m_x = 0;
     m_y = m_scaleTop;

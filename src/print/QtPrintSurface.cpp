@@ -35,8 +35,13 @@ QtPrintSurface::QtPrintSurface(std::unique_ptr<QPagedPaintDevice> device, const 
 
 QtPrintSurface::~QtPrintSurface()
 {
-    if (m_painter.isActive())
+    // A document dropped without endDoc was stopped by a failure: withdraw it from the
+    // printer rather than print a part of it.
+    if (m_painter.isActive()) {
+        if (auto* printer = dynamic_cast<QPrinter*>(m_device.get()))
+            printer->abort();
         m_painter.end();
+    }
 }
 
 QPointF QtPrintSurface::toDevice(const QPointF& page) const

@@ -244,6 +244,18 @@ void PrintJobTest::unwritablePdfIsReportedNotCrashed()
     QVERIFY(!QApplication::overrideCursor());
 }
 
+void PrintJobTest::shiftWithoutRoomIsReported()
+{
+    RecordingEnvironment environment(systemFonts());
+    ScriptedMessages messages;
+    PrintJob job(environment, messages, [] { return std::optional<int>(14400); });
+    QCOMPARE(job.PrintForm(sampleForm()), PrintJob::Outcome::Stopped);
+    const Msg::Request* report = find(messages, "Printing stopped");
+    QVERIFY(report);
+    QVERIFY(report->text.contains("14400"));
+    QVERIFY(!QApplication::overrideCursor());
+}
+
 void PrintJobTest::declinedFileDialogPrintsNothing()
 {
     QTemporaryDir folder;

@@ -15,6 +15,7 @@ private slots:
     void printerFailure_data();
     void printerFailure();
     void unwritablePdfIsReportedNotCrashed();
+    void shiftWithoutRoomIsReported();
     void declinedFileDialogPrintsNothing();
     void scaleFromTopShift_data();
     void scaleFromTopShift();
