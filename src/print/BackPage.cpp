@@ -1,0 +1,92 @@
+#include "print/BackPage.h"
+
+#include "print/LineBreaking.h"
+#include "print/PageText.h"
+#include "print/PrintSurface.h"
+#include "print/PrintableForm.h"
+
+using PageText::Arial;
+using PageText::at;
+using PageText::Font;
+
+namespace {
+
+const Font A7r{Arial, 7};
+const Font A7i{Arial, 7, false, true};
+const Font A8b{Arial, 8, true};
+const Font A9b{Arial, 9, true};
+const Font A9i{Arial, 9, false, true};
+const Font A11b{Arial, 11, true};
+
+}  // namespace
+
+QString BackPage::continuationHeading()
+{
+    return QStringLiteral("Description of Work Accomplished - Continued ..... ");
+}
+
+QString BackPage::endLine()
+{
+    return QStringLiteral("- ").repeated(44) + QStringLiteral("E N D") + QStringLiteral(" -").repeated(44);
+}
+
+void BackPage::draw(PrintSurface& s, const PrintableForm& form)
+{
+    drawFixedContent(s);
+    PageText::use(s, A9b);
+    if (form.Text18.isEmpty())
+        return;
+    drawDescription(s, form);
+}
+
+void BackPage::drawFixedContent(PrintSurface& s)
+{
+    s.setDrawWidth(8);
+    s.box(500, 10, 11000, 910);
+    s.box(500, 1210, 11000, 14150);
+    s.setDrawWidth(5);
+    s.box(4640, 13950, 4800, 14110);  // "Additional Sheets Are Attached"
+    at(s, A11b, 5300, 70, QStringLiteral("NOTICE"));
+    at(s, A9i, 620, 370,
+       QStringLiteral("Weight and balance or operating limitation changes shall be entered in the appropriate aircraft "
+                      "record.  An alteration must be"));
+    at(s, A9i, 620, 550,
+       QStringLiteral("compatible with all previous alterations to assure continued conformity with the applicable "
+                      "airworthiness requirements."));
+    at(s, A8b, 620, 1260, QStringLiteral("8.  Description of Work Accomplished"));
+    at(s, A7i, 620, 1460,
+       QStringLiteral("(If more space is required, attach additional sheets. Identify with aircraft nationality and "
+                      "registration mark and date work completed.)"));
+    at(s, A7r, 4890, 13950, QStringLiteral("Additional Sheets Are Attached"));
+    at(s, A7r, 6750, 14170, QStringLiteral("U.S. GOVERNMENT PRINTING OFFICE: 1992-769-012/60157"));
+}
+
+void BackPage::drawDescription(PrintSurface& s, const PrintableForm& form)
+{
+    const QStringList lines =
+        LineBreaking::descriptionLines(form.Text18, [&s](const QString& t) { return s.textWidth(t); });
+    int lineNumber = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i > 0 && ++lineNumber == LinesPerPage) {
+            lineNumber = 0;
+            beginContinuationSheet(s, form);
+        }
+        s.moveTo(LineX, FirstLineY + LinePitch * lineNumber);
+        s.print(lines[i]);
+    }
+    const double endY = FirstLineY + LinePitch * (lineNumber + 1);
+    s.moveTo(LineX, endY);
+    if (endY <= 13750)
+        s.print(endLine());
+}
+
+void BackPage::beginContinuationSheet(PrintSurface& s, const PrintableForm& form)
+{
+    s.moveTo(4660, 13960);
+    s.print(QStringLiteral("X"));  // into the "Additional Sheets Are Attached" box of the page being left
+    s.newPage();
+    s.moveTo(600, 1260);
+    s.printSameLine(continuationHeading());
+    if (form.Combo3 != QLatin1String("REGISTRATION MARK"))
+        s.print(form.Combo3);
+}

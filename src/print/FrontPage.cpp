@@ -1,0 +1,336 @@
+#include "print/FrontPage.h"
+
+#include "print/Emblem.h"
+#include "print/LineBreaking.h"
+#include "print/PageText.h"
+#include "print/PrintSurface.h"
+#include "print/PrintableForm.h"
+#include "ui/Dates.h"
+
+using PageText::Arial;
+using PageText::at;
+using PageText::Britannic;
+using PageText::Font;
+using PageText::QuickType;
+
+namespace {
+
+const Font A6r{Arial, 6};
+const Font A6b{Arial, 6, true};
+const Font A7r{Arial, 7};
+const Font A7b{Arial, 7, true};
+const Font A8r{Arial, 8};
+const Font A8i{Arial, 8, false, true};
+const Font A9b{Arial, 9, true};
+const Font A10b{Arial, 10, true};
+const Font Q9b{QuickType, 9, true};
+const Font B15bi{Britannic, 15, true, true};
+
+const Font& Mark = A9b;
+
+struct Rule {
+    enum Kind { Width, Line, Box };
+    Kind kind;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // for Width: x1 is the DrawWidth
+};
+
+constexpr Rule width(int w) { return {Rule::Width, w}; }
+constexpr Rule line(int x1, int y1, int x2, int y2) { return {Rule::Line, x1, y1, x2, y2}; }
+constexpr Rule box(int x1, int y1, int x2, int y2) { return {Rule::Box, x1, y1, x2, y2}; }
+
+// The border, rules and check boxes, in drawing order.
+const Rule rules[] = {
+    width(8), box(500, 10, 11000, 14150),
+    // header
+    width(3), line(7600, 500, 11000, 500), line(7600, 710, 11000, 710),
+    width(5), line(8900, 10, 8900, 500), line(7600, 10, 7600, 1210), line(500, 1210, 11000, 1210),
+    line(500, 1800, 11000, 1800),
+    // items 1 and 2
+    width(3), line(1690, 2285, 11000, 2285),
+    width(5), line(1690, 1800, 1690, 3580), line(6070, 1800, 6070, 3580), line(8535, 2285, 8535, 2770),
+    line(500, 2770, 11000, 2770), line(500, 3580, 11000, 3580),
+    // item 3
+    width(3), line(500, 3830, 11000, 3830),
+    width(5), line(500, 5020, 11000, 5020),
+    // items 4 and 5
+    width(3), line(500, 5270, 11000, 5270),
+    width(3), line(1300, 5270, 1300, 8900),
+    width(5), line(2200, 5020, 2200, 8900), line(500, 5760, 11000, 5760), line(3400, 5270, 3400, 8900),
+    line(6000, 5270, 6000, 8900), line(8800, 5270, 8800, 8900), line(500, 6480, 11000, 6480),
+    width(5), box(800, 6020, 1050, 6220), box(1550, 6020, 1800, 6220),
+    width(5), line(500, 7200, 11000, 7200),
+    width(5), box(800, 6740, 1050, 6940), box(1550, 6740, 1800, 6940),
+    width(5), line(500, 7920, 11000, 7920),
+    width(5), box(800, 7460, 1050, 7660), box(1550, 7460, 1800, 7660),
+    width(5), line(3400, 8410, 6000, 8410),
+    width(5), line(500, 8900, 11000, 8900),
+    width(3), box(800, 8310, 1050, 8510), box(1550, 8310, 1800, 8510),
+    // item 6 (the rules at 9360 and 10320 are drawn twice, which darkens them a little)
+    width(3), line(500, 9130, 11000, 9130), line(500, 9360, 11000, 9360), line(500, 10320, 11000, 10320),
+    line(500, 9360, 11000, 9360), line(500, 10320, 11000, 10320), line(5000, 9600, 11000, 9600),
+    line(5000, 9840, 11000, 9840), line(5000, 10080, 8560, 10080), line(5000, 9130, 5000, 10320),
+    line(5390, 9360, 5390, 10320), line(8950, 9360, 8950, 9600), line(8560, 9360, 8560, 10320),
+    line(500, 11040, 11000, 11040),
+    width(3), box(2300, 11440, 2500, 11640), line(3100, 11040, 3100, 11770),
+    width(5), line(500, 11770, 11000, 11770),
+    // item 7
+    width(3), line(500, 12000, 11000, 12000), line(940, 12455, 11000, 12455), line(940, 12940, 11000, 12940),
+    line(940, 12455, 940, 13425), line(1310, 12455, 1310, 13425), line(2730, 12455, 2730, 13425),
+    line(4640, 12455, 4640, 13425), line(5000, 12455, 5000, 13425), line(7380, 12455, 7380, 13425),
+    line(3100, 12455, 3100, 14150), line(7780, 12455, 7780, 12940),
+    width(5), line(500, 13425, 11000, 13425),
+};
+
+void mark(PrintSurface& s, bool condition, double x, double y)
+{
+    if (condition)
+        at(s, Mark, x, y, QStringLiteral("X"));
+}
+
+void value(PrintSurface& s, const Font& f, double x, double y, const QString& text)
+{
+    if (!text.isEmpty())
+        at(s, f, x, y, text);
+}
+
+}  // namespace
+
+QString FrontPage::printedDate(const QString& text)
+{
+    const QDate date = Dates::parse(text);
+    return date.isValid() ? Dates::longForm(date) : text;
+}
+
+void FrontPage::draw(PrintSurface& s, const PrintableForm& form)
+{
+    drawRules(s);
+    s.paintPicture(Emblem::image(), 800, 110, 450, 450);
+    drawHeader(s);
+    drawAircraftAndOwner(s, form);
+    drawTypeAndUnit(s, form);
+    drawConformity(s, form);
+    drawApproval(s, form);
+    at(s, A10b, 500, 14140, QStringLiteral("FAA Form 337"));
+    at(s, A7r, 2040, 14170, QStringLiteral("(10-06)"));
+}
+
+void FrontPage::drawRules(PrintSurface& s)
+{
+    for (const Rule& r : rules) {
+        switch (r.kind) {
+        case Rule::Width:
+            s.setDrawWidth(r.x1);
+            break;
+        case Rule::Line:
+            s.line(r.x1, r.y1, r.x2, r.y2);
+            break;
+        case Rule::Box:
+            s.box(r.x1, r.y1, r.x2, r.y2);
+            break;
+        }
+    }
+}
+
+void FrontPage::drawHeader(PrintSurface& s)
+{
+    at(s, A6r, 650, 570, QStringLiteral("US Department"));
+    s.setCurrentX(650);
+    s.print(QStringLiteral("of Transportation"));
+    PageText::use(s, A6b);
+    s.setCurrentX(650);
+    s.print(QStringLiteral("Federal Aviation"));
+    s.setCurrentX(650);
+    s.print(QStringLiteral("Administration"));
+    at(s, A10b, 2820, 290, QStringLiteral("MAJOR  REPAIR  AND  ALTERATION"));
+    at(s, A10b, 2280, 510, QStringLiteral("(Airframe, Powerplant, Propeller, or Appliance)"));
+    at(s, A6r, 7610, 50, QStringLiteral("Form Approved"));
+    at(s, A6r, 7610, 190, QStringLiteral("OMB No. 2120-0020"));
+    at(s, A6r, 7610, 330, QStringLiteral("11/30/2007"));
+    at(s, A6r, 8940, 50, QStringLiteral("Elecronic Tracking Number"));
+    at(s, A6b, 8750, 540, QStringLiteral("For FAA Use Only"));
+    at(s, A8r, 620, 1270,
+       QStringLiteral("INSTRUCTIONS:   Print or type all entries.  See Title 14 CFR 43.9, Part 43 Appendix B, and AC "
+                      "43.9-1 (or subsequent revision thereof) for"));
+    at(s, A8r, 620, 1450,
+       QStringLiteral("instructions and disposition of this form. This form is required by law (49 U.S.C. 44701). "
+                      "Failure to report can result in a civil penalty for each"));
+    at(s, A8r, 620, 1630, QStringLiteral("such violation (49 U.S.C. 46301(a))"));
+}
+
+void FrontPage::drawAircraftAndOwner(PrintSurface& s, const PrintableForm& form)
+{
+    at(s, Q9b, 560, 2150, QStringLiteral("1. Aircraft"));
+    at(s, A8r, 1740, 1850, QStringLiteral("Nationality and Registration Mark"));
+    at(s, A8r, 6120, 1850, QStringLiteral("Serial No."));
+    at(s, A8r, 1740, 2315, QStringLiteral("Make"));
+    at(s, A8r, 6120, 2315, QStringLiteral("Model"));
+    at(s, A8r, 8575, 2315, QStringLiteral("Series"));
+    value(s, A9b, 2090, 2020, form.Combo1[0]);
+    value(s, A9b, 2090, 2435, form.Combo1[1]);
+    value(s, A9b, 6870, 2020, form.Text1[0]);
+    value(s, A9b, 6470, 2435, form.Combo1[2]);
+    value(s, A9b, 8900, 2505, form.Text1[1]);
+
+    at(s, Q9b, 560, 3020, QStringLiteral("2. Owner"));
+    const QString asShown = QStringLiteral("(As shown on registration certificate)");
+    PageText::use(s, A8r);
+    s.moveTo(1740, 2800);
+    s.printSameLine(QStringLiteral("Name "));
+    PageText::use(s, A8i);
+    s.print(asShown);
+    PageText::use(s, A8r);
+    s.moveTo(6120, 2800);
+    s.printSameLine(QStringLiteral("Address "));
+    PageText::use(s, A8i);
+    s.print(asShown);
+
+    if (!form.Text2[0].isEmpty()) {
+        PageText::use(s, A9b);
+        const QStringList lines =
+            LineBreaking::ownerNameLines(form.Text2[0], [&s](const QString& t) { return s.textWidth(t); });
+        for (int k = 0; k < lines.size(); ++k) {
+            s.moveTo(2090, 2980 + 200 * k);
+            s.printSameLine(lines[k]);
+        }
+    }
+    at(s, A9b, 6170, 2980, form.Text2[1]);
+    at(s, A9b, 6170, 3140, form.Text2[2]);
+    at(s, A9b, 6170, 3300, form.Text2[3]);
+
+    at(s, Q9b, 5300, 3595, QStringLiteral("3. For FAA Use Only"));
+}
+
+void FrontPage::drawTypeAndUnit(PrintSurface& s, const PrintableForm& form)
+{
+    at(s, Q9b, 560, 5035, QStringLiteral("4. Type"));
+    at(s, A8r, 620, 5390, QStringLiteral("Repair"));
+    at(s, A8r, 1330, 5390, QStringLiteral("Alteration"));
+
+    at(s, Q9b, 5300, 5035, QStringLiteral("5. Unit Identification"));
+    at(s, A8r, 2600, 5390, QStringLiteral("Unit"));
+    at(s, A8r, 4500, 5390, QStringLiteral("Make"));
+    at(s, A8r, 7200, 5390, QStringLiteral("Model"));
+    at(s, A8r, 9600, 5390, QStringLiteral("Serial No."));
+
+    const int kind = form.List1;
+    const bool repair = form.Option1[0];
+    const bool alteration = form.Option1[1];
+
+    // The airframe row always carries the fillers: the airframe is the aircraft of item 1.
+    at(s, A8r, 2260, 6020, QStringLiteral("AIRFRAME"));
+    at(s, B15bi, 3600, 6060, QString(13, QLatin1Char('~')));
+    at(s, B15bi, 9000, 6060, QString(10, QLatin1Char('~')));
+    at(s, A8i, 6200, 6020, QStringLiteral("(As described in item 1 above)"));
+    mark(s, kind == 0 && repair, 840, 6040);
+    mark(s, kind == 0 && alteration, 1690, 6020);
+
+    struct UnitRow {
+        int kind;
+        const char* label;
+        double y;
+    };
+    for (const UnitRow& row : {UnitRow{1, "POWERPLANT", 6740}, UnitRow{2, "PROPELLER", 7460}}) {
+        at(s, A8r, 2260, row.y, QString::fromLatin1(row.label));
+        if (kind == row.kind) {
+            at(s, A9b, 3560, row.y, form.Text4[0]);
+            at(s, A9b, 6160, row.y, form.Text5);
+            at(s, A9b, 8960, row.y, form.Text6);
+        }
+        mark(s, kind == row.kind && repair, 840, row.y + 20);
+        mark(s, kind == row.kind && alteration, 1690, row.y);
+    }
+
+    at(s, A8r, 2260, 8280, QStringLiteral("APPLIANCE"));
+    at(s, A7b, 3450, 7950, QStringLiteral("Type"));
+    at(s, A7b, 3450, 8440, QStringLiteral("Manufacturer"));
+    if (kind == 3) {
+        at(s, A9b, 3560, 8100, form.Text4[0]);
+        at(s, A9b, 3560, 8590, form.Text4[1]);
+        at(s, A9b, 6160, 8180, form.Text5);
+        at(s, A9b, 8960, 8180, form.Text6);
+    }
+    mark(s, kind == 3 && repair, 840, 8330);
+    mark(s, kind == 3 && alteration, 1690, 8310);
+}
+
+void FrontPage::drawConformity(PrintSurface& s, const PrintableForm& form)
+{
+    at(s, Q9b, 5250, 8905, QStringLiteral("6. Conformity Statement"));
+    at(s, A8r, 560, 9145, QStringLiteral("A.   Agency's Name and Address"));
+    at(s, A8r, 5060, 9145, QStringLiteral("B. Kind of Agency"));
+    at(s, A8r, 8620, 9630, QStringLiteral("C.  Certificate No."));
+    at(s, A7r, 5440, 9390, QStringLiteral("U.S. Certificated Mechanic"));
+    at(s, A7r, 5440, 9630, QStringLiteral("Foreign Certificated Mechanic"));
+    at(s, A7r, 5440, 9870, QStringLiteral("Certificated Repair Station"));
+    at(s, A7r, 5440, 10110, QStringLiteral("Certificated Maintenance Organization"));
+    at(s, A7r, 9000, 9390, QStringLiteral("Manufacturer"));
+    at(s, A9b, 660, 9400, form.Text7[0]);
+    at(s, A9b, 660, 9580, form.Text7[1]);
+    at(s, A9b, 660, 9760, form.Text7[2]);
+    at(s, A9b, 660, 9940, form.Text7[3]);
+    at(s, A9b, 8760, 9900, form.Text7[4]);
+    mark(s, form.Option2[0], 5145, 9400);
+    mark(s, form.Option2[1], 5145, 9640);
+    mark(s, form.Option2[2], 5145, 9880);
+    mark(s, form.Option2[3], 5145, 10120);
+    mark(s, form.Option2[4], 8705, 9400);
+
+    at(s, A8r, 620, 10380,
+       QStringLiteral("D.   I certify that the repair and/or alteration made to the unit(s) identified in item 5 above "
+                      "and described on the reverse or attachments hereto"));
+    at(s, A8r, 620, 10560,
+       QStringLiteral("      have been made in accordance with the requirements of Part 43 of the U.S. Federal Aviation "
+                      "Regulations and that the information"));
+    at(s, A8r, 620, 10740,
+       QStringLiteral("      furnished herein is true and correct to the best of my knowledge."));
+    at(s, A8r, 550, 11100, QStringLiteral("Extended range fuel"));
+    at(s, A8r, 550, 11280, QStringLiteral("per 14 CFR Part 43"));
+    at(s, A8r, 550, 11460, QStringLiteral("App. B"));
+    if (form.Check2 == 1)  // 2 is the greyed state, which is not a tick
+        at(s, A8r, 2350, 11450, QStringLiteral("X"));
+    at(s, A8r, 3160, 11070, QStringLiteral("Signature/Date of Authorized Individual"));
+    at(s, A8r, 5500, 11520, form.Combo3);
+    at(s, A9b, 8800, 11340, printedDate(form.Text16));
+}
+
+void FrontPage::drawApproval(PrintSurface& s, const PrintableForm& form)
+{
+    at(s, Q9b, 5050, 11775, QStringLiteral("7. Approval for Return to Service"));
+    at(s, A8r, 650, 12060,
+       QStringLiteral("Pursuant to the authority given persons specified below, the unit identified in item 5 was "
+                      "inspected in the manner prescribed by the"));
+    at(s, A8r, 650, 12240, QStringLiteral("Administrator of the Federal Aviation Administration and is "));
+    at(s, A8r, 5680, 12240, QStringLiteral("Approved"));
+    at(s, A8r, 7380, 12240, QStringLiteral("Rejected"));
+    at(s, A8r, 560, 12805, QStringLiteral("BY"));
+    s.setDrawWidth(3);
+    s.box(5440, 12240, 5600, 12425);
+    s.box(7120, 12240, 7280, 12425);
+    s.setDrawWidth(5);
+    at(s, A8r, 1360, 12515, QStringLiteral("FAA Flt. Standards"));
+    at(s, A8r, 1360, 12725, QStringLiteral("Inspector"));
+    at(s, A8r, 3150, 12595, QStringLiteral("Manufacturer"));
+    at(s, A8r, 5050, 12595, QStringLiteral("Maintenance Organization"));
+    at(s, A8r, 1360, 13080, QStringLiteral("FAA Designee"));
+    at(s, A8r, 3150, 13080, QStringLiteral("Repair Station"));
+    at(s, A8r, 5050, 13080, QStringLiteral("Inspection Authorization"));
+    at(s, A8r, 7820, 12555, QStringLiteral("Person Approved by Canadian"));
+    at(s, A8r, 7820, 12705, QStringLiteral("Department of Transport"));
+    at(s, A8r, 7430, 12970, QStringLiteral("Other (Specify)"));
+    at(s, A9b, 7540, 13120, form.Text3);
+    mark(s, form.Option5[0], 5450, 12250);
+    mark(s, form.Option5[1], 7150, 12250);
+    mark(s, form.Option6[0], 1075, 12647.5);
+    mark(s, form.Option6[1], 2865, 12647.5);
+    mark(s, form.Option6[2], 4770, 12647.5);
+    mark(s, form.Option6[3], 7525, 12647.5);
+    mark(s, form.Option6[4], 1075, 13132.5);
+    mark(s, form.Option6[5], 2865, 13132.5);
+    mark(s, form.Option6[6], 4770, 13132.5);
+    at(s, A8r, 560, 13455, QStringLiteral("Certificate or"));
+    at(s, A8r, 560, 13605, QStringLiteral("Designation No."));
+    at(s, A8r, 3160, 13455, QStringLiteral("Signature/Date of Authorized Individual"));
+    at(s, A8r, 860, 13900, form.Text13);
+    at(s, A9b, 3600, 13900, form.Combo5);
+    at(s, A9b, 8800, 13850, printedDate(form.Text17));
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class PrintSurface;
+
+// Where the printed documents go. Each document (the front, then the back with its
+// continuation sheets) is begun as a print job of its own.
+class PrintEnvironment {
+public:
+    enum class Side { Front, Back };
+
+    struct Document {
+        Side side = Side::Front;
+        QString name;  // a short title for the job, e.g. "FAA Form 337 N12345"
+    };
+
+    virtual ~PrintEnvironment() = default;
+
+    // A surface to draw the document on, or nullptr when the user declined to print it
+    // (cancelled the file dialog). May throw PrintError when the printer cannot start.
+    virtual std::unique_ptr<PrintSurface> beginDocument(const Document& document) = 0;
+};

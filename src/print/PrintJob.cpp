@@ -1,0 +1,105 @@
+#include "print/PrintJob.h"
+
+#include "print/BackPage.h"
+#include "print/FrontPage.h"
+#include "print/PrintError.h"
+#include "print/PrintSurface.h"
+#include "print/PrintableForm.h"
+#include "ui/Dates.h"
+#include "ui/MessageService.h"
+#include "ui/WaitCursor.h"
+
+#include <QVariant>
+
+PrintJob::PrintJob(PrintEnvironment& environment, MessageService& messages, TopShiftSource topShift)
+    : m_environment(environment), m_messages(messages), m_topShift(std::move(topShift))
+{
+}
+
+QString PrintJob::defaultCopiesText(const QVariant& organ1)
+{
+    if (organ1.isNull())
+        return QStringLiteral("1");
+    return QString::number(Numbers::leadingValue(organ1.toString()));
+}
+
+int PrintJob::printCopies(const QString& copiesText, const PrintableForm& form)
+{
+    const double copies = Numbers::leadingValue(copiesText);
+    int runs = 0;
+    for (int copy = 1; copy <= copies; ++copy) {
+        ++runs;
+        if (PrintForm(form) == Outcome::Stopped)
+            break;
+    }
+    return runs;
+}
+
+std::unique_ptr<PrintSurface> PrintJob::begin(PrintEnvironment::Side side, const PrintableForm& form)
+{
+    const QString mark = form.Combo1[0].trimmed();
+    PrintEnvironment::Document document{side, mark.isEmpty() ? QStringLiteral("FAA Form 337")
+                                                             : QStringLiteral("FAA Form 337 ") + mark};
+    auto surface = m_environment.beginDocument(document);
+    if (surface)
+        surface->setScale(m_topShift ? m_topShift() : std::optional<int>(0));
+    return surface;
+}
+
+PrintJob::Outcome PrintJob::PrintForm(const PrintableForm& form)
+{
+    WaitCursor hourglass;
+    std::unique_ptr<PrintSurface> surface;
+    try {
+        surface = begin(PrintEnvironment::Side::Front, form);
+        if (!surface)
+            return Outcome::Stopped;
+        FrontPage::draw(*surface, form);
+        surface->endDoc();
+        surface.reset();
+
+        const Msg::Answer answer = m_messages.ask({QStringLiteral("Press OK when ready or Cancel to not print back of form"),
+                                                   QStringLiteral("Reinsert form to print back"), Msg::Buttons::OkCancel,
+                                                   Msg::Icon::Information, Msg::Answer::Ok});
+        if (answer == Msg::Answer::Cancel)
+            return Outcome::FrontOnly;
+
+        surface = begin(PrintEnvironment::Side::Back, form);
+        if (!surface)
+            return Outcome::Stopped;
+        BackPage::draw(*surface, form);
+        surface->endDoc();
+        return Outcome::Printed;
+    } catch (const PrintError& error) {
+        if (error.number() == PrintError::InvalidPropertyValue)
+            reportFontsMissing(surface);
+        else
+            reportPrinterFailure(error.message());
+    } catch (const std::exception& error) {
+        reportPrinterFailure(QString::fromLocal8Bit(error.what()));
+    }
+    return Outcome::Stopped;
+}
+
+void PrintJob::reportFontsMissing(std::unique_ptr<PrintSurface>& surface)
+{
+    m_messages.ask({QStringLiteral("1) Save form. 2) Exit program. 3) Install fonts per manual."),
+                    QStringLiteral("Necessary printer fonts not installed"), Msg::Buttons::Ok, Msg::Icon::Critical,
+                    Msg::Answer::Ok});
+    // What was drawn before the missing font is ended as the document and printed.
+    if (!surface)
+        return;
+    try {
+        surface->endDoc();
+    } catch (const PrintError& error) {
+        reportPrinterFailure(error.message());
+    }
+}
+
+void PrintJob::reportPrinterFailure(const QString& detail)
+{
+    m_messages.tell(QStringLiteral("The printer failed and printing was stopped.\n%1\n"
+                                   "Check the printer and print the form again.")
+                        .arg(detail),
+                    QStringLiteral("Printing stopped"), Msg::Icon::Critical);
+}
