@@ -13,6 +13,7 @@
 #include "form/FormHandlers.h"
 #include "form/FormScreen.h"
 #include "narratives/NarrativeHandlers.h"
+#include "print/CopiesPanel.h"
 #include "print/PrintHandlers.h"
 #include "reports/StatisticsHandlers.h"
 #include "search/SearchHandlers.h"
@@ -64,8 +65,7 @@ Form1::Form1(const AppContext& context, QWidget* parent) : QWidget(parent), m_co
     Panel3D7 = new SetupPanel(m_surface);
     SSPanel3 = new AdminPanel(m_surface);
     Panel3D3 = new FindPanel(m_surface);
-    Panel3D5 = new QWidget(m_surface);
-    Panel3D5->setObjectName(QStringLiteral("Panel3D5"));
+    Panel3D5 = new CopiesPanel(m_surface);
     SSPanel1 = new SignInPanel(m_surface);
 
     auto* layout = new QVBoxLayout(this);

@@ -8,6 +8,7 @@
 #include <memory>
 
 class AdminPanel;
+class CopiesPanel;
 class Database;
 class FindPanel;
 class FormScreen;
@@ -53,7 +54,7 @@ public:
     FormScreen* Panel3D1;   // the form screen
     SignInPanel* SSPanel1;  // "Access Control"
     FindPanel* Panel3D3;    // "Find Match"
-    QWidget* Panel3D5;      // the "Copies" box of the print request
+    CopiesPanel* Panel3D5;  // the "Copies" box of the print request
     SetupPanel* Panel3D7;   // set-up
     AdminPanel* SSPanel3;   // inspector administration
     QFrame* Panel3D4;       // the maker's advertisement; never shown

@@ -1,19 +1,70 @@
 #include "print/PrintHandlers.h"
 
 #include "app/Form1.h"
+#include "data/DbError.h"
+#include "print/CopiesPanel.h"
+#include "print/PrintJob.h"
+#include "print/QtPrintEnvironment.h"
+#include "print/ScreenForm.h"
+
+#include <QLineEdit>
+#include <QPushButton>
 
 PrintHandlers::PrintHandlers(Form1& window) : w(window)
 {
+    QObject::connect(w.Command3D14, &QPushButton::clicked, &w, [this] { Command3D14_Click(); });
+    QObject::connect(w.Panel3D5, &CopiesPanel::okPressed, &w, [this] { Command1_Click(0); });
+    QObject::connect(w.Panel3D5, &CopiesPanel::cancelPressed, &w, [this] { Command1_Click(1); });
+}
+
+PrintHandlers::~PrintHandlers() = default;
+
+PrintEnvironment& PrintHandlers::environment()
+{
+    if (w.context().printEnvironment)
+        return *w.context().printEnvironment;
+    if (!m_systemPrinters)
+        m_systemPrinters = std::make_unique<QtPrintEnvironment>();
+    m_systemPrinters->setPrinterName(w.selectedPrinterName);
+    return *m_systemPrinters;
+}
+
+std::optional<int> PrintHandlers::topShift() const
+{
+    try {
+        const QVariant shift = w.setupCursor.field(QStringLiteral("TopShift"));
+        if (!shift.isNull())
+            return shift.toInt();
+    } catch (const DbError&) {
+    }
+    return std::nullopt;
 }
 
 void PrintHandlers::Command3D14_Click()
 {
+    QVariant organ1;
+    try {
+        organ1 = w.Data3.field(QStringLiteral("Organ1"));
+    } catch (const DbError&) {
+        // No defaults record: the box offers one copy.
+    }
+    w.Panel3D5->open(organ1);
+    w.Panel3D5->raise();
+    w.Panel3D5->Text45->setFocus();
+    w.Panel3D5->Text45->selectAll();
 }
 
-void PrintHandlers::Command1_Click(int)
+void PrintHandlers::Command1_Click(int index)
 {
+    w.Panel3D5->hide();
+    if (index != 0)
+        return;
+    PrintJob job(environment(), w.messages(), [this] { return topShift(); });
+    job.printCopies(w.Panel3D5->copiesText(), readScreenForm(*w.Panel3D1));
 }
 
 void PrintHandlers::PrintForm()
 {
+    PrintJob job(environment(), w.messages(), [this] { return topShift(); });
+    job.PrintForm(readScreenForm(*w.Panel3D1));
 }
