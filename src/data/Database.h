@@ -30,7 +30,7 @@ public:
     QString path() const;  // the resolved file path
     QSqlDatabase connection() const;
 
-    // Runs one statement with bound values.
+    // Runs one statement with bound values (bool binds as -1/0, QDate as ISO text).
     void execute(const QString& sql, const QVariantList& params = {});
     // Runs a query and returns all its rows (for small results only).
     QList<QVariantList> rows(const QString& sql, const QVariantList& params = {});
@@ -39,6 +39,10 @@ public:
 
     // Stored queries (views). createQuery throws ObjectExists (3012) when the name is taken.
     void createQuery(const QString& name, const QString& sql);
+    // The same with values for the "?" placeholders of sql: a stored query cannot keep
+    // bound values, so they are written into it as properly quoted literals (dates as
+    // ISO text, bool as -1/0). DeleteQuery throws ItemNotFound (3265) for an unknown name.
+    void createQuery(const QString& name, const QString& sql, const QVariantList& params);
     void deleteQuery(const QString& name);
     bool hasQuery(const QString& name);
 

@@ -21,6 +21,9 @@ enum : int {
     LockedByAnother = 3260,       // locked by another user or program
     ItemNotFound = 3265,          // no field of that name
     UnrecognizedFormat = 3343,    // not a database of ours (corrupt, or an old Access file)
+    TableNotFound = 3078,         // no table or stored query of that name
+    NotSupported = 3251,          // operation not supported for this kind of record source
+    DataTypeConversion = 3421,    // a value that the field's kind cannot hold (text into a number)
     GeneralFailure = 3000,
 };
 }

@@ -1,0 +1,47 @@
+#include "data/DataFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace DataFolder {
+
+QString resolve(const QString& folder, const QString& fileName)
+{
+    // cleanPath collapses doubled separators ("/data//FORM337.MDB").
+    const QString cleanFolder = QDir::cleanPath(folder.isEmpty() ? QStringLiteral(".") : folder);
+    const QString direct = QDir::cleanPath(cleanFolder + QLatin1Char('/') + fileName);
+    if (fileName.isEmpty() || QFileInfo::exists(direct))
+        return direct;
+
+    const QDir dir(cleanFolder);
+    const QStringList entries =
+        dir.entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& entry : entries) {
+        if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return direct;
+}
+
+QString resolvePath(const QString& path)
+{
+    const QString clean = QDir::cleanPath(path);
+    const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return resolve(QString(), clean);
+    if (slash == 0)
+        return resolve(QStringLiteral("/"), clean.mid(1));
+    return resolve(clean.left(slash), clean.mid(slash + 1));
+}
+
+QString withTrailingSeparator(const QString& folder)
+{
+    if (folder.isEmpty())
+        return folder;  // no folder chosen: callers test for the empty text
+    QString clean = QDir::cleanPath(folder);
+    if (!clean.endsWith(QLatin1Char('/')))
+        clean += QLatin1Char('/');
+    return clean;
+}
+
+}  // namespace DataFolder

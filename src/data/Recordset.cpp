@@ -1,0 +1,630 @@
+#include "data/Recordset.h"
+
+#include "data/DataFolder.h"
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "data/EngineValues.h"
+#include "data/Schema.h"
+#include "data/SchemaSql.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <optional>
+
+namespace {
+
+enum class SourceKind { None, Table, Sql, StoredQuery };
+
+// One record of the source: its key (RecordId for tables, the row index for
+// loaded rows) and its values in column order.
+struct Row {
+    qint64 key = 0;
+    QVariantList values;
+};
+
+[[noreturn]] void noCurrentRecord()
+{
+    throw DbError(EngineError::NoCurrentRecord, QStringLiteral("No current record."));
+}
+
+const FieldSpec* dateFieldNamed(const QString& column)
+{
+    for (const TableSpec* spec : Schema::formsFileTables() + Schema::agentsFileTables() + Schema::settingsFileTables()) {
+        const FieldSpec* field = spec->field(column);
+        if (field && field->kind == FieldKind::Date)
+            return field;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+struct Recordset::Private {
+    QString name;
+    QString databaseName;
+
+    SourceKind kind = SourceKind::None;
+    QString tableName;
+    Criterion filter;
+    QString sql;
+    QVariantList sqlParams;
+    QString storedQuery;
+
+    std::shared_ptr<Database> db;
+    const TableSpec* spec = nullptr;  // table sources
+    QString selectList;               // table sources: RecordId and every field
+
+    // Loaded sources (SQL text or stored query): the rows and their column names.
+    QStringList columns;
+    QList<QVariantList> loadedRows;
+
+    // Position. The current record's values are cached; after a delete the key is
+    // kept (so moves go on from there) but there is no current record.
+    bool bof = true;
+    bool eof = true;
+    bool onDeleted = false;
+    std::optional<Row> current;
+    bool noMatch = false;
+
+    // Edit buffer: the fields set since addNew/edit, in the order they were set.
+    EditMode mode = EditMode::None;
+    QStringList changedOrder;
+    QHash<QString, QVariant> changed;  // by field name as the schema spells it
+
+    bool isLoaded() const { return kind == SourceKind::Sql || kind == SourceKind::StoredQuery; }
+
+    void requireOpen() const
+    {
+        if (!db)
+            throw DbError(EngineError::ObjectNotSet, QStringLiteral("%1 has no open database.").arg(name));
+    }
+
+    void requireUpdatable() const
+    {
+        requireOpen();
+        if (kind != SourceKind::Table)
+            throw DbError(EngineError::ReadOnly, QStringLiteral("%1: the record source is read-only.").arg(name));
+    }
+
+    void clearBuffer()
+    {
+        mode = EditMode::None;
+        changedOrder.clear();
+        changed.clear();
+    }
+
+    // --- table sources: one record per statement, never the whole result ---
+
+    std::optional<Row> fetchOne(const Criterion& condition, bool descending)
+    {
+        const Criterion where = Criterion::allOf({filter, condition});
+        QString statement = QStringLiteral("SELECT %1 FROM %2").arg(selectList, SchemaSql::quoted(spec->name));
+        if (!where.isEmpty())
+            statement += QStringLiteral(" WHERE ") + where.sql;
+        statement += QStringLiteral(" ORDER BY %1 %2 LIMIT 1")
+                         .arg(QLatin1String(SchemaSql::kRecordId), descending ? QLatin1String("DESC") : QLatin1String("ASC"));
+        const QList<QVariantList> rows = db->rows(statement, where.params);
+        if (rows.isEmpty())
+            return std::nullopt;
+        Row row;
+        row.key = rows.first().first().toLongLong();
+        row.values = rows.first().mid(1);
+        return row;
+    }
+
+    std::optional<Row> fetchByKey(qint64 key)
+    {
+        const QList<QVariantList> rows = db->rows(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                                                      .arg(selectList, SchemaSql::quoted(spec->name),
+                                                           QLatin1String(SchemaSql::kRecordId)),
+                                                  {key});
+        if (rows.isEmpty())
+            return std::nullopt;
+        return Row{key, rows.first().mid(1)};
+    }
+
+    static Criterion keyAfter(qint64 key) { return {QStringLiteral("RecordId > ?"), {key}}; }
+    static Criterion keyBefore(qint64 key) { return {QStringLiteral("RecordId < ?"), {key}}; }
+
+    // --- both kinds of source ---
+
+    std::optional<Row> firstRow()
+    {
+        if (isLoaded())
+            return loadedRows.isEmpty() ? std::nullopt : std::optional<Row>(Row{0, loadedRows.first()});
+        return fetchOne({}, false);
+    }
+
+    std::optional<Row> lastRow()
+    {
+        if (isLoaded())
+            return loadedRows.isEmpty() ? std::nullopt
+                                        : std::optional<Row>(Row{loadedRows.size() - 1, loadedRows.last()});
+        return fetchOne({}, true);
+    }
+
+    std::optional<Row> rowAfter(qint64 key)
+    {
+        if (isLoaded())
+            return key + 1 < loadedRows.size() ? std::optional<Row>(Row{key + 1, loadedRows[key + 1]}) : std::nullopt;
+        return fetchOne(keyAfter(key), false);
+    }
+
+    std::optional<Row> rowBefore(qint64 key)
+    {
+        if (isLoaded())
+            return key - 1 >= 0 && key - 1 < loadedRows.size() ? std::optional<Row>(Row{key - 1, loadedRows[key - 1]})
+                                                                : std::nullopt;
+        return fetchOne(keyBefore(key), true);
+    }
+
+    bool sourceIsEmpty()
+    {
+        if (kind == SourceKind::None)
+            return true;
+        return !firstRow().has_value();
+    }
+
+    void setCurrent(const Row& row)
+    {
+        current = row;
+        onDeleted = false;
+        bof = false;
+        eof = false;
+    }
+
+    void setNoRecords()
+    {
+        current.reset();
+        onDeleted = false;
+        bof = true;
+        eof = true;
+    }
+
+    void positionFirst()
+    {
+        if (std::optional<Row> row = firstRow())
+            setCurrent(*row);
+        else
+            setNoRecords();
+    }
+
+    int columnOf(const QString& field) const
+    {
+        if (isLoaded()) {
+            for (int i = 0; i < columns.size(); ++i) {
+                if (columns[i].compare(field, Qt::CaseInsensitive) == 0)
+                    return i;
+            }
+        } else if (spec) {
+            for (int i = 0; i < spec->fields.size(); ++i) {
+                if (spec->fields[i].name.compare(field, Qt::CaseInsensitive) == 0)
+                    return i;
+            }
+        }
+        throw DbError(EngineError::ItemNotFound, QStringLiteral("Item not found in this collection: %1").arg(field));
+    }
+
+    QVariant readValue(int column, const QVariant& stored) const
+    {
+        if (!isLoaded())
+            return EngineValues::fromStored(spec->fields[column].kind, stored);
+        if (const FieldSpec* dateField = dateFieldNamed(columns[column]))
+            return EngineValues::fromStored(dateField->kind, stored);
+        return EngineValues::fromResult(stored);
+    }
+
+    void load()
+    {
+        const QString statement = kind == SourceKind::StoredQuery
+                                      ? QStringLiteral("SELECT * FROM %1").arg(SchemaSql::quoted(storedQuery))
+                                      : sql;
+        QSqlQuery query(db->connection());
+        query.setForwardOnly(true);
+        if (!query.prepare(statement))
+            throwEngineError(query.lastError(), statement);
+        for (const QVariant& p : (kind == SourceKind::Sql ? sqlParams : QVariantList()))
+            query.addBindValue(EngineValues::toBound(p));
+        if (!query.exec())
+            throwEngineError(query.lastError(), statement);
+        columns.clear();
+        const QSqlRecord record = query.record();
+        for (int i = 0; i < record.count(); ++i)
+            columns << record.fieldName(i);
+        loadedRows.clear();
+        while (query.next()) {
+            QVariantList row;
+            row.reserve(columns.size());
+            for (int i = 0; i < columns.size(); ++i)
+                row << query.value(i);
+            loadedRows << row;
+        }
+        if (query.lastError().isValid())
+            throwEngineError(query.lastError(), statement);
+    }
+};
+
+Recordset::Recordset(const QString& name) : d(std::make_unique<Private>())
+{
+    d->name = name;
+}
+
+Recordset::~Recordset() = default;
+
+QString Recordset::name() const
+{
+    return d->name;
+}
+
+void Recordset::setDatabaseName(const QString& path)
+{
+    d->databaseName = path;
+}
+
+QString Recordset::databaseName() const
+{
+    return d->databaseName;
+}
+
+void Recordset::setTable(const QString& table, const Criterion& filter)
+{
+    d->kind = SourceKind::Table;
+    d->tableName = table;
+    d->filter = filter;
+}
+
+void Recordset::setSql(const QString& sql, const QVariantList& params)
+{
+    d->kind = SourceKind::Sql;
+    d->tableName.clear();
+    d->filter = {};
+    d->sql = sql;
+    d->sqlParams = params;
+}
+
+void Recordset::setStoredQuery(const QString& name)
+{
+    d->kind = SourceKind::StoredQuery;
+    d->tableName.clear();
+    d->filter = {};
+    d->storedQuery = name;
+}
+
+QString Recordset::table() const
+{
+    return d->kind == SourceKind::Table ? d->tableName : QString();
+}
+
+Criterion Recordset::filter() const
+{
+    return d->filter;
+}
+
+void Recordset::refresh()
+{
+    d->clearBuffer();
+    d->noMatch = false;
+
+    const TableSpec* spec = nullptr;
+    if (d->kind == SourceKind::Table) {
+        spec = Schema::table(d->tableName);
+        if (!spec)
+            throw DbError(EngineError::TableNotFound, QStringLiteral("Cannot find table '%1'.").arg(d->tableName));
+    }
+    if (d->kind == SourceKind::StoredQuery && !SchemaSql::isPlainIdentifier(d->storedQuery))
+        throw DbError(EngineError::QuerySyntax, QStringLiteral("'%1' is not a valid query name.").arg(d->storedQuery));
+
+    // A failed refresh leaves the record set closed rather than half open.
+    d->db.reset();
+    d->setNoRecords();
+    std::shared_ptr<Database> db =
+        Database::open(d->databaseName, spec ? QList<const TableSpec*>{spec} : QList<const TableSpec*>{});
+
+    d->db = db;
+    d->spec = spec;
+    d->columns.clear();
+    d->loadedRows.clear();
+    try {
+        if (spec) {
+            QStringList select{QLatin1String(SchemaSql::kRecordId)};
+            for (const FieldSpec& field : spec->fields)
+                select << SchemaSql::quoted(field.name);
+            d->selectList = select.join(QStringLiteral(", "));
+        } else if (d->isLoaded()) {
+            d->load();
+        }
+        if (d->kind != SourceKind::None)
+            d->positionFirst();
+    } catch (...) {
+        d->db.reset();
+        d->setNoRecords();
+        throw;
+    }
+}
+
+void Recordset::close()
+{
+    d->clearBuffer();
+    d->setNoRecords();
+    d->loadedRows.clear();
+    d->db.reset();
+}
+
+bool Recordset::isOpen() const
+{
+    return d->db != nullptr;
+}
+
+std::shared_ptr<Database> Recordset::database() const
+{
+    return d->db;
+}
+
+bool Recordset::bof() const
+{
+    return d->bof;
+}
+
+bool Recordset::eof() const
+{
+    return d->eof;
+}
+
+bool Recordset::isEmpty() const
+{
+    d->requireOpen();
+    return d->sourceIsEmpty();
+}
+
+int Recordset::recordCount() const
+{
+    d->requireOpen();
+    if (d->kind == SourceKind::None)
+        return 0;
+    if (d->isLoaded())
+        return d->loadedRows.size();
+    QString statement = QStringLiteral("SELECT count(*) FROM %1").arg(SchemaSql::quoted(d->spec->name));
+    if (!d->filter.isEmpty())
+        statement += QStringLiteral(" WHERE ") + d->filter.sql;
+    return d->db->value(statement, d->filter.params).toInt();
+}
+
+void Recordset::moveFirst()
+{
+    d->requireOpen();
+    d->clearBuffer();
+    std::optional<Row> row = d->firstRow();
+    if (!row) {
+        d->setNoRecords();
+        noCurrentRecord();
+    }
+    d->setCurrent(*row);
+}
+
+void Recordset::moveLast()
+{
+    d->requireOpen();
+    d->clearBuffer();
+    std::optional<Row> row = d->lastRow();
+    if (!row) {
+        d->setNoRecords();
+        noCurrentRecord();
+    }
+    d->setCurrent(*row);
+}
+
+void Recordset::moveNext()
+{
+    d->requireOpen();
+    if (d->eof)
+        noCurrentRecord();
+    d->clearBuffer();
+    std::optional<Row> row = d->bof || !d->current ? d->firstRow() : d->rowAfter(d->current->key);
+    if (row) {
+        d->setCurrent(*row);
+        return;
+    }
+    const bool empty = d->sourceIsEmpty();
+    d->current.reset();
+    d->onDeleted = false;
+    d->eof = true;
+    d->bof = empty;
+}
+
+void Recordset::movePrevious()
+{
+    d->requireOpen();
+    if (d->bof)
+        noCurrentRecord();
+    d->clearBuffer();
+    std::optional<Row> row = d->eof || !d->current ? d->lastRow() : d->rowBefore(d->current->key);
+    if (row) {
+        d->setCurrent(*row);
+        return;
+    }
+    const bool empty = d->sourceIsEmpty();
+    d->current.reset();
+    d->onDeleted = false;
+    d->bof = true;
+    d->eof = empty;
+}
+
+void Recordset::findFirst(const Criterion& criterion)
+{
+    d->requireOpen();
+    if (d->isLoaded())
+        throw DbError(EngineError::NotSupported, QStringLiteral("%1: find needs a table as record source.").arg(d->name));
+    if (d->kind == SourceKind::None)
+        noCurrentRecord();
+    d->clearBuffer();
+    std::optional<Row> row = d->fetchOne(criterion, false);
+    d->noMatch = !row;
+    if (row)
+        d->setCurrent(*row);
+}
+
+void Recordset::findLast(const Criterion& criterion)
+{
+    d->requireOpen();
+    if (d->isLoaded())
+        throw DbError(EngineError::NotSupported, QStringLiteral("%1: find needs a table as record source.").arg(d->name));
+    if (d->kind == SourceKind::None)
+        noCurrentRecord();
+    d->clearBuffer();
+    std::optional<Row> row = d->fetchOne(criterion, true);
+    d->noMatch = !row;
+    if (row)
+        d->setCurrent(*row);
+}
+
+bool Recordset::noMatch() const
+{
+    return d->noMatch;
+}
+
+void Recordset::addNew()
+{
+    d->requireUpdatable();
+    d->clearBuffer();
+    d->mode = EditMode::Add;
+}
+
+void Recordset::edit()
+{
+    d->requireUpdatable();
+    if (!d->current || d->onDeleted)
+        noCurrentRecord();
+    d->clearBuffer();
+    d->mode = EditMode::Edit;
+}
+
+void Recordset::update()
+{
+    if (d->mode == EditMode::None)
+        throw DbError(EngineError::UpdateWithoutEdit, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    d->requireUpdatable();
+
+    // Every value is checked before anything is written.
+    for (const QString& fieldName : std::as_const(d->changedOrder)) {
+        const FieldSpec* field = d->spec->field(fieldName);
+        const QVariant& value = d->changed[fieldName];
+        if ((field->kind == FieldKind::Text || field->kind == FieldKind::LongText) && !value.isNull() &&
+            value.toString().size() > field->maxLength)
+            throw DbError(EngineError::ValueTooLarge,
+                          QStringLiteral("The field '%1' is too small to accept the amount of data you attempted to add.")
+                              .arg(field->name),
+                          field->name);
+    }
+
+    QStringList names;
+    QVariantList values;
+    for (const QString& fieldName : std::as_const(d->changedOrder)) {
+        names << SchemaSql::quoted(fieldName);
+        values << d->changed[fieldName];
+    }
+    const QString table = SchemaSql::quoted(d->spec->name);
+
+    qint64 key = 0;
+    if (d->mode == EditMode::Add) {
+        QSqlQuery query(d->db->connection());
+        QString statement;
+        if (names.isEmpty()) {
+            statement = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table);
+        } else {
+            QStringList marks;
+            for (int i = 0; i < names.size(); ++i)
+                marks << QStringLiteral("?");
+            statement = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                            .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+        }
+        if (!query.prepare(statement))
+            throwEngineError(query.lastError(), statement);
+        for (const QVariant& v : std::as_const(values))
+            query.addBindValue(v);
+        if (!query.exec())
+            throwEngineError(query.lastError(), statement);
+        key = query.lastInsertId().toLongLong();
+    } else {
+        key = d->current->key;
+        if (!names.isEmpty()) {
+            QStringList assignments;
+            for (const QString& n : std::as_const(names))
+                assignments << n + QStringLiteral(" = ?");
+            const QString statement = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                                          .arg(table, assignments.join(QStringLiteral(", ")),
+                                               QLatin1String(SchemaSql::kRecordId));
+            QSqlQuery query(d->db->connection());
+            if (!query.prepare(statement))
+                throwEngineError(query.lastError(), statement);
+            for (const QVariant& v : std::as_const(values))
+                query.addBindValue(v);
+            query.addBindValue(key);
+            if (!query.exec())
+                throwEngineError(query.lastError(), statement);
+            if (query.numRowsAffected() == 0)
+                throw DbError(EngineError::NoCurrentRecord, QStringLiteral("The record was deleted by someone else."));
+        }
+    }
+
+    d->clearBuffer();
+    std::optional<Row> row = d->fetchByKey(key);
+    if (!row)
+        noCurrentRecord();
+    d->setCurrent(*row);
+}
+
+void Recordset::cancelUpdate()
+{
+    if (d->mode == EditMode::None)
+        throw DbError(EngineError::UpdateWithoutEdit, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    d->clearBuffer();
+}
+
+Recordset::EditMode Recordset::editMode() const
+{
+    return d->mode;
+}
+
+void Recordset::deleteCurrent()
+{
+    d->requireUpdatable();
+    if (!d->current || d->onDeleted)
+        noCurrentRecord();
+    d->clearBuffer();
+    d->db->execute(QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
+                       .arg(SchemaSql::quoted(d->spec->name), QLatin1String(SchemaSql::kRecordId)),
+                   {d->current->key});
+    d->onDeleted = true;  // moves go on from the deleted record's place
+}
+
+QVariant Recordset::field(const QString& name) const
+{
+    if (d->kind == SourceKind::None || !d->db)
+        noCurrentRecord();
+    const int column = d->columnOf(name);
+    if (d->mode == EditMode::Add) {
+        const QString fieldName = d->spec->fields[column].name;
+        return d->changed.contains(fieldName) ? d->readValue(column, d->changed[fieldName]) : QVariant();
+    }
+    if (d->mode == EditMode::Edit) {
+        const QString fieldName = d->spec->fields[column].name;
+        if (d->changed.contains(fieldName))
+            return d->readValue(column, d->changed[fieldName]);
+    }
+    if (!d->current || d->onDeleted)
+        noCurrentRecord();
+    return d->readValue(column, d->current->values.value(column));
+}
+
+void Recordset::setField(const QString& name, const QVariant& value)
+{
+    if (d->mode == EditMode::None)
+        throw DbError(EngineError::UpdateWithoutEdit, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    const int column = d->columnOf(name);
+    const FieldSpec& field = d->spec->fields[column];
+    const QVariant stored = EngineValues::toStored(field, value);
+    if (!d->changed.contains(field.name))
+        d->changedOrder << field.name;
+    d->changed.insert(field.name, stored);
+}

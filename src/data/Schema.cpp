@@ -1,0 +1,222 @@
+#include "data/Schema.h"
+
+#include "data/DataFolder.h"
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "data/SchemaSql.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+#include <functional>
+
+const FieldSpec* TableSpec::field(const QString& fieldName) const
+{
+    for (const FieldSpec& f : fields) {
+        if (f.name.compare(fieldName, Qt::CaseInsensitive) == 0)
+            return &f;
+    }
+    return nullptr;
+}
+
+namespace {
+
+constexpr int kLongTextLength = 1048576;
+
+FieldSpec text(const char* name, int length)
+{
+    return {QString::fromLatin1(name), FieldKind::Text, length};
+}
+FieldSpec longText(const char* name)
+{
+    return {QString::fromLatin1(name), FieldKind::LongText, kLongTextLength};
+}
+FieldSpec yesNo(const char* name)
+{
+    return {QString::fromLatin1(name), FieldKind::YesNo, 0};
+}
+FieldSpec date(const char* name)
+{
+    return {QString::fromLatin1(name), FieldKind::Date, 0};
+}
+FieldSpec number(const char* name)
+{
+    return {QString::fromLatin1(name), FieldKind::Number, 0};
+}
+
+}  // namespace
+
+namespace Schema {
+
+const TableSpec& setupTable()
+{
+    static const TableSpec spec{"Setup", {text("DataPath", 1024), number("TopShift")}};
+    return spec;
+}
+
+const TableSpec& formTable()
+{
+    static const TableSpec spec{"Form",
+                                {
+                                    text("RegNum", 20),       text("Make", 40),         text("Model", 40),
+                                    text("Serial", 30),       text("Rating1", 30),      text("OwnerName", 255),
+                                    text("OwnerAdd1", 100),   text("OwnerAdd2", 100),   text("OwnerName2", 100),
+                                    yesNo("AirType1"),        yesNo("AirType2"),        yesNo("PowType1"),
+                                    yesNo("PowType2"),        text("PowMake", 50),      text("PowModel", 50),
+                                    text("PowSerial", 50),    yesNo("ProType1"),        yesNo("ProType2"),
+                                    text("ProMake", 50),      text("ProModel", 50),     text("ProSerial", 50),
+                                    yesNo("AppType1"),        yesNo("AppType2"),        text("AppDesc", 50),
+                                    text("AppMake", 50),      text("AppModel", 50),     text("AppSerial", 50),
+                                    text("AgencyName", 100),  text("AgencyAdd1", 100),  text("AgencyAdd2", 100),
+                                    text("AgencyAdd3", 100),  text("AgencyCert", 30),   number("AgencyKind"),
+                                    number("Rating3"),        date("FormDate"),         text("ApproveName", 50),
+                                    yesNo("Approved"),        number("ApprovedBy"),     text("ApproveCert", 30),
+                                    text("Signed", 50),       date("ApproveDate"),      longText("Back"),
+                                }};
+    return spec;
+}
+
+const TableSpec& aircraftTable()
+{
+    static const TableSpec spec{"aircraft", {text("Make", 40), text("Model", 40)}};
+    return spec;
+}
+
+const TableSpec& agencyTable()
+{
+    static const TableSpec spec{"Agency",
+                                {text("AgencyName", 100), text("AgencyAdd1", 100), text("AgencyAdd2", 60),
+                                 text("AgencyAdd3", 40), text("AgencyCert", 30), text("Rating2", 50),
+                                 text("Rating1", 20), number("AgencyKind")}};
+    return spec;
+}
+
+const TableSpec& narrativesTable()
+{
+    static const TableSpec spec{"Narratives", {text("Title", 255), longText("Description")}};
+    return spec;
+}
+
+const TableSpec& agentsTable()
+{
+    static const TableSpec spec{"Agents",
+                                {text("Name", 50), text("Password", 20), text("ApprovalNumber", 30),
+                                 yesNo("Administrator")}};
+    return spec;
+}
+
+const TableSpec& defaultsTable()
+{
+    static const TableSpec spec{"Defaults", {text("Organ1", 20)}};
+    return spec;
+}
+
+const TableSpec* table(const QString& name)
+{
+    for (const TableSpec* spec : {&setupTable(), &formTable(), &aircraftTable(), &agencyTable(), &narrativesTable(),
+                                  &agentsTable(), &defaultsTable()}) {
+        if (spec->name.compare(name, Qt::CaseInsensitive) == 0)
+            return spec;
+    }
+    return nullptr;
+}
+
+QList<const TableSpec*> settingsFileTables()
+{
+    return {&setupTable()};
+}
+
+QList<const TableSpec*> formsFileTables()
+{
+    return {&formTable(), &aircraftTable(), &agencyTable(), &narrativesTable()};
+}
+
+QList<const TableSpec*> agentsFileTables()
+{
+    return {&agentsTable(), &defaultsTable()};
+}
+
+namespace {
+
+void runOrThrow(QSqlQuery& query, const QString& sql, const QVariantList& params = {})
+{
+    if (!query.prepare(sql))
+        throwEngineError(query.lastError(), sql);
+    for (const QVariant& p : params)
+        query.addBindValue(p);
+    if (!query.exec())
+        throwEngineError(query.lastError(), sql);
+}
+
+// Builds the file under a temporary name beside the target and renames it into
+// place at the end, so a failure never leaves a half-made file under the real name
+// and an existing file is never replaced.
+void createFile(const QString& path, const QList<const TableSpec*>& tables,
+                const std::function<void(QSqlQuery&)>& fillRecords)
+{
+    const QFileInfo target(path);
+    if (!target.dir().exists())
+        throw DbError(EngineError::InvalidPath, QStringLiteral("Not a valid path: %1").arg(path));
+    if (QFileInfo::exists(DataFolder::resolvePath(path)))
+        throw DbError(EngineError::ObjectExists, QStringLiteral("The file already exists: %1").arg(path));
+
+    const QString temporary = target.dir().filePath(QStringLiteral(".%1.%2.new")
+                                                        .arg(target.fileName(),
+                                                             QUuid::createUuid().toString(QUuid::WithoutBraces)));
+    const QString connectionName = QStringLiteral("form337-create-%1").arg(QUuid::createUuid().toString());
+    try {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+            db.setDatabaseName(temporary);
+            if (!db.open())
+                throwEngineError(db.lastError(), temporary);
+            QSqlQuery query(db);
+            runOrThrow(query, QStringLiteral("BEGIN"));
+            for (const TableSpec* spec : tables) {
+                for (const QString& statement : SchemaSql::createStatements(*spec))
+                    runOrThrow(query, statement);
+            }
+            fillRecords(query);
+            runOrThrow(query, QStringLiteral("COMMIT"));
+            query.finish();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(connectionName);
+    } catch (...) {
+        QSqlDatabase::removeDatabase(connectionName);
+        QFile::remove(temporary);
+        throw;
+    }
+    // rename() never overwrites: a file that appeared meanwhile is kept.
+    if (!QFile::rename(temporary, path)) {
+        QFile::remove(temporary);
+        throw DbError(EngineError::GeneralFailure, QStringLiteral("Could not create %1").arg(path));
+    }
+}
+
+}  // namespace
+
+void createSettingsFile(const QString& path)
+{
+    createFile(path, settingsFileTables(), [](QSqlQuery& query) {
+        runOrThrow(query, QStringLiteral("INSERT INTO \"Setup\" (\"DataPath\", \"TopShift\") VALUES (NULL, 0)"));
+    });
+}
+
+void createFormsFile(const QString& path)
+{
+    createFile(path, formsFileTables(), [](QSqlQuery&) {});
+}
+
+void createAgentsFile(const QString& path)
+{
+    createFile(path, agentsFileTables(), [](QSqlQuery& query) {
+        runOrThrow(query, QStringLiteral("INSERT INTO \"Defaults\" (\"Organ1\") VALUES (?)"), {QStringLiteral("1")});
+    });
+}
+
+}  // namespace Schema

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct TableSpec;
+
+// The engine statements that make a table of the schema: the table with its
+// hidden RecordId key (which keeps insertion order across compaction) and its indexes.
+namespace SchemaSql {
+
+inline const char* const kRecordId = "RecordId";
+
+QStringList createStatements(const TableSpec& spec);
+
+// A name quoted for use in a statement; the caller checks it is a plain identifier.
+QString quoted(const QString& identifier);
+
+// True for names made of letters, digits and "_" that do not start with a digit.
+bool isPlainIdentifier(const QString& name);
+
+}  // namespace SchemaSql
