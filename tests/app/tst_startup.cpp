@@ -75,10 +75,10 @@ private slots:
         QVERIFY(w.Command3D27->isEnabled());
         QVERIFY(w.Command3D14->isEnabled());
         QCOMPARE(w.NewFormFlag, 1);
-        // No form and an empty agency table: item 6 shows its placeholders and a repair station.
+        // No form and an empty agency table: item 6 keeps its placeholders and no kind is chosen.
         QCOMPARE(w.Panel3D1->Text7[0]->text(), QStringLiteral("Name"));
         QCOMPARE(w.Panel3D1->Text7[2]->text(), QStringLiteral("City & State"));
-        QVERIFY(w.Panel3D1->Option2[2]->isChecked());
+        QCOMPARE(FormScreen::selectedIndex(w.Panel3D1->Option2), -1);
         QCOMPARE(w.Panel3D1->List1->currentRow(), 0);
         // An empty agency table gets a blank record begun for the set-up boxes.
         QCOMPARE(w.Data10.editMode(), Recordset::EditMode::Add);
