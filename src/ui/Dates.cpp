@@ -53,8 +53,11 @@ QDate parse(const QString& input)
         return QDate(a, b, c);
     if (m.captured(3).size() <= 2)
         c += c < 30 ? 2000 : 1900;
+    // Day first only where the user's locale writes it so; without a locale
+    // ("C"), month first as the database engine reads date literals.
     const QString shortFormat = system.dateFormat(QLocale::ShortFormat).toLower();
-    const bool dayFirst = shortFormat.indexOf(QLatin1Char('d')) < shortFormat.indexOf(QLatin1Char('m'));
+    const bool dayFirst = system.language() != QLocale::C
+                          && shortFormat.indexOf(QLatin1Char('d')) < shortFormat.indexOf(QLatin1Char('m'));
     return dayFirst ? QDate(c, b, a) : QDate(c, a, b);
 }
 
