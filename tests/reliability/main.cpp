@@ -1,0 +1,13 @@
+#include "CharacterCutsTest.h"
+
+#include <QApplication>
+#include <QtTest>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    int failures = 0;
+    CharacterCutsTest characterCuts;
+    failures += QTest::qExec(&characterCuts, argc, argv);
+    return failures;
+}
