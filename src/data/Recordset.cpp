@@ -371,6 +371,11 @@ bool Recordset::eof() const
     return d->eof;
 }
 
+bool Recordset::hasCurrent() const
+{
+    return !d->bof && !d->eof && d->current && !d->onDeleted;
+}
+
 bool Recordset::isEmpty() const
 {
     d->requireOpen();
