@@ -315,12 +315,16 @@ void Recordset::refresh()
     if (d->kind == SourceKind::StoredQuery && !SchemaSql::isPlainIdentifier(d->storedQuery))
         throw DbError(EngineError::QuerySyntax, QStringLiteral("'%1' is not a valid query name.").arg(d->storedQuery));
 
-    // A failed refresh leaves the record set closed rather than half open.
-    d->db.reset();
+    // A failed refresh leaves the record set closed rather than half open. The old
+    // database is kept until the new one is open, so re-opening the same file reuses it.
     d->setNoRecords();
-    std::shared_ptr<Database> db =
-        Database::open(d->databaseName, spec ? QList<const TableSpec*>{spec} : QList<const TableSpec*>{});
-
+    std::shared_ptr<Database> db;
+    try {
+        db = Database::open(d->databaseName, spec ? QList<const TableSpec*>{spec} : QList<const TableSpec*>{});
+    } catch (...) {
+        d->db.reset();
+        throw;
+    }
     d->db = db;
     d->spec = spec;
     d->columns.clear();
@@ -369,6 +373,11 @@ bool Recordset::bof() const
 bool Recordset::eof() const
 {
     return d->eof;
+}
+
+bool Recordset::hasCurrent() const
+{
+    return !d->bof && !d->eof && d->current && !d->onDeleted;
 }
 
 bool Recordset::isEmpty() const

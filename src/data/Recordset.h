@@ -43,7 +43,9 @@ public:
     Criterion filter() const;
 
     // Opens (or re-opens) the database file and the record source, positioned on
-    // the first record. Throws FileNotFound, InvalidPath, UnrecognizedFormat, ...
+    // the first record. Throws FileNotFound, InvalidPath, UnrecognizedFormat,
+    // TableNotFound (3078) for a table the schema does not know, ...
+    // Operations on a record set that is not open throw ObjectNotSet (91).
     void refresh();
     // Releases the database file; isOpen() is false afterwards.
     void close();
@@ -52,10 +54,12 @@ public:
 
     bool bof() const;
     bool eof() const;
-    bool hasCurrent() const { return !bof() && !eof(); }
+    // A record is current: not at bof/eof and not on a record just deleted.
+    bool hasCurrent() const;
     bool isEmpty() const;
     int recordCount() const;
 
+    // NoCurrentRecord (3021) on an empty source (bof and eof are then both true).
     void moveFirst();
     void moveLast();
     void moveNext();       // NoCurrentRecord (3021) when already at eof
@@ -87,7 +91,9 @@ public:
     bool isNull(const QString& name) const { return field(name).isNull(); }
     QString text(const QString& name) const { return field(name).toString(); }
     // Sets a field in the edit buffer; UpdateWithoutEdit (3020) when not editing.
-    // Bools become -1/0 in Yes/No fields; QDate or date text into date fields.
+    // Bools become -1/0 in Yes/No fields; QDate or ISO date text ("YYYY-MM-DD") into
+    // date fields; a number or number text into Number fields. A value the field
+    // cannot hold (words into a number, other date text) throws DataTypeConversion (3421).
     void setField(const QString& name, const QVariant& value);
 
 private:

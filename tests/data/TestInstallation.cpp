@@ -1,0 +1,95 @@
+#include "DataTestSupport.h"
+#include "data/Database.h"
+#include "data/Installation.h"
+#include "data/Schema.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+class TestInstallation : public QObject {
+    Q_OBJECT
+private slots:
+    void newFolderGetsAllThreeFiles();
+    void secondRunChangesNothing();
+    void existingDataFilesAreKept();
+    void settingsFileFoundUnderAnyCase();
+    void createRefusesAnExistingFile();
+};
+
+void TestInstallation::newFolderGetsAllThreeFiles()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("program/337");
+    QVERIFY(Installation::ensure(folder));
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"FAAForm337A.mdb", "Form337.mdb", "setup337.mdb"}));
+
+    auto settings = Database::open(folder + "/setup337.mdb", Schema::settingsFileTables());
+    const QList<QVariantList> setup = settings->rows("SELECT DataPath, TopShift FROM Setup");
+    QCOMPARE(setup.size(), 1);
+    QVERIFY(setup[0][0].isNull());
+    QCOMPARE(setup[0][1].toInt(), 0);
+
+    auto forms = Database::open(folder + "/Form337.mdb", Schema::formsFileTables());
+    for (const char* table : {"Form", "aircraft", "Agency", "Narratives"})
+        QCOMPARE(forms->value(QString("SELECT count(*) FROM \"%1\"").arg(table)).toInt(), 0);
+
+    auto agents = Database::open(folder + "/FAAForm337A.mdb", Schema::agentsFileTables());
+    QCOMPARE(agents->value("SELECT count(*) FROM Agents").toInt(), 0);
+    QCOMPARE(agents->rows("SELECT Organ1 FROM Defaults"), (QList<QVariantList>{{QString("1")}}));
+}
+
+void TestInstallation::secondRunChangesNothing()
+{
+    QTemporaryDir dir;
+    QVERIFY(Installation::ensure(dir.path()));
+    const QByteArray settings = fileChecksum(dir.filePath("setup337.mdb"));
+    const QByteArray forms = fileChecksum(dir.filePath("Form337.mdb"));
+    QVERIFY(!Installation::ensure(dir.path()));
+    QCOMPARE(fileChecksum(dir.filePath("setup337.mdb")), settings);
+    QCOMPARE(fileChecksum(dir.filePath("Form337.mdb")), forms);
+}
+
+void TestInstallation::existingDataFilesAreKept()
+{
+    QTemporaryDir dir;
+    // A data file under another case, with a stored form, and a foreign file under the agents name.
+    Schema::createFormsFile(dir.filePath("FORM337.MDB"));
+    {
+        auto forms = Database::open(dir.filePath("FORM337.MDB"));
+        forms->execute("INSERT INTO Form (RegNum) VALUES (?)", {"N1"});
+    }
+    writeBytes(dir.filePath("FAAForm337A.mdb"), "not ours");
+    const QByteArray forms = fileChecksum(dir.filePath("FORM337.MDB"));
+    const QByteArray agents = fileChecksum(dir.filePath("FAAForm337A.mdb"));
+
+    QVERIFY(Installation::ensure(dir.path()));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"FAAForm337A.mdb", "FORM337.MDB", "setup337.mdb"}));
+    QCOMPARE(fileChecksum(dir.filePath("FORM337.MDB")), forms);
+    QCOMPARE(fileChecksum(dir.filePath("FAAForm337A.mdb")), agents);
+}
+
+void TestInstallation::settingsFileFoundUnderAnyCase()
+{
+    QTemporaryDir dir;
+    Schema::createSettingsFile(dir.filePath("SETUP337.MDB"));
+    QVERIFY(!Installation::ensure(dir.path()));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"SETUP337.MDB"});
+}
+
+void TestInstallation::createRefusesAnExistingFile()
+{
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("form337.MDB"), "precious");
+    QVERIFY_DBERROR(Schema::createFormsFile(dir.filePath("Form337.mdb")), EngineError::ObjectExists);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"form337.MDB"});
+    QVERIFY_DBERROR(Schema::createAgentsFile(dir.filePath("nowhere/FAAForm337A.mdb")), EngineError::InvalidPath);
+}
+
+int runInstallationTests(int argc, char** argv)
+{
+    TestInstallation test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestInstallation.moc"

@@ -1,0 +1,589 @@
+#include "DataTestSupport.h"
+#include "data/Database.h"
+#include "data/Recordset.h"
+#include "data/Schema.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+class TestRecordset : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void emptySource();
+    void oneRecord();
+    void walksInInsertionOrder();
+    void orderSurvivesCompaction();
+    void filterLimitsEveryMove();
+    void findFirstAndLast_data();
+    void findFirstAndLast();
+    void findKeepsPositionOnNoMatch();
+    void findHonoursTheFilter();
+    void addNewBecomesCurrentAndIsDurable();
+    void cancelWritesNothing();
+    void editWritesOnlyTheSetFields();
+    void deleteLeavesNoCurrentRecord();
+    void deleteLastThenMoveNext();
+    void tooLongValue_data();
+    void tooLongValue();
+    void yesNoIsMinusOneOrZero();
+    void datesRoundTrip();
+    void numberFields_data();
+    void numberFields();
+    void unknownFieldAndNoEdit();
+    void sqlSourceIsReadOnly();
+    void missingFileLeavesItClosed();
+
+private:
+    int addForm(const QString& regNum, const QString& make = {});
+    QStringList walkForward(Recordset& rs);
+    QStringList walkBackward(Recordset& rs);
+    static int ordinal(Recordset& rs);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_path;
+    std::shared_ptr<Database> m_db;
+};
+
+void TestRecordset::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_path = m_dir->filePath(Schema::kFormsFile);
+    Schema::createFormsFile(m_path);
+    m_db = Database::open(m_path, Schema::formsFileTables());
+}
+
+void TestRecordset::cleanup()
+{
+    m_db.reset();
+    m_dir.reset();
+}
+
+int TestRecordset::addForm(const QString& regNum, const QString& make)
+{
+    m_db->execute("INSERT INTO Form (RegNum, Make) VALUES (?, ?)", {regNum, make.isNull() ? QVariant() : QVariant(make)});
+    return m_db->value("SELECT last_insert_rowid()").toInt();
+}
+
+QStringList TestRecordset::walkForward(Recordset& rs)
+{
+    QStringList seen;
+    rs.moveFirst();
+    while (!rs.eof()) {
+        seen << rs.text("RegNum");
+        rs.moveNext();
+    }
+    return seen;
+}
+
+QStringList TestRecordset::walkBackward(Recordset& rs)
+{
+    QStringList seen;
+    rs.moveLast();
+    while (!rs.bof()) {
+        seen << rs.text("RegNum");
+        rs.movePrevious();
+    }
+    return seen;
+}
+
+// The place of the current record in the source, counted from 1 (the record stays current).
+int TestRecordset::ordinal(Recordset& rs)
+{
+    const QString mark = rs.text("RegNum");
+    int before = 0;
+    for (rs.movePrevious(); !rs.bof(); rs.movePrevious())
+        ++before;
+    for (int i = 0; i <= before; ++i)
+        rs.moveNext();
+    if (rs.text("RegNum") != mark)
+        return -1;
+    return before + 1;
+}
+
+void TestRecordset::emptySource()
+{
+    Recordset rs("Data1");
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form");
+    rs.refresh();
+    QVERIFY(rs.isOpen());
+    QVERIFY(rs.bof());
+    QVERIFY(rs.eof());
+    QVERIFY(!rs.hasCurrent());
+    QVERIFY(rs.isEmpty());
+    QCOMPARE(rs.recordCount(), 0);
+    QVERIFY_DBERROR(rs.field("RegNum"), EngineError::NoCurrentRecord);
+    QVERIFY_DBERROR(rs.moveNext(), EngineError::NoCurrentRecord);
+    QVERIFY_DBERROR(rs.movePrevious(), EngineError::NoCurrentRecord);
+    QVERIFY_DBERROR(rs.moveLast(), EngineError::NoCurrentRecord);
+    QVERIFY_DBERROR(rs.moveFirst(), EngineError::NoCurrentRecord);
+    QVERIFY_DBERROR(rs.edit(), EngineError::NoCurrentRecord);
+    QVERIFY_DBERROR(rs.deleteCurrent(), EngineError::NoCurrentRecord);
+    QVERIFY(rs.bof() && rs.eof());
+}
+
+void TestRecordset::oneRecord()
+{
+    addForm("N1");
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form");
+    rs.refresh();
+    QVERIFY(!rs.bof() && !rs.eof());
+    QCOMPARE(rs.text("RegNum"), QString("N1"));
+    QVERIFY(!rs.isEmpty());
+    QCOMPARE(rs.recordCount(), 1);
+
+    rs.movePrevious();
+    QVERIFY(rs.bof() && !rs.eof());
+    QVERIFY_DBERROR(rs.field("RegNum"), EngineError::NoCurrentRecord);
+    QVERIFY_DBERROR(rs.movePrevious(), EngineError::NoCurrentRecord);
+    rs.moveNext();
+    QCOMPARE(rs.text("RegNum"), QString("N1"));
+    rs.moveNext();
+    QVERIFY(rs.eof() && !rs.bof());
+    QVERIFY_DBERROR(rs.moveNext(), EngineError::NoCurrentRecord);
+    rs.movePrevious();
+    QCOMPARE(rs.text("RegNum"), QString("N1"));
+    rs.moveLast();
+    QCOMPARE(rs.text("RegNum"), QString("N1"));
+}
+
+void TestRecordset::walksInInsertionOrder()
+{
+    for (const char* mark : {"N3", "N1", "N2", "A9"})
+        addForm(mark);
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form");
+    rs.refresh();
+    QCOMPARE(rs.text("RegNum"), QString("N3"));
+    QCOMPARE(walkForward(rs), (QStringList{"N3", "N1", "N2", "A9"}));
+    QCOMPARE(walkBackward(rs), (QStringList{"A9", "N2", "N1", "N3"}));
+    QCOMPARE(rs.recordCount(), 4);
+}
+
+void TestRecordset::orderSurvivesCompaction()
+{
+    for (const char* mark : {"N3", "N1", "N2", "A9"})
+        addForm(mark);
+    m_db->execute("DELETE FROM Form WHERE RegNum = 'N1'");
+    m_db->execute("VACUUM");
+    addForm("B7");
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form");
+    rs.refresh();
+    QCOMPARE(walkForward(rs), (QStringList{"N3", "N2", "A9", "B7"}));
+}
+
+void TestRecordset::filterLimitsEveryMove()
+{
+    for (const char* mark : {"N100", "X1", "n101", "N2", "N1ab"})
+        addForm(mark);
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form", Criterion::like("RegNum", "N1*"));
+    rs.refresh();
+    QCOMPARE(rs.text("RegNum"), QString("N100"));
+    QCOMPARE(rs.recordCount(), 3);
+    QCOMPARE(walkForward(rs), (QStringList{"N100", "n101", "N1ab"}));
+    QCOMPARE(walkBackward(rs), (QStringList{"N1ab", "n101", "N100"}));
+
+    rs.setTable("Form", Criterion::like("RegNum", "Z*"));
+    rs.refresh();
+    QVERIFY(rs.bof() && rs.eof());
+    QVERIFY(rs.isEmpty());
+    QCOMPARE(rs.recordCount(), 0);
+}
+
+void TestRecordset::findFirstAndLast_data()
+{
+    QTest::addColumn<Criterion>("criterion");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+
+    QTest::newRow("equals with a star is literal") << Criterion::equals("RegNum", "N1*") << "1:N1*" << "1:N1*";
+    QTest::newRow("like with a star") << Criterion::like("RegNum", "N1*") << "1:N1*" << "4:n1x";
+    QTest::newRow("double quote in the value") << Criterion::equals("RegNum", "N\"2") << "2:N\"2" << "5:N\"2";
+    QTest::newRow("single quote in the value") << Criterion::equals("Make", "O'Neil") << "3:O'B" << "3:O'B";
+    QTest::newRow("case ignored") << Criterion::equals("Make", "o'NEIL") << "3:O'B" << "3:O'B";
+}
+
+void TestRecordset::findFirstAndLast()
+{
+    QFETCH(Criterion, criterion);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    addForm("N1*");
+    addForm("N\"2");
+    addForm("O'B", "O'Neil");
+    addForm("n1x");
+    addForm("N\"2");
+
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form");
+    rs.refresh();
+    // Find searches the whole source, whatever the position.
+    rs.moveLast();
+    rs.findFirst(criterion);
+    QVERIFY(!rs.noMatch());
+    QCOMPARE(QString("%1:%2").arg(ordinal(rs)).arg(rs.text("RegNum")), first);
+
+    rs.moveFirst();
+    rs.findLast(criterion);
+    QVERIFY(!rs.noMatch());
+    QCOMPARE(QString("%1:%2").arg(ordinal(rs)).arg(rs.text("RegNum")), last);
+}
+
+void TestRecordset::findKeepsPositionOnNoMatch()
+{
+    addForm("N1");
+    addForm("N2");
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form");
+    rs.refresh();
+    rs.moveLast();
+    rs.findFirst(Criterion::like("RegNum", "Z*"));
+    QVERIFY(rs.noMatch());
+    QCOMPARE(rs.text("RegNum"), QString("N2"));
+    rs.findLast(Criterion::equals("RegNum", "N1"));
+    QVERIFY(!rs.noMatch());
+    QCOMPARE(rs.text("RegNum"), QString("N1"));
+}
+
+void TestRecordset::findHonoursTheFilter()
+{
+    addForm("N1", "Cessna");
+    addForm("N2", "Piper");
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form", Criterion::equals("Make", "Cessna"));
+    rs.refresh();
+    rs.findFirst(Criterion::equals("RegNum", "N2"));
+    QVERIFY(rs.noMatch());
+    QCOMPARE(rs.text("RegNum"), QString("N1"));
+}
+
+void TestRecordset::addNewBecomesCurrentAndIsDurable()
+{
+    addForm("N1");
+    addForm("N2");
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form");
+    rs.refresh();
+    rs.addNew();
+    QCOMPARE(rs.editMode(), Recordset::EditMode::Add);
+    QVERIFY(rs.isNull("RegNum"));
+    rs.setField("RegNum", "N9");
+    rs.setField("OwnerName", "O'Brien \"Ace\"");
+    QCOMPARE(rs.text("RegNum"), QString("N9"));  // the buffer reads back before update
+    rs.update();
+    QCOMPARE(rs.editMode(), Recordset::EditMode::None);
+    QCOMPARE(rs.text("RegNum"), QString("N9"));
+    QCOMPARE(rs.text("OwnerName"), QString("O'Brien \"Ace\""));
+    QVERIFY(rs.isNull("Make"));
+    rs.movePrevious();
+    QCOMPARE(rs.text("RegNum"), QString("N2"));
+
+    // Another connection sees the record at once: the update was committed.
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "durable");
+        other.setDatabaseName(m_path);
+        QVERIFY(other.open());
+        QSqlQuery q(other);
+        QVERIFY(q.exec("SELECT OwnerName FROM Form WHERE RegNum = 'N9'"));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(), QString("O'Brien \"Ace\""));
+    }
+    QSqlDatabase::removeDatabase("durable");
+}
+
+void TestRecordset::cancelWritesNothing()
+{
+    addForm("N1");
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form");
+    rs.refresh();
+    rs.addNew();
+    rs.setField("RegNum", "N9");
+    rs.cancelUpdate();
+    QCOMPARE(rs.text("RegNum"), QString("N1"));
+    rs.edit();
+    rs.setField("RegNum", "N5");
+    rs.cancelUpdate();
+    QCOMPARE(rs.text("RegNum"), QString("N1"));
+    QCOMPARE(m_db->value("SELECT group_concat(RegNum) FROM Form").toString(), QString("N1"));
+    QVERIFY_DBERROR(rs.update(), EngineError::UpdateWithoutEdit);
+}
+
+void TestRecordset::editWritesOnlyTheSetFields()
+{
+    addForm("N1", "Cessna");
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form");
+    rs.refresh();
+    rs.edit();
+    rs.setField("RegNum", "N1A");
+    // Meanwhile another data control changes another field of the same record.
+    m_db->execute("UPDATE Form SET Make = 'Piper'");
+    rs.update();
+    QCOMPARE(rs.text("RegNum"), QString("N1A"));
+    QCOMPARE(rs.text("Make"), QString("Piper"));  // re-read, and not overwritten with the old value
+    QCOMPARE(rs.recordCount(), 1);
+}
+
+void TestRecordset::deleteLeavesNoCurrentRecord()
+{
+    for (const char* mark : {"N1", "N2", "N3"})
+        addForm(mark);
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form");
+    rs.refresh();
+    rs.moveNext();
+    QCOMPARE(rs.text("RegNum"), QString("N2"));
+    rs.deleteCurrent();
+    QVERIFY(!rs.hasCurrent());
+    QVERIFY(!rs.bof() && !rs.eof());
+    QVERIFY_DBERROR(rs.field("RegNum"), EngineError::NoCurrentRecord);
+    QVERIFY_DBERROR(rs.deleteCurrent(), EngineError::NoCurrentRecord);
+    QVERIFY_DBERROR(rs.edit(), EngineError::NoCurrentRecord);
+    rs.moveNext();
+    QVERIFY(rs.hasCurrent());
+    QCOMPARE(rs.text("RegNum"), QString("N3"));
+    rs.movePrevious();
+    QCOMPARE(rs.text("RegNum"), QString("N1"));
+    QCOMPARE(rs.recordCount(), 2);
+}
+
+void TestRecordset::deleteLastThenMoveNext()
+{
+    addForm("N1");
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form");
+    rs.refresh();
+    rs.deleteCurrent();
+    rs.moveNext();
+    QVERIFY(rs.eof());
+    QVERIFY(rs.bof());  // nothing is left
+    QVERIFY(rs.isEmpty());
+}
+
+void TestRecordset::tooLongValue_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("maxLength");
+    QTest::newRow("RegNum") << "RegNum" << 20;
+    QTest::newRow("OwnerName") << "OwnerName" << 255;
+    QTest::newRow("AgencyCert") << "AgencyCert" << 30;
+    QTest::newRow("Back, long text") << "Back" << 1048576;
+}
+
+void TestRecordset::tooLongValue()
+{
+    QFETCH(QString, field);
+    QFETCH(int, maxLength);
+    addForm("N1");
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form");
+    rs.refresh();
+    const QByteArray before = fileChecksum(m_path);
+
+    // A new record: the first field is fine, the overflowing one names itself, nothing is written.
+    rs.addNew();
+    rs.setField("Make", "Cessna");
+    rs.setField(field, QString(maxLength + 1, u'x'));
+    int number = 0;
+    QString named;
+    try {
+        rs.update();
+    } catch (const DbError& e) {
+        number = e.number();
+        named = e.field();
+    }
+    QCOMPARE(number, int(EngineError::ValueTooLarge));
+    QCOMPARE(named, field);
+    QCOMPARE(rs.editMode(), Recordset::EditMode::Add);  // the buffer stays for the caller to cancel
+    rs.cancelUpdate();
+    QCOMPARE(fileChecksum(m_path), before);
+    QCOMPARE(rs.recordCount(), 1);
+
+    // An edit: the stored record keeps its values.
+    rs.moveFirst();
+    rs.edit();
+    rs.setField("Make", "Piper");
+    rs.setField(field, QString(maxLength + 1, u'y'));
+    QVERIFY_DBERROR(rs.update(), EngineError::ValueTooLarge);
+    rs.cancelUpdate();
+    QCOMPARE(fileChecksum(m_path), before);
+
+    // Exactly the maximum fits.
+    rs.edit();
+    rs.setField(field, QString(maxLength, u'z'));
+    rs.update();
+    QCOMPARE(rs.text(field).size(), maxLength);
+}
+
+void TestRecordset::yesNoIsMinusOneOrZero()
+{
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form");
+    rs.refresh();
+    rs.addNew();
+    rs.setField("RegNum", "N1");
+    rs.setField("Approved", true);
+    rs.setField("AirType1", false);
+    rs.setField("AirType2", 1);  // any true value is stored as -1
+    rs.update();
+    QCOMPARE(rs.field("Approved"), QVariant(-1));
+    QCOMPARE(rs.field("AirType1"), QVariant(0));
+    QCOMPARE(rs.field("AirType2"), QVariant(-1));
+    QVERIFY(isYes(rs.field("Approved")));
+    QVERIFY(!isYes(rs.field("AirType1")));
+    QVERIFY(!isYes(rs.field("PowType1")));  // Null is not yes
+    QCOMPARE(m_db->value("SELECT Approved FROM Form").toInt(), -1);
+    QCOMPARE(m_db->value("SELECT count(*) FROM Form WHERE Approved = -1 AND AirType1 = 0").toInt(), 1);
+}
+
+void TestRecordset::datesRoundTrip()
+{
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form");
+    rs.refresh();
+    rs.addNew();
+    rs.setField("FormDate", QDate(2011, 3, 17));
+    rs.setField("ApproveDate", "2011-12-01");
+    rs.update();
+    QCOMPARE(rs.field("FormDate"), QVariant(QDate(2011, 3, 17)));
+    QCOMPARE(rs.field("ApproveDate"), QVariant(QDate(2011, 12, 1)));
+    QCOMPARE(m_db->value("SELECT FormDate FROM Form").toString(), QString("2011-03-17"));
+
+    rs.edit();
+    QVERIFY_DBERROR(rs.setField("FormDate", "March 17, 2011"), EngineError::DataTypeConversion);
+    QVERIFY_DBERROR(rs.setField("FormDate", QDate()), EngineError::DataTypeConversion);
+    rs.setField("FormDate", QVariant());
+    rs.update();
+    QVERIFY(rs.isNull("FormDate"));
+    QCOMPARE(rs.field("ApproveDate"), QVariant(QDate(2011, 12, 1)));
+}
+
+void TestRecordset::numberFields_data()
+{
+    QTest::addColumn<QVariant>("given");
+    QTest::addColumn<QVariant>("read");
+    QTest::addColumn<int>("error");
+    QTest::newRow("int") << QVariant(3) << QVariant(3) << 0;
+    QTest::newRow("number text") << QVariant("4") << QVariant(4) << 0;
+    QTest::newRow("number text with blanks") << QVariant(" 2 ") << QVariant(2) << 0;
+    QTest::newRow("fraction") << QVariant(2.5) << QVariant(2.5) << 0;
+    QTest::newRow("bool true is -1") << QVariant(true) << QVariant(-1) << 0;
+    QTest::newRow("Null") << QVariant() << QVariant() << 0;
+    QTest::newRow("words") << QVariant("three") << QVariant() << int(EngineError::DataTypeConversion);
+    QTest::newRow("empty text") << QVariant("") << QVariant() << int(EngineError::DataTypeConversion);
+}
+
+void TestRecordset::numberFields()
+{
+    QFETCH(QVariant, given);
+    QFETCH(QVariant, read);
+    QFETCH(int, error);
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form");
+    rs.refresh();
+    rs.addNew();
+    if (error) {
+        QVERIFY_DBERROR(rs.setField("AgencyKind", given), error);
+        return;
+    }
+    rs.setField("AgencyKind", given);
+    rs.update();
+    QCOMPARE(rs.field("AgencyKind"), read);
+}
+
+void TestRecordset::unknownFieldAndNoEdit()
+{
+    addForm("N1");
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("form");  // table names ignore case too
+    rs.refresh();
+    QCOMPARE(rs.text("regnum"), QString("N1"));
+    QVERIFY_DBERROR(rs.field("NoSuchField"), EngineError::ItemNotFound);
+    QVERIFY_DBERROR(rs.field("RecordId"), EngineError::ItemNotFound);
+    QVERIFY_DBERROR(rs.setField("RegNum", "N2"), EngineError::UpdateWithoutEdit);
+    rs.edit();
+    QVERIFY_DBERROR(rs.setField("NoSuchField", "x"), EngineError::ItemNotFound);
+
+    Recordset unknown;
+    unknown.setDatabaseName(m_path);
+    unknown.setTable("Customers");
+    QVERIFY_DBERROR(unknown.refresh(), EngineError::TableNotFound);
+}
+
+void TestRecordset::sqlSourceIsReadOnly()
+{
+    addForm("N2", "Cessna");
+    addForm("N1", "Piper");
+    addForm("N2", "Cessna");
+    addForm(QString(), "Beech");
+    Recordset rs("Data2");
+    rs.setDatabaseName(m_dir->filePath("FORM337.MDB"));
+    rs.setSql("SELECT distinct RegNum FROM [form] WHERE Make <> ? ORDER BY RegNum", {"Beech"});
+    rs.refresh();
+    QCOMPARE(rs.recordCount(), 2);
+    QCOMPARE(walkForward(rs), (QStringList{"N1", "N2"}));
+    QVERIFY_DBERROR(rs.addNew(), EngineError::ReadOnly);
+    rs.moveFirst();
+    QVERIFY_DBERROR(rs.edit(), EngineError::ReadOnly);
+    QVERIFY_DBERROR(rs.deleteCurrent(), EngineError::ReadOnly);
+    QVERIFY_DBERROR(rs.field("Make"), EngineError::ItemNotFound);
+
+    rs.setSql("SELECT FormDate, count(*) AS N FROM Form GROUP BY FormDate");
+    m_db->execute("UPDATE Form SET FormDate = '2011-03-17'");
+    rs.refresh();
+    QCOMPARE(rs.field("FormDate"), QVariant(QDate(2011, 3, 17)));
+    QCOMPARE(rs.field("n"), QVariant(4));
+}
+
+void TestRecordset::missingFileLeavesItClosed()
+{
+    Recordset rs;
+    rs.setDatabaseName(m_path);
+    rs.setTable("Form");
+    rs.refresh();
+    QVERIFY(rs.isOpen());
+    rs.setDatabaseName(m_dir->filePath("elsewhere/Form337.mdb"));
+    QVERIFY_DBERROR(rs.refresh(), EngineError::InvalidPath);
+    QVERIFY(!rs.isOpen());
+    rs.setDatabaseName(m_dir->filePath("FAAForm337A.mdb"));
+    QVERIFY_DBERROR(rs.refresh(), EngineError::FileNotFound);
+    QVERIFY(!rs.isOpen());
+    QVERIFY_DBERROR(rs.moveFirst(), EngineError::ObjectNotSet);
+    QVERIFY_DBERROR(rs.addNew(), EngineError::ObjectNotSet);
+    rs.close();  // closing a closed record set does nothing
+    QVERIFY(!rs.isOpen());
+}
+
+int runRecordsetTests(int argc, char** argv)
+{
+    TestRecordset test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestRecordset.moc"
