@@ -1,3 +1,4 @@
+#include "BrokenFilesTest.h"
 #include "CharacterCutsTest.h"
 
 #include <QApplication>
@@ -9,5 +10,7 @@ int main(int argc, char** argv)
     int failures = 0;
     CharacterCutsTest characterCuts;
     failures += QTest::qExec(&characterCuts, argc, argv);
+    BrokenFilesTest brokenFiles;
+    failures += QTest::qExec(&brokenFiles, argc, argv);
     return failures;
 }
