@@ -98,20 +98,20 @@ void runQuery(QSqlQuery& query, const QString& sql, const QVariantList& params)
 // Every expected table with its key and all its fields, compared without regard to case.
 void checkTables(const QSqlDatabase& db, const QString& path, const QList<const TableSpec*>& expected)
 {
-    for (const TableSpec* spec : expected) {
+    for (const TableSpec* definition : expected) {
         QSqlQuery query(db);
         query.setForwardOnly(true);
-        runQuery(query, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {spec->name});
+        runQuery(query, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {definition->name});
         QSet<QString> columns;
         while (query.next())
             columns.insert(query.value(0).toString().toLower());
         if (columns.isEmpty())
-            notOurs(path, QStringLiteral("table %1 is missing").arg(spec->name));
+            notOurs(path, QStringLiteral("table %1 is missing").arg(definition->name));
         if (!columns.contains(QString::fromLatin1(SchemaSql::kRecordId).toLower()))
-            notOurs(path, QStringLiteral("table %1 has no record key").arg(spec->name));
-        for (const FieldSpec& field : spec->fields) {
+            notOurs(path, QStringLiteral("table %1 has no record key").arg(definition->name));
+        for (const FieldSpec& field : definition->fields) {
             if (!columns.contains(field.name.toLower()))
-                notOurs(path, QStringLiteral("field %1.%2 is missing").arg(spec->name, field.name));
+                notOurs(path, QStringLiteral("field %1.%2 is missing").arg(definition->name, field.name));
         }
     }
 }
