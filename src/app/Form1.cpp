@@ -87,6 +87,11 @@ Form1::Form1(const AppContext& context, QWidget* parent) : QWidget(parent), m_co
 
     connect(Command3D12, &QPushButton::clicked, this, &Form1::Command3D12_Click);
     connect(Panel3D1, &FormScreen::registrationMarkTyped, this, [this] { Command3D13->setEnabled(true); });
+    // Picking from a list changes the boxes' text as typing does: with a mark present, Save is offered.
+    connect(Panel3D1, &FormScreen::Combo1_Click, this, [this] {
+        if (!Panel3D1->Combo1[0]->currentText().isEmpty())
+            Command3D13->setEnabled(true);
+    });
 
     // Window load: the find, set-up and advertisement panels start hidden, the
     // administration and copies panels too; the window sits at the top-left corner.

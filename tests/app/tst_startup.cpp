@@ -352,6 +352,20 @@ private slots:
         QCOMPARE(panel->pos(), QPoint(130, 100));
     }
 
+    void pickingAStoredMarkOffersSave()
+    {
+        TestWindow t;
+        t.install();
+        t.exec("Form337.mdb", "INSERT INTO Form (RegNum, Make, Model) VALUES ('N77', 'Piper', 'PA-28')");
+        Form1& w = t.open();
+        QComboBox* mark = w.Panel3D1->Combo1[0];
+        QVERIFY(!w.Command3D13->isEnabled());
+        mark->setCurrentIndex(0);
+        emit mark->activated(0);  // the user picks the mark from the list
+        QCOMPARE(w.Panel3D1->Combo1[1]->currentText(), QStringLiteral("Piper"));
+        QVERIFY(w.Command3D13->isEnabled());
+    }
+
     void corruptSettingsFileEndsWithAMessage()
     {
         TestWindow t;
