@@ -193,9 +193,14 @@ void NarrativeHandlers::closeBackPage()
     storeNewNarrative();
     if (!controlText(w.Panel3D1->Combo1[0]).isEmpty())
         w.Command3D13->setEnabled(true);
-    w.Panel3D1->setBackPageShown(false);
-    w.SSCommand3->setText(QObject::tr("Back"));
+    // Hiding the title box while it has the focus is neither a new title nor a pick
+    // (the combo box reports a typed text that matches an entry as picked).
     m_titleChanged = false;
+    {
+        const QSignalBlocker quiet(w.Panel3D1->Combo13);
+        w.Panel3D1->setBackPageShown(false);
+    }
+    w.SSCommand3->setText(QObject::tr("Back"));
 }
 
 void NarrativeHandlers::storeNewNarrative()

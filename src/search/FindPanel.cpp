@@ -29,6 +29,8 @@ FindPanel::FindPanel(QWidget* parent) : QFrame(parent)
     setFrameShadow(QFrame::Raised);
     setLineWidth(3);
     setAutoFillBackground(true);
+    // A tinted, framed panel, so that it stands apart from the form screen it lies on.
+    setStyleSheet(QStringLiteral("#Panel3D3 { background: #dde6f0; border: 2px solid #1f3a5f; border-radius: 4px; }"));
 
     auto* title = new QLabel(tr("Find Match"), this);
     title->setObjectName(QStringLiteral("findTitle"));
@@ -103,7 +105,7 @@ FindPanel::FindPanel(QWidget* parent) : QFrame(parent)
     layout->addSpacing(4);
     layout->addLayout(buttons);
 
-    setMinimumWidth(640);
+    setMinimumWidth(720);
     resize(sizeHint().expandedTo(minimumSize()));
 }
 

@@ -320,6 +320,26 @@ private slots:
                  QStringLiteral("Pitot heat=Replaced heater."));
     }
 
+    // Closing while the title box still has the focus: hiding it brings no stored text back.
+    void closingWithTheFocusInTheTitleBox()
+    {
+        TestWindow t;
+        t.install();
+        storeNarratives(t, {{"Oil", "Changed oil."}});
+        Form1& w = t.open();
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QComboBox* titleBox = w.Panel3D1->Combo13;
+        w.SSCommand3->click();
+        w.Panel3D1->Text18->setPlainText(QStringLiteral("Changed oil twice."));
+        titleBox->setFocus();
+        typeTitle(titleBox, QStringLiteral("Oil"));
+        w.SSCommand3->click();
+        QCOMPARE(w.Panel3D1->Text18->toPlainText(), QStringLiteral("Changed oil twice."));
+        QCOMPARE(narrativeCount(t), 2);
+    }
+
     void saveAfterClosing_data()
     {
         QTest::addColumn<QString>("mark");

@@ -239,6 +239,25 @@ private slots:
         QVERIFY(w.Panel3D3->parentWidget()->childAt(w.Panel3D3->geometry().center()) != w.Panel3D1);
     }
 
+    // The panel is dragged by its background, labels included; its boxes keep their clicks.
+    void panelIsDraggedByItsLabels()
+    {
+        TestWindow t;
+        t.install();
+        Form1& w = t.open();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.Command3D27->click();
+        const QPoint start = w.Panel3D3->pos();
+        QLabel* title = w.Panel3D3->findChild<QLabel*>("findTitle");
+        QVERIFY(title);
+        const QPoint grab = title->mapTo(w.Panel3D3, QPoint(5, 5));
+        QTest::mousePress(title, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseMove(w.Panel3D3, grab + QPoint(40, 25));
+        QTest::mouseRelease(w.Panel3D3, Qt::LeftButton, {}, grab + QPoint(40, 25));
+        QCOMPARE(w.Panel3D3->pos(), start + QPoint(40, 25));
+    }
+
     void findHidesAnOpenSetupPanel()
     {
         TestWindow t;
