@@ -54,13 +54,13 @@ FindPanel::FindPanel(QWidget* parent) : QFrame(parent)
     grid->setVerticalSpacing(6);
     const int leftRows = 6;
     for (size_t i = 0; i < kSearchBoxes.size(); ++i) {
-        const SearchBox& spec = kSearchBoxes[i];
+        const SearchBox& boxInfo = kSearchBoxes[i];
         auto* box = new QLineEdit(this);
-        box->setObjectName(QString::fromLatin1(spec.name));
+        box->setObjectName(QString::fromLatin1(boxInfo.name));
         // Only typed text goes into these boxes, so the limit never cuts a stored value.
-        if (spec.maxLength > 0)
-            box->setMaxLength(spec.maxLength);
-        auto* label = new QLabel(QCoreApplication::translate("FindPanel", spec.label), this);
+        if (boxInfo.maxLength > 0)
+            box->setMaxLength(boxInfo.maxLength);
+        auto* label = new QLabel(QCoreApplication::translate("FindPanel", boxInfo.label), this);
         label->setBuddy(box);
         const int row = int(i) < leftRows ? int(i) : int(i) - leftRows;
         const int column = int(i) < leftRows ? 0 : 2;
