@@ -191,8 +191,12 @@ std::shared_ptr<Database> Database::open(const QString& path, const QList<const 
     QSqlDatabase& db = database->d->db;
     if (!db.open())
         throwEngineError(db.lastError(), resolved);
-    // Every change is on the disk before the call that made it returns.
+    // Every change is on the disk before the call that made it returns. The rollback
+    // journal is kept between commits instead of being deleted each time, which makes a
+    // durable save several times faster and, unlike a write-ahead log, stays safe on
+    // network shares.
     database->execute(QStringLiteral("PRAGMA synchronous = FULL"));
+    database->rows(QStringLiteral("PRAGMA journal_mode = PERSIST"));
     if (!EngineFunctions::registerOn(db))
         throw DbError(EngineError::GeneralFailure, QStringLiteral("Could not prepare the connection to '%1'.").arg(resolved));
     registry().insert(key, database);

@@ -203,7 +203,8 @@ private slots:
         Schema::createAgentsFile(t.folder + "/faaform337a.mdb");
         Form1& w = t.open();
         QVERIFY(w.Panel3D7->isHidden());
-        QCOMPARE(QDir(t.folder).entryList(QDir::Files).size(), 3);  // nothing created beside them
+        // Nothing created beside them (SQLite keeps a journal beside a file written to).
+        QCOMPARE(QDir(t.folder).entryList({"*.mdb", "*.MDB"}, QDir::Files).size(), 3);
         QVERIFY(w.datSecondaryRS.databaseName().endsWith("FORM337.MDB"));
         w.datSecondaryRS.refresh();  // the doubled separator and the other case reach the same file
         QCOMPARE(w.datSecondaryRS.database().get(), w.Data1.database().get());
