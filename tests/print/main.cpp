@@ -1,6 +1,7 @@
 #include "BackPageTest.h"
 #include "FrontPageTest.h"
 #include "LineBreakingTest.h"
+#include "PreviewExportTest.h"
 #include "PrintJobTest.h"
 
 #include <QApplication>
@@ -20,5 +21,7 @@ int main(int argc, char** argv)
     failures += QTest::qExec(&backPage, argc, argv);
     PrintJobTest printJob;
     failures += QTest::qExec(&printJob, argc, argv);
+    PreviewExportTest previewExport;
+    failures += QTest::qExec(&previewExport, argc, argv);
     return failures;
 }
