@@ -5,6 +5,7 @@
 #include "print/PreviewPages.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -50,6 +51,8 @@ PreviewDialog::PreviewDialog(QList<QPicture> pages, const QString& registrationM
     pageView = new PagePictureView;
     scrollArea->setWidget(pageView);
     scrollArea->setWidgetResizable(false);
+    // A fitted zoom follows the room the sheet has, whatever changes it.
+    scrollArea->viewport()->installEventFilter(this);
 
     exportButton = new QPushButton(tr("Export PDF..."), this);
     exportButton->setObjectName(QStringLiteral("exportButton"));
@@ -251,8 +254,9 @@ void PreviewDialog::updateControls()
     }
 }
 
-void PreviewDialog::resizeEvent(QResizeEvent* event)
+bool PreviewDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    QDialog::resizeEvent(event);
-    applyZoom();
+    if (watched == scrollArea->viewport() && event->type() == QEvent::Resize)
+        applyZoom();
+    return QDialog::eventFilter(watched, event);
 }

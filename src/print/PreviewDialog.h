@@ -53,7 +53,7 @@ signals:
     void exportRequested();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* buildToolBar();

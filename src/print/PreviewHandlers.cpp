@@ -44,8 +44,16 @@ const FontCheck& PreviewHandlers::fonts() const
 
 QString PreviewHandlers::askWithDialog(const QString& suggestedPath)
 {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QObject::tr("Export the form as PDF"),
-                                        suggestedPath, QObject::tr("PDF files (*.pdf)"));
+    QFileDialog dialog(QApplication::activeWindow(), QObject::tr("Export the form as PDF"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QObject::tr("PDF files (*.pdf)"));
+    // The suffix is added before the dialog checks for a file to overwrite.
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setDirectory(QFileInfo(suggestedPath).absolutePath());
+    dialog.selectFile(QFileInfo(suggestedPath).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 void PreviewHandlers::cmdPreview_Click()

@@ -2,6 +2,7 @@
 #include "FrontPageTest.h"
 #include "LineBreakingTest.h"
 #include "PreviewExportTest.h"
+#include "PreviewWindowTest.h"
 #include "PrintJobTest.h"
 
 #include <QApplication>
@@ -23,5 +24,7 @@ int main(int argc, char** argv)
     failures += QTest::qExec(&printJob, argc, argv);
     PreviewExportTest previewExport;
     failures += QTest::qExec(&previewExport, argc, argv);
+    PreviewWindowTest previewWindow;
+    failures += QTest::qExec(&previewWindow, argc, argv);
     return failures;
 }
