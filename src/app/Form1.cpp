@@ -120,6 +120,8 @@ QWidget* Form1::buildButtonBar()
     Command3D12 = barButton(bar, "Command3D12", tr("Exit"));
     Command3D13 = barButton(bar, "Command3D13", tr("Save"));
     Command3D14 = barButton(bar, "Command3D14", tr("Print"));
+    cmdPreview = barButton(bar, "cmdPreview", tr("Preview"));
+    cmdExportPdf = barButton(bar, "cmdExportPdf", tr("Export PDF"));
     Command3D15 = barButton(bar, "Command3D15", tr("Delete"));
     Command3D17 = barButton(bar, "Command3D17", QString());
     Command3D17->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
@@ -136,7 +138,7 @@ QWidget* Form1::buildButtonBar()
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(6, 4, 6, 4);
     for (QPushButton* b : {Command3D19, Command3D13, Command3D15, Command3D17, Command3D16, Command3D27,
-                           SSCommand3, Command3D14, Command3D18})
+                           SSCommand3, Command3D14, cmdPreview, cmdExportPdf, Command3D18})
         row->addWidget(b);
     row->addStretch();
     row->addWidget(Command3D12);
