@@ -11,6 +11,7 @@
 #include "ui/ListFill.h"
 #include "ui/MessageService.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -94,6 +95,10 @@ void AccessHandlers::Text44_LostFocus()
 {
     // The panel is never shown again once someone has signed in.
     if (w.SSPanel1->isHidden())
+        return;
+    // Going back to the names list is choosing another name, not submitting: checking
+    // then would ask "Try again?" and put the focus back, so no other name could be chosen.
+    if (QApplication::focusWidget() == w.SSPanel1->Combo4)
         return;
     AgentSecurity();
 }

@@ -70,7 +70,7 @@ AdminPanel::AdminPanel(QWidget* parent) : QFrame(parent)
     Text47[11] = box(this, 11);
     Text47[13] = box(this, 13);
     for (int i : {11, 13})
-        Text47[i]->setPlaceholderText(tr("mm/dd/yyyy"));
+        Text47[i]->setToolTip(tr("A date, for example March 01, 2001"));
 
     // Combo6 and the name entry box share one place.
     auto* nameSlot = new QWidget(this);
@@ -116,7 +116,7 @@ AdminPanel::AdminPanel(QWidget* parent) : QFrame(parent)
     auto* left = new QVBoxLayout;
     left->addWidget(heading(tr("DMIR"), this));
     left->addLayout(inspector);
-    left->addStretch();
+    left->addStretch(1);
     left->addLayout(buttons);
 
     // The report-period block: two dates, "Calculate", and the grid of counts.
@@ -149,12 +149,12 @@ AdminPanel::AdminPanel(QWidget* parent) : QFrame(parent)
     right->addLayout(period);
     right->addSpacing(12);
     right->addLayout(grid);
-    right->addStretch();
+    right->addStretch(1);
 
     auto* columns = new QHBoxLayout(this);
     columns->setContentsMargins(16, 12, 16, 12);
-    columns->setSpacing(32);
     columns->addLayout(left, 1);
+    columns->addSpacing(32);  // not setSpacing: nested layouts would take it over
     columns->addLayout(right, 1);
 
     setTabOrder(Combo6, Text47[17]);

@@ -189,6 +189,29 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w.Panel3D1->Combo1[0]);
     }
 
+    void goingBackToTheNamesListIsNoSubmit()
+    {
+        TestWindow t;
+        t.install();
+        addAgents(t, crew());
+        Form1& w = t.open();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        SignInPanel* panel = w.SSPanel1;
+        t.messages.defaultYesNo = Msg::Answer::No;  // a wrongful check must not loop back into the box
+        panel->Combo4->setCurrentIndex(1);
+        panel->Text44->setFocus();
+        QTest::keyClicks(panel->Text44, QStringLiteral("Pw1"));  // Zoe's password under Adam's name
+        QTest::mouseClick(panel->Combo4, Qt::LeftButton);
+        QVERIFY(t.messages.asked.isEmpty());
+        QVERIFY(QApplication::focusWidget() != panel->Text44);
+        panel->Combo4->hidePopup();
+        panel->Combo4->setCurrentIndex(0);
+        panel->SSCommand2->click();
+        QVERIFY(panel->isHidden());
+        QCOMPARE(w.Panel3D1->Combo3->currentText(), QStringLiteral("Zoe"));
+    }
+
     void enterBringsExitToTheFrontOnly()
     {
         TestWindow t;
