@@ -34,6 +34,10 @@ SignInPanel::SignInPanel(QWidget* parent) : QFrame(parent)
     SSCommand2->setObjectName(QStringLiteral("SSCommand2"));
     SSCommand1 = new QPushButton(tr("Exit"), this);
     SSCommand1->setObjectName(QStringLiteral("SSCommand1"));
+    // A click on a button leaves the focus in the password box: leaving the box runs
+    // the check, and Submit runs it too, so a click that moved the focus would run it twice.
+    SSCommand2->setFocusPolicy(Qt::TabFocus);
+    SSCommand1->setFocusPolicy(Qt::TabFocus);
 
     auto* fields = new QFormLayout;
     fields->addRow(tr("Select name"), Combo4);

@@ -87,6 +87,11 @@ Form1::Form1(const AppContext& context, QWidget* parent) : QWidget(parent), m_co
 
     connect(Command3D12, &QPushButton::clicked, this, &Form1::Command3D12_Click);
     connect(Panel3D1, &FormScreen::registrationMarkTyped, this, [this] { Command3D13->setEnabled(true); });
+    // Picking from a list changes the boxes' text as typing does: with a mark present, Save is offered.
+    connect(Panel3D1, &FormScreen::Combo1_Click, this, [this] {
+        if (!Panel3D1->Combo1[0]->currentText().isEmpty())
+            Command3D13->setEnabled(true);
+    });
 
     // Window load: the find, set-up and advertisement panels start hidden, the
     // administration and copies panels too; the window sits at the top-left corner.
@@ -115,6 +120,8 @@ QWidget* Form1::buildButtonBar()
     Command3D12 = barButton(bar, "Command3D12", tr("Exit"));
     Command3D13 = barButton(bar, "Command3D13", tr("Save"));
     Command3D14 = barButton(bar, "Command3D14", tr("Print"));
+    cmdPreview = barButton(bar, "cmdPreview", tr("Preview"));
+    cmdExportPdf = barButton(bar, "cmdExportPdf", tr("Export PDF"));
     Command3D15 = barButton(bar, "Command3D15", tr("Delete"));
     Command3D17 = barButton(bar, "Command3D17", QString());
     Command3D17->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
@@ -131,7 +138,7 @@ QWidget* Form1::buildButtonBar()
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(6, 4, 6, 4);
     for (QPushButton* b : {Command3D19, Command3D13, Command3D15, Command3D17, Command3D16, Command3D27,
-                           SSCommand3, Command3D14, Command3D18})
+                           SSCommand3, Command3D14, cmdPreview, cmdExportPdf, Command3D18})
         row->addWidget(b);
     row->addStretch();
     row->addWidget(Command3D12);

@@ -70,6 +70,8 @@ public:
     QPushButton* Command3D19;  // "New"
     QPushButton* Command3D27;  // "Find"
     QPushButton* SSCommand3;   // page button "Back" / "Front"
+    QPushButton* cmdPreview;   // "Preview": the printed pages on screen; enabled with Print
+    QPushButton* cmdExportPdf; // "Export PDF": the printed pages as one PDF file; enabled with Print
 
     // Shows the Set-up button's caption in white ("Set-up") or red ("Save").
     void setSetupButtonState(bool panelOpen);

@@ -98,20 +98,20 @@ void runQuery(QSqlQuery& query, const QString& sql, const QVariantList& params)
 // Every expected table with its key and all its fields, compared without regard to case.
 void checkTables(const QSqlDatabase& db, const QString& path, const QList<const TableSpec*>& expected)
 {
-    for (const TableSpec* spec : expected) {
+    for (const TableSpec* definition : expected) {
         QSqlQuery query(db);
         query.setForwardOnly(true);
-        runQuery(query, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {spec->name});
+        runQuery(query, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {definition->name});
         QSet<QString> columns;
         while (query.next())
             columns.insert(query.value(0).toString().toLower());
         if (columns.isEmpty())
-            notOurs(path, QStringLiteral("table %1 is missing").arg(spec->name));
+            notOurs(path, QStringLiteral("table %1 is missing").arg(definition->name));
         if (!columns.contains(QString::fromLatin1(SchemaSql::kRecordId).toLower()))
-            notOurs(path, QStringLiteral("table %1 has no record key").arg(spec->name));
-        for (const FieldSpec& field : spec->fields) {
+            notOurs(path, QStringLiteral("table %1 has no record key").arg(definition->name));
+        for (const FieldSpec& field : definition->fields) {
             if (!columns.contains(field.name.toLower()))
-                notOurs(path, QStringLiteral("field %1.%2 is missing").arg(spec->name, field.name));
+                notOurs(path, QStringLiteral("field %1.%2 is missing").arg(definition->name, field.name));
         }
     }
 }
@@ -191,8 +191,12 @@ std::shared_ptr<Database> Database::open(const QString& path, const QList<const 
     QSqlDatabase& db = database->d->db;
     if (!db.open())
         throwEngineError(db.lastError(), resolved);
-    // Every change is on the disk before the call that made it returns.
+    // Every change is on the disk before the call that made it returns. The rollback
+    // journal is kept between commits instead of being deleted each time, which makes a
+    // durable save several times faster and, unlike a write-ahead log, stays safe on
+    // network shares.
     database->execute(QStringLiteral("PRAGMA synchronous = FULL"));
+    database->rows(QStringLiteral("PRAGMA journal_mode = PERSIST"));
     if (!EngineFunctions::registerOn(db))
         throw DbError(EngineError::GeneralFailure, QStringLiteral("Could not prepare the connection to '%1'.").arg(resolved));
     registry().insert(key, database);

@@ -30,8 +30,8 @@ struct Row {
 
 const FieldSpec* dateFieldNamed(const QString& column)
 {
-    for (const TableSpec* spec : Schema::formsFileTables() + Schema::agentsFileTables() + Schema::settingsFileTables()) {
-        const FieldSpec* field = spec->field(column);
+    for (const TableSpec* definition : Schema::formsFileTables() + Schema::agentsFileTables() + Schema::settingsFileTables()) {
+        const FieldSpec* field = definition->field(column);
         if (field && field->kind == FieldKind::Date)
             return field;
     }
@@ -52,7 +52,7 @@ struct Recordset::Private {
     QString storedQuery;
 
     std::shared_ptr<Database> db;
-    const TableSpec* spec = nullptr;  // table sources
+    const TableSpec* definition = nullptr;  // table sources
     QString selectList;               // table sources: RecordId and every field
 
     // Loaded sources (SQL text or stored query): the rows and their column names.
@@ -99,7 +99,7 @@ struct Recordset::Private {
     std::optional<Row> fetchOne(const Criterion& condition, bool descending)
     {
         const Criterion where = Criterion::allOf({filter, condition});
-        QString statement = QStringLiteral("SELECT %1 FROM %2").arg(selectList, SchemaSql::quoted(spec->name));
+        QString statement = QStringLiteral("SELECT %1 FROM %2").arg(selectList, SchemaSql::quoted(definition->name));
         if (!where.isEmpty())
             statement += QStringLiteral(" WHERE ") + where.sql;
         statement += QStringLiteral(" ORDER BY %1 %2 LIMIT 1")
@@ -116,7 +116,7 @@ struct Recordset::Private {
     std::optional<Row> fetchByKey(qint64 key)
     {
         const QList<QVariantList> rows = db->rows(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                                                      .arg(selectList, SchemaSql::quoted(spec->name),
+                                                      .arg(selectList, SchemaSql::quoted(definition->name),
                                                            QLatin1String(SchemaSql::kRecordId)),
                                                   {key});
         if (rows.isEmpty())
@@ -197,9 +197,9 @@ struct Recordset::Private {
                 if (columns[i].compare(field, Qt::CaseInsensitive) == 0)
                     return i;
             }
-        } else if (spec) {
-            for (int i = 0; i < spec->fields.size(); ++i) {
-                if (spec->fields[i].name.compare(field, Qt::CaseInsensitive) == 0)
+        } else if (definition) {
+            for (int i = 0; i < definition->fields.size(); ++i) {
+                if (definition->fields[i].name.compare(field, Qt::CaseInsensitive) == 0)
                     return i;
             }
         }
@@ -209,7 +209,7 @@ struct Recordset::Private {
     QVariant readValue(int column, const QVariant& stored) const
     {
         if (!isLoaded())
-            return EngineValues::fromStored(spec->fields[column].kind, stored);
+            return EngineValues::fromStored(definition->fields[column].kind, stored);
         if (const FieldSpec* dateField = dateFieldNamed(columns[column]))
             return EngineValues::fromStored(dateField->kind, stored);
         return EngineValues::fromResult(stored);
@@ -306,10 +306,10 @@ void Recordset::refresh()
     d->clearBuffer();
     d->noMatch = false;
 
-    const TableSpec* spec = nullptr;
+    const TableSpec* definition = nullptr;
     if (d->kind == SourceKind::Table) {
-        spec = Schema::table(d->tableName);
-        if (!spec)
+        definition = Schema::table(d->tableName);
+        if (!definition)
             throw DbError(EngineError::TableNotFound, QStringLiteral("Cannot find table '%1'.").arg(d->tableName));
     }
     if (d->kind == SourceKind::StoredQuery && !SchemaSql::isPlainIdentifier(d->storedQuery))
@@ -320,19 +320,19 @@ void Recordset::refresh()
     d->setNoRecords();
     std::shared_ptr<Database> db;
     try {
-        db = Database::open(d->databaseName, spec ? QList<const TableSpec*>{spec} : QList<const TableSpec*>{});
+        db = Database::open(d->databaseName, definition ? QList<const TableSpec*>{definition} : QList<const TableSpec*>{});
     } catch (...) {
         d->db.reset();
         throw;
     }
     d->db = db;
-    d->spec = spec;
+    d->definition = definition;
     d->columns.clear();
     d->loadedRows.clear();
     try {
-        if (spec) {
+        if (definition) {
             QStringList select{QLatin1String(SchemaSql::kRecordId)};
-            for (const FieldSpec& field : spec->fields)
+            for (const FieldSpec& field : definition->fields)
                 select << SchemaSql::quoted(field.name);
             d->selectList = select.join(QStringLiteral(", "));
         } else if (d->isLoaded()) {
@@ -393,7 +393,7 @@ int Recordset::recordCount() const
         return 0;
     if (d->isLoaded())
         return d->loadedRows.size();
-    QString statement = QStringLiteral("SELECT count(*) FROM %1").arg(SchemaSql::quoted(d->spec->name));
+    QString statement = QStringLiteral("SELECT count(*) FROM %1").arg(SchemaSql::quoted(d->definition->name));
     if (!d->filter.isEmpty())
         statement += QStringLiteral(" WHERE ") + d->filter.sql;
     return d->db->value(statement, d->filter.params).toInt();
@@ -516,7 +516,7 @@ void Recordset::update()
 
     // Every value is checked before anything is written.
     for (const QString& fieldName : std::as_const(d->changedOrder)) {
-        const FieldSpec* field = d->spec->field(fieldName);
+        const FieldSpec* field = d->definition->field(fieldName);
         const QVariant& value = d->changed[fieldName];
         if ((field->kind == FieldKind::Text || field->kind == FieldKind::LongText) && !value.isNull() &&
             value.toString().size() > field->maxLength)
@@ -532,7 +532,7 @@ void Recordset::update()
         names << SchemaSql::quoted(fieldName);
         values << d->changed[fieldName];
     }
-    const QString table = SchemaSql::quoted(d->spec->name);
+    const QString table = SchemaSql::quoted(d->definition->name);
 
     qint64 key = 0;
     if (d->mode == EditMode::Add) {
@@ -602,7 +602,7 @@ void Recordset::deleteCurrent()
         noCurrentRecord();
     d->clearBuffer();
     d->db->execute(QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
-                       .arg(SchemaSql::quoted(d->spec->name), QLatin1String(SchemaSql::kRecordId)),
+                       .arg(SchemaSql::quoted(d->definition->name), QLatin1String(SchemaSql::kRecordId)),
                    {d->current->key});
     d->onDeleted = true;  // moves go on from the deleted record's place
 }
@@ -613,11 +613,11 @@ QVariant Recordset::field(const QString& name) const
         noCurrentRecord();
     const int column = d->columnOf(name);
     if (d->mode == EditMode::Add) {
-        const QString fieldName = d->spec->fields[column].name;
+        const QString fieldName = d->definition->fields[column].name;
         return d->changed.contains(fieldName) ? d->readValue(column, d->changed[fieldName]) : QVariant();
     }
     if (d->mode == EditMode::Edit) {
-        const QString fieldName = d->spec->fields[column].name;
+        const QString fieldName = d->definition->fields[column].name;
         if (d->changed.contains(fieldName))
             return d->readValue(column, d->changed[fieldName]);
     }
@@ -631,7 +631,7 @@ void Recordset::setField(const QString& name, const QVariant& value)
     if (d->mode == EditMode::None)
         throw DbError(EngineError::UpdateWithoutEdit, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
     const int column = d->columnOf(name);
-    const FieldSpec& field = d->spec->fields[column];
+    const FieldSpec& field = d->definition->fields[column];
     const QVariant stored = EngineValues::toStored(field, value);
     if (!d->changed.contains(field.name))
         d->changedOrder << field.name;

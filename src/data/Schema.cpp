@@ -54,13 +54,13 @@ namespace Schema {
 
 const TableSpec& setupTable()
 {
-    static const TableSpec spec{"Setup", {text("DataPath", 1024), number("TopShift")}};
-    return spec;
+    static const TableSpec definition{"Setup", {text("DataPath", 1024), number("TopShift")}};
+    return definition;
 }
 
 const TableSpec& formTable()
 {
-    static const TableSpec spec{"Form",
+    static const TableSpec definition{"Form",
                                 {
                                     text("RegNum", 20),       text("Make", 40),         text("Model", 40),
                                     text("Serial", 30),       text("Rating1", 30),      text("OwnerName", 255),
@@ -77,50 +77,50 @@ const TableSpec& formTable()
                                     yesNo("Approved"),        number("ApprovedBy"),     text("ApproveCert", 30),
                                     text("Signed", 50),       date("ApproveDate"),      longText("Back"),
                                 }};
-    return spec;
+    return definition;
 }
 
 const TableSpec& aircraftTable()
 {
-    static const TableSpec spec{"aircraft", {text("Make", 40), text("Model", 40)}};
-    return spec;
+    static const TableSpec definition{"aircraft", {text("Make", 40), text("Model", 40)}};
+    return definition;
 }
 
 const TableSpec& agencyTable()
 {
-    static const TableSpec spec{"Agency",
+    static const TableSpec definition{"Agency",
                                 {text("AgencyName", 100), text("AgencyAdd1", 100), text("AgencyAdd2", 60),
                                  text("AgencyAdd3", 40), text("AgencyCert", 30), text("Rating2", 50),
                                  text("Rating1", 20), number("AgencyKind")}};
-    return spec;
+    return definition;
 }
 
 const TableSpec& narrativesTable()
 {
-    static const TableSpec spec{"Narratives", {text("Title", 255), longText("Description")}};
-    return spec;
+    static const TableSpec definition{"Narratives", {text("Title", 255), longText("Description")}};
+    return definition;
 }
 
 const TableSpec& agentsTable()
 {
-    static const TableSpec spec{"Agents",
+    static const TableSpec definition{"Agents",
                                 {text("Name", 50), text("Password", 20), text("ApprovalNumber", 30),
                                  yesNo("Administrator")}};
-    return spec;
+    return definition;
 }
 
 const TableSpec& defaultsTable()
 {
-    static const TableSpec spec{"Defaults", {text("Organ1", 20)}};
-    return spec;
+    static const TableSpec definition{"Defaults", {text("Organ1", 20)}};
+    return definition;
 }
 
 const TableSpec* table(const QString& name)
 {
-    for (const TableSpec* spec : {&setupTable(), &formTable(), &aircraftTable(), &agencyTable(), &narrativesTable(),
+    for (const TableSpec* definition : {&setupTable(), &formTable(), &aircraftTable(), &agencyTable(), &narrativesTable(),
                                   &agentsTable(), &defaultsTable()}) {
-        if (spec->name.compare(name, Qt::CaseInsensitive) == 0)
-            return spec;
+        if (definition->name.compare(name, Qt::CaseInsensitive) == 0)
+            return definition;
     }
     return nullptr;
 }
@@ -176,8 +176,8 @@ void createFile(const QString& path, const QList<const TableSpec*>& tables,
                 throwEngineError(db.lastError(), temporary);
             QSqlQuery query(db);
             runOrThrow(query, QStringLiteral("BEGIN"));
-            for (const TableSpec* spec : tables) {
-                for (const QString& statement : SchemaSql::createStatements(*spec))
+            for (const TableSpec* definition : tables) {
+                for (const QString& statement : SchemaSql::createStatements(*definition))
                     runOrThrow(query, statement);
             }
             fillRecords(query);

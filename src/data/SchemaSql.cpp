@@ -51,21 +51,21 @@ bool isPlainIdentifier(const QString& name)
     return plain.match(name).hasMatch();
 }
 
-QStringList createStatements(const TableSpec& spec)
+QStringList createStatements(const TableSpec& definition)
 {
     QStringList columns{QStringLiteral("%1 INTEGER PRIMARY KEY").arg(QLatin1String(kRecordId))};
-    for (const FieldSpec& field : spec.fields)
+    for (const FieldSpec& field : definition.fields)
         columns << quoted(field.name) + QLatin1Char(' ') + columnType(field);
 
     QStringList statements{
-        QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(spec.name), columns.join(QStringLiteral(", ")))};
-    for (const QStringList& indexFields : indexesOf(spec.name)) {
+        QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(definition.name), columns.join(QStringLiteral(", ")))};
+    for (const QStringList& indexFields : indexesOf(definition.name)) {
         QStringList quotedFields;
         for (const QString& f : indexFields)
             quotedFields << quoted(f);
         statements << QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
-                          .arg(quoted(QStringLiteral("%1_%2").arg(spec.name, indexFields.join(u'_'))),
-                               quoted(spec.name), quotedFields.join(QStringLiteral(", ")));
+                          .arg(quoted(QStringLiteral("%1_%2").arg(definition.name, indexFields.join(u'_'))),
+                               quoted(definition.name), quotedFields.join(QStringLiteral(", ")));
     }
     return statements;
 }

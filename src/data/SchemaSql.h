@@ -11,7 +11,7 @@ namespace SchemaSql {
 
 inline const char* const kRecordId = "RecordId";
 
-QStringList createStatements(const TableSpec& spec);
+QStringList createStatements(const TableSpec& definition);
 
 // A name quoted for use in a statement; the caller checks it is a plain identifier.
 QString quoted(const QString& identifier);

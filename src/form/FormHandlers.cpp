@@ -1,35 +1,67 @@
 #include "form/FormHandlers.h"
 
 #include "app/Form1.h"
+#include "data/DbError.h"
+#include "form/FormScreen.h"
 
-FormHandlers::FormHandlers(Form1& window) : w(window)
+#include <QPushButton>
+
+FormHandlers::FormHandlers(Form1& window)
+    : w(window),
+      m_display(*window.Panel3D1),
+      m_pickup(*window.Panel3D1, window.Data1),
+      m_models(*window.Panel3D1, window.Data2),
+      m_saver(window),
+      m_newForm(window),
+      m_navigator(window)
 {
+    QObject::connect(w.Command3D13, &QPushButton::clicked, &w, [this] { Command3D13_Click(); });
+    QObject::connect(w.Command3D19, &QPushButton::clicked, &w, [this] { Command3D19_Click(); });
+    QObject::connect(w.Command3D16, &QPushButton::clicked, &w, [this] { Command3D16_Click(); });
+    QObject::connect(w.Command3D17, &QPushButton::clicked, &w, [this] { Command3D17_Click(); });
+    QObject::connect(w.Command3D15, &QPushButton::clicked, &w, [this] { Command3D15_Click(); });
+    QObject::connect(w.Panel3D1, &FormScreen::Combo1_Click, &w, [this](int index) { Combo1_Click(index); });
 }
 
 void FormHandlers::ShowRecord()
 {
+    try {
+        m_display.show(w.Data1);
+    } catch (const DbError&) {
+        // Callers show only a current record; without one the screen stays as it was.
+    }
 }
 
-void FormHandlers::Combo1_Click(int)
+void FormHandlers::Combo1_Click(int index)
 {
+    if (index <= 0)
+        m_pickup.pickUp(index);
+    else if (index == 1)
+        m_models.refill();
+    // Picking a model (index 2) does nothing.
 }
 
 void FormHandlers::Command3D13_Click()
 {
+    m_saver.save();
 }
 
 void FormHandlers::Command3D19_Click()
 {
+    m_newForm.start();
 }
 
 void FormHandlers::Command3D16_Click()
 {
+    m_navigator.next();
 }
 
 void FormHandlers::Command3D17_Click()
 {
+    m_navigator.previous();
 }
 
 void FormHandlers::Command3D15_Click()
 {
+    m_navigator.deleteShown();
 }

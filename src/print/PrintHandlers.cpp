@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "data/DbError.h"
 #include "print/CopiesPanel.h"
+#include "print/PreviewHandlers.h"
 #include "print/PrintJob.h"
 #include "print/QtPrintEnvironment.h"
 #include "print/ScreenForm.h"
@@ -15,6 +16,7 @@ PrintHandlers::PrintHandlers(Form1& window) : w(window)
     QObject::connect(w.Command3D14, &QPushButton::clicked, &w, [this] { Command3D14_Click(); });
     QObject::connect(w.Panel3D5, &CopiesPanel::okPressed, &w, [this] { Command1_Click(0); });
     QObject::connect(w.Panel3D5, &CopiesPanel::cancelPressed, &w, [this] { Command1_Click(1); });
+    m_previewHandlers = std::make_unique<PreviewHandlers>(w);
 }
 
 PrintHandlers::~PrintHandlers() = default;

@@ -5,6 +5,7 @@
 
 class Form1;
 class PrintEnvironment;
+class PreviewHandlers;
 class QtPrintEnvironment;
 
 // The print request: the Copies box and one printed copy of the form on screen.
@@ -20,9 +21,15 @@ public:
     // Where the documents go: the context's environment, else the system's printers.
     PrintEnvironment& environment();
 
-private:
+    // The vertical print shift of the settings, read afresh (nullopt when Null or unreadable).
     std::optional<int> topShift() const;
+
+    // Preview and PDF export beside the Print button.
+    PreviewHandlers& previewHandlers() const { return *m_previewHandlers; }
+
+private:
 
     Form1& w;
     std::unique_ptr<QtPrintEnvironment> m_systemPrinters;
+    std::unique_ptr<PreviewHandlers> m_previewHandlers;
 };

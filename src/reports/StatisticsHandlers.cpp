@@ -1,11 +1,122 @@
 #include "reports/StatisticsHandlers.h"
 
+#include "access/AdminPanel.h"
+#include "app/DataBinding.h"
 #include "app/Form1.h"
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "ui/Dates.h"
+#include "ui/WaitCursor.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QString countText(double value)
+{
+    return QString::number(value, 'f', value == qRound64(value) ? 0 : 2);
+}
+
+}  // namespace
 
 StatisticsHandlers::StatisticsHandlers(Form1& window) : w(window)
 {
+    AdminPanel* p = w.SSPanel3;
+    for (int index : {11, 13})
+        QObject::connect(p->Text47[index], &QLineEdit::textChanged, &w, [this, index] { Text47_Change(index); });
+    QObject::connect(p->SSCommand14, &QPushButton::clicked, &w, [this] { SSCommand14_Click(); });
+}
+
+QDate StatisticsHandlers::periodStart() const
+{
+    return Dates::parse(w.SSPanel3->Text47[11]->text());
+}
+
+QDate StatisticsHandlers::periodEnd() const
+{
+    return Dates::parse(w.SSPanel3->Text47[13]->text());
+}
+
+void StatisticsHandlers::Text47_Change(int index)
+{
+    if (index != 11 && index != 13)
+        return;
+    w.SSPanel3->SSCommand14->setEnabled(periodStart().isValid() && periodEnd().isValid());
 }
 
 void StatisticsHandlers::SSCommand14_Click()
 {
+    // The dates are read here in the user's settings and reach the statements as dates,
+    // so a day-first or month-first text is never read the other way round.
+    const QDate from = periodStart();
+    const QDate to = periodEnd();
+    if (!from.isValid() || !to.isValid())
+        return;
+    const WaitCursor wait;
+    const QString formsFile = w.dataBinding().dataFolder() + QStringLiteral("FORM337.MDB");
+    std::shared_ptr<Database> forms;
+    try {
+        forms = Database::open(formsFile);
+    } catch (const DbError&) {
+        // Without the file every count fails and its box keeps its value.
+    }
+    if (forms) {
+        w.datSecondaryRS.setDatabaseName(formsFile);
+        for (const PeriodCountQueries::Statement& statement : PeriodCountQueries::statements(from, to)) {
+            if (count(*forms, statement) == Outcome::Stop)
+                break;
+        }
+        // The stored query is gone; the control goes back to its table.
+        w.datSecondaryRS.setTable(QStringLiteral("Form"));
+        w.datSecondaryRS.close();
+    }
+    showTotals();
+}
+
+StatisticsHandlers::Outcome StatisticsHandlers::count(Database& forms, const PeriodCountQueries::Statement& statement)
+{
+    const QString queryName = QString::fromLatin1(kQueryName);
+    try {
+        createStoredQuery(forms, statement);
+    } catch (const DbError& error) {
+        return error.number() == EngineError::QuerySyntax ? Outcome::Stop : Outcome::Skipped;
+    }
+    Outcome outcome = Outcome::Counted;
+    try {
+        w.datSecondaryRS.setStoredQuery(queryName);
+        w.datSecondaryRS.refresh();
+        const QVariant value = w.datSecondaryRS.field(QStringLiteral("NewCount"));
+        w.SSPanel3->Text48[statement.box]->setText(countText(value.toDouble()));
+    } catch (const DbError& error) {
+        // A count that fails leaves its box as it was.
+        outcome = error.number() == EngineError::QuerySyntax ? Outcome::Stop : Outcome::Skipped;
+    }
+    try {
+        forms.deleteQuery(queryName);
+    } catch (const DbError&) {
+    }
+    return outcome;
+}
+
+void StatisticsHandlers::createStoredQuery(Database& forms, const PeriodCountQueries::Statement& statement)
+{
+    const QString queryName = QString::fromLatin1(kQueryName);
+    try {
+        forms.createQuery(queryName, statement.sql, statement.params);
+    } catch (const DbError& error) {
+        if (error.number() != EngineError::ObjectExists)
+            throw;
+        // Left over from a run that was interrupted: replace it.
+        forms.deleteQuery(queryName);
+        forms.createQuery(queryName, statement.sql, statement.params);
+    }
+}
+
+void StatisticsHandlers::showTotals()
+{
+    QLineEdit* const* boxes = w.SSPanel3->Text48;
+    auto valueOf = [&](int i) { return Numbers::leadingValue(boxes[i]->text()); };
+    boxes[3]->setText(countText(valueOf(1) + valueOf(0)));
+    boxes[5]->setText(countText(valueOf(4) + valueOf(2)));
 }

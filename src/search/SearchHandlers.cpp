@@ -1,15 +1,105 @@
 #include "search/SearchHandlers.h"
 
 #include "app/Form1.h"
+#include "data/DbError.h"
+#include "form/FormScreen.h"
+#include "search/FindPanel.h"
+#include "search/SearchConditions.h"
+#include "setup/SetupPanel.h"
+#include "ui/MessageService.h"
+#include "ui/WaitCursor.h"
+
+#include <QLineEdit>
+#include <QPushButton>
 
 SearchHandlers::SearchHandlers(Form1& window) : w(window)
 {
+    QObject::connect(w.Command3D27, &QPushButton::clicked, &w, [this] { Command3D27_Click(); });
+    QObject::connect(w.Panel3D3->Command3D7, &QPushButton::clicked, &w, [this] { Command3D7_Click(); });
+    QObject::connect(w.Panel3D3->Command3D9, &QPushButton::clicked, &w, [this] { Command3D9_Click(); });
+    QObject::connect(w.Panel3D3->Command3D10, &QPushButton::clicked, &w, [this] { Command3D10_Click(); });
+}
+
+QList<QPushButton*> SearchHandlers::mainButtons() const
+{
+    return {w.Command3D18, w.Command3D15, w.Command3D14, w.Command3D19, w.Command3D13,
+            w.Command3D12, w.Command3D17, w.Command3D16, w.Command3D27};
 }
 
 void SearchHandlers::Command3D27_Click()
 {
+    w.NewFormFlag = 0;
+    w.Panel3D4->hide();
+    if (!w.Panel3D7->isHidden()) {
+        w.Panel3D7->hide();
+        // The Set-up button shows "Save" only while its panel is open.
+        w.setSetupButtonState(false);
+    }
+    if (!w.Panel3D3->isHidden())
+        return;
+    w.Panel3D3->move(twipsToPixels(2295, &w), twipsToPixels(2340, &w));
+    w.Panel3D3->raise();
+    w.Panel3D3->show();
+    for (QPushButton* button : mainButtons())
+        button->setEnabled(false);
+    w.Panel3D3->Text36->setFocus();
+}
+
+void SearchHandlers::Command3D7_Click()
+{
+    w.FindFromFirst = 1;
+    SearchForms();
+}
+
+void SearchHandlers::Command3D9_Click()
+{
+    w.FindFromFirst = 0;
+    SearchForms();
+}
+
+void SearchHandlers::Command3D10_Click()
+{
+    w.Panel3D3->clearBoxes();
+    w.FindFromFirst = 0;
+    SearchForms();
 }
 
 void SearchHandlers::SearchForms()
 {
+    const SearchConditions conditions(w.Panel3D3->boxTexts());
+    bool found = false;
+    QString failure;
+    try {
+        const WaitCursor wait;
+        // The record source stays in force, so next and previous walk the matches.
+        w.Data1.setTable(QStringLiteral("Form"), conditions.criterion());
+        w.Data1.refresh();
+        found = !w.Data1.isEmpty();
+        if (found) {
+            if (w.FindFromFirst == 1)
+                w.Data1.moveFirst();
+            else
+                w.Data1.moveLast();
+        }
+    } catch (const DbError& error) {
+        found = false;
+        failure = error.message();
+    }
+
+    if (!failure.isEmpty()) {
+        w.messages().tell(QObject::tr("The search could not be run: %1").arg(failure), QObject::tr("Search Results"),
+                          Msg::Icon::Exclamation);
+    } else if (found) {
+        w.ShowRecord();
+    } else {
+        w.messages().tell(QObject::tr("No matches found within database"), QObject::tr("Search Results"),
+                          Msg::Icon::None);
+    }
+
+    w.Panel3D3->hide();
+    for (QPushButton* button : mainButtons())
+        button->setEnabled(true);
+    // Save stays off while the description page is open; closing that page decides.
+    if (w.Panel3D1->isBackPageShown())
+        w.Command3D13->setEnabled(false);
 }

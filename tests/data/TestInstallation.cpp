@@ -64,7 +64,9 @@ void TestInstallation::existingDataFilesAreKept()
     const QByteArray agents = fileChecksum(dir.filePath("FAAForm337A.mdb"));
 
     QVERIFY(Installation::ensure(dir.path()));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"FAAForm337A.mdb", "FORM337.MDB", "setup337.mdb"}));
+    // SQLite keeps its rollback journal beside a file that was written to.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter(QRegularExpression("\\.mdb$", QRegularExpression::CaseInsensitiveOption)),
+             (QStringList{"FAAForm337A.mdb", "FORM337.MDB", "setup337.mdb"}));
     QCOMPARE(fileChecksum(dir.filePath("FORM337.MDB")), forms);
     QCOMPARE(fileChecksum(dir.filePath("FAAForm337A.mdb")), agents);
 }

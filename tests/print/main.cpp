@@ -1,6 +1,8 @@
 #include "BackPageTest.h"
 #include "FrontPageTest.h"
 #include "LineBreakingTest.h"
+#include "PreviewExportTest.h"
+#include "PreviewWindowTest.h"
 #include "PrintJobTest.h"
 
 #include <QApplication>
@@ -20,5 +22,9 @@ int main(int argc, char** argv)
     failures += QTest::qExec(&backPage, argc, argv);
     PrintJobTest printJob;
     failures += QTest::qExec(&printJob, argc, argv);
+    PreviewExportTest previewExport;
+    failures += QTest::qExec(&previewExport, argc, argv);
+    PreviewWindowTest previewWindow;
+    failures += QTest::qExec(&previewWindow, argc, argv);
     return failures;
 }

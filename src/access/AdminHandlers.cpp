@@ -1,0 +1,336 @@
+#include "access/AdminHandlers.h"
+
+#include "access/AccessHandlers.h"
+#include "access/AdminPanel.h"
+#include "access/SignInPanel.h"
+#include "app/Form1.h"
+#include "data/Criterion.h"
+#include "data/DbError.h"
+#include "setup/SetupPanel.h"
+#include "ui/ControlText.h"
+#include "ui/MessageService.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace {
+
+const QString kName = QStringLiteral("Name");
+const QString kPassword = QStringLiteral("Password");
+const QString kApprovalNumber = QStringLiteral("ApprovalNumber");
+const QString kAdministrator = QStringLiteral("Administrator");
+
+// Sets slot position of a list kept parallel to a names list, growing it as needed.
+void setSlot(QStringList& list, int position, const QString& value)
+{
+    while (list.size() <= position)
+        list.append(QString());
+    list[position] = value;
+}
+
+}  // namespace
+
+AdminHandlers::AdminHandlers(Form1& window) : w(window)
+{
+    AdminPanel* p = w.SSPanel3;
+    QObject::connect(p->Combo6, &QComboBox::currentIndexChanged, &w, [this](int index) {
+        if (index >= 0)
+            Combo6_Click();
+    });
+    QObject::connect(p->Text47[12], &QLineEdit::textChanged, &w, [this] { Text47_Change(12); });
+    // Selecting "Yes", by the user or by code, runs its click; "No" has none.
+    QObject::connect(p->Option3, &QRadioButton::toggled, &w, [this](bool checked) {
+        if (checked)
+            Option3_Click();
+    });
+    QObject::connect(p->SSCommand10, &QPushButton::clicked, &w, [this] { SSCommand10_Click(); });
+    QObject::connect(p->SSCommand11, &QPushButton::clicked, &w, [this] { SSCommand11_Click(); });
+    QObject::connect(p->SSCommand12, &QPushButton::clicked, &w, [this] { SSCommand12_Click(); });
+    QObject::connect(p->SSCommand13, &QPushButton::clicked, &w, [this] { SSCommand13_Click(); });
+}
+
+void AdminHandlers::SSCommand9_Click()
+{
+    AdminPanel* p = w.SSPanel3;
+    const SignInPanel* signIn = w.SSPanel1;
+    const int position = signIn->Combo4->currentIndex();
+    const QString signedName = signIn->Combo4->currentText();
+
+    // Show the signed-in inspector. Combo6 loses a deleted inspector at once while the
+    // sign-in list keeps it until the next reload, so the entry is checked by name.
+    if (position >= 0) {
+        int entry = position;
+        if (entry >= p->Combo6->count() || p->Combo6->itemText(entry) != signedName)
+            entry = p->Combo6->findText(signedName, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        if (entry >= 0 && entry == p->Combo6->currentIndex())
+            Combo6_Click();
+        else if (entry >= 0)
+            p->Combo6->setCurrentIndex(entry);
+    }
+
+    bool found = false;
+    if (position >= 0) {
+        try {
+            w.Data5.findFirst(Criterion::equals(kName, signedName));
+            found = !w.Data5.noMatch();
+        } catch (const DbError&) {
+        }
+    }
+    bool tableEmpty = true;
+    try {
+        tableEmpty = w.Data5.isEmpty();
+    } catch (const DbError&) {
+    }
+    // Only a listed inspector, the master sign-in or an empty table may open the panel.
+    if (!tableEmpty && !found && signIn->Text44->text() != AccessHandlers::kAdministratorPassword)
+        return;
+
+    placePanel();
+    p->raise();
+    p->show();
+
+    if (tableEmpty) {
+        // The first inspector is entered at once.
+        setAdministering(true);
+        SSCommand12_Click();
+        return;
+    }
+
+    w.Command3D18->setEnabled(false);
+    w.NewAgentFlag = 0;
+    p->showNameEntry(false);
+    // The master sign-in has no record of its own; the master password is the administrator's.
+    bool administrator = !found;
+    if (found) {
+        try {
+            administrator = isYes(w.Data5.field(kAdministrator));
+        } catch (const DbError&) {
+        }
+    }
+    if (administrator) {
+        p->Option3->setEnabled(true);
+        selectOption3();
+        p->Combo6->setEnabled(true);
+    } else {
+        p->Option3->setEnabled(false);
+        p->Option4->setChecked(true);
+        p->Combo6->setEnabled(false);
+        setAdministering(false);
+    }
+    p->update();
+}
+
+void AdminHandlers::placePanel()
+{
+    // Over the set-up panel with a margin of 120 twips all round.
+    const QRect setup = w.Panel3D7->geometry();
+    const int margin = twipsToPixels(120, &w);
+    w.SSPanel3->setGeometry(setup.adjusted(margin, margin, -margin, -margin));
+}
+
+void AdminHandlers::Combo6_Click()
+{
+    AdminPanel* p = w.SSPanel3;
+    const int entry = p->Combo6->currentIndex();
+    if (entry < 0)
+        return;
+    try {
+        w.Data5.findFirst(Criterion::equals(kName, p->Combo6->itemText(entry)));
+        if (w.Data5.noMatch())
+            return;
+        if (isYes(w.Data5.field(kAdministrator)))
+            selectOption3();
+        else
+            p->Option4->setChecked(true);
+        p->Text47[17]->setText(w.Data5.text(kName));
+        p->Text47[15]->setText(w.Data5.text(kApprovalNumber));
+        p->Text47[10]->setText(w.Data5.text(kPassword));
+    } catch (const DbError&) {
+        return;
+    }
+    showOldPassword();
+    p->SSCommand11->setEnabled(true);
+}
+
+void AdminHandlers::Text47_Change(int index)
+{
+    if (index != 12)
+        return;
+    AdminPanel* p = w.SSPanel3;
+    p->Option3->setEnabled(p->Text47[12]->text() == AccessHandlers::kAdministratorPassword);
+}
+
+void AdminHandlers::Option3_Click()
+{
+    AdminPanel* p = w.SSPanel3;
+    const bool yes = p->Option3->isChecked();
+    for (QWidget* control : {static_cast<QWidget*>(p->Text47[17]), static_cast<QWidget*>(p->Combo6),
+                             static_cast<QWidget*>(p->SSCommand12), static_cast<QWidget*>(p->SSCommand11)})
+        control->setEnabled(yes);
+    if (!yes)
+        p->Option4->setChecked(true);
+    p->Option3->setEnabled(yes);
+    setAdministering(yes);
+}
+
+void AdminHandlers::selectOption3()
+{
+    AdminPanel* p = w.SSPanel3;
+    // Selecting the button that is already selected changes nothing, so its click is run here.
+    if (p->Option3->isChecked())
+        Option3_Click();
+    else
+        p->Option3->setChecked(true);
+}
+
+void AdminHandlers::setAdministering(bool administering)
+{
+    m_administering = administering;
+    if (!administering) {
+        w.SSPanel3->SSCommand11->setEnabled(false);
+        w.SSPanel3->SSCommand12->setEnabled(false);
+    }
+}
+
+void AdminHandlers::SSCommand12_Click()
+{
+    AdminPanel* p = w.SSPanel3;
+    p->showNameEntry(true);
+    w.NewAgentFlag = 1;
+    try {
+        w.Data5.addNew();
+    } catch (const DbError&) {
+    }
+    p->update();
+    for (int i : {17, 15, 10})
+        p->Text47[i]->clear();
+    p->Option4->setChecked(true);
+    showOldPassword();
+    p->Text47[17]->setFocus();
+    p->SSCommand11->setEnabled(false);
+    p->SSCommand12->setEnabled(false);
+}
+
+void AdminHandlers::SSCommand10_Click()
+{
+    AdminPanel* p = w.SSPanel3;
+    const bool adding = w.NewAgentFlag == 1;
+    const QString name = p->Text47[17]->text();
+    const QString approvalNumber = p->Text47[15]->text();
+    const QString newPassword = p->Text47[10]->text();
+    bool stored = false;
+    QString storedPassword;
+    try {
+        if (name.isEmpty()) {
+            // Nothing to store; an inspector being entered stays in entry.
+            if (w.Data5.editMode() == Recordset::EditMode::Edit)
+                w.Data5.cancelUpdate();
+        } else {
+            if (adding && w.Data5.editMode() != Recordset::EditMode::Add)
+                w.Data5.addNew();
+            else if (!adding && w.Data5.editMode() == Recordset::EditMode::None)
+                w.Data5.edit();
+            w.Data5.setField(kName, name);
+            w.Data5.setField(kApprovalNumber, approvalNumber.isNull() ? QStringLiteral("") : approvalNumber);
+            // An empty new-password box keeps the stored password.
+            if (!newPassword.isEmpty())
+                w.Data5.setField(kPassword, newPassword);
+            w.Data5.setField(kAdministrator, p->Option3->isChecked());
+            w.Data5.update();
+            storedPassword = w.Data5.text(kPassword);
+            stored = true;
+        }
+    } catch (const DbError& error) {
+        try {
+            if (w.Data5.editMode() != Recordset::EditMode::None && !adding)
+                w.Data5.cancelUpdate();
+        } catch (const DbError&) {
+        }
+        reportFailure(QObject::tr("The DMIR \"%1\" could not be saved: %2").arg(name, error.message()));
+        return;
+    }
+
+    if (stored && adding) {
+        // The new inspector can sign in and sign at once: the name lists of sign-in and
+        // administration and the parallel password and approval-number slots grow together.
+        addListItem(p->Combo6, name);
+        p->Combo6->setCurrentIndex(p->Combo6->count() - 1);
+        QComboBox* signInNames = w.SSPanel1->Combo4;
+        addListItem(signInNames, name);
+        const int position = signInNames->count() - 1;
+        setSlot(w.AgentPasswords, position, storedPassword);
+        setSlot(w.AgentApprovalNumbers, position, approvalNumber);
+        w.NewAgentFlag = 0;
+        p->showNameEntry(false);
+    }
+    if (stored)
+        showOldPassword();
+    if (m_administering) {
+        p->SSCommand11->setEnabled(true);
+        p->SSCommand12->setEnabled(true);
+    }
+}
+
+void AdminHandlers::SSCommand11_Click()
+{
+    AdminPanel* p = w.SSPanel3;
+    if (w.NewAgentFlag != 0)
+        return;
+    // Without a picked inspector there is nothing to delete: the record and the list stay as they are.
+    const int entry = p->Combo6->currentIndex();
+    if (entry < 0)
+        return;
+    try {
+        w.Data5.findFirst(Criterion::equals(kName, p->Combo6->itemText(entry)));
+        if (w.Data5.noMatch())
+            return;
+        w.Data5.deleteCurrent();
+        w.Data5.refresh();
+    } catch (const DbError& error) {
+        reportFailure(QObject::tr("The DMIR \"%1\" could not be deleted: %2").arg(p->Combo6->itemText(entry), error.message()));
+        return;
+    }
+    for (int i : {9, 10, 17})
+        p->Text47[i]->clear();
+    {
+        const QSignalBlocker quiet(p->Combo6);
+        p->Combo6->removeItem(entry);
+        p->Combo6->setCurrentIndex(-1);
+        p->Combo6->setEditText(QString());
+    }
+    p->showNameEntry(false);
+    p->SSCommand11->setEnabled(false);
+}
+
+void AdminHandlers::SSCommand13_Click()
+{
+    AdminPanel* p = w.SSPanel3;
+    // A new inspector that was not saved is dropped.
+    try {
+        if (w.Data5.editMode() != Recordset::EditMode::None)
+            w.Data5.cancelUpdate();
+    } catch (const DbError&) {
+    }
+    w.NewAgentFlag = 0;
+    p->showNameEntry(false);
+    p->hide();
+    w.Command3D18->setEnabled(true);
+}
+
+void AdminHandlers::showOldPassword()
+{
+    QString stored;
+    try {
+        stored = w.Data5.text(kPassword);
+    } catch (const DbError&) {
+    }
+    w.SSPanel3->Text47[9]->setText(stored);
+}
+
+void AdminHandlers::reportFailure(const QString& text)
+{
+    w.messages().tell(text, QObject::tr("DMIR"), Msg::Icon::Exclamation);
+}

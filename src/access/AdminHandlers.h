@@ -1,0 +1,33 @@
+#pragma once
+
+class QString;
+
+class Form1;
+
+// The inspector panel SSPanel3: opening it from the set-up panel, showing an inspector,
+// the administrator right, and New, Save, Delete and Exit over the Agents table (Data5).
+class AdminHandlers {
+public:
+    explicit AdminHandlers(Form1& window);
+
+    void SSCommand9_Click();   // open the panel
+    void Combo6_Click();       // show the picked inspector
+    void Text47_Change(int index);
+    void Option3_Click();      // "Yes" selected
+    void SSCommand10_Click();  // "Save"
+    void SSCommand11_Click();  // "Delete"
+    void SSCommand12_Click();  // "New"
+    void SSCommand13_Click();  // "Exit"
+
+private:
+    void placePanel();
+    void selectOption3();
+    void showOldPassword();
+    void setAdministering(bool administering);
+    void reportFailure(const QString& text);
+
+    Form1& w;
+    // The panel offers New and Delete only to an administrator (or once the
+    // administrator password has unlocked "Yes"); an inspector edits their own record.
+    bool m_administering = false;
+};

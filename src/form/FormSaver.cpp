@@ -1,0 +1,117 @@
+#include "form/FormSaver.h"
+
+#include "app/Form1.h"
+#include "data/Criterion.h"
+#include "data/DbError.h"
+#include "form/FieldLabels.h"
+#include "form/FormEntries.h"
+#include "form/FormRecordWriter.h"
+#include "form/FormScreen.h"
+#include "form/SaveCheck.h"
+#include "ui/ControlText.h"
+#include "ui/MessageService.h"
+#include "ui/WaitCursor.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+#include <optional>
+
+FormSaver::FormSaver(Form1& window) : w(window)
+{
+}
+
+void FormSaver::save()
+{
+    const FormEntries entries = FormEntries::read(*w.Panel3D1);
+    if (!ensureAircraftPair(entries) || !passesChecks(entries) || !storeForm(entries))
+        return;
+    w.NewFormFlag = 0;
+    w.Command3D15->setEnabled(true);
+    w.Command3D19->setEnabled(false);
+}
+
+bool FormSaver::ensureAircraftPair(const FormEntries& e)
+{
+    const QString& make = e.Combo1[1];
+    const QString& model = e.Combo1[2];
+    // An empty make or model is no pair; the checks refuse such a form.
+    if (make.isEmpty() || model.isEmpty())
+        return true;
+    Recordset& pairs = w.Data2;
+    try {
+        pairs.setTable(QStringLiteral("aircraft"), Criterion::allOf({Criterion::equals(QStringLiteral("Make"), make),
+                                                                     Criterion::equals(QStringLiteral("Model"), model)}));
+        pairs.refresh();
+        if (!pairs.isEmpty())
+            return true;
+        pairs.addNew();
+        pairs.setField(QStringLiteral("Make"), make);
+        pairs.setField(QStringLiteral("Model"), model);
+        pairs.update();
+    } catch (const DbError& error) {
+        if (pairs.editMode() != Recordset::EditMode::None)
+            pairs.cancelUpdate();
+        reportFailure(error, QStringLiteral("the make and model could not be added to the list of aircraft"));
+        return false;
+    }
+    addListItem(w.Panel3D1->Combo1[1], make);
+    addListItem(w.Panel3D1->Combo1[2], model);
+    return true;
+}
+
+bool FormSaver::passesChecks(const FormEntries& entries)
+{
+    for (const SaveCheck* check = SaveCheck::firstFailed(entries); check;
+         check = SaveCheck::firstFailed(entries, check->number)) {
+        const Msg::Answer answer = w.messages().ask(check->message);
+        if (!check->confirmable || answer != Msg::Answer::Yes)
+            return false;
+    }
+    return true;
+}
+
+bool FormSaver::storeForm(const FormEntries& entries)
+{
+    Recordset& forms = w.Data1;
+    std::optional<DbError> failure;
+    {
+        WaitCursor hourglass;
+        try {
+            if (w.NewFormFlag == 1)
+                forms.addNew();
+            else
+                forms.edit();
+            FormRecordWriter::write(forms, entries);
+            // Committed before it returns; the written record becomes current. That
+            // record is the stored form later Saves of this screen change: a find by
+            // mark could put another form of the same aircraft there instead.
+            forms.update();
+        } catch (const DbError& error) {
+            failure = error;
+            if (forms.editMode() != Recordset::EditMode::None)
+                forms.cancelUpdate();
+        }
+    }
+    if (failure) {
+        reportFailure(*failure, QString());
+        return false;
+    }
+    return true;
+}
+
+void FormSaver::reportFailure(const DbError& error, const QString& whatFailed)
+{
+    if (error.number() == EngineError::ValueTooLarge) {
+        w.messages().ask({QStringLiteral("The following field entry is too long: ") + FieldLabels::of(error.field()),
+                          QStringLiteral("Field Entry Too Large"), Msg::Buttons::Ok, Msg::Icon::None,
+                          Msg::Answer::Ok});
+        return;
+    }
+    QString text = QStringLiteral("The form was not saved: ");
+    if (!whatFailed.isEmpty())
+        text += whatFailed + QStringLiteral(" (") + error.message() + QStringLiteral(").");
+    else
+        text += error.message();
+    w.messages().tell(text, QStringLiteral("Form not saved"), Msg::Icon::Critical);
+}

@@ -1,0 +1,34 @@
+#include "narratives/TitleBoxEvents.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+TitleBoxEvents::TitleBoxEvents(QObject* control, std::function<bool(int key)> keyPressed,
+                               std::function<void()> lostFocus)
+    : QObject(control), m_control(control), m_keyPressed(std::move(keyPressed)), m_lostFocus(std::move(lostFocus))
+{
+    control->installEventFilter(this);
+}
+
+bool TitleBoxEvents::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_control)
+        return false;
+    if (event->type() == QEvent::KeyPress)
+        return m_keyPressed && m_keyPressed(static_cast<QKeyEvent*>(event)->key());
+    if (event->type() == QEvent::FocusOut) {
+        switch (static_cast<QFocusEvent*>(event)->reason()) {
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::MouseFocusReason:
+        case Qt::ShortcutFocusReason:
+        case Qt::OtherFocusReason:
+            if (m_lostFocus)
+                m_lostFocus();
+            break;
+        default:  // popup, another window, a menu bar
+            break;
+        }
+    }
+    return false;
+}

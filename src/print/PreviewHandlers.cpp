@@ -1,0 +1,115 @@
+#include "print/PreviewHandlers.h"
+
+#include "app/Form1.h"
+#include "form/FormScreen.h"
+#include "print/EnabledFollower.h"
+#include "print/FontCheck.h"
+#include "print/PdfExport.h"
+#include "print/PreviewDialog.h"
+#include "print/PreviewPages.h"
+#include "print/PrintError.h"
+#include "print/PrintHandlers.h"
+#include "print/PrintMessages.h"
+#include "print/ScreenForm.h"
+#include "ui/Clock.h"
+#include "ui/MessageService.h"
+#include "ui/WaitCursor.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPushButton>
+
+PreviewHandlers::PreviewHandlers(Form1& window) : w(window)
+{
+    w.cmdPreview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    w.cmdPreview->setToolTip(QObject::tr("Show the printed pages of the form (Ctrl+Shift+P)"));
+    w.cmdExportPdf->setToolTip(QObject::tr("Save the printed pages of the form as one PDF file"));
+    new EnabledFollower(w.Command3D14, {w.cmdPreview, w.cmdExportPdf});
+    QObject::connect(w.cmdPreview, &QPushButton::clicked, &w, [this] { cmdPreview_Click(); });
+    QObject::connect(w.cmdExportPdf, &QPushButton::clicked, &w, [this] { cmdExportPdf_Click(); });
+}
+
+PreviewDialog* PreviewHandlers::previewDialog() const
+{
+    return m_dialog;
+}
+
+const FontCheck& PreviewHandlers::fonts() const
+{
+    static const SystemFontCheck system;
+    return m_fonts ? *m_fonts : system;
+}
+
+QString PreviewHandlers::askWithDialog(const QString& suggestedPath)
+{
+    QFileDialog dialog(QApplication::activeWindow(), QObject::tr("Export the form as PDF"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QObject::tr("PDF files (*.pdf)"));
+    // The suffix is added before the dialog checks for a file to overwrite.
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setDirectory(QFileInfo(suggestedPath).absolutePath());
+    dialog.selectFile(QFileInfo(suggestedPath).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void PreviewHandlers::cmdPreview_Click()
+{
+    const PrintableForm form = readScreenForm(*w.Panel3D1);
+    QList<QPicture> pages;
+    try {
+        WaitCursor hourglass;
+        pages = PreviewPages::render(form, w.printHandlers().topShift(), fonts());
+    } catch (const PrintError& error) {
+        if (error.number() == PrintError::InvalidPropertyValue)
+            w.messages().ask(PrintMessages::fontsMissing());
+        else
+            w.messages().tell(QObject::tr("The pages of the form could not be drawn.\n%1").arg(error.message()),
+                              QObject::tr("Preview not shown"), Msg::Icon::Critical);
+        return;
+    }
+    if (m_dialog)
+        m_dialog->close();
+    m_dialog = new PreviewDialog(pages, form.Combo1[0], &w);
+    m_dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(m_dialog, &PreviewDialog::printRequested, &w, [this] { printFromPreview(); });
+    QObject::connect(m_dialog, &PreviewDialog::exportRequested, &w, [this] { cmdExportPdf_Click(); });
+    m_dialog->open();
+}
+
+void PreviewHandlers::printFromPreview()
+{
+    if (m_dialog)
+        m_dialog->close();
+    // The usual print request: the Copies box, then PrintForm for each copy.
+    if (w.Command3D14->isEnabled())
+        w.printHandlers().Command3D14_Click();
+}
+
+void PreviewHandlers::cmdExportPdf_Click()
+{
+    const PrintableForm form = readScreenForm(*w.Panel3D1);
+    const QDate today = w.clock().today();
+    const QString folder = m_exportFolder.isEmpty() ? QDir::homePath() : m_exportFolder;
+    QString path = m_askFileName(QDir(folder).filePath(PdfExport::defaultFileName(form.Combo1[0], today)));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    try {
+        WaitCursor hourglass;
+        PdfExport(fonts()).write(path, form, w.printHandlers().topShift(), today);
+        m_exportFolder = QFileInfo(path).absolutePath();
+    } catch (const PrintError& error) {
+        if (error.number() == PrintError::InvalidPropertyValue)
+            w.messages().ask(PrintMessages::fontsMissing());
+        else
+            w.messages().tell(QObject::tr("The PDF file was not written.\n%1\n\nChoose another folder or file name "
+                                          "and export the form again.")
+                                  .arg(error.message()),
+                              QObject::tr("PDF not written"), Msg::Icon::Critical);
+    }
+}
