@@ -120,6 +120,43 @@ void BrokenFilesTest::startup()
     }
 }
 
+void BrokenFilesTest::abandonedTransactionIsRolledBack_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("work");
+    QTest::newRow("forms") << kForms << "UPDATE Form SET Back = Back || Back;";
+    QTest::newRow("agents") << kAgents << "UPDATE Agents SET Password = Password || 'x';";
+    QTest::newRow("settings") << kSettings << "UPDATE Setup SET TopShift = 99;";
+}
+
+void BrokenFilesTest::abandonedTransactionIsRolledBack()
+{
+    // Another program dies in the middle of a transaction that has already written
+    // into the file (a one-page cache spills every change): its journal is left hot.
+    QFETCH(QString, file);
+    QFETCH(QString, work);
+    TestWindow t;
+    fillInstallation(t);
+    const QString path = t.folder + QLatin1Char('/') + file;
+    {
+        FileFaults::LockHolder other(path, 60, QStringLiteral("PRAGMA cache_size = 1; ") + work);
+        QVERIFY(other.isHolding());
+        other.killNow();
+    }
+    QVERIFY2(QFileInfo(path + QStringLiteral("-journal")).size() > 0, "no journal was left behind");
+    Form1& w = t.open();
+    QVERIFY2(t.messages.asked.isEmpty(), qPrintable(t.messages.texts().join(" | ")));
+    QCOMPARE(t.endCalls, 0);
+    QVERIFY(w.Panel3D7->isHidden());
+    QCOMPARE(w.Panel3D1->Combo1[0]->count(), 300);
+    QCOMPARE(w.AgentPasswords.value(4), QStringLiteral("pw4"));
+    QCOMPARE(t.value(kSettings, QStringLiteral("SELECT TopShift FROM Setup")).toInt(), 0);
+    QCOMPARE(t.value(kForms, QStringLiteral("SELECT max(length(Back)) FROM Form")).toInt(),
+             QStringLiteral("Replaced the left wing spar. ").repeated(20).size());
+    for (const QString& name : FileFaults::kFiles)
+        QCOMPARE(t.value(name, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+}
+
 void BrokenFilesTest::readOnlyFileRefusesWrites()
 {
     TestWindow t;

@@ -11,6 +11,8 @@ class BrokenFilesTest : public QObject {
 private slots:
     void startup_data();
     void startup();
+    void abandonedTransactionIsRolledBack_data();
+    void abandonedTransactionIsRolledBack();
     void readOnlyFileRefusesWrites();
     void fullDiskRefusesWrites();
 };

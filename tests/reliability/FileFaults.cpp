@@ -56,12 +56,13 @@ bool setImmutable(const QString& path, bool on)
     return QProcess::execute(QStringLiteral("chattr"), {on ? QStringLiteral("+i") : QStringLiteral("-i"), path}) == 0;
 }
 
-LockHolder::LockHolder(const QString& path, double seconds)
+LockHolder::LockHolder(const QString& path, double seconds, const QString& work)
 {
     // The shell prints "locked" once it holds the lock, then keeps it for the time given.
-    const QString script = QStringLiteral("(printf 'BEGIN EXCLUSIVE;\\n.print locked\\n'; sleep %1; printf 'COMMIT;\\n')"
-                                          " | exec sqlite3 \"$0\"")
-                               .arg(seconds);
+    const QString script = QStringLiteral("(printf 'BEGIN EXCLUSIVE;\\n%2\\n.print locked\\n'; sleep %1;"
+                                          " printf 'COMMIT;\\n') | exec sqlite3 \"$0\"")
+                               .arg(seconds)
+                               .arg(work);
     // Its own process group, so that the shell, the sleep and sqlite3 end together.
     m_process.setChildProcessModifier([] { ::setpgid(0, 0); });
     m_process.start(QStringLiteral("sh"), {QStringLiteral("-c"), script, path});
@@ -76,6 +77,11 @@ LockHolder::LockHolder(const QString& path, double seconds)
 }
 
 LockHolder::~LockHolder()
+{
+    killNow();
+}
+
+void LockHolder::killNow()
 {
     if (m_process.state() != QProcess::NotRunning) {
         ::kill(-pid_t(m_process.processId()), SIGKILL);

@@ -27,9 +27,13 @@ bool setImmutable(const QString& path, bool on);
 // in the middle of a transaction). Released after `seconds` (or on destruction).
 class LockHolder {
 public:
-    LockHolder(const QString& path, double seconds);
+    // `work` runs inside the transaction once the lock is held.
+    LockHolder(const QString& path, double seconds, const QString& work = {});
     ~LockHolder();
     bool isHolding() const { return m_holding; }
+    // Kills the other program in the middle of its transaction (SIGKILL), leaving
+    // its journal behind for the next program to roll back.
+    void killNow();
 
 private:
     QProcess m_process;
