@@ -1,5 +1,6 @@
 #include "BrokenFilesTest.h"
 #include "CharacterCutsTest.h"
+#include "HostileInputTest.h"
 #include "ProcessesTest.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
     };
     run(CharacterCutsTest());
     run(BrokenFilesTest());
+    run(HostileInputTest());
     run(ProcessesTest());
     return failures;
 }
