@@ -1,5 +1,9 @@
 #include "CharacterCutsTest.h"
 
+#include "common/TestWindow.h"
+#include "data/Criterion.h"
+#include "data/JetPattern.h"
+#include "data/Recordset.h"
 #include "print/LineBreaking.h"
 
 #include <QtTest>
@@ -48,4 +52,31 @@ void CharacterCutsTest::ownerNameLastLineKeepsPairs()
     const QString name = QString(119, u'X') + kEmoji + "YZ";
     const QStringList lines = LineBreaking::ownerNameLines(name, unitWidth);
     QCOMPARE(lines, QStringList{QString(119, u'X')});
+}
+
+void CharacterCutsTest::searchFindsWhatTheMatcherTakes_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("stored");
+    // The Kelvin sign and the long s fold onto the ASCII "k" and "s".
+    QTest::newRow("kelvin sign") << "K*" << QStringLiteral("\u212A-100");
+    QTest::newRow("long s") << "Ns*" << QStringLiteral("N\u017F12");
+    QTest::newRow("plain prefix") << "N1*" << "n123";
+}
+
+void CharacterCutsTest::searchFindsWhatTheMatcherTakes()
+{
+    // A plain prefix pattern is narrowed through the engine's own LIKE before the
+    // matcher decides: the narrowing must not drop a text the matcher takes.
+    QFETCH(QString, pattern);
+    QFETCH(QString, stored);
+    QVERIFY(JetPattern::matches(pattern, stored));
+    TestWindow t;
+    t.install();
+    t.exec("Form337.mdb", "INSERT INTO Form (RegNum) VALUES (?)", {stored});
+    Recordset forms;
+    forms.setDatabaseName(t.folder + QStringLiteral("/Form337.mdb"));
+    forms.setTable(QStringLiteral("Form"), Criterion::like(QStringLiteral("RegNum"), pattern));
+    forms.refresh();
+    QCOMPARE(forms.recordCount(), 1);
 }

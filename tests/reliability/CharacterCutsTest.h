@@ -11,4 +11,6 @@ private slots:
     void descriptionHardCutKeepsPairs_data();
     void descriptionHardCutKeepsPairs();
     void ownerNameLastLineKeepsPairs();
+    void searchFindsWhatTheMatcherTakes_data();
+    void searchFindsWhatTheMatcherTakes();
 };
