@@ -29,6 +29,10 @@ void FormSaver::save()
     w.NewFormFlag = 0;
     w.Command3D15->setEnabled(true);
     w.Command3D19->setEnabled(false);
+    // A mark stored for the first time can be picked for the aircraft's next form at once.
+    QComboBox* marks = w.Panel3D1->Combo1[0];
+    if (marks->findText(entries.Combo1[0], Qt::MatchFixedString) < 0)
+        addListItem(marks, entries.Combo1[0]);
 }
 
 bool FormSaver::ensureAircraftPair(const FormEntries& e)
