@@ -12,6 +12,8 @@
 #include "ui/MessageService.h"
 #include "ui/WaitCursor.h"
 
+#include "ui/ListFill.h"
+
 #include <QComboBox>
 #include <QPushButton>
 
@@ -30,9 +32,7 @@ void FormSaver::save()
     w.Command3D15->setEnabled(true);
     w.Command3D19->setEnabled(false);
     // A mark stored for the first time can be picked for the aircraft's next form at once.
-    QComboBox* marks = w.Panel3D1->Combo1[0];
-    if (marks->findText(entries.Combo1[0], Qt::MatchFixedString) < 0)
-        addListItem(marks, entries.Combo1[0]);
+    ListFill::insertSorted(w.Panel3D1->Combo1[0], entries.Combo1[0]);
 }
 
 bool FormSaver::ensureAircraftPair(const FormEntries& e)
