@@ -264,5 +264,11 @@ int main(int argc, char** argv)
         }
     }
     out << "\npeak memory: " << peakMemoryMb() << " MB (target <= 250)\n";
-    return 0;
+    // A benchmark that could not run its operation (a control missing) fails the run.
+    bool complete = true;
+    for (const auto& [n, rows] : results) {
+        for (const Row& r : rows)
+            complete = complete && r.ms >= 0;
+    }
+    return complete ? 0 : 1;
 }

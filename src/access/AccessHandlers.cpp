@@ -1,7 +1,7 @@
 #include "access/AccessHandlers.h"
 
 #include "access/AdminHandlers.h"
-#include "access/FocusLossFilter.h"
+#include "ui/FocusLossFilter.h"
 #include "access/SignInPanel.h"
 #include "app/Form1.h"
 #include "form/FormScreen.h"

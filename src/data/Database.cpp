@@ -199,6 +199,16 @@ std::shared_ptr<Database> Database::open(const QString& path, const QList<const 
     database->rows(QStringLiteral("PRAGMA journal_mode = PERSIST"));
     if (!EngineFunctions::registerOn(db))
         throw DbError(EngineError::GeneralFailure, QStringLiteral("Could not prepare the connection to '%1'.").arg(resolved));
+    // A file made by an earlier version gets the indexes it lacks, once. Where the file
+    // cannot be written the searches still work, only slower.
+    for (const TableSpec* definition : expectedTables) {
+        for (const QString& statement : SchemaSql::indexStatements(*definition)) {
+            try {
+                database->execute(statement);
+            } catch (const DbError&) {
+            }
+        }
+    }
     registry().insert(key, database);
     return database;
 }

@@ -96,21 +96,20 @@ struct Recordset::Private {
 
     // --- table sources: one record per statement, never the whole result ---
 
+    // The key is found first and the record read by it after: selecting whole records
+    // here would make the engine carry the long texts of every candidate through its sort.
     std::optional<Row> fetchOne(const Criterion& condition, bool descending)
     {
         const Criterion where = Criterion::allOf({filter, condition});
-        QString statement = QStringLiteral("SELECT %1 FROM %2").arg(selectList, SchemaSql::quoted(definition->name));
+        const QString key = QLatin1String(SchemaSql::kRecordId);
+        QString statement = QStringLiteral("SELECT %1 FROM %2").arg(key, SchemaSql::quoted(definition->name));
         if (!where.isEmpty())
             statement += QStringLiteral(" WHERE ") + where.sql;
-        statement += QStringLiteral(" ORDER BY %1 %2 LIMIT 1")
-                         .arg(QLatin1String(SchemaSql::kRecordId), descending ? QLatin1String("DESC") : QLatin1String("ASC"));
-        const QList<QVariantList> rows = db->rows(statement, where.params);
-        if (rows.isEmpty())
+        statement += QStringLiteral(" ORDER BY %1 %2 LIMIT 1").arg(key, descending ? QLatin1String("DESC") : QLatin1String("ASC"));
+        const QVariant found = db->value(statement, where.params);
+        if (found.isNull())
             return std::nullopt;
-        Row row;
-        row.key = rows.first().first().toLongLong();
-        row.values = rows.first().mid(1);
-        return row;
+        return fetchByKey(found.toLongLong());
     }
 
     std::optional<Row> fetchByKey(qint64 key)

@@ -27,8 +27,12 @@ QString columnType(const FieldSpec& field)
 // The indexes that the searches and lookups of the program rely on.
 QList<QStringList> indexesOf(const QString& table)
 {
+    // The period counts read approval, date and unit flags only: an index holding all
+    // of them answers the counts without reading the long rows of the table.
     if (table == QLatin1String("Form"))
-        return {{"RegNum"}, {"FormDate"}, {"Make"}};
+        return {{"RegNum"}, {"Make"},
+                {"Approved", "FormDate", "AirType1", "PowType1", "ProType1", "AppType1", "AirType2", "PowType2",
+                 "ProType2", "AppType2", "RegNum"}};
     if (table == QLatin1String("aircraft"))
         return {{"Make", "Model"}};
     if (table == QLatin1String("Narratives"))
@@ -59,11 +63,18 @@ QStringList createStatements(const TableSpec& definition)
 
     QStringList statements{
         QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(definition.name), columns.join(QStringLiteral(", ")))};
+    statements << indexStatements(definition);
+    return statements;
+}
+
+QStringList indexStatements(const TableSpec& definition)
+{
+    QStringList statements;
     for (const QStringList& indexFields : indexesOf(definition.name)) {
         QStringList quotedFields;
         for (const QString& f : indexFields)
             quotedFields << quoted(f);
-        statements << QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
+        statements << QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
                           .arg(quoted(QStringLiteral("%1_%2").arg(definition.name, indexFields.join(u'_'))),
                                quoted(definition.name), quotedFields.join(QStringLiteral(", ")));
     }

@@ -13,6 +13,10 @@ inline const char* const kRecordId = "RecordId";
 
 QStringList createStatements(const TableSpec& definition);
 
+// The indexes of a table, each made only where it is missing (files made by an
+// earlier version get the indexes added later).
+QStringList indexStatements(const TableSpec& definition);
+
 // A name quoted for use in a statement; the caller checks it is a plain identifier.
 QString quoted(const QString& identifier);
 

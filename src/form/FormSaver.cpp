@@ -12,6 +12,8 @@
 #include "ui/MessageService.h"
 #include "ui/WaitCursor.h"
 
+#include "ui/ListFill.h"
+
 #include <QComboBox>
 #include <QPushButton>
 
@@ -29,6 +31,8 @@ void FormSaver::save()
     w.NewFormFlag = 0;
     w.Command3D15->setEnabled(true);
     w.Command3D19->setEnabled(false);
+    // A mark stored for the first time can be picked for the aircraft's next form at once.
+    ListFill::insertSorted(w.Panel3D1->Combo1[0], entries.Combo1[0]);
 }
 
 bool FormSaver::ensureAircraftPair(const FormEntries& e)

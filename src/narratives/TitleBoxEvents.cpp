@@ -1,6 +1,7 @@
 #include "narratives/TitleBoxEvents.h"
 
-#include <QFocusEvent>
+#include "ui/FocusLossFilter.h"
+
 #include <QKeyEvent>
 
 TitleBoxEvents::TitleBoxEvents(QObject* control, std::function<bool(int key)> keyPressed,
@@ -16,19 +17,7 @@ bool TitleBoxEvents::eventFilter(QObject* watched, QEvent* event)
         return false;
     if (event->type() == QEvent::KeyPress)
         return m_keyPressed && m_keyPressed(static_cast<QKeyEvent*>(event)->key());
-    if (event->type() == QEvent::FocusOut) {
-        switch (static_cast<QFocusEvent*>(event)->reason()) {
-        case Qt::TabFocusReason:
-        case Qt::BacktabFocusReason:
-        case Qt::MouseFocusReason:
-        case Qt::ShortcutFocusReason:
-        case Qt::OtherFocusReason:
-            if (m_lostFocus)
-                m_lostFocus();
-            break;
-        default:  // popup, another window, a menu bar
-            break;
-        }
-    }
+    if (FocusLossFilter::isLossOfFocus(event) && m_lostFocus)
+        m_lostFocus();
     return false;
 }

@@ -45,6 +45,7 @@ public:
         context.messages = &messages;
         context.clock = &clock;
         context.endProgram = [this] { ++endCalls; };
+        context.printEnvironment = printEnvironment;
         window = std::make_unique<Form1>(context);
         window->activate();
         return *window;
@@ -55,5 +56,6 @@ public:
     ScriptedMessages messages;
     FixedClock clock;
     int endCalls = 0;
+    PrintEnvironment* printEnvironment = nullptr;  // null: the system's printers
     std::unique_ptr<Form1> window;
 };

@@ -17,6 +17,9 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // True for a focus-out that hands the focus to another control of the window.
+    static bool isLossOfFocus(const QEvent* event);
+
 private:
     FocusLossFilter(QWidget* control, std::function<void()> onLoss);
 

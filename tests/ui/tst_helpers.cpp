@@ -1,9 +1,15 @@
 #include "ui/Dates.h"
+#include "ui/ListFill.h"
+
+#include <QApplication>
+#include <QComboBox>
 
 #include <QtTest>
 
-// Date texts typed into the boxes and the leading-number rule for copies and totals.
-class DatesTest : public QObject {
+
+// The shared helpers of the screens: date texts typed into the boxes, the leading-number
+// rule for copies and totals, and the long pick lists.
+class HelpersTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -67,7 +73,43 @@ private slots:
         QFETCH(double, value);
         QCOMPARE(Numbers::leadingValue(text), value);
     }
+
+    void longSortedListFindsAndInsertsByHalves_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("short list, searched in full") << 20;
+        QTest::newRow("long list, searched by halves") << 3000;
+    }
+
+    void longSortedListFindsAndInsertsByHalves()
+    {
+        QFETCH(int, size);
+        QComboBox combo;
+        combo.setEditable(true);
+        QStringList marks;
+        for (int i = 0; i < size; ++i)
+            marks << QStringLiteral("N%1").arg(10000 + 2 * i);  // sorted, every other number
+        ListFill::replaceItems(&combo, marks);
+        ListFill::setText(&combo, QStringLiteral("N10004"));
+        QCOMPARE(combo.currentIndex(), 2);
+        QCOMPARE(combo.currentText(), QStringLiteral("N10004"));
+        ListFill::setText(&combo, QStringLiteral("n10004"));  // another case: shown as given, not selected
+        QCOMPARE(combo.currentIndex(), -1);
+        QCOMPARE(combo.currentText(), QStringLiteral("n10004"));
+
+        ListFill::setText(&combo, QStringLiteral("N10004"));
+        ListFill::insertSorted(&combo, QStringLiteral("N10001"));  // before the selection
+        ListFill::insertSorted(&combo, QStringLiteral("n10001"));  // already there in another case
+        ListFill::insertSorted(&combo, QStringLiteral("N99999"));  // at the end
+        QCOMPARE(combo.count(), size + 2);
+        QCOMPARE(combo.itemText(1), QStringLiteral("N10001"));
+        QCOMPARE(combo.itemText(combo.count() - 1), QStringLiteral("N99999"));
+        QCOMPARE(combo.currentIndex(), 3);  // still on N10004
+        QCOMPARE(combo.currentText(), QStringLiteral("N10004"));
+        QCOMPARE(ListFill::rowOf(&combo, QStringLiteral("N99999")), combo.count() - 1);
+        QCOMPARE(ListFill::rowOf(&combo, QStringLiteral("N10003")), -1);
+    }
 };
 
-QTEST_MAIN(DatesTest)
-#include "tst_dates.moc"
+QTEST_MAIN(HelpersTest)
+#include "tst_helpers.moc"
