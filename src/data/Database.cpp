@@ -344,8 +344,10 @@ bool Database::hasQuery(const QString& name)
 
 void Database::beginTransaction()
 {
-    if (!d->db.transaction())
-        throwEngineError(d->db.lastError(), QStringLiteral("begin transaction"));
+    // The write lock is taken at once, waiting out another program's write: a
+    // transaction that first reads and then writes would otherwise fail at its first
+    // write, without waiting, whenever another program wrote in between.
+    execute(QStringLiteral("BEGIN IMMEDIATE"));
 }
 
 void Database::commit()

@@ -46,7 +46,8 @@ public:
     void deleteQuery(const QString& name);
     bool hasQuery(const QString& name);
 
-    // Explicit transactions for multi-statement changes.
+    // Explicit transactions for multi-statement changes; begin takes the write lock
+    // at once (waiting for another program's write like any other lock).
     void beginTransaction();
     void commit();
     void rollback();

@@ -1,6 +1,7 @@
 #include "FileFaults.h"
 
 #include <QCryptographicHash>
+#include <QDebug>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -56,20 +57,24 @@ bool setImmutable(const QString& path, bool on)
     return QProcess::execute(QStringLiteral("chattr"), {on ? QStringLiteral("+i") : QStringLiteral("-i"), path}) == 0;
 }
 
-LockHolder::LockHolder(const QString& path, double seconds, const QString& work)
+LockHolder::LockHolder(const QString& path, double seconds, const QString& work, const QString& begin)
 {
     // The shell prints "locked" once it holds the lock, then keeps it for the time given.
-    const QString script = QStringLiteral("(printf 'BEGIN EXCLUSIVE;\\n%2\\n.print locked\\n'; sleep %1;"
-                                          " printf 'COMMIT;\\n') | exec sqlite3 \"$0\"")
-                               .arg(seconds)
-                               .arg(work);
+    // The statements go in as arguments, so that quotes in them reach sqlite3 as written.
+    const QString script = QStringLiteral("(printf '%s;\\n%s\\n.print locked\\n' \"$1\" \"$2\"; sleep \"$3\";"
+                                          " printf 'COMMIT;\\n') | exec sqlite3 \"$0\"");
     // Its own process group, so that the shell, the sleep and sqlite3 end together.
     m_process.setChildProcessModifier([] { ::setpgid(0, 0); });
-    m_process.start(QStringLiteral("sh"), {QStringLiteral("-c"), script, path});
+    m_process.setProcessChannelMode(QProcess::MergedChannels);
+    m_process.start(QStringLiteral("sh"), {QStringLiteral("-c"), script, path, begin, work, QString::number(seconds)});
     if (!m_process.waitForStarted(5000))
         return;
+    QByteArray said;
     while (m_process.waitForReadyRead(5000)) {
-        if (m_process.readAll().contains("locked")) {
+        said += m_process.readAll();
+        if (qEnvironmentVariableIsSet("FORM337_DEBUG_LOCKS"))
+            qDebug() << "lock holder said:" << said;
+        if (said.contains("locked")) {
             m_holding = true;
             return;
         }
@@ -83,6 +88,8 @@ LockHolder::~LockHolder()
 
 void LockHolder::killNow()
 {
+    if (qEnvironmentVariableIsSet("FORM337_DEBUG_LOCKS"))
+        qDebug() << "lock holder said:" << m_process.readAll();
     if (m_process.state() != QProcess::NotRunning) {
         ::kill(-pid_t(m_process.processId()), SIGKILL);
         m_process.waitForFinished(5000);

@@ -27,8 +27,11 @@ bool setImmutable(const QString& path, bool on);
 // in the middle of a transaction). Released after `seconds` (or on destruction).
 class LockHolder {
 public:
-    // `work` runs inside the transaction once the lock is held.
-    LockHolder(const QString& path, double seconds, const QString& work = {});
+    // `work` runs inside the transaction once the lock is held. `begin` is how the
+    // transaction starts: "BEGIN EXCLUSIVE" keeps readers out too, "BEGIN IMMEDIATE"
+    // only other writers.
+    LockHolder(const QString& path, double seconds, const QString& work = {},
+               const QString& begin = QStringLiteral("BEGIN EXCLUSIVE"));
     ~LockHolder();
     bool isHolding() const { return m_holding; }
     // Kills the other program in the middle of its transaction (SIGKILL), leaving

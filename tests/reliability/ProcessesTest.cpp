@@ -2,6 +2,7 @@
 
 #include "DriverProcess.h"
 #include "FileFaults.h"
+#include "access/AdminPanel.h"
 #include "app/AppContext.h"
 #include "app/Form1.h"
 #include "common/ScriptedMessages.h"
@@ -9,6 +10,7 @@
 #include "data/Database.h"
 #include "form/FormHandlers.h"
 #include "form/FormTestSupport.h"
+#include "reports/StatisticsHandlers.h"
 #include "form/FormScreen.h"
 #include "setup/SetupPanel.h"
 #include "ui/Clock.h"
@@ -151,4 +153,28 @@ void ProcessesTest::lockThatClearsIsWaitedOut()
     QVERIFY2(t.messages.asked.isEmpty(), qPrintable(t.messages.lastText()));
     QCOMPARE(FormTest::formCount(t), 1);
     QCOMPARE(w.NewFormFlag, 0);
+}
+
+void ProcessesTest::countsWaitForAnotherWriter()
+{
+    // Another program is in the middle of saving a form when the period counts start:
+    // they wait for it instead of failing, and count what it stored.
+    TestWindow t;
+    t.install();
+    FormTest::insertForm(t, {{"RegNum", "N1"}, {"AirType1", -1}, {"Approved", -1}, {"FormDate", "2001-03-05"}});
+    Form1& w = t.open();
+    AdminPanel* admin = w.SSPanel3;
+    admin->Text47[11]->setText(QStringLiteral("January 01, 2001"));
+    admin->Text47[13]->setText(QStringLiteral("December 31, 2001"));
+    admin->Text48[0]->setText(QStringLiteral("-1"));
+    {
+        FileFaults::LockHolder other(t.folder + QStringLiteral("/Form337.mdb"), 1.5,
+                                     QStringLiteral("INSERT INTO Form (RegNum, AirType1, Approved, FormDate)"
+                                                    " VALUES ('N2', -1, -1, '2001-04-01');"),
+                                     QStringLiteral("BEGIN IMMEDIATE"));
+        QVERIFY(other.isHolding());
+        w.statisticsHandlers().SSCommand14_Click();
+    }
+    QVERIFY2(t.messages.asked.isEmpty(), qPrintable(t.messages.lastText()));
+    QCOMPARE(admin->Text48[0]->text(), QStringLiteral("2"));
 }

@@ -13,4 +13,5 @@ private slots:
     void killedAtRandomMomentsLosesNothing();
     void twoProgramsOnOneFolder();
     void lockThatClearsIsWaitedOut();
+    void countsWaitForAnotherWriter();
 };
