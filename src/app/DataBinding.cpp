@@ -141,6 +141,16 @@ DataBinding::Outcome DataBinding::bindAndFill()
                                   QObject::tr("Data file unreadable"), Msg::Icon::Exclamation);
                 openSetupForMissingFiles();
                 return Outcome::FilesMissing;
+            case EngineError::LockedByAnother:
+                // Another program kept the file locked past the wait; nothing is bound
+                // rather than a screen with empty lists and no word why.
+                w.messages().tell(QObject::tr("The data file \"%1\" is locked by another program and could not be "
+                                              "opened.\n\nClose the other program, or wait until it is done, and "
+                                              "start this program again.")
+                                      .arg(QDir::toNativeSeparators(DataFolder::resolvePath(rs->databaseName()))),
+                                  QObject::tr("Data file in use"), Msg::Icon::Exclamation);
+                openSetupForMissingFiles();
+                return Outcome::FilesMissing;
             default:
                 break;  // skip this control and go on
             }

@@ -5,6 +5,8 @@
 #include "data/JetPattern.h"
 #include "data/SchemaSql.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 QString checkedField(const QString& field)
@@ -77,7 +79,15 @@ Criterion Criterion::like(const QString& field, const QString& pattern)
     const QString name = checkedField(field);
     const Criterion exact{QStringLiteral("jet_like(?, %1)").arg(name), {pattern}};
     QString prefix;
-    if (JetPattern::isPlainPrefix(pattern, &prefix) && !prefix.isEmpty() && isAscii(prefix)) {
+    // The Kelvin sign and the long s fold onto "k" and "s" for the matcher but not for
+    // the engine's LIKE, so the narrowing prefix stops before those letters.
+    static const QRegularExpression foldedOntoByOthers(QStringLiteral("[kKsS]"));
+    if (JetPattern::isPlainPrefix(pattern, &prefix)) {
+        const qsizetype cut = prefix.indexOf(foldedOntoByOthers);
+        if (cut >= 0)
+            prefix.truncate(cut);
+    }
+    if (!prefix.isEmpty() && isAscii(prefix)) {
         // The engine's LIKE narrows the rows through the column's index; the exact
         // matcher still decides.
         return {QStringLiteral("%1 LIKE ? ESCAPE '\\' AND %2").arg(name, exact.sql),

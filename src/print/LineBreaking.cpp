@@ -57,6 +57,12 @@ int fittingLength(const QString& text, int start, int end, const TextWidth& widt
     return good;
 }
 
+// True when a cut before index `at` would split a character written as two UTF-16 units.
+bool splitsPair(const QString& text, int at)
+{
+    return at > 0 && at < text.size() && text[at - 1].isHighSurrogate() && text[at].isLowSurrogate();
+}
+
 bool isOwnerBreak(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('-');
@@ -76,7 +82,10 @@ QStringList ownerNameLines(const QString& name, const TextWidth& width)
     const int n = int(name.size());
     const auto fits = [](double w) { return w < OwnerNameWidthLimit; };
     auto lastLine = [&](int from, int to) {
-        const QString line = name.mid(from, std::min(to - from, OwnerNameLastLineMaxChars));
+        int length = std::min(to - from, OwnerNameLastLineMaxChars);
+        if (splitsPair(name, from + length))
+            --length;  // an emoji or other such character at the limit is left out whole
+        const QString line = name.mid(from, length);
         if (!line.isEmpty())
             lines << line;
     };
@@ -148,6 +157,8 @@ QStringList descriptionLines(const QString& text, const TextWidth& width)
         }
         if (cut == 0 && text[start] != QLatin1Char(' '))
             cut = 1;  // even a single character wider than the line goes onto one
+        if (splitsPair(text, start + cut))
+            cut += cut == 1 ? 1 : -1;  // a hard cut never splits a character written as two units
         lines << text.mid(start, cut);
         start += cut;
         if (text[start] == QLatin1Char(' '))

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QObject>
+
+// Line breaking and pattern matching on texts that hold characters written as two
+// UTF-16 units (emoji and other characters beyond the first 65 536).
+class CharacterCutsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void descriptionHardCutKeepsPairs_data();
+    void descriptionHardCutKeepsPairs();
+    void ownerNameLastLineKeepsPairs();
+    void searchFindsWhatTheMatcherTakes_data();
+    void searchFindsWhatTheMatcherTakes();
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QHash>
+#include <QJsonObject>
+#include <QList>
+#include <QProcess>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+// The reliability driver (tools/reliability_driver.cpp) run as a separate program,
+// and what its report lines say about the forms it saved and deleted.
+class DriverProcess {
+public:
+    static QString program();
+
+    void start(const QStringList& arguments);
+    // Waits for the given time, then kills the driver with SIGKILL.
+    void killAfter(int milliseconds);
+    bool waitForFinished(int milliseconds);
+    int exitCode() const { return m_process.exitCode(); }
+    QProcess::ExitStatus exitStatus() const { return m_process.exitStatus(); }
+
+    // Every complete report line (a line cut off by a kill is left out).
+    QList<QJsonObject> lines();
+    QString errorOutput() { return QString::fromUtf8(m_process.readAllStandardError()); }
+
+private:
+    QProcess m_process;
+    QByteArray m_pending;
+    QList<QJsonObject> m_lines;
+};
+
+// What the stored forms must hold after one or more runs of drivers.
+class ExpectedForms {
+public:
+    // Takes the lines of one run: a "saved" form must be stored as saved; a "saving"
+    // not followed by its "saved" may or may not have reached the disk.
+    void take(const QList<QJsonObject>& lines);
+
+    struct Expectation {
+        QJsonObject saved;     // empty while no save of it was reported
+        QJsonObject inFlight;  // the save that was under way when the run ended
+        bool deleted = false;
+    };
+    const QHash<QString, Expectation>& forms() const { return m_forms; }
+
+    // Compares with the Form table of the forms file and returns the faults found. A
+    // save that was under way counts as done when it reached the disk, else as not made.
+    QStringList check(const QString& formsFile, int* formsChecked);
+
+private:
+    QHash<QString, Expectation> m_forms;
+};

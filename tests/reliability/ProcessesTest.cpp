@@ -1,0 +1,154 @@
+#include "ProcessesTest.h"
+
+#include "DriverProcess.h"
+#include "FileFaults.h"
+#include "app/AppContext.h"
+#include "app/Form1.h"
+#include "common/ScriptedMessages.h"
+#include "common/TestWindow.h"
+#include "data/Database.h"
+#include "form/FormHandlers.h"
+#include "form/FormTestSupport.h"
+#include "form/FormScreen.h"
+#include "setup/SetupPanel.h"
+#include "ui/Clock.h"
+
+#include <QComboBox>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+int fromEnvironment(const char* name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok && value > 0 ? value : fallback;
+}
+
+// The program started on the folder as a user would start it: no message, no end,
+// the data bound. Returns what went wrong, empty when it started normally.
+QString startsNormally(const QString& folder)
+{
+    ScriptedMessages messages;
+    FixedClock clock(QDate(2001, 3, 5));
+    int ends = 0;
+    AppContext context;
+    context.programFolder = folder;
+    context.messages = &messages;
+    context.clock = &clock;
+    context.endProgram = [&ends] { ++ends; };
+    Form1 window(context);
+    window.activate();
+    if (!messages.asked.isEmpty())
+        return messages.texts().join(QStringLiteral(" | "));
+    if (ends != 0)
+        return QStringLiteral("the program ended");
+    if (!window.Panel3D7->isHidden() || !window.Data1.isOpen())
+        return QStringLiteral("the data files were not bound");
+    return {};
+}
+
+QString integrityOf(const QString& path)
+{
+    return Database::open(path)->value(QStringLiteral("PRAGMA integrity_check")).toString();
+}
+
+}  // namespace
+
+void ProcessesTest::initTestCase()
+{
+    if (!QFileInfo(DriverProcess::program()).isExecutable())
+        QSKIP("the reliability driver was not built");
+}
+
+void ProcessesTest::killedAtRandomMomentsLosesNothing()
+{
+    const int kills = fromEnvironment("FORM337_KILLS", 5);
+    QTemporaryDir dir;
+    const QString folder = dir.path();
+    ExpectedForms expected;
+    QRandomGenerator random(20010305);
+    int formsChecked = 0, savesReported = 0, killed = 0;
+    for (int run = 1; run <= kills; ++run) {
+        DriverProcess driver;
+        driver.start({QStringLiteral("crash"), folder, QString::number(run)});
+        // Now and then during start-up, mostly in the middle of saving.
+        driver.killAfter(run % 5 == 0 ? int(random.bounded(300u)) : 400 + int(random.bounded(2500u)));
+        QVERIFY2(driver.exitStatus() == QProcess::CrashExit, "the driver ended before it was killed");
+        ++killed;
+        const QList<QJsonObject> lines = driver.lines();
+        for (const QJsonObject& line : lines) {
+            QVERIFY2(line.value("op").toString() != QLatin1String("message"),
+                     qPrintable(line.value("text").toString()));
+            savesReported += line.value("op").toString() == QLatin1String("saved");
+        }
+        expected.take(lines);
+
+        // The first start may have been killed before it made any file.
+        if (!QFile::exists(folder + QStringLiteral("/setup337.mdb")))
+            continue;
+        const QString problem = startsNormally(folder);
+        QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("run %1: %2").arg(run).arg(problem)));
+        for (const QString& file : FileFaults::kFiles)
+            QCOMPARE(integrityOf(folder + QLatin1Char('/') + file), QStringLiteral("ok"));
+        const QStringList faults = expected.check(folder + QStringLiteral("/Form337.mdb"), &formsChecked);
+        QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("run %1: %2").arg(run).arg(faults.join("; "))));
+    }
+    qInfo("kills survived: %d, saves reported done: %d, forms checked: %d (%lld distinct)", killed, savesReported,
+          formsChecked, qint64(expected.forms().size()));
+    QVERIFY(savesReported > 0);
+}
+
+void ProcessesTest::twoProgramsOnOneFolder()
+{
+    const int seconds = fromEnvironment("FORM337_SOAK_SECONDS", 10);
+    TestWindow t;
+    t.install();
+    DriverProcess first, second;
+    first.start({QStringLiteral("soak"), t.folder, QString::number(seconds), QStringLiteral("1")});
+    second.start({QStringLiteral("soak"), t.folder, QString::number(seconds), QStringLiteral("2")});
+    ExpectedForms expected;
+    int operations = 0;
+    for (DriverProcess* driver : {&first, &second}) {
+        QVERIFY(driver->waitForFinished((seconds + 60) * 1000));
+        const QList<QJsonObject> lines = driver->lines();
+        QVERIFY2(driver->exitCode() == 0, qPrintable(driver->errorOutput()));
+        QVERIFY(!lines.isEmpty() && lines.last().value("op").toString() == QLatin1String("done"));
+        for (const QJsonObject& line : lines) {
+            const QString op = line.value("op").toString();
+            QVERIFY2(op != QLatin1String("message"), qPrintable(line.value("text").toString()));
+            if (op == QLatin1String("counted"))
+                QCOMPARE(line.value("approvedRepairs").toInt(), line.value("expected").toInt());
+            operations += op != QLatin1String("saving");
+        }
+        expected.take(lines);
+    }
+    int formsChecked = 0;
+    const QStringList faults = expected.check(t.folder + QStringLiteral("/Form337.mdb"), &formsChecked);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+    // Nothing but the two programs' own forms.
+    QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM Form").toInt(),
+             int(std::count_if(expected.forms().begin(), expected.forms().end(),
+                               [](const ExpectedForms::Expectation& e) { return !e.deleted; })));
+    QCOMPARE(t.value("Form337.mdb", "PRAGMA integrity_check").toString(), QStringLiteral("ok"));
+    qInfo("two programs, %d s: %d operations reported, %d forms checked", seconds, operations, formsChecked);
+}
+
+void ProcessesTest::lockThatClearsIsWaitedOut()
+{
+    TestWindow t;
+    t.install();
+    Form1& w = t.open();
+    FormTest::fillSavableForm(*w.Panel3D1);
+    {
+        // Another program writes for a second and a half while Save runs.
+        FileFaults::LockHolder other(t.folder + QStringLiteral("/Form337.mdb"), 1.5);
+        QVERIFY(other.isHolding());
+        w.formHandlers().Command3D13_Click();
+    }
+    QVERIFY2(t.messages.asked.isEmpty(), qPrintable(t.messages.lastText()));
+    QCOMPARE(FormTest::formCount(t), 1);
+    QCOMPARE(w.NewFormFlag, 0);
+}
