@@ -12,6 +12,7 @@
 #include "print/PrintableForm.h"
 #include "print/RecordingSurface.h"
 #include "reports/StatisticsHandlers.h"
+#include "search/FindPanel.h"
 #include "search/SearchHandlers.h"
 #include "ui/Clock.h"
 #include "ui/ControlText.h"
@@ -175,6 +176,7 @@ int main(int argc, char** argv)
 
         auto search = [&](const char* box, const QString& text) {
             w.searchHandlers().Command3D27_Click();
+            w.Panel3D3->clearBoxes();  // the boxes keep their text between searches
             QLineEdit* edit = child<QLineEdit>(w, box);
             if (!edit)
                 return -1.0;

@@ -13,7 +13,6 @@
 #include "ui/ListFill.h"
 #include "ui/MessageService.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -68,7 +67,6 @@ void DataBinding::SetDataPaths()
         if (outcome != Outcome::Restart)
             break;
     }
-    QApplication::restoreOverrideCursor();
 }
 
 void DataBinding::choosePaths()
@@ -275,7 +273,6 @@ void DataBinding::openSetupForMissingFiles()
     w.Panel3D7->show();
     w.Panel3D7->showIndicator(0);
     w.Panel3D7->hide();
-    QApplication::restoreOverrideCursor();
     w.setupHandlers().Command3D18_Click();
 }
 

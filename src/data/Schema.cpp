@@ -88,8 +88,9 @@ const TableSpec& aircraftTable()
 
 const TableSpec& agencyTable()
 {
+    // City + ", " + state and zip + " " + country fill the form's agency lines (100 each).
     static const TableSpec definition{"Agency",
-                                {text("AgencyName", 100), text("AgencyAdd1", 100), text("AgencyAdd2", 60),
+                                {text("AgencyName", 100), text("AgencyAdd1", 100), text("AgencyAdd2", 58),
                                  text("AgencyAdd3", 40), text("AgencyCert", 30), text("Rating2", 50),
                                  text("Rating1", 20), number("AgencyKind")}};
     return definition;

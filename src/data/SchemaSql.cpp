@@ -24,21 +24,38 @@ QString columnType(const FieldSpec& field)
     return QStringLiteral("TEXT");
 }
 
-// The indexes that the searches and lookups of the program rely on.
-QList<QStringList> indexesOf(const QString& table)
+struct IndexDefinition {
+    QString name;        // empty: the table's name and the fields
+    QStringList fields;
+    QString where;       // a partial index holds only the rows that satisfy it
+};
+
+// The unit flags of repairs (fields ending in 1) or alterations (ending in 2), written
+// exactly as the period counts write their condition, so the engine matches the two.
+QString anyUnitFlag(const char* suffix)
 {
-    // The period counts read approval, date and unit flags only: an index holding all
-    // of them answers the counts without reading the long rows of the table.
+    QStringList flags;
+    for (const char* unit : {"AirType", "PowType", "ProType", "AppType"})
+        flags << QStringLiteral("\"%1%2\" = -1").arg(QLatin1String(unit), QLatin1String(suffix));
+    return flags.join(QStringLiteral(" OR "));
+}
+
+// The indexes that the searches, lookups and counts of the program rely on. The period
+// counts read the repairs (or alterations) of one approval in a date range: a partial
+// index of those rows answers each count without reading the long rows of the table.
+QList<IndexDefinition> indexesOf(const QString& table)
+{
     if (table == QLatin1String("Form"))
-        return {{"RegNum"}, {"Make"},
-                {"Approved", "FormDate", "AirType1", "PowType1", "ProType1", "AppType1", "AirType2", "PowType2",
-                 "ProType2", "AppType2", "RegNum"}};
+        return {{{}, {"RegNum"}, {}},
+                {{}, {"Make"}, {}},
+                {QStringLiteral("Form_Repairs"), {"Approved", "FormDate", "RegNum"}, anyUnitFlag("1")},
+                {QStringLiteral("Form_Alterations"), {"Approved", "FormDate", "RegNum"}, anyUnitFlag("2")}};
     if (table == QLatin1String("aircraft"))
-        return {{"Make", "Model"}};
+        return {{{}, {"Make", "Model"}, {}}};
     if (table == QLatin1String("Narratives"))
-        return {{"Title"}};
+        return {{{}, {"Title"}, {}}};
     if (table == QLatin1String("Agents"))
-        return {{"Name"}};
+        return {{{}, {"Name"}, {}}};
     return {};
 }
 
@@ -70,13 +87,17 @@ QStringList createStatements(const TableSpec& definition)
 QStringList indexStatements(const TableSpec& definition)
 {
     QStringList statements;
-    for (const QStringList& indexFields : indexesOf(definition.name)) {
+    for (const IndexDefinition& index : indexesOf(definition.name)) {
         QStringList quotedFields;
-        for (const QString& f : indexFields)
+        for (const QString& f : index.fields)
             quotedFields << quoted(f);
-        statements << QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
-                          .arg(quoted(QStringLiteral("%1_%2").arg(definition.name, indexFields.join(u'_'))),
-                               quoted(definition.name), quotedFields.join(QStringLiteral(", ")));
+        const QString name = index.name.isEmpty() ? QStringLiteral("%1_%2").arg(definition.name, index.fields.join(u'_'))
+                                                  : index.name;
+        QString statement = QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+                                .arg(quoted(name), quoted(definition.name), quotedFields.join(QStringLiteral(", ")));
+        if (!index.where.isEmpty())
+            statement += QStringLiteral(" WHERE ") + index.where;
+        statements << statement;
     }
     return statements;
 }

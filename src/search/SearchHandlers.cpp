@@ -73,14 +73,12 @@ void SearchHandlers::SearchForms()
         const WaitCursor wait;
         // The record source stays in force, so next and previous walk the matches.
         w.Data1.setTable(QStringLiteral("Form"), conditions.criterion());
+        // Refreshing stands on the first match already: asking again whether there is
+        // one would scan a large table a second time when nothing matches.
         w.Data1.refresh();
-        found = !w.Data1.isEmpty();
-        if (found) {
-            if (w.FindFromFirst == 1)
-                w.Data1.moveFirst();
-            else
-                w.Data1.moveLast();
-        }
+        found = w.Data1.hasCurrent();
+        if (found && w.FindFromFirst != 1)
+            w.Data1.moveLast();
     } catch (const DbError& error) {
         found = false;
         failure = error.message();

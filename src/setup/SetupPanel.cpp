@@ -111,7 +111,7 @@ SetupPanel::SetupPanel(QWidget* parent) : QFrame(parent)
         agency->addWidget(Text8[i], i, 1);
     }
     // Typing limits only; they match the columns of the agency table.
-    const int limits[7] = {100, 100, 60, 40, 30, 50, 20};
+    const int limits[7] = {100, 100, 58, 40, 30, 50, 20};
     for (int i = 0; i < 7; ++i)
         Text8[i]->setMaxLength(limits[i]);
     Command2 = new QPushButton(tr("Delete"), this);

@@ -93,8 +93,8 @@ QHash<QString, QWidget*> namedTextBoxes(FormScreen& screen)
 
 int columnLength(const QString& field)
 {
-    const FieldSpec* spec = Schema::formTable().field(field);
-    return spec && spec->kind == FieldKind::Text ? spec->maxLength : 0;
+    const FieldSpec* definition = Schema::formTable().field(field);
+    return definition && definition->kind == FieldKind::Text ? definition->maxLength : 0;
 }
 
 // The text a user types in a find box to find this text exactly: the pattern
