@@ -129,21 +129,33 @@ void checkFormat(const QString& path, const QList<const TableSpec*>& expected)
         notOurs(path, QStringLiteral("not a database of this program"));
     file.close();
 
-    const QString name = newConnectionName("check");
-    try {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(path);
-            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;") + kConnectOptions);
-            if (!db.open())
-                throwEngineError(db.lastError(), path);
-            checkTables(db, path, expected);
-            db.close();
+    auto checkOn = [&](const QString& options) {
+        const QString name = newConnectionName("check");
+        try {
+            {
+                QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+                db.setDatabaseName(path);
+                db.setConnectOptions(options);
+                if (!db.open())
+                    throwEngineError(db.lastError(), path);
+                checkTables(db, path, expected);
+                db.close();
+            }
+            QSqlDatabase::removeDatabase(name);
+        } catch (...) {
+            QSqlDatabase::removeDatabase(name);
+            throw;
         }
-        QSqlDatabase::removeDatabase(name);
-    } catch (...) {
-        QSqlDatabase::removeDatabase(name);
-        throw;
+    };
+    try {
+        checkOn(QStringLiteral("QSQLITE_OPEN_READONLY;") + kConnectOptions);
+    } catch (const DbError& error) {
+        // A program that died in the middle of a change left its journal behind, which
+        // only a connection that may write can roll back: the file is one of ours (its
+        // header said so), so it is recovered as any program of this engine would.
+        if (error.number() != EngineError::ReadOnly)
+            throw;
+        checkOn(kConnectOptions);
     }
 }
 

@@ -124,9 +124,21 @@ void BrokenFilesTest::abandonedTransactionIsRolledBack_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("work");
-    QTest::newRow("forms") << kForms << "UPDATE Form SET Back = Back || Back;";
-    QTest::newRow("agents") << kAgents << "UPDATE Agents SET Password = Password || 'x';";
-    QTest::newRow("settings") << kSettings << "UPDATE Setup SET TopShift = 99;";
+    QTest::addColumn<QString>("journal");
+    const QList<std::pair<QString, QString>> works{
+        {kForms, "UPDATE Form SET Back = Back || Back;"},
+        // Enough rows for the changes to spill into the file.
+        {kAgents, "UPDATE Agents SET Password = Password || 'x'; INSERT INTO Agents (Name) SELECT printf('n%05d', value)"
+                  " FROM generate_series(1, 3000);"},
+        {kSettings, "UPDATE Setup SET TopShift = 99; INSERT INTO Setup (DataPath) SELECT printf('%0500d', value)"
+                    " FROM generate_series(1, 300);"},
+    };
+    // A journal deleted after each commit (other programs), and one kept with its
+    // header cleared (this program's own).
+    for (const QString& journal : {QStringLiteral("DELETE"), QStringLiteral("PERSIST")}) {
+        for (const auto& [file, work] : works)
+            QTest::addRow("%s, %s journal", qPrintable(file), qPrintable(journal)) << file << work << journal;
+    }
 }
 
 void BrokenFilesTest::abandonedTransactionIsRolledBack()
@@ -135,11 +147,13 @@ void BrokenFilesTest::abandonedTransactionIsRolledBack()
     // into the file (a one-page cache spills every change): its journal is left hot.
     QFETCH(QString, file);
     QFETCH(QString, work);
+    QFETCH(QString, journal);
     TestWindow t;
     fillInstallation(t);
     const QString path = t.folder + QLatin1Char('/') + file;
     {
-        FileFaults::LockHolder other(path, 60, QStringLiteral("PRAGMA cache_size = 1; ") + work);
+        FileFaults::LockHolder other(path, 60, QStringLiteral("PRAGMA cache_size = 1; ") + work,
+                                     QStringLiteral("PRAGMA journal_mode = %1; BEGIN EXCLUSIVE").arg(journal));
         QVERIFY(other.isHolding());
         other.killNow();
     }
@@ -148,7 +162,10 @@ void BrokenFilesTest::abandonedTransactionIsRolledBack()
     QVERIFY2(t.messages.asked.isEmpty(), qPrintable(t.messages.texts().join(" | ")));
     QCOMPARE(t.endCalls, 0);
     QVERIFY(w.Panel3D7->isHidden());
+    for (Recordset* rs : {&w.Data1, &w.Data3, &w.Data5, &w.Data10})
+        QVERIFY2(rs->isOpen(), qPrintable(rs->name()));
     QCOMPARE(w.Panel3D1->Combo1[0]->count(), 300);
+    QCOMPARE(w.AgentPasswords.size(), 5);
     QCOMPARE(w.AgentPasswords.value(4), QStringLiteral("pw4"));
     QCOMPARE(t.value(kSettings, QStringLiteral("SELECT TopShift FROM Setup")).toInt(), 0);
     QCOMPARE(t.value(kForms, QStringLiteral("SELECT max(length(Back)) FROM Form")).toInt(),
