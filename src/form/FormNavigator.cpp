@@ -22,42 +22,37 @@ void FormNavigator::tellNoRecords(const QString& text)
 
 void FormNavigator::next()
 {
+    step(Direction::Forward);
+}
+
+void FormNavigator::previous()
+{
+    step(Direction::Backward);
+}
+
+// One step through the record set. Running off either end tells the user and puts
+// the set back on the last (or first) record, which is still on screen.
+void FormNavigator::step(Direction direction)
+{
+    Recordset& forms = w.Data1;
+    const bool forward = direction == Direction::Forward;
+    auto atEnd = [&] { return forward ? forms.eof() : forms.bof(); };
     try {
-        if (!w.Data1.isOpen())
+        if (!forms.isOpen())
             return;
-        if (w.Data1.eof()) {
+        if (atEnd()) {
             tellNoRecords(kNothingThisWay);
             return;
         }
-        w.Data1.moveNext();
-        if (w.Data1.eof()) {
+        forward ? forms.moveNext() : forms.movePrevious();
+        if (atEnd()) {
             tellNoRecords(kRanOffTheEnd);
-            w.Data1.movePrevious();  // back on the last record, still on screen
+            forward ? forms.movePrevious() : forms.moveNext();
             return;
         }
         w.ShowRecord();
     } catch (const DbError&) {
         // A data error ends the step quietly; the screen stays as it was.
-    }
-}
-
-void FormNavigator::previous()
-{
-    try {
-        if (!w.Data1.isOpen())
-            return;
-        if (w.Data1.bof()) {
-            tellNoRecords(kNothingThisWay);
-            return;
-        }
-        w.Data1.movePrevious();
-        if (w.Data1.bof()) {
-            tellNoRecords(kRanOffTheEnd);
-            w.Data1.moveNext();  // back on the first record, still on screen
-            return;
-        }
-        w.ShowRecord();
-    } catch (const DbError&) {
     }
 }
 

@@ -14,6 +14,8 @@ public:
     void deleteShown();
 
 private:
+    enum class Direction { Forward, Backward };
+    void step(Direction direction);
     void tellNoRecords(const QString& text);
     bool hasFormOnScreen() const;
 

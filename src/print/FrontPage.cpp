@@ -7,6 +7,10 @@
 #include "print/PrintableForm.h"
 #include "ui/Dates.h"
 
+#include <QPointF>
+
+#include <array>
+
 using PageText::Arial;
 using PageText::at;
 using PageText::Britannic;
@@ -87,6 +91,14 @@ void mark(PrintSurface& s, bool condition, double x, double y)
         at(s, Mark, x, y, QStringLiteral("X"));
 }
 
+// The mark of each selected option of a group, at that option's place.
+template <std::size_t N>
+void marks(PrintSurface& s, const std::array<bool, N>& selected, const std::array<QPointF, N>& places)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        mark(s, selected[i], places[i].x(), places[i].y());
+}
+
 void value(PrintSurface& s, const Font& f, double x, double y, const QString& text)
 {
     if (!text.isEmpty())
@@ -141,13 +153,15 @@ void FrontPage::drawHeader(PrintSurface& s)
     s.print(QStringLiteral("Federal Aviation"));
     s.setCurrentX(650);
     s.print(QStringLiteral("Administration"));
-    at(s, A10b, 2820, 290, QStringLiteral("MAJOR  REPAIR  AND  ALTERATION"));
-    at(s, A10b, 2280, 510, QStringLiteral("(Airframe, Powerplant, Propeller, or Appliance)"));
-    at(s, A6r, 7610, 50, QStringLiteral("Form Approved"));
-    at(s, A6r, 7610, 190, QStringLiteral("OMB No. 2120-0020"));
-    at(s, A6r, 7610, 330, QStringLiteral("11/30/2007"));
-    at(s, A6r, 8940, 50, QStringLiteral("Elecronic Tracking Number"));
-    at(s, A6b, 8750, 540, QStringLiteral("For FAA Use Only"));
+    PageText::labels(s, {
+        {A10b, 2820, 290, "MAJOR  REPAIR  AND  ALTERATION"},
+        {A10b, 2280, 510, "(Airframe, Powerplant, Propeller, or Appliance)"},
+        {A6r, 7610, 50, "Form Approved"},
+        {A6r, 7610, 190, "OMB No. 2120-0020"},
+        {A6r, 7610, 330, "11/30/2007"},
+        {A6r, 8940, 50, "Elecronic Tracking Number"},
+        {A6b, 8750, 540, "For FAA Use Only"},
+    });
     at(s, A8r, 620, 1270,
        QStringLiteral("INSTRUCTIONS:   Print or type all entries.  See Title 14 CFR 43.9, Part 43 Appendix B, and AC "
                       "43.9-1 (or subsequent revision thereof) for"));
@@ -159,12 +173,14 @@ void FrontPage::drawHeader(PrintSurface& s)
 
 void FrontPage::drawAircraftAndOwner(PrintSurface& s, const PrintableForm& form)
 {
-    at(s, Q9b, 560, 2150, QStringLiteral("1. Aircraft"));
-    at(s, A8r, 1740, 1850, QStringLiteral("Nationality and Registration Mark"));
-    at(s, A8r, 6120, 1850, QStringLiteral("Serial No."));
-    at(s, A8r, 1740, 2315, QStringLiteral("Make"));
-    at(s, A8r, 6120, 2315, QStringLiteral("Model"));
-    at(s, A8r, 8575, 2315, QStringLiteral("Series"));
+    PageText::labels(s, {
+        {Q9b, 560, 2150, "1. Aircraft"},
+        {A8r, 1740, 1850, "Nationality and Registration Mark"},
+        {A8r, 6120, 1850, "Serial No."},
+        {A8r, 1740, 2315, "Make"},
+        {A8r, 6120, 2315, "Model"},
+        {A8r, 8575, 2315, "Series"},
+    });
     value(s, A9b, 2090, 2020, form.Combo1[0]);
     value(s, A9b, 2090, 2435, form.Combo1[1]);
     value(s, A9b, 6870, 2020, form.Text1[0]);
@@ -202,15 +218,19 @@ void FrontPage::drawAircraftAndOwner(PrintSurface& s, const PrintableForm& form)
 
 void FrontPage::drawTypeAndUnit(PrintSurface& s, const PrintableForm& form)
 {
-    at(s, Q9b, 560, 5035, QStringLiteral("4. Type"));
-    at(s, A8r, 620, 5390, QStringLiteral("Repair"));
-    at(s, A8r, 1330, 5390, QStringLiteral("Alteration"));
+    PageText::labels(s, {
+        {Q9b, 560, 5035, "4. Type"},
+        {A8r, 620, 5390, "Repair"},
+        {A8r, 1330, 5390, "Alteration"},
+    });
 
-    at(s, Q9b, 5300, 5035, QStringLiteral("5. Unit Identification"));
-    at(s, A8r, 2600, 5390, QStringLiteral("Unit"));
-    at(s, A8r, 4500, 5390, QStringLiteral("Make"));
-    at(s, A8r, 7200, 5390, QStringLiteral("Model"));
-    at(s, A8r, 9600, 5390, QStringLiteral("Serial No."));
+    PageText::labels(s, {
+        {Q9b, 5300, 5035, "5. Unit Identification"},
+        {A8r, 2600, 5390, "Unit"},
+        {A8r, 4500, 5390, "Make"},
+        {A8r, 7200, 5390, "Model"},
+        {A8r, 9600, 5390, "Serial No."},
+    });
 
     const int kind = form.List1;
     const bool repair = form.Option1[0];
@@ -240,9 +260,11 @@ void FrontPage::drawTypeAndUnit(PrintSurface& s, const PrintableForm& form)
         mark(s, kind == row.kind && alteration, 1690, row.y);
     }
 
-    at(s, A8r, 2260, 8280, QStringLiteral("APPLIANCE"));
-    at(s, A7b, 3450, 7950, QStringLiteral("Type"));
-    at(s, A7b, 3450, 8440, QStringLiteral("Manufacturer"));
+    PageText::labels(s, {
+        {A8r, 2260, 8280, "APPLIANCE"},
+        {A7b, 3450, 7950, "Type"},
+        {A7b, 3450, 8440, "Manufacturer"},
+    });
     if (kind == 3) {
         at(s, A9b, 3560, 8100, form.Text4[0]);
         at(s, A9b, 3560, 8590, form.Text4[1]);
@@ -255,25 +277,23 @@ void FrontPage::drawTypeAndUnit(PrintSurface& s, const PrintableForm& form)
 
 void FrontPage::drawConformity(PrintSurface& s, const PrintableForm& form)
 {
-    at(s, Q9b, 5250, 8905, QStringLiteral("6. Conformity Statement"));
-    at(s, A8r, 560, 9145, QStringLiteral("A.   Agency's Name and Address"));
-    at(s, A8r, 5060, 9145, QStringLiteral("B. Kind of Agency"));
-    at(s, A8r, 8620, 9630, QStringLiteral("C.  Certificate No."));
-    at(s, A7r, 5440, 9390, QStringLiteral("U.S. Certificated Mechanic"));
-    at(s, A7r, 5440, 9630, QStringLiteral("Foreign Certificated Mechanic"));
-    at(s, A7r, 5440, 9870, QStringLiteral("Certificated Repair Station"));
-    at(s, A7r, 5440, 10110, QStringLiteral("Certificated Maintenance Organization"));
-    at(s, A7r, 9000, 9390, QStringLiteral("Manufacturer"));
+    PageText::labels(s, {
+        {Q9b, 5250, 8905, "6. Conformity Statement"},
+        {A8r, 560, 9145, "A.   Agency's Name and Address"},
+        {A8r, 5060, 9145, "B. Kind of Agency"},
+        {A8r, 8620, 9630, "C.  Certificate No."},
+        {A7r, 5440, 9390, "U.S. Certificated Mechanic"},
+        {A7r, 5440, 9630, "Foreign Certificated Mechanic"},
+        {A7r, 5440, 9870, "Certificated Repair Station"},
+        {A7r, 5440, 10110, "Certificated Maintenance Organization"},
+        {A7r, 9000, 9390, "Manufacturer"},
+    });
     at(s, A9b, 660, 9400, form.Text7[0]);
     at(s, A9b, 660, 9580, form.Text7[1]);
     at(s, A9b, 660, 9760, form.Text7[2]);
     at(s, A9b, 660, 9940, form.Text7[3]);
     at(s, A9b, 8760, 9900, form.Text7[4]);
-    mark(s, form.Option2[0], 5145, 9400);
-    mark(s, form.Option2[1], 5145, 9640);
-    mark(s, form.Option2[2], 5145, 9880);
-    mark(s, form.Option2[3], 5145, 10120);
-    mark(s, form.Option2[4], 8705, 9400);
+    marks(s, form.Option2, {{{5145, 9400}, {5145, 9640}, {5145, 9880}, {5145, 10120}, {8705, 9400}}});
 
     at(s, A8r, 620, 10380,
        QStringLiteral("D.   I certify that the repair and/or alteration made to the unit(s) identified in item 5 above "
@@ -283,9 +303,11 @@ void FrontPage::drawConformity(PrintSurface& s, const PrintableForm& form)
                       "Regulations and that the information"));
     at(s, A8r, 620, 10740,
        QStringLiteral("      furnished herein is true and correct to the best of my knowledge."));
-    at(s, A8r, 550, 11100, QStringLiteral("Extended range fuel"));
-    at(s, A8r, 550, 11280, QStringLiteral("per 14 CFR Part 43"));
-    at(s, A8r, 550, 11460, QStringLiteral("App. B"));
+    PageText::labels(s, {
+        {A8r, 550, 11100, "Extended range fuel"},
+        {A8r, 550, 11280, "per 14 CFR Part 43"},
+        {A8r, 550, 11460, "App. B"},
+    });
     if (form.Check2 == 1)  // 2 is the greyed state, which is not a tick
         at(s, A8r, 2350, 11450, QStringLiteral("X"));
     at(s, A8r, 3160, 11070, QStringLiteral("Signature/Date of Authorized Individual"));
@@ -299,37 +321,38 @@ void FrontPage::drawApproval(PrintSurface& s, const PrintableForm& form)
     at(s, A8r, 650, 12060,
        QStringLiteral("Pursuant to the authority given persons specified below, the unit identified in item 5 was "
                       "inspected in the manner prescribed by the"));
-    at(s, A8r, 650, 12240, QStringLiteral("Administrator of the Federal Aviation Administration and is "));
-    at(s, A8r, 5680, 12240, QStringLiteral("Approved"));
-    at(s, A8r, 7380, 12240, QStringLiteral("Rejected"));
-    at(s, A8r, 560, 12805, QStringLiteral("BY"));
+    PageText::labels(s, {
+        {A8r, 650, 12240, "Administrator of the Federal Aviation Administration and is "},
+        {A8r, 5680, 12240, "Approved"},
+        {A8r, 7380, 12240, "Rejected"},
+        {A8r, 560, 12805, "BY"},
+    });
     s.setDrawWidth(3);
     s.box(5440, 12240, 5600, 12425);
     s.box(7120, 12240, 7280, 12425);
     s.setDrawWidth(5);
-    at(s, A8r, 1360, 12515, QStringLiteral("FAA Flt. Standards"));
-    at(s, A8r, 1360, 12725, QStringLiteral("Inspector"));
-    at(s, A8r, 3150, 12595, QStringLiteral("Manufacturer"));
-    at(s, A8r, 5050, 12595, QStringLiteral("Maintenance Organization"));
-    at(s, A8r, 1360, 13080, QStringLiteral("FAA Designee"));
-    at(s, A8r, 3150, 13080, QStringLiteral("Repair Station"));
-    at(s, A8r, 5050, 13080, QStringLiteral("Inspection Authorization"));
-    at(s, A8r, 7820, 12555, QStringLiteral("Person Approved by Canadian"));
-    at(s, A8r, 7820, 12705, QStringLiteral("Department of Transport"));
-    at(s, A8r, 7430, 12970, QStringLiteral("Other (Specify)"));
+    PageText::labels(s, {
+        {A8r, 1360, 12515, "FAA Flt. Standards"},
+        {A8r, 1360, 12725, "Inspector"},
+        {A8r, 3150, 12595, "Manufacturer"},
+        {A8r, 5050, 12595, "Maintenance Organization"},
+        {A8r, 1360, 13080, "FAA Designee"},
+        {A8r, 3150, 13080, "Repair Station"},
+        {A8r, 5050, 13080, "Inspection Authorization"},
+        {A8r, 7820, 12555, "Person Approved by Canadian"},
+        {A8r, 7820, 12705, "Department of Transport"},
+        {A8r, 7430, 12970, "Other (Specify)"},
+    });
     at(s, A9b, 7540, 13120, form.Text3);
     mark(s, form.Option5[0], 5450, 12250);
     mark(s, form.Option5[1], 7150, 12250);
-    mark(s, form.Option6[0], 1075, 12647.5);
-    mark(s, form.Option6[1], 2865, 12647.5);
-    mark(s, form.Option6[2], 4770, 12647.5);
-    mark(s, form.Option6[3], 7525, 12647.5);
-    mark(s, form.Option6[4], 1075, 13132.5);
-    mark(s, form.Option6[5], 2865, 13132.5);
-    mark(s, form.Option6[6], 4770, 13132.5);
-    at(s, A8r, 560, 13455, QStringLiteral("Certificate or"));
-    at(s, A8r, 560, 13605, QStringLiteral("Designation No."));
-    at(s, A8r, 3160, 13455, QStringLiteral("Signature/Date of Authorized Individual"));
+    marks(s, form.Option6, {{{1075, 12647.5}, {2865, 12647.5}, {4770, 12647.5}, {7525, 12647.5},
+                             {1075, 13132.5}, {2865, 13132.5}, {4770, 13132.5}}});
+    PageText::labels(s, {
+        {A8r, 560, 13455, "Certificate or"},
+        {A8r, 560, 13605, "Designation No."},
+        {A8r, 3160, 13455, "Signature/Date of Authorized Individual"},
+    });
     at(s, A8r, 860, 13900, form.Text13);
     at(s, A9b, 3600, 13900, form.Combo5);
     at(s, A9b, 8800, 13850, printedDate(form.Text17));

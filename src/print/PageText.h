@@ -2,6 +2,8 @@
 
 #include "print/PrintSurface.h"
 
+#include <initializer_list>
+
 // Small helpers shared by the page layouts: set a whole font at once, print at a place.
 namespace PageText {
 
@@ -31,6 +33,21 @@ inline void at(PrintSurface& s, const Font& f, double x, double y, const QString
     use(s, f);
     s.moveTo(x, y);
     s.print(text);
+}
+
+// A fixed text of the form at its place.
+struct Label {
+    const Font& font;
+    double x;
+    double y;
+    const char* text;  // UTF-8
+};
+
+// Prints fixed texts in the order given, each with a line feed.
+inline void labels(PrintSurface& s, std::initializer_list<Label> texts)
+{
+    for (const Label& label : texts)
+        at(s, label.font, label.x, label.y, QString::fromUtf8(label.text));
 }
 
 }  // namespace PageText
