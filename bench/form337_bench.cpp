@@ -9,7 +9,7 @@
 #include "print/BackPage.h"
 #include "print/FontCheck.h"
 #include "print/FrontPage.h"
-#include "print/PrintableForm.h"
+#include "form/FormSnapshot.h"
 #include "print/RecordingSurface.h"
 #include "reports/StatisticsHandlers.h"
 #include "search/FindPanel.h"
@@ -237,17 +237,19 @@ int main(int argc, char** argv)
     // Page layout on the recording surface.
     const SystemFontCheck fonts;
     QList<Row> layout;
-    PrintableForm form;
-    form.Combo1 = {"N12345", "Cessna", "172N"};
-    form.Text2[0] = "John Q. Public and Mary Public-Smith, joint owners of record";
-    form.List1 = 1;
-    form.Option1[0] = true;
+    FormSnapshot form;
+    form.registrationMark = "N12345";
+    form.make = "Cessna";
+    form.model = "172N";
+    form.ownerName = "John Q. Public and Mary Public-Smith, joint owners of record";
+    form.unitKind = 1;
+    form.typeOfWork = FormSnapshot::Repair;
     layout << Row{"front page layout", medianMs(runs, [&] {
                       RecordingSurface s(fonts);
                       FrontPage::draw(s, form);
                   }), -1, ""};
     for (int pages : {10, 100}) {
-        form.Text18 = longDescription(pages);
+        form.description = longDescription(pages);
         layout << Row{QStringLiteral("back page layout, %1-page description").arg(pages), medianMs(runs, [&] {
                           RecordingSurface s(fonts);
                           BackPage::draw(s, form);

@@ -1,7 +1,7 @@
 // Prints a filled-in sample form through the real printing code into PDF files, so the
 // pages can be looked at: <folder>/form337-sample-1-front.pdf and -2-back.pdf.
 #include "print/PrintJob.h"
-#include "print/PrintableForm.h"
+#include "form/FormSnapshot.h"
 #include "print/QtPrintEnvironment.h"
 #include "ui/MessageService.h"
 
@@ -21,30 +21,38 @@ public:
     }
 };
 
-PrintableForm sampleForm()
+FormSnapshot sampleForm()
 {
-    PrintableForm f;
-    f.Combo1 = {QStringLiteral("N4721K"), QStringLiteral("Cessna"), QStringLiteral("172S")};
-    f.Text1 = {QStringLiteral("172S10485"), QStringLiteral("Skyhawk SP")};
-    f.Text2 = {QStringLiteral("Blue Ridge Flying Club, Inc.\r\nc/o Margaret A. Whitfield-Hollingsworth"),
-               QStringLiteral("1450 Airport Road"), QStringLiteral("Roanoke, VA 24012"), QStringLiteral("USA")};
-    f.Option1 = {false, true};
-    f.List1 = 1;
-    f.Text4 = {QStringLiteral("Lycoming"), QString()};
-    f.Text5 = QStringLiteral("IO-360-L2A");
-    f.Text6 = QStringLiteral("L-31842-51A");
-    f.Text7 = {QStringLiteral("Valley Aircraft Services"), QStringLiteral("2201 Hangar Lane"),
-               QStringLiteral("Roanoke, VA 24012"), QStringLiteral("USA"), QStringLiteral("VQ4R123K")};
-    f.Option2 = {false, false, true, false, false};
-    f.Check2 = 1;
-    f.Combo3 = QStringLiteral("Robert J. Lancaster");
-    f.Text16 = QStringLiteral("3/17/2011");
-    f.Option5 = {true, false};
-    f.Option6 = {false, false, false, false, false, true, false};
-    f.Text3 = QStringLiteral("");
-    f.Text13 = QStringLiteral("DMIR-2207-SO");
-    f.Combo5 = QStringLiteral("Helen M. Carter");
-    f.Text17 = QStringLiteral("March 18, 2011");
+    FormSnapshot f;
+    f.registrationMark = QStringLiteral("N4721K");
+    f.make = QStringLiteral("Cessna");
+    f.model = QStringLiteral("172S");
+    f.serialNumber = QStringLiteral("172S10485");
+    f.series = QStringLiteral("Skyhawk SP");
+    f.ownerName = QStringLiteral("Blue Ridge Flying Club, Inc.\r\nc/o Margaret A. Whitfield-Hollingsworth");
+    f.ownerAddress = QStringLiteral("1450 Airport Road");
+    f.ownerCityState = QStringLiteral("Roanoke, VA 24012");
+    f.ownerZipCountry = QStringLiteral("USA");
+    f.typeOfWork = FormSnapshot::Alteration;
+    f.unitKind = FormSnapshot::Powerplant;
+    f.unitMake = QStringLiteral("Lycoming");
+    f.unitModel = QStringLiteral("IO-360-L2A");
+    f.unitSerialNumber = QStringLiteral("L-31842-51A");
+    f.agencyName = QStringLiteral("Valley Aircraft Services");
+    f.agencyAddress = QStringLiteral("2201 Hangar Lane");
+    f.agencyCityState = QStringLiteral("Roanoke, VA 24012");
+    f.agencyZipCountry = QStringLiteral("USA");
+    f.agencyCertificate = QStringLiteral("VQ4R123K");
+    f.agencyKind = 2;
+    f.extendedRangeFuel = 1;
+    f.conformitySigner = QStringLiteral("Robert J. Lancaster");
+    f.conformityDate = QStringLiteral("3/17/2011");
+    f.verdict = FormSnapshot::Approved;
+    f.approvedBy = 5;
+    f.otherApprover = QStringLiteral("");
+    f.approverCertificate = QStringLiteral("DMIR-2207-SO");
+    f.approvalSigner = QStringLiteral("Helen M. Carter");
+    f.approvalDate = QStringLiteral("March 18, 2011");
 
     QStringList paragraphs;
     paragraphs << QStringLiteral("Installed Lycoming IO-360-L2A engine, S/N L-31842-51A, overhauled per Lycoming "
@@ -57,7 +65,7 @@ PrintableForm sampleForm()
                           .arg(i);
     paragraphs << QStringLiteral("Weight and balance revised and entered in the aircraft records; equipment list "
                                  "updated. Ground run and flight test satisfactory.");
-    f.Text18 = paragraphs.join(QStringLiteral("\r\n"));
+    f.description = paragraphs.join(QStringLiteral("\r\n"));
     return f;
 }
 

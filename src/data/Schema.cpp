@@ -3,6 +3,7 @@
 #include "data/DataFolder.h"
 #include "data/Database.h"
 #include "data/DbError.h"
+#include "data/FormColumns.h"
 #include "data/SchemaSql.h"
 
 #include <QDir>
@@ -60,23 +61,11 @@ const TableSpec& setupTable()
 
 const TableSpec& formTable()
 {
-    static const TableSpec definition{"Form",
-                                {
-                                    text("RegNum", 20),       text("Make", 40),         text("Model", 40),
-                                    text("Serial", 30),       text("Rating1", 30),      text("OwnerName", 255),
-                                    text("OwnerAdd1", 100),   text("OwnerAdd2", 100),   text("OwnerName2", 100),
-                                    yesNo("AirType1"),        yesNo("AirType2"),        yesNo("PowType1"),
-                                    yesNo("PowType2"),        text("PowMake", 50),      text("PowModel", 50),
-                                    text("PowSerial", 50),    yesNo("ProType1"),        yesNo("ProType2"),
-                                    text("ProMake", 50),      text("ProModel", 50),     text("ProSerial", 50),
-                                    yesNo("AppType1"),        yesNo("AppType2"),        text("AppDesc", 50),
-                                    text("AppMake", 50),      text("AppModel", 50),     text("AppSerial", 50),
-                                    text("AgencyName", 100),  text("AgencyAdd1", 100),  text("AgencyAdd2", 100),
-                                    text("AgencyAdd3", 100),  text("AgencyCert", 30),   number("AgencyKind"),
-                                    number("Rating3"),        date("FormDate"),         text("ApproveName", 50),
-                                    yesNo("Approved"),        number("ApprovedBy"),     text("ApproveCert", 30),
-                                    text("Signed", 50),       date("ApproveDate"),      longText("Back"),
-                                }};
+    static const TableSpec definition{QStringLiteral("Form"), {
+#define FORM337_COLUMN_SPEC(name, kind, length) FieldSpec{FormColumn::name, FieldKind::kind, length},
+        FORM337_FORM_COLUMNS(FORM337_COLUMN_SPEC)
+#undef FORM337_COLUMN_SPEC
+    }};
     return definition;
 }
 

@@ -1,55 +1,42 @@
 #include "form/FormRecordWriter.h"
 
+#include "data/FormColumns.h"
 #include "data/Recordset.h"
-#include "form/FormEntries.h"
+#include "form/FormFields.h"
 #include "ui/Dates.h"
 
 namespace {
 
-// An empty series or description is stored as a single blank.
-QString blankIfEmpty(const QString& text)
+void writeText(Recordset& record, const QString& column, const QString& text, FormFields::Storage storage)
 {
-    return text.isEmpty() ? QStringLiteral(" ") : text;
+    switch (storage) {
+    case FormFields::Storage::Text:
+        record.setField(column, text);
+        break;
+    case FormFields::Storage::BlankWhenEmpty:
+        record.setField(column, text.isEmpty() ? QStringLiteral(" ") : text);
+        break;
+    case FormFields::Storage::Date: {
+        const QDate date = Dates::parse(text);
+        if (date.isValid())
+            record.setField(column, date);
+        break;
+    }
+    }
 }
 
-void writeDate(Recordset& record, const QString& field, const QString& text)
+// The repair and alteration flags of the chosen unit kind and the columns of that
+// kind's boxes; with no unit kind chosen no unit column is written.
+void writeUnit(Recordset& record, const FormSnapshot& form)
 {
-    const QDate date = Dates::parse(text);
-    if (date.isValid())
-        record.setField(field, date);
-}
-
-void writeUnit(Recordset& record, const FormEntries& e)
-{
-    const bool repair = e.Option1 == 0;
-    const bool alteration = e.Option1 == 1;
-    auto unit = [&](const char* prefix, const char* makeField) {
-        const QString p = QString::fromLatin1(prefix);
-        record.setField(p + QStringLiteral("Type1"), repair);
-        record.setField(p + QStringLiteral("Type2"), alteration);
-        if (!makeField)
-            return;
-        record.setField(QString::fromLatin1(makeField), e.Text4[0]);
-        if (e.List1 == FormEntries::Appliance)
-            record.setField(QStringLiteral("AppMake"), e.Text4[1]);
-        record.setField(p + QStringLiteral("Model"), e.Text5);
-        record.setField(p + QStringLiteral("Serial"), e.Text6);
-    };
-    switch (e.List1) {
-    case FormEntries::Airframe:
-        unit("Air", nullptr);
-        break;
-    case FormEntries::Powerplant:
-        unit("Pow", "PowMake");
-        break;
-    case FormEntries::Propeller:
-        unit("Pro", "ProMake");
-        break;
-    case FormEntries::Appliance:
-        unit("App", "AppDesc");
-        break;
-    default:
-        break;  // no unit kind chosen: no unit field is written
+    if (form.unitKind < FormSnapshot::Airframe || form.unitKind > FormSnapshot::Appliance)
+        return;
+    const FormFields::TypeColumns type = FormFields::typeColumns(form.unitKind);
+    record.setField(type.repair, form.typeOfWork == FormSnapshot::Repair);
+    record.setField(type.alteration, form.typeOfWork == FormSnapshot::Alteration);
+    for (const FormFields::Field& field : FormFields::all()) {
+        if (field.group == FormFields::Group::Unit && field.unitColumns[form.unitKind])
+            record.setField(*field.unitColumns[form.unitKind], form.*field.value);
     }
 }
 
@@ -57,35 +44,19 @@ void writeUnit(Recordset& record, const FormEntries& e)
 
 namespace FormRecordWriter {
 
-void write(Recordset& record, const FormEntries& e)
+void write(Recordset& record, const FormSnapshot& form)
 {
-    record.setField(QStringLiteral("RegNum"), e.Combo1[0]);
-    record.setField(QStringLiteral("Make"), e.Combo1[1]);
-    record.setField(QStringLiteral("Model"), e.Combo1[2]);
-    record.setField(QStringLiteral("Serial"), e.Text1[0]);
-    record.setField(QStringLiteral("Rating1"), blankIfEmpty(e.Text1[1]));
-    record.setField(QStringLiteral("OwnerName"), e.Text2[0]);
-    record.setField(QStringLiteral("OwnerAdd1"), e.Text2[1]);
-    record.setField(QStringLiteral("OwnerAdd2"), e.Text2[2]);
-    record.setField(QStringLiteral("OwnerName2"), e.Text2[3]);
-    record.setField(QStringLiteral("AgencyName"), e.Text7[0]);
-    record.setField(QStringLiteral("AgencyAdd1"), e.Text7[1]);
-    record.setField(QStringLiteral("AgencyAdd2"), e.Text7[2]);
-    record.setField(QStringLiteral("AgencyAdd3"), e.Text7[3]);
-    record.setField(QStringLiteral("AgencyCert"), e.Text7[4]);
-    if (e.Option2 >= 0)
-        record.setField(QStringLiteral("AgencyKind"), e.Option2);
-    writeUnit(record, e);
-    record.setField(QStringLiteral("Rating3"), e.Check2);
-    record.setField(QStringLiteral("Approved"), e.Option5 == 0);
-    if (e.Option6 >= 0)
-        record.setField(QStringLiteral("ApprovedBy"), e.Option6);
-    record.setField(QStringLiteral("ApproveName"), e.Combo3);
-    writeDate(record, QStringLiteral("FormDate"), e.Text16);
-    record.setField(QStringLiteral("ApproveCert"), e.Text13);
-    record.setField(QStringLiteral("Signed"), e.Combo5);
-    writeDate(record, QStringLiteral("ApproveDate"), e.Text17);
-    record.setField(QStringLiteral("Back"), blankIfEmpty(e.Text18));
+    for (const FormFields::Field& field : FormFields::all()) {
+        if (field.column)
+            writeText(record, *field.column, form.*field.value, field.storage);
+    }
+    if (form.agencyKind >= 0)
+        record.setField(FormColumn::AgencyKind, form.agencyKind);
+    writeUnit(record, form);
+    record.setField(FormColumn::Rating3, form.extendedRangeFuel);
+    record.setField(FormColumn::Approved, form.verdict == FormSnapshot::Approved);
+    if (form.approvedBy >= 0)
+        record.setField(FormColumn::ApprovedBy, form.approvedBy);
 }
 
 }  // namespace FormRecordWriter

@@ -1,7 +1,7 @@
 #pragma once
 
 class Recordset;
-struct FormEntries;
+struct FormSnapshot;
 
 // Copies the screen's entries into the record being added or edited in a Form record
 // set, field by field. Only the selected unit kind's type flags and unit fields are
@@ -9,6 +9,6 @@ struct FormEntries;
 // read as a date leaves its field as it was. Nothing is committed here.
 namespace FormRecordWriter {
 
-void write(Recordset& record, const FormEntries& entries);
+void write(Recordset& record, const FormSnapshot& form);
 
 }  // namespace FormRecordWriter

@@ -3,8 +3,8 @@
 #include "app/Form1.h"
 #include "data/Criterion.h"
 #include "data/DbError.h"
-#include "form/FieldLabels.h"
-#include "form/FormEntries.h"
+#include "form/FormFields.h"
+#include "form/FormSnapshot.h"
 #include "form/FormRecordWriter.h"
 #include "form/FormScreen.h"
 #include "form/SaveCheck.h"
@@ -25,20 +25,20 @@ FormSaver::FormSaver(Form1& window) : w(window)
 
 void FormSaver::save()
 {
-    const FormEntries entries = FormEntries::read(*w.Panel3D1);
+    const FormSnapshot entries = FormSnapshot::read(*w.Panel3D1);
     if (!ensureAircraftPair(entries) || !passesChecks(entries) || !storeForm(entries))
         return;
     w.NewFormFlag = 0;
     w.Command3D15->setEnabled(true);
     w.Command3D19->setEnabled(false);
     // A mark stored for the first time can be picked for the aircraft's next form at once.
-    ListFill::insertSorted(w.Panel3D1->Combo1[0], entries.Combo1[0]);
+    ListFill::insertSorted(w.Panel3D1->Combo1[0], entries.registrationMark);
 }
 
-bool FormSaver::ensureAircraftPair(const FormEntries& e)
+bool FormSaver::ensureAircraftPair(const FormSnapshot& e)
 {
-    const QString& make = e.Combo1[1];
-    const QString& model = e.Combo1[2];
+    const QString& make = e.make;
+    const QString& model = e.model;
     // An empty make or model is no pair; the checks refuse such a form.
     if (make.isEmpty() || model.isEmpty())
         return true;
@@ -64,7 +64,7 @@ bool FormSaver::ensureAircraftPair(const FormEntries& e)
     return true;
 }
 
-bool FormSaver::passesChecks(const FormEntries& entries)
+bool FormSaver::passesChecks(const FormSnapshot& entries)
 {
     for (const SaveCheck* check = SaveCheck::firstFailed(entries); check;
          check = SaveCheck::firstFailed(entries, check->number)) {
@@ -75,7 +75,7 @@ bool FormSaver::passesChecks(const FormEntries& entries)
     return true;
 }
 
-bool FormSaver::storeForm(const FormEntries& entries)
+bool FormSaver::storeForm(const FormSnapshot& entries)
 {
     Recordset& forms = w.Data1;
     std::optional<DbError> failure;
@@ -107,7 +107,7 @@ bool FormSaver::storeForm(const FormEntries& entries)
 void FormSaver::reportFailure(const DbError& error, const QString& whatFailed)
 {
     if (error.number() == EngineError::ValueTooLarge) {
-        w.messages().ask({QStringLiteral("The following field entry is too long: ") + FieldLabels::of(error.field()),
+        w.messages().ask({QStringLiteral("The following field entry is too long: ") + FormFields::labelOf(error.field()),
                           QStringLiteral("Field Entry Too Large"), Msg::Buttons::Ok, Msg::Icon::None,
                           Msg::Answer::Ok});
         return;

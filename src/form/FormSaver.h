@@ -4,7 +4,7 @@
 
 class Form1;
 class DbError;
-struct FormEntries;
+struct FormSnapshot;
 
 // Save: makes sure the make and model pair is known, checks the screen, then adds
 // the form as a new record or changes the current one, committed before it reports
@@ -16,9 +16,9 @@ public:
     void save();
 
 private:
-    bool ensureAircraftPair(const FormEntries& entries);
-    bool passesChecks(const FormEntries& entries);
-    bool storeForm(const FormEntries& entries);
+    bool ensureAircraftPair(const FormSnapshot& entries);
+    bool passesChecks(const FormSnapshot& entries);
+    bool storeForm(const FormSnapshot& entries);
     void reportFailure(const DbError& error, const QString& whatFailed);
 
     Form1& w;

@@ -594,6 +594,11 @@ void FormScreen::resizeEvent(QResizeEvent* event)
     layoutBackPage();
 }
 
+QWidget* FormScreen::control(const char* objectName) const
+{
+    return findChild<QWidget*>(QLatin1String(objectName));
+}
+
 int FormScreen::selectedIndex(std::span<QRadioButton* const> group)
 {
     for (size_t i = 0; i < group.size(); ++i)

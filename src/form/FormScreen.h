@@ -67,6 +67,9 @@ public:
     QComboBox* Combo13 = nullptr;     // narrative title; editable
     QPlainTextEdit* Text18 = nullptr;  // description of work
 
+    // The box of the form with this objectName ("Text7(0)"); nullptr when there is none.
+    QWidget* control(const char* objectName) const;
+
     // Today's date for the date fillers; the system clock unless set. The clock must
     // outlive the screen; nullptr goes back to the system clock.
     void setClock(const Clock* clock);

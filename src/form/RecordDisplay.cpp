@@ -1,9 +1,9 @@
 #include "form/RecordDisplay.h"
 
 #include "data/Recordset.h"
-#include "form/FormEntries.h"
+#include "data/FormColumns.h"
+#include "form/FormFields.h"
 #include "form/FormScreen.h"
-#include "form/FormTexts.h"
 #include "ui/ControlText.h"
 #include "ui/Dates.h"
 #include "ui/ListFill.h"
@@ -17,23 +17,6 @@
 
 namespace {
 
-// A combo shows the field's text (its list entry selected when there is one); a
-// Null field clears the selection and the text.
-void showInCombo(QComboBox* combo, const QVariant& value)
-{
-    if (value.isNull()) {
-        combo->setCurrentIndex(-1);
-        combo->setEditText(QString());
-    } else {
-        ListFill::setText(combo, value.toString());
-    }
-}
-
-void showOr(QWidget* box, const QVariant& value, const QString& whenNull)
-{
-    setControlText(box, value.isNull() ? whenNull : value.toString());
-}
-
 // Stored dates show in the system's short date form.
 QString displayText(const QVariant& value)
 {
@@ -42,13 +25,40 @@ QString displayText(const QVariant& value)
     return value.toString();
 }
 
-bool anySet(const Recordset& record, std::initializer_list<const char*> fields)
+constexpr int kUnitKinds[] = {FormSnapshot::Airframe, FormSnapshot::Powerplant, FormSnapshot::Propeller,
+                               FormSnapshot::Appliance};
+
+// Writes one stored value into its box. A combo shows the text with its list entry
+// selected when there is one; a Null value gives the box's placeholder (a combo loses
+// its selection) or leaves the box as it was, as the row says.
+void showValue(const FormScreen& screen, const FormFields::Field& field, const QVariant& value)
 {
-    for (const char* field : fields) {
-        if (isYes(record.field(QString::fromLatin1(field))))
-            return true;
+    QWidget* box = screen.control(field.control);
+    auto* combo = qobject_cast<QComboBox*>(box);
+    if (value.isNull()) {
+        if (field.whenNull == FormFields::WhenNull::KeepsBox)
+            return;
+        const QString placeholder = field.placeholder ? *field.placeholder : QString();
+        if (combo) {
+            combo->setCurrentIndex(-1);
+            combo->setEditText(placeholder);
+        } else {
+            setControlText(box, placeholder);
+        }
+        return;
     }
-    return false;
+    if (combo)
+        ListFill::setText(combo, displayText(value));
+    else
+        setControlText(box, displayText(value));
+}
+
+void showGroup(const FormScreen& screen, const Recordset& record, FormFields::Group group)
+{
+    for (const FormFields::Field& field : FormFields::all()) {
+        if (field.group == group)
+            showValue(screen, field, record.field(*field.column));
+    }
 }
 
 }  // namespace
@@ -59,11 +69,11 @@ RecordDisplay::RecordDisplay(FormScreen& screen) : s(screen)
 
 void RecordDisplay::show(const Recordset& r)
 {
-    showInCombo(s.Combo1[0], r.field(QStringLiteral("RegNum")));
+    showGroup(s, r, FormFields::Group::Registration);
     showAircraftOwnerAndAgency(r);
     showTypeOfWork(r);
     showUnit(r);
-    const QVariant rating3 = r.field(QStringLiteral("Rating3"));
+    const QVariant rating3 = r.field(FormColumn::Rating3);
     if (!rating3.isNull()) {
         // 0 clear, 1 ticked, 2 greyed; any other value is no state of a check box.
         const int value = rating3.toString().toInt();
@@ -78,21 +88,8 @@ void RecordDisplay::show(const Recordset& r)
 
 void RecordDisplay::showAircraftOwnerAndAgency(const Recordset& r)
 {
-    showInCombo(s.Combo1[1], r.field(QStringLiteral("Make")));
-    showInCombo(s.Combo1[2], r.field(QStringLiteral("Model")));
-    showOr(s.Text1[0], r.field(QStringLiteral("Serial")), QString());
-    showOr(s.Text1[1], r.field(QStringLiteral("Rating1")), QString());
-    showOr(s.Text2[0], r.field(QStringLiteral("OwnerName")), QString());
-    showOr(s.Text2[1], r.field(QStringLiteral("OwnerAdd1")), FormTexts::Address);
-    showOr(s.Text2[2], r.field(QStringLiteral("OwnerAdd2")), FormTexts::CityState);
-    showOr(s.Text2[3], r.field(QStringLiteral("OwnerName2")), FormTexts::ZipCountry);
-
-    showOr(s.Text7[0], r.field(QStringLiteral("AgencyName")), FormTexts::Name);
-    showOr(s.Text7[1], r.field(QStringLiteral("AgencyAdd1")), FormTexts::Address);
-    showOr(s.Text7[2], r.field(QStringLiteral("AgencyAdd2")), FormTexts::CityState);
-    showOr(s.Text7[3], r.field(QStringLiteral("AgencyAdd3")), FormTexts::ZipCountry);
-    showOr(s.Text7[4], r.field(QStringLiteral("AgencyCert")), QString());
-    const QVariant kind = r.field(QStringLiteral("AgencyKind"));
+    showGroup(s, r, FormFields::Group::AircraftOwnerAgency);
+    const QVariant kind = r.field(FormColumn::AgencyKind);
     if (!kind.isNull())
         FormScreen::selectOption(s.Option2, kind.toInt());
 }
@@ -100,46 +97,38 @@ void RecordDisplay::showAircraftOwnerAndAgency(const Recordset& r)
 void RecordDisplay::showTypeOfWork(const Recordset& r)
 {
     // Neither button is cleared first; with both kinds of flag set "Alteration" ends selected.
-    if (anySet(r, {"AirType1", "PowType1", "ProType1", "AppType1"}))
-        s.Option1[0]->setChecked(true);
-    if (anySet(r, {"AirType2", "PowType2", "ProType2", "AppType2"}))
-        s.Option1[1]->setChecked(true);
+    bool repair = false;
+    bool alteration = false;
+    for (int kind : kUnitKinds) {
+        const FormFields::TypeColumns type = FormFields::typeColumns(kind);
+        repair = repair || isYes(r.field(type.repair));
+        alteration = alteration || isYes(r.field(type.alteration));
+    }
+    if (repair)
+        s.Option1[FormSnapshot::Repair]->setChecked(true);
+    if (alteration)
+        s.Option1[FormSnapshot::Alteration]->setChecked(true);
 }
 
 void RecordDisplay::showUnit(const Recordset& r)
 {
-    // Selecting a kind that is not yet selected applies its layout before the
-    // fields are written; the last kind set decides what stays on screen.
-    auto text = [&r](const char* field) { return r.field(QString::fromLatin1(field)).toString(); };
-    if (anySet(r, {"AirType1", "AirType2"}))
-        s.List1->setCurrentRow(FormEntries::Airframe);
-    if (anySet(r, {"PowType1", "PowType2"})) {
-        s.List1->setCurrentRow(FormEntries::Powerplant);
-        s.Text4[0]->setText(text("PowMake"));
-        s.List1->setCurrentRow(FormEntries::Powerplant);
-        s.Text5->setText(text("PowModel"));
-        s.Text6->setText(text("PowSerial"));
-    }
-    if (anySet(r, {"ProType1", "ProType2"})) {
-        s.List1->setCurrentRow(FormEntries::Propeller);
-        s.Text4[0]->setText(text("ProMake"));
-        s.List1->setCurrentRow(FormEntries::Propeller);
-        s.Text5->setText(text("ProModel"));
-        s.Text6->setText(text("ProSerial"));
-    }
-    if (anySet(r, {"AppType1", "AppType2"})) {
-        s.List1->setCurrentRow(FormEntries::Appliance);
-        s.Text4[0]->setText(text("AppDesc"));
-        s.List1->setCurrentRow(FormEntries::Appliance);
-        s.Text4[1]->setText(text("AppMake"));
-        s.Text5->setText(text("AppModel"));
-        s.Text6->setText(text("AppSerial"));
+    // Each kind whose flags are set is selected in turn, which applies its layout
+    // before its columns are written; the last kind set decides what stays on screen.
+    for (int kind : kUnitKinds) {
+        const FormFields::TypeColumns type = FormFields::typeColumns(kind);
+        if (!isYes(r.field(type.repair)) && !isYes(r.field(type.alteration)))
+            continue;
+        s.List1->setCurrentRow(kind);
+        for (const FormFields::Field& field : FormFields::all()) {
+            if (field.group == FormFields::Group::Unit && field.unitColumns[kind])
+                setControlText(s.control(field.control), r.field(*field.unitColumns[kind]).toString());
+        }
     }
 }
 
 void RecordDisplay::showApproval(const Recordset& r)
 {
-    const QVariant approved = r.field(QStringLiteral("Approved"));
+    const QVariant approved = r.field(FormColumn::Approved);
     if (!approved.isNull()) {
         // An exclusive pair is cleared by selecting the other button.
         if (isYes(approved))
@@ -151,26 +140,12 @@ void RecordDisplay::showApproval(const Recordset& r)
     if (!s.Option5[0]->isChecked())
         s.Option5[1]->setChecked(true);
 
-    const QVariant by = r.field(QStringLiteral("ApprovedBy"));
+    const QVariant by = r.field(FormColumn::ApprovedBy);
     if (!by.isNull())
         FormScreen::selectOption(s.Option6, by.toInt());
 }
 
 void RecordDisplay::showSignersAndDescription(const Recordset& r)
 {
-    struct Copy {
-        const char* field;
-        QWidget* box;
-    };
-    const Copy copies[] = {{"ApproveName", s.Combo3}, {"FormDate", s.Text16}, {"ApproveCert", s.Text13},
-                           {"Signed", s.Combo5},      {"ApproveDate", s.Text17}, {"Back", s.Text18}};
-    for (const Copy& copy : copies) {
-        const QVariant value = r.field(QString::fromLatin1(copy.field));
-        if (value.isNull())
-            continue;
-        if (auto* combo = qobject_cast<QComboBox*>(copy.box))
-            ListFill::setText(combo, displayText(value));
-        else
-            setControlText(copy.box, displayText(value));
-    }
+    showGroup(s, r, FormFields::Group::Signatures);
 }

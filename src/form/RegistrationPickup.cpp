@@ -3,7 +3,7 @@
 #include "data/Criterion.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
-#include "form/FormEntries.h"
+#include "form/FormSnapshot.h"
 #include "form/FormScreen.h"
 #include "form/FormTexts.h"
 #include "form/RecordDisplay.h"
@@ -68,5 +68,5 @@ void RegistrationPickup::resetWorkItems()
     s.Option5[1]->setChecked(true);
     FormScreen::clearOptions(s.Option6);
     // Applies the airframe layout when another kind (or none) was selected.
-    s.List1->setCurrentRow(FormEntries::Airframe);
+    s.List1->setCurrentRow(FormSnapshot::Airframe);
 }

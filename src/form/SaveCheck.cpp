@@ -17,54 +17,54 @@ bool emptyOr(const QString& text, const QString& placeholder)
 
 QList<SaveCheck> buildChecks()
 {
-    using E = FormEntries;
+    using E = FormSnapshot;
     QList<SaveCheck> checks;
     auto add = [&checks](std::function<bool(const E&)> fails, Msg::Request message, bool confirmable = false) {
         checks.append({int(checks.size()) + 1, std::move(fails), std::move(message), confirmable});
     };
 
-    add([](const E& e) { return e.Combo1[0].isEmpty(); },
+    add([](const E& e) { return e.registrationMark.isEmpty(); },
         refusal("Enter a REGISTRATION NO. Form will not be saved.", "Registration number not selected."));
-    add([](const E& e) { return e.Combo1[1].isEmpty(); },
+    add([](const E& e) { return e.make.isEmpty(); },
         refusal("Enter an aircraft MAKE. Form will not be saved.", "Make not selected."));
-    add([](const E& e) { return e.Combo1[2].isEmpty(); },
+    add([](const E& e) { return e.model.isEmpty(); },
         refusal("Enter an aircraft MODEL. Form will not be saved.", "Model not selected."));
-    add([](const E& e) { return emptyOr(e.Text2[1], FormTexts::Address); },
+    add([](const E& e) { return emptyOr(e.ownerAddress, FormTexts::Address); },
         refusal("Enter Owner Address. Form will not be saved.", "Questionable address."));
-    add([](const E& e) { return emptyOr(e.Text2[2], FormTexts::CityState); },
+    add([](const E& e) { return emptyOr(e.ownerCityState, FormTexts::CityState); },
         refusal("Enter Owner City & State. Form will not be saved.", "Questionable address."));
-    add([](const E& e) { return emptyOr(e.Text2[3], FormTexts::ZipCountry); },
+    add([](const E& e) { return emptyOr(e.ownerZipCountry, FormTexts::ZipCountry); },
         refusal("Enter Zip & Country. Form will not be saved.", "Questionable address."));
     // Plain box: OK without icon under the application's title.
-    add([](const E& e) { return e.Text2[0].isEmpty(); },
+    add([](const E& e) { return e.ownerName.isEmpty(); },
         {QStringLiteral("Enter the owner's name(s)as on the registration certificate. Form will not be saved."),
          QString(), Msg::Buttons::Ok, Msg::Icon::None, Msg::Answer::Ok});
     add(
         [](const E& e) {
-            return emptyOr(e.Text7[0], FormTexts::Name) || emptyOr(e.Text7[1], FormTexts::Address) ||
-                   emptyOr(e.Text7[2], FormTexts::CityState) || emptyOr(e.Text7[3], FormTexts::ZipCountry);
+            return emptyOr(e.agencyName, FormTexts::Name) || emptyOr(e.agencyAddress, FormTexts::Address) ||
+                   emptyOr(e.agencyCityState, FormTexts::CityState) || emptyOr(e.agencyZipCountry, FormTexts::ZipCountry);
         },
         refusal("Enter the agency name and address. Form will not be saved.", "Missing Information"));
     // A certificated mechanic signs for himself: the agency name should be the signer's.
-    add([](const E& e) { return e.Option2 == 0 && e.Text7[0] != e.Combo3; },
+    add([](const E& e) { return e.agencyKind == 0 && e.agencyName != e.conformitySigner; },
         {QStringLiteral("Agency name and signer do not match. Do you wish to continue Save?"),
          QStringLiteral("Mismatched Information"), Msg::Buttons::YesNo, Msg::Icon::Exclamation, Msg::Answer::Yes},
         true);
-    add([](const E& e) { return e.Text7[4].isEmpty(); },
+    add([](const E& e) { return e.agencyCertificate.isEmpty(); },
         refusal("Enter the agency certificate number. Form will not be saved.", "Missing Information"));
     add(
         [](const E& e) {
-            return e.Text4[0].isEmpty() || e.Text5.isEmpty() || e.Text6.isEmpty() ||
-                   (e.List1 == FormEntries::Appliance && e.Text4[1].isEmpty());
+            return e.unitMake.isEmpty() || e.unitModel.isEmpty() || e.unitSerialNumber.isEmpty() ||
+                   (e.unitKind == FormSnapshot::Appliance && e.applianceManufacturer.isEmpty());
         },
         refusal("All Unit information must be completed. Form will not be saved.", "Missing Information"));
-    add([](const E& e) { return e.Option1 < 0; },
+    add([](const E& e) { return e.typeOfWork < 0; },
         refusal("Repair or Alteration must be selected. Form will not be saved.", "Missing Information"));
-    add([](const E& e) { return e.Option5 < 0; },
+    add([](const E& e) { return e.verdict < 0; },
         refusal("Approved or Rejected must be selected. Form will not be saved.", "Missing Information"));
-    add([](const E& e) { return e.Option2 < 0; },
+    add([](const E& e) { return e.agencyKind < 0; },
         refusal("Agency type must be selected. Form will not be saved.", "Missing Information"));
-    add([](const E& e) { return e.Option6 < 0; },
+    add([](const E& e) { return e.approvedBy < 0; },
         refusal("Approved BY must be selected. Form will not be saved.", "Missing Information"));
     return checks;
 }
@@ -77,7 +77,7 @@ const QList<SaveCheck>& SaveCheck::inOrder()
     return checks;
 }
 
-const SaveCheck* SaveCheck::firstFailed(const FormEntries& entries, int startingAfter)
+const SaveCheck* SaveCheck::firstFailed(const FormSnapshot& entries, int startingAfter)
 {
     for (const SaveCheck& check : inOrder()) {
         if (check.number > startingAfter && check.fails(entries))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/FormEntries.h"
+#include "form/FormSnapshot.h"
 #include "ui/MessageService.h"
 
 #include <QList>
@@ -12,7 +12,7 @@
 // go on when the answer is Yes.
 struct SaveCheck {
     int number = 0;  // place in the order, from 1
-    std::function<bool(const FormEntries&)> fails;
+    std::function<bool(const FormSnapshot&)> fails;
     Msg::Request message;
     bool confirmable = false;
 
@@ -21,5 +21,5 @@ struct SaveCheck {
 
     // The first check the entries fail, nullptr when they pass them all
     // (a confirmable check counts as failed here; Save asks its question).
-    static const SaveCheck* firstFailed(const FormEntries& entries, int startingAfter = 0);
+    static const SaveCheck* firstFailed(const FormSnapshot& entries, int startingAfter = 0);
 };

@@ -3,7 +3,7 @@
 #include "print/LineBreaking.h"
 #include "print/PageText.h"
 #include "print/PrintSurface.h"
-#include "print/PrintableForm.h"
+#include "form/FormSnapshot.h"
 
 using PageText::Arial;
 using PageText::at;
@@ -30,11 +30,11 @@ QString BackPage::endLine()
     return QStringLiteral("- ").repeated(44) + QStringLiteral("E N D") + QStringLiteral(" -").repeated(44);
 }
 
-void BackPage::draw(PrintSurface& s, const PrintableForm& form)
+void BackPage::draw(PrintSurface& s, const FormSnapshot& form)
 {
     drawFixedContent(s);
     PageText::use(s, A9b);
-    if (form.Text18.isEmpty())
+    if (form.description.isEmpty())
         return;
     drawDescription(s, form);
 }
@@ -61,10 +61,10 @@ void BackPage::drawFixedContent(PrintSurface& s)
     at(s, A7r, 6750, 14170, QStringLiteral("U.S. GOVERNMENT PRINTING OFFICE: 1992-769-012/60157"));
 }
 
-void BackPage::drawDescription(PrintSurface& s, const PrintableForm& form)
+void BackPage::drawDescription(PrintSurface& s, const FormSnapshot& form)
 {
     const QStringList lines =
-        LineBreaking::descriptionLines(form.Text18, [&s](const QString& t) { return s.textWidth(t); });
+        LineBreaking::descriptionLines(form.description, [&s](const QString& t) { return s.textWidth(t); });
     int lineNumber = 0;
     for (int i = 0; i < lines.size(); ++i) {
         if (i > 0 && ++lineNumber == LinesPerPage) {
@@ -80,13 +80,13 @@ void BackPage::drawDescription(PrintSurface& s, const PrintableForm& form)
         s.print(endLine());
 }
 
-void BackPage::beginContinuationSheet(PrintSurface& s, const PrintableForm& form)
+void BackPage::beginContinuationSheet(PrintSurface& s, const FormSnapshot& form)
 {
     s.moveTo(4660, 13960);
     s.print(QStringLiteral("X"));  // into the "Additional Sheets Are Attached" box of the page being left
     s.newPage();
     s.moveTo(600, 1260);
     s.printSameLine(continuationHeading());
-    if (form.Combo3 != QLatin1String("REGISTRATION MARK"))
-        s.print(form.Combo3);
+    if (form.conformitySigner != QLatin1String("REGISTRATION MARK"))
+        s.print(form.conformitySigner);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 class PrintSurface;
-struct PrintableForm;
+struct FormSnapshot;
 class QString;
 
 // The back of FAA Form 337 with the description of work, carried over as many
@@ -13,13 +13,13 @@ public:
     static constexpr double LinePitch = 200;
     static constexpr double LineX = 600;
 
-    static void draw(PrintSurface& surface, const PrintableForm& form);
+    static void draw(PrintSurface& surface, const FormSnapshot& form);
 
     static QString continuationHeading();
     static QString endLine();
 
 private:
     static void drawFixedContent(PrintSurface& s);
-    static void drawDescription(PrintSurface& s, const PrintableForm& form);
-    static void beginContinuationSheet(PrintSurface& s, const PrintableForm& form);
+    static void drawDescription(PrintSurface& s, const FormSnapshot& form);
+    static void beginContinuationSheet(PrintSurface& s, const FormSnapshot& form);
 };

@@ -22,7 +22,7 @@ void startSide(PrintSurface& s, std::optional<int> topShift)
 
 }  // namespace
 
-void FormDocument::draw(PrintSurface& s, const PrintableForm& form, std::optional<int> topShift)
+void FormDocument::draw(PrintSurface& s, const FormSnapshot& form, std::optional<int> topShift)
 {
     startSide(s, topShift);
     FrontPage::draw(s, form);

@@ -3,7 +3,7 @@
 #include <optional>
 
 class PrintSurface;
-struct PrintableForm;
+struct FormSnapshot;
 class QString;
 
 // The whole form as one document: the front page, then the back page and its
@@ -13,7 +13,7 @@ class QString;
 class FormDocument {
 public:
     // Draws and ends the document. Throws PrintError (380 for a missing font).
-    static void draw(PrintSurface& surface, const PrintableForm& form, std::optional<int> topShift);
+    static void draw(PrintSurface& surface, const FormSnapshot& form, std::optional<int> topShift);
 
     // "Front", "Back", "Continuation sheet 1", ... for page index 0, 1, 2, ...
     static QString pageName(int index);

@@ -1,15 +1,14 @@
 #include "print/FrontPage.h"
 
+#include "form/FormFields.h"
 #include "print/Emblem.h"
 #include "print/LineBreaking.h"
 #include "print/PageText.h"
 #include "print/PrintSurface.h"
-#include "print/PrintableForm.h"
+#include "form/FormSnapshot.h"
 #include "ui/Dates.h"
 
 #include <QPointF>
-
-#include <array>
 
 using PageText::Arial;
 using PageText::at;
@@ -91,18 +90,26 @@ void mark(PrintSurface& s, bool condition, double x, double y)
         at(s, Mark, x, y, QStringLiteral("X"));
 }
 
-// The mark of each selected option of a group, at that option's place.
+// The mark of the selected option of a group, at that option's place.
 template <std::size_t N>
-void marks(PrintSurface& s, const std::array<bool, N>& selected, const std::array<QPointF, N>& places)
+void marks(PrintSurface& s, int selected, const QPointF (&places)[N])
 {
     for (std::size_t i = 0; i < N; ++i)
-        mark(s, selected[i], places[i].x(), places[i].y());
+        mark(s, int(i) == selected, places[i].x(), places[i].y());
 }
 
-void value(PrintSurface& s, const Font& f, double x, double y, const QString& text)
+// The single-line texts of one item, each at the place the form's field table gives it.
+// An empty box prints nothing.
+void entries(PrintSurface& s, const FormSnapshot& form, int item)
 {
-    if (!text.isEmpty())
-        at(s, f, x, y, text);
+    for (const FormFields::Field& field : FormFields::all()) {
+        if (field.item != item || !field.printed)
+            continue;
+        const FormFields::PrintPlace& place = *field.printed;
+        const QString text = place.asDate ? FrontPage::printedDate(form.*field.value) : form.*field.value;
+        if (!text.isEmpty())
+            at(s, Font{Arial, place.pointSize, place.bold}, place.x, place.y, text);
+    }
 }
 
 }  // namespace
@@ -113,7 +120,7 @@ QString FrontPage::printedDate(const QString& text)
     return date.isValid() ? Dates::longForm(date) : text;
 }
 
-void FrontPage::draw(PrintSurface& s, const PrintableForm& form)
+void FrontPage::draw(PrintSurface& s, const FormSnapshot& form)
 {
     drawRules(s);
     s.paintPicture(Emblem::image(), 800, 110, 450, 450);
@@ -171,7 +178,7 @@ void FrontPage::drawHeader(PrintSurface& s)
     at(s, A8r, 620, 1630, QStringLiteral("such violation (49 U.S.C. 46301(a))"));
 }
 
-void FrontPage::drawAircraftAndOwner(PrintSurface& s, const PrintableForm& form)
+void FrontPage::drawAircraftAndOwner(PrintSurface& s, const FormSnapshot& form)
 {
     PageText::labels(s, {
         {Q9b, 560, 2150, "1. Aircraft"},
@@ -181,11 +188,7 @@ void FrontPage::drawAircraftAndOwner(PrintSurface& s, const PrintableForm& form)
         {A8r, 6120, 2315, "Model"},
         {A8r, 8575, 2315, "Series"},
     });
-    value(s, A9b, 2090, 2020, form.Combo1[0]);
-    value(s, A9b, 2090, 2435, form.Combo1[1]);
-    value(s, A9b, 6870, 2020, form.Text1[0]);
-    value(s, A9b, 6470, 2435, form.Combo1[2]);
-    value(s, A9b, 8900, 2505, form.Text1[1]);
+    entries(s, form, 1);
 
     at(s, Q9b, 560, 3020, QStringLiteral("2. Owner"));
     const QString asShown = QStringLiteral("(As shown on registration certificate)");
@@ -200,23 +203,21 @@ void FrontPage::drawAircraftAndOwner(PrintSurface& s, const PrintableForm& form)
     PageText::use(s, A8i);
     s.print(asShown);
 
-    if (!form.Text2[0].isEmpty()) {
+    if (!form.ownerName.isEmpty()) {
         PageText::use(s, A9b);
         const QStringList lines =
-            LineBreaking::ownerNameLines(form.Text2[0], [&s](const QString& t) { return s.textWidth(t); });
+            LineBreaking::ownerNameLines(form.ownerName, [&s](const QString& t) { return s.textWidth(t); });
         for (int k = 0; k < lines.size(); ++k) {
             s.moveTo(2090, 2980 + 200 * k);
             s.printSameLine(lines[k]);
         }
     }
-    at(s, A9b, 6170, 2980, form.Text2[1]);
-    at(s, A9b, 6170, 3140, form.Text2[2]);
-    at(s, A9b, 6170, 3300, form.Text2[3]);
+    entries(s, form, 2);
 
     at(s, Q9b, 5300, 3595, QStringLiteral("3. For FAA Use Only"));
 }
 
-void FrontPage::drawTypeAndUnit(PrintSurface& s, const PrintableForm& form)
+void FrontPage::drawTypeAndUnit(PrintSurface& s, const FormSnapshot& form)
 {
     PageText::labels(s, {
         {Q9b, 560, 5035, "4. Type"},
@@ -232,9 +233,9 @@ void FrontPage::drawTypeAndUnit(PrintSurface& s, const PrintableForm& form)
         {A8r, 9600, 5390, "Serial No."},
     });
 
-    const int kind = form.List1;
-    const bool repair = form.Option1[0];
-    const bool alteration = form.Option1[1];
+    const int kind = form.unitKind;
+    const bool repair = form.typeOfWork == FormSnapshot::Repair;
+    const bool alteration = form.typeOfWork == FormSnapshot::Alteration;
 
     // The airframe row always carries the fillers: the airframe is the aircraft of item 1.
     at(s, A8r, 2260, 6020, QStringLiteral("AIRFRAME"));
@@ -252,9 +253,9 @@ void FrontPage::drawTypeAndUnit(PrintSurface& s, const PrintableForm& form)
     for (const UnitRow& row : {UnitRow{1, "POWERPLANT", 6740}, UnitRow{2, "PROPELLER", 7460}}) {
         at(s, A8r, 2260, row.y, QString::fromLatin1(row.label));
         if (kind == row.kind) {
-            at(s, A9b, 3560, row.y, form.Text4[0]);
-            at(s, A9b, 6160, row.y, form.Text5);
-            at(s, A9b, 8960, row.y, form.Text6);
+            at(s, A9b, 3560, row.y, form.unitMake);
+            at(s, A9b, 6160, row.y, form.unitModel);
+            at(s, A9b, 8960, row.y, form.unitSerialNumber);
         }
         mark(s, kind == row.kind && repair, 840, row.y + 20);
         mark(s, kind == row.kind && alteration, 1690, row.y);
@@ -266,16 +267,16 @@ void FrontPage::drawTypeAndUnit(PrintSurface& s, const PrintableForm& form)
         {A7b, 3450, 8440, "Manufacturer"},
     });
     if (kind == 3) {
-        at(s, A9b, 3560, 8100, form.Text4[0]);
-        at(s, A9b, 3560, 8590, form.Text4[1]);
-        at(s, A9b, 6160, 8180, form.Text5);
-        at(s, A9b, 8960, 8180, form.Text6);
+        at(s, A9b, 3560, 8100, form.unitMake);
+        at(s, A9b, 3560, 8590, form.applianceManufacturer);
+        at(s, A9b, 6160, 8180, form.unitModel);
+        at(s, A9b, 8960, 8180, form.unitSerialNumber);
     }
     mark(s, kind == 3 && repair, 840, 8330);
     mark(s, kind == 3 && alteration, 1690, 8310);
 }
 
-void FrontPage::drawConformity(PrintSurface& s, const PrintableForm& form)
+void FrontPage::drawConformity(PrintSurface& s, const FormSnapshot& form)
 {
     PageText::labels(s, {
         {Q9b, 5250, 8905, "6. Conformity Statement"},
@@ -288,12 +289,8 @@ void FrontPage::drawConformity(PrintSurface& s, const PrintableForm& form)
         {A7r, 5440, 10110, "Certificated Maintenance Organization"},
         {A7r, 9000, 9390, "Manufacturer"},
     });
-    at(s, A9b, 660, 9400, form.Text7[0]);
-    at(s, A9b, 660, 9580, form.Text7[1]);
-    at(s, A9b, 660, 9760, form.Text7[2]);
-    at(s, A9b, 660, 9940, form.Text7[3]);
-    at(s, A9b, 8760, 9900, form.Text7[4]);
-    marks(s, form.Option2, {{{5145, 9400}, {5145, 9640}, {5145, 9880}, {5145, 10120}, {8705, 9400}}});
+    entries(s, form, 6);
+    marks(s, form.agencyKind, {{5145, 9400}, {5145, 9640}, {5145, 9880}, {5145, 10120}, {8705, 9400}});
 
     at(s, A8r, 620, 10380,
        QStringLiteral("D.   I certify that the repair and/or alteration made to the unit(s) identified in item 5 above "
@@ -308,14 +305,12 @@ void FrontPage::drawConformity(PrintSurface& s, const PrintableForm& form)
         {A8r, 550, 11280, "per 14 CFR Part 43"},
         {A8r, 550, 11460, "App. B"},
     });
-    if (form.Check2 == 1)  // 2 is the greyed state, which is not a tick
+    if (form.extendedRangeFuel == 1)  // 2 is the greyed state, which is not a tick
         at(s, A8r, 2350, 11450, QStringLiteral("X"));
     at(s, A8r, 3160, 11070, QStringLiteral("Signature/Date of Authorized Individual"));
-    at(s, A8r, 5500, 11520, form.Combo3);
-    at(s, A9b, 8800, 11340, printedDate(form.Text16));
 }
 
-void FrontPage::drawApproval(PrintSurface& s, const PrintableForm& form)
+void FrontPage::drawApproval(PrintSurface& s, const FormSnapshot& form)
 {
     at(s, Q9b, 5050, 11775, QStringLiteral("7. Approval for Return to Service"));
     at(s, A8r, 650, 12060,
@@ -343,17 +338,14 @@ void FrontPage::drawApproval(PrintSurface& s, const PrintableForm& form)
         {A8r, 7820, 12705, "Department of Transport"},
         {A8r, 7430, 12970, "Other (Specify)"},
     });
-    at(s, A9b, 7540, 13120, form.Text3);
-    mark(s, form.Option5[0], 5450, 12250);
-    mark(s, form.Option5[1], 7150, 12250);
-    marks(s, form.Option6, {{{1075, 12647.5}, {2865, 12647.5}, {4770, 12647.5}, {7525, 12647.5},
-                             {1075, 13132.5}, {2865, 13132.5}, {4770, 13132.5}}});
+    mark(s, form.verdict == FormSnapshot::Approved, 5450, 12250);
+    mark(s, form.verdict == FormSnapshot::Rejected, 7150, 12250);
+    marks(s, form.approvedBy, {{1075, 12647.5}, {2865, 12647.5}, {4770, 12647.5}, {7525, 12647.5},
+                               {1075, 13132.5}, {2865, 13132.5}, {4770, 13132.5}});
     PageText::labels(s, {
         {A8r, 560, 13455, "Certificate or"},
         {A8r, 560, 13605, "Designation No."},
         {A8r, 3160, 13455, "Signature/Date of Authorized Individual"},
     });
-    at(s, A8r, 860, 13900, form.Text13);
-    at(s, A9b, 3600, 13900, form.Combo5);
-    at(s, A9b, 8800, 13850, printedDate(form.Text17));
+    entries(s, form, 7);
 }

@@ -2,7 +2,7 @@
 
 #include "print/FormDocument.h"
 #include "print/PrintError.h"
-#include "print/PrintableForm.h"
+#include "form/FormSnapshot.h"
 #include "print/QtPrintSurface.h"
 #include "ui/Dates.h"
 
@@ -78,7 +78,7 @@ QByteArray PdfExport::xmpMetadata(const QString& registrationMark, const QDate& 
     return xmp.toUtf8();
 }
 
-void PdfExport::write(const QString& path, const PrintableForm& form, std::optional<int> topShift,
+void PdfExport::write(const QString& path, const FormSnapshot& form, std::optional<int> topShift,
                       const QDate& date) const
 {
     // The pages go to a temporary file that replaces the named one only once complete.
@@ -87,7 +87,7 @@ void PdfExport::write(const QString& path, const PrintableForm& form, std::optio
         throw cannotWrite(path, file.errorString());
     {
         auto writer = std::make_unique<QPdfWriter>(&file);
-        const QString mark = form.Combo1[0];
+        const QString mark = form.registrationMark;
         writer->setTitle(documentTitle());
         writer->setCreator(creatorText(mark, date));
         writer->setDocumentXmpMetadata(xmpMetadata(mark, date));

@@ -10,7 +10,7 @@
 #include "print/PrintError.h"
 #include "print/PrintHandlers.h"
 #include "print/PrintMessages.h"
-#include "print/ScreenForm.h"
+#include "form/FormSnapshot.h"
 #include "ui/Clock.h"
 #include "ui/MessageService.h"
 #include "ui/WaitCursor.h"
@@ -58,7 +58,7 @@ QString PreviewHandlers::askWithDialog(const QString& suggestedPath)
 
 void PreviewHandlers::cmdPreview_Click()
 {
-    const PrintableForm form = readScreenForm(*w.Panel3D1);
+    const FormSnapshot form = FormSnapshot::read(*w.Panel3D1);
     QList<QPicture> pages;
     try {
         WaitCursor hourglass;
@@ -73,7 +73,7 @@ void PreviewHandlers::cmdPreview_Click()
     }
     if (m_dialog)
         m_dialog->close();
-    m_dialog = new PreviewDialog(pages, form.Combo1[0], &w);
+    m_dialog = new PreviewDialog(pages, form.registrationMark, &w);
     m_dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(m_dialog, &PreviewDialog::printRequested, &w, [this] { printFromPreview(); });
     QObject::connect(m_dialog, &PreviewDialog::exportRequested, &w, [this] { cmdExportPdf_Click(); });
@@ -91,10 +91,10 @@ void PreviewHandlers::printFromPreview()
 
 void PreviewHandlers::cmdExportPdf_Click()
 {
-    const PrintableForm form = readScreenForm(*w.Panel3D1);
+    const FormSnapshot form = FormSnapshot::read(*w.Panel3D1);
     const QDate today = w.clock().today();
     const QString folder = m_exportFolder.isEmpty() ? QDir::homePath() : m_exportFolder;
-    QString path = m_askFileName(QDir(folder).filePath(PdfExport::defaultFileName(form.Combo1[0], today)));
+    QString path = m_askFileName(QDir(folder).filePath(PdfExport::defaultFileName(form.registrationMark, today)));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))

@@ -8,7 +8,7 @@
 class Form1;
 class FontCheck;
 class PreviewDialog;
-struct PrintableForm;
+struct FormSnapshot;
 
 // The Preview and Export PDF buttons beside Print: the form on the screen, saved or not,
 // shown page by page as it prints, or written as one PDF file. Neither prints, stores

@@ -17,7 +17,7 @@ int PreviewPages::recordingDpi()
     return RecordingDpi;
 }
 
-QList<QPicture> PreviewPages::render(const PrintableForm& form, std::optional<int> topShift, const FontCheck& fonts)
+QList<QPicture> PreviewPages::render(const FormSnapshot& form, std::optional<int> topShift, const FontCheck& fonts)
 {
     auto device = std::make_unique<PicturePages>();
     device->setResolution(RecordingDpi);

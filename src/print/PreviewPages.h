@@ -8,7 +8,7 @@
 #include <optional>
 
 class FontCheck;
-struct PrintableForm;
+struct FormSnapshot;
 
 // The pages of the form for the screen: drawn through the printer surface onto pictures,
 // so they are the printed pages, and painted at any size from there.
@@ -19,7 +19,7 @@ public:
     static constexpr double PaperHeightInches = 11.0;
 
     // Front, back and continuation sheets. Throws PrintError (380 for a missing font).
-    static QList<QPicture> render(const PrintableForm& form, std::optional<int> topShift, const FontCheck& fonts);
+    static QList<QPicture> render(const FormSnapshot& form, std::optional<int> topShift, const FontCheck& fonts);
 
     // Paints a page onto a painter whose unit is one pixel at `dpi`, white paper first.
     static void paint(QPainter& painter, const QPicture& page, double dpi);

@@ -6,7 +6,7 @@
 #include "print/PreviewHandlers.h"
 #include "print/PrintJob.h"
 #include "print/QtPrintEnvironment.h"
-#include "print/ScreenForm.h"
+#include "form/FormSnapshot.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,11 +62,11 @@ void PrintHandlers::Command1_Click(int index)
     if (index != 0)
         return;
     PrintJob job(environment(), w.messages(), [this] { return topShift(); });
-    job.printCopies(w.Panel3D5->copiesText(), readScreenForm(*w.Panel3D1));
+    job.printCopies(w.Panel3D5->copiesText(), FormSnapshot::read(*w.Panel3D1));
 }
 
 void PrintHandlers::PrintForm()
 {
     PrintJob job(environment(), w.messages(), [this] { return topShift(); });
-    job.PrintForm(readScreenForm(*w.Panel3D1));
+    job.PrintForm(FormSnapshot::read(*w.Panel3D1));
 }

@@ -4,7 +4,7 @@
 #include "print/FrontPage.h"
 #include "print/PrintError.h"
 #include "print/PrintSurface.h"
-#include "print/PrintableForm.h"
+#include "form/FormSnapshot.h"
 #include "ui/Dates.h"
 #include "ui/MessageService.h"
 #include "ui/WaitCursor.h"
@@ -23,7 +23,7 @@ QString PrintJob::defaultCopiesText(const QVariant& organ1)
     return QString::number(Numbers::leadingValue(organ1.toString()));
 }
 
-int PrintJob::printCopies(const QString& copiesText, const PrintableForm& form)
+int PrintJob::printCopies(const QString& copiesText, const FormSnapshot& form)
 {
     const double copies = Numbers::leadingValue(copiesText);
     int runs = 0;
@@ -35,9 +35,9 @@ int PrintJob::printCopies(const QString& copiesText, const PrintableForm& form)
     return runs;
 }
 
-std::unique_ptr<PrintSurface> PrintJob::begin(PrintEnvironment::Side side, const PrintableForm& form)
+std::unique_ptr<PrintSurface> PrintJob::begin(PrintEnvironment::Side side, const FormSnapshot& form)
 {
-    const QString mark = form.Combo1[0].trimmed();
+    const QString mark = form.registrationMark.trimmed();
     PrintEnvironment::Document document{side, mark.isEmpty() ? QStringLiteral("FAA Form 337")
                                                              : QStringLiteral("FAA Form 337 ") + mark};
     auto surface = m_environment.beginDocument(document);
@@ -46,7 +46,7 @@ std::unique_ptr<PrintSurface> PrintJob::begin(PrintEnvironment::Side side, const
     return surface;
 }
 
-PrintJob::Outcome PrintJob::PrintForm(const PrintableForm& form)
+PrintJob::Outcome PrintJob::PrintForm(const FormSnapshot& form)
 {
     WaitCursor hourglass;
     std::unique_ptr<PrintSurface> surface;

@@ -9,7 +9,7 @@
 class MessageService;
 class PrintError;
 class PrintSurface;
-struct PrintableForm;
+struct FormSnapshot;
 class QString;
 class QVariant;
 
@@ -32,15 +32,15 @@ public:
     // OK of the Copies box: PrintForm once per whole copy asked for (the text's leading
     // number). Stops early when a run is stopped, rather than failing alike for every copy.
     // Returns the number of PrintForm runs.
-    int printCopies(const QString& copiesText, const PrintableForm& form);
+    int printCopies(const QString& copiesText, const FormSnapshot& form);
 
-    Outcome PrintForm(const PrintableForm& form);
+    Outcome PrintForm(const FormSnapshot& form);
 
     // What the Copies box offers before the user types: "1" for a Null default, else its number.
     static QString defaultCopiesText(const QVariant& organ1);
 
 private:
-    std::unique_ptr<PrintSurface> begin(PrintEnvironment::Side side, const PrintableForm& form);
+    std::unique_ptr<PrintSurface> begin(PrintEnvironment::Side side, const FormSnapshot& form);
     void reportFontsMissing(std::unique_ptr<PrintSurface>& surface);
     void reportPrinterFailure(const QString& detail);
 

@@ -1,6 +1,7 @@
 #include "TestRegistry.h"
 
-#include "form/FormEntries.h"
+#include "form/FormFields.h"
+#include "form/FormSnapshot.h"
 #include "form/FormTexts.h"
 #include "form/SaveCheck.h"
 
@@ -8,49 +9,47 @@
 
 namespace {
 
-FormEntries savableEntries()
+FormSnapshot savableEntries()
 {
-    FormEntries e;
-    e.Combo1 = {"N123AB", "Cessna", "172"};
-    e.Text1 = {"17255", "S"};
-    e.Text2 = {"John Smith", "1 Main St", "Wichita, KS", "67201 USA"};
-    e.Option1 = 0;
-    e.List1 = FormEntries::Airframe;
-    e.Text4 = {FormTexts::DashLine, QString()};
-    e.Text5 = FormTexts::AsDescribed;
-    e.Text6 = FormTexts::DashLine;
-    e.Text7 = {"Acme Repair", "2 Field Rd", "Ames, IA", "50010 USA", "RS-77"};
-    e.Option2 = 2;
-    e.Combo3 = "Jane Doe";
-    e.Option5 = 1;
-    e.Option6 = 4;
+    FormSnapshot e;
+    e.registrationMark = "N123AB";
+    e.make = "Cessna";
+    e.model = "172";
+    e.serialNumber = "17255";
+    e.series = "S";
+    e.ownerName = "John Smith";
+    e.ownerAddress = "1 Main St";
+    e.ownerCityState = "Wichita, KS";
+    e.ownerZipCountry = "67201 USA";
+    e.typeOfWork = 0;
+    e.unitKind = FormSnapshot::Airframe;
+    e.unitMake = FormTexts::DashLine;
+    e.unitModel = FormTexts::AsDescribed;
+    e.unitSerialNumber = FormTexts::DashLine;
+    e.agencyName = "Acme Repair";
+    e.agencyAddress = "2 Field Rd";
+    e.agencyCityState = "Ames, IA";
+    e.agencyZipCountry = "50010 USA";
+    e.agencyCertificate = "RS-77";
+    e.agencyKind = 2;
+    e.conformitySigner = "Jane Doe";
+    e.verdict = 1;
+    e.approvedBy = 4;
     return e;
 }
 
 // Changes one entry, named after its control; option groups and List1 take an index.
-void setEntry(FormEntries& e, const QString& control, const QString& value)
+void setEntry(FormSnapshot& e, const QString& control, const QString& value)
 {
-    static const QStringList textArrays{"Combo1", "Text1", "Text2", "Text4", "Text7"};
-    const int open = control.indexOf(u'(');
-    if (open > 0) {
-        const QString name = control.left(open);
-        const int i = control.mid(open + 1, control.size() - open - 2).toInt();
-        if (name == "Combo1") e.Combo1[i] = value;
-        else if (name == "Text1") e.Text1[i] = value;
-        else if (name == "Text2") e.Text2[i] = value;
-        else if (name == "Text4") e.Text4[i] = value;
-        else if (name == "Text7") e.Text7[i] = value;
-        else QFAIL(qPrintable("unknown control " + control));
+    if (const FormFields::Field* field = FormFields::byControl(control)) {
+        e.*field->value = value;
         return;
     }
-    if (control == "Text5") e.Text5 = value;
-    else if (control == "Text6") e.Text6 = value;
-    else if (control == "Combo3") e.Combo3 = value;
-    else if (control == "Option1") e.Option1 = value.toInt();
-    else if (control == "Option2") e.Option2 = value.toInt();
-    else if (control == "Option5") e.Option5 = value.toInt();
-    else if (control == "Option6") e.Option6 = value.toInt();
-    else if (control == "List1") e.List1 = value.toInt();
+    if (control == "Option1") e.typeOfWork = value.toInt();
+    else if (control == "Option2") e.agencyKind = value.toInt();
+    else if (control == "Option5") e.verdict = value.toInt();
+    else if (control == "Option6") e.approvedBy = value.toInt();
+    else if (control == "List1") e.unitKind = value.toInt();
     else QFAIL(qPrintable("unknown control " + control));
 }
 
@@ -155,7 +154,7 @@ void SaveCheckTest::firstFailedCheck()
     QFETCH(int, icon);
     QFETCH(int, buttons);
 
-    FormEntries e = savableEntries();
+    FormSnapshot e = savableEntries();
     for (const QString& change : changes) {
         const int eq = change.indexOf(u'=');
         setEntry(e, change.left(eq), change.mid(eq + 1));
@@ -181,7 +180,7 @@ void SaveCheckTest::checksComeInOrder()
     for (int i = 0; i < checks.size(); ++i)
         QCOMPARE(checks[i].number, i + 1);
     // Everything empty: each check after the first still finds its own failure.
-    FormEntries empty;
+    FormSnapshot empty;
     QList<int> failing;
     for (const SaveCheck* c = SaveCheck::firstFailed(empty); c; c = SaveCheck::firstFailed(empty, c->number))
         failing << c->number;
@@ -190,10 +189,10 @@ void SaveCheckTest::checksComeInOrder()
 
 void SaveCheckTest::confirmableCheckLetsTheLaterChecksRun()
 {
-    FormEntries e = savableEntries();
-    e.Option2 = 0;
-    e.Combo3 = "Someone Else";
-    e.Text7[4].clear();
+    FormSnapshot e = savableEntries();
+    e.agencyKind = 0;
+    e.conformitySigner = "Someone Else";
+    e.agencyCertificate.clear();
     const SaveCheck* first = SaveCheck::firstFailed(e);
     QVERIFY(first && first->number == 9);
     const SaveCheck* next = SaveCheck::firstFailed(e, first->number);

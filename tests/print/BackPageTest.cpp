@@ -3,7 +3,7 @@
 #include "PrintTestSupport.h"
 
 #include "print/BackPage.h"
-#include "print/PrintableForm.h"
+#include "form/FormSnapshot.h"
 
 #include <QtTest>
 
@@ -17,9 +17,9 @@ const FontsWithout& systemFonts()
 
 PrintLog drawBack(const QString& description, const QString& combo3 = "N4721K")
 {
-    PrintableForm form;
-    form.Text18 = description;
-    form.Combo3 = combo3;
+    FormSnapshot form;
+    form.description = description;
+    form.conformitySigner = combo3;
     RecordingSurface surface(systemFonts());
     surface.setScale(0);
     BackPage::draw(surface, form);

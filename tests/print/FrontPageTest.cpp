@@ -3,7 +3,7 @@
 #include "PrintTestSupport.h"
 
 #include "print/FrontPage.h"
-#include "print/PrintableForm.h"
+#include "form/FormSnapshot.h"
 
 #include <QPolygonF>
 #include <QtTest>
@@ -16,7 +16,7 @@ const FontsWithout& systemFonts()
     return fonts;
 }
 
-PrintLog drawFront(const PrintableForm& form)
+PrintLog drawFront(const FormSnapshot& form)
 {
     RecordingSurface surface(systemFonts());
     surface.setScale(0);
@@ -45,19 +45,29 @@ QPolygonF markPositions(const PrintLog& log)
     return out;
 }
 
-PrintableForm completeForm()
+FormSnapshot completeForm()
 {
-    PrintableForm f;
-    f.Combo1 = {"N4721K", "Cessna", "172S"};
-    f.Text1 = {"172S10485", "Skyhawk"};
-    f.Text2 = {"Blue Ridge Flying Club", "1450 Airport Road", "Roanoke, VA 24012", "USA"};
-    f.Text7 = {"Valley Aircraft", "2201 Hangar Lane", "Roanoke, VA", "USA 24012", "VQ4R123K"};
-    f.Combo3 = "Robert Lancaster";
-    f.Text16 = "3/17/2011";
-    f.Text3 = "Other approver";
-    f.Text13 = "DMIR-2207";
-    f.Combo5 = "Helen Carter";
-    f.Text17 = "not dated";
+    FormSnapshot f;
+    f.registrationMark = "N4721K";
+    f.make = "Cessna";
+    f.model = "172S";
+    f.serialNumber = "172S10485";
+    f.series = "Skyhawk";
+    f.ownerName = "Blue Ridge Flying Club";
+    f.ownerAddress = "1450 Airport Road";
+    f.ownerCityState = "Roanoke, VA 24012";
+    f.ownerZipCountry = "USA";
+    f.agencyName = "Valley Aircraft";
+    f.agencyAddress = "2201 Hangar Lane";
+    f.agencyCityState = "Roanoke, VA";
+    f.agencyZipCountry = "USA 24012";
+    f.agencyCertificate = "VQ4R123K";
+    f.conformitySigner = "Robert Lancaster";
+    f.conformityDate = "3/17/2011";
+    f.otherApprover = "Other approver";
+    f.approverCertificate = "DMIR-2207";
+    f.approvalSigner = "Helen Carter";
+    f.approvalDate = "not dated";
     return f;
 }
 
@@ -354,10 +364,10 @@ void FrontPageTest::entries()
 
 void FrontPageTest::emptyAircraftValuesPrintNothing()
 {
-    PrintableForm form = completeForm();
-    form.Combo1 = {"", "", ""};
-    form.Text1 = {"", ""};
-    form.Text2[0].clear();
+    FormSnapshot form = completeForm();
+    for (QString* box : {&form.registrationMark, &form.make, &form.model, &form.serialNumber, &form.series})
+        box->clear();
+    form.ownerName.clear();
     const PrintLog log = drawFront(form);
     for (QPointF at : {QPointF(2090, 2020), QPointF(2090, 2435), QPointF(6870, 2020), QPointF(6470, 2435),
                        QPointF(8900, 2505), QPointF(2090, 2980)})
@@ -409,17 +419,13 @@ void FrontPageTest::marks()
     QFETCH(int, option6);
     QFETCH(int, check2);
     QFETCH(QPolygonF, marks);
-    PrintableForm form = completeForm();
-    form.List1 = list1;
-    if (option1 >= 0)
-        form.Option1[option1] = true;
-    if (option2 >= 0)
-        form.Option2[option2] = true;
-    if (option5 >= 0)
-        form.Option5[option5] = true;
-    if (option6 >= 0)
-        form.Option6[option6] = true;
-    form.Check2 = check2;
+    FormSnapshot form = completeForm();
+    form.unitKind = list1;
+    form.typeOfWork = option1;
+    form.agencyKind = option2;
+    form.verdict = option5;
+    form.approvedBy = option6;
+    form.extendedRangeFuel = check2;
     const PrintLog log = drawFront(form);
     QCOMPARE(markPositions(log), marks);
     for (const PrintOp& op : textOps(log)) {
@@ -443,11 +449,12 @@ void FrontPageTest::unitRows()
 {
     QFETCH(int, list1);
     QFETCH(QPolygonF, makeModelSerialManufacturer);
-    PrintableForm form = completeForm();
-    form.List1 = list1;
-    form.Text4 = {"MK", "MF"};
-    form.Text5 = "MD";
-    form.Text6 = "SN";
+    FormSnapshot form = completeForm();
+    form.unitKind = list1;
+    form.unitMake = "MK";
+    form.applianceManufacturer = "MF";
+    form.unitModel = "MD";
+    form.unitSerialNumber = "SN";
     const PrintLog log = drawFront(form);
     const QStringList values = {"MK", "MD", "SN", "MF"};
     for (int i = 0; i < values.size(); ++i) {
@@ -485,8 +492,8 @@ void FrontPageTest::ownerName()
 {
     QFETCH(QString, name);
     QFETCH(QStringList, lines);
-    PrintableForm form = completeForm();
-    form.Text2[0] = name;
+    FormSnapshot form = completeForm();
+    form.ownerName = name;
     const PrintLog log = drawFront(form);
     for (int k = 0; k < 5; ++k) {
         const QList<PrintOp> found = textsAt(log, 2090, 2980 + 200 * k);
@@ -516,9 +523,9 @@ void FrontPageTest::dates()
 {
     QFETCH(QString, typed);
     QFETCH(QString, printed);
-    PrintableForm form = completeForm();
-    form.Text16 = typed;
-    form.Text17 = typed;
+    FormSnapshot form = completeForm();
+    form.conformityDate = typed;
+    form.approvalDate = typed;
     const PrintLog log = drawFront(form);
     QCOMPARE(textsAt(log, 8800, 11340).value(0).text, printed);
     QCOMPARE(textsAt(log, 8800, 13850).value(0).text, printed);

@@ -24,7 +24,7 @@ const FontsWithout& systemFonts()
 
 const QDate exportDay(2001, 3, 5);
 
-QString exportTo(const QTemporaryDir& dir, const PrintableForm& form, const QString& name = "form.pdf")
+QString exportTo(const QTemporaryDir& dir, const FormSnapshot& form, const QString& name = "form.pdf")
 {
     const QString path = dir.filePath(name);
     PdfExport(systemFonts()).write(path, form, 0, exportDay);
@@ -76,7 +76,7 @@ bool sameOp(const PrintOp& a, const PrintOp& b)
 void PreviewExportTest::sameDrawingAsThePrintedCopy()
 {
     // What the printer gets: the front document, then the back with its continuation sheets.
-    const PrintableForm form = previewSampleForm(61);
+    const FormSnapshot form = previewSampleForm(61);
     RecordingEnvironment printer(systemFonts());
     ScriptedMessages messages;
     PrintJob job(printer, messages, [] { return std::optional<int>(120); });
@@ -120,9 +120,9 @@ void PreviewExportTest::pageCounts()
     QFETCH(QString, lastLine);
     if (!PdfTools::available())
         QSKIP("poppler-utils (pdfinfo, pdftotext, pdftoppm) is not installed");
-    PrintableForm form = previewSampleForm(lines);
+    FormSnapshot form = previewSampleForm(lines);
     if (lines == 0)
-        form.Text18.clear();
+        form.description.clear();
     QTemporaryDir dir;
     const QString pdf = exportTo(dir, form);
     QCOMPARE(PdfTools::pageCount(pdf), pages);
@@ -154,8 +154,8 @@ void PreviewExportTest::documentInformation()
     QVERIFY(xmp.contains("<rdf:li>2001-03-05</rdf:li>"));
 
     // Markup in the mark stays text in the packet.
-    PrintableForm form = previewSampleForm();
-    form.Combo1[0] = "N<1>&";
+    FormSnapshot form = previewSampleForm();
+    form.registrationMark = "N<1>&";
     const QString odd = exportTo(dir, form, "odd.pdf");
     QVERIFY(PdfTools::run("pdfinfo", {"-meta", odd}).contains("<rdf:li>N&lt;1&gt;&amp;</rdf:li>"));
     QCOMPARE(PdfTools::pageCount(odd), 2);
@@ -225,7 +225,7 @@ void PreviewExportTest::previewPagesLookLikeThePdf()
 {
     if (!PdfTools::available())
         QSKIP("poppler-utils is not installed");
-    const PrintableForm form = previewSampleForm(61);
+    const FormSnapshot form = previewSampleForm(61);
     QTemporaryDir dir;
     const QString pdf = exportTo(dir, form);
     const QList<QPicture> pages = PreviewPages::render(form, 0, systemFonts());

@@ -12,7 +12,8 @@
 #include "print/PreviewDialog.h"
 #include "print/PreviewHandlers.h"
 #include "print/PrintHandlers.h"
-#include "print/ScreenForm.h"
+#include "form/FormFields.h"
+#include "form/FormSnapshot.h"
 #include "ui/ControlText.h"
 
 #include <QComboBox>
@@ -84,23 +85,12 @@ struct PrintingWindow {
 // Every value of the screen that printing reads.
 QStringList screenValues(const FormScreen& screen)
 {
-    const PrintableForm f = readScreenForm(screen);
+    const FormSnapshot f = FormSnapshot::read(screen);
     QStringList out;
-    auto add = [&out](const auto& values) {
-        for (const auto& v : values)
-            out << QVariant(v).toString();
-    };
-    add(f.Combo1);
-    add(f.Text1);
-    add(f.Text2);
-    add(f.Option1);
-    add(f.Text4);
-    add(f.Text7);
-    add(f.Option2);
-    add(f.Option5);
-    add(f.Option6);
-    out << QString::number(f.List1) << f.Text5 << f.Text6 << QString::number(f.Check2) << f.Combo3 << f.Text16
-        << f.Text3 << f.Text13 << f.Combo5 << f.Text17 << f.Text18;
+    for (const FormFields::Field& field : FormFields::all())
+        out << f.*field.value;
+    for (int choice : {f.typeOfWork, f.unitKind, f.agencyKind, f.extendedRangeFuel, f.verdict, f.approvedBy})
+        out << QString::number(choice);
     return out;
 }
 

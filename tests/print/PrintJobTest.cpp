@@ -6,7 +6,7 @@
 #include "print/BackPage.h"
 #include "print/CopiesPanel.h"
 #include "print/PrintJob.h"
-#include "print/PrintableForm.h"
+#include "common/SampleForm.h"
 #include "print/QtPrintEnvironment.h"
 #include "print/QtPrintSurface.h"
 
@@ -29,29 +29,6 @@ const FontsWithout& systemFonts()
     return fonts;
 }
 
-PrintableForm sampleForm()
-{
-    PrintableForm f;
-    f.Combo1 = {"N4721K", "Cessna", "172S"};
-    f.Text1 = {"172S10485", "Skyhawk"};
-    f.Text2 = {"Blue Ridge Flying Club", "1450 Airport Road", "Roanoke, VA 24012", "USA"};
-    f.List1 = 1;
-    f.Option1 = {false, true};
-    f.Text4 = {"Lycoming", ""};
-    f.Text5 = "IO-360-L2A";
-    f.Text6 = "L-31842-51A";
-    f.Text7 = {"Valley Aircraft Services", "2201 Hangar Lane", "Roanoke, VA", "USA", "VQ4R123K"};
-    f.Option2[2] = true;
-    f.Combo3 = "Robert Lancaster";
-    f.Text16 = "3/17/2011";
-    f.Option5[0] = true;
-    f.Option6[5] = true;
-    f.Text13 = "DMIR-2207";
-    f.Combo5 = "Helen Carter";
-    f.Text17 = "March 18, 2011";
-    f.Text18 = "Installed engine per STC SE09201SC.";
-    return f;
-}
 
 const Msg::Request* find(const ScriptedMessages& messages, const QString& title)
 {
@@ -356,11 +333,11 @@ void PrintJobTest::completeFormToPdf()
     });
     ScriptedMessages messages;
     PrintJob job(environment, messages, [] { return std::optional<int>(0); });
-    PrintableForm form = sampleForm();
+    FormSnapshot form = sampleForm();
     QStringList paragraphs;
     for (int i = 1; i <= 135; ++i)
         paragraphs << QString("Step %1: inspected fitting %1, torqued and safety-wired.").arg(i);
-    form.Text18 = paragraphs.join("\r\n");
+    form.description = paragraphs.join("\r\n");
     QCOMPARE(job.PrintForm(form), PrintJob::Outcome::Printed);
     QCOMPARE(asked, 1);  // the back goes beside the front without asking again
 
