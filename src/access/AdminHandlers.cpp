@@ -99,7 +99,7 @@ void AdminHandlers::SSCommand9_Click()
         return;
     }
 
-    w.Command3D18->setEnabled(false);
+    w.buttonBar().apply(ButtonBar::Event::AdminPanelOpened);
     w.NewAgentFlag = 0;
     p->showNameEntry(false);
     // The master sign-in has no record of its own; the master password is the administrator's.
@@ -317,7 +317,7 @@ void AdminHandlers::SSCommand13_Click()
     w.NewAgentFlag = 0;
     p->showNameEntry(false);
     p->hide();
-    w.Command3D18->setEnabled(true);
+    w.buttonBar().apply(ButtonBar::Event::AdminPanelClosed);
 }
 
 void AdminHandlers::showOldPassword()

@@ -169,9 +169,7 @@ DataBinding::Outcome DataBinding::bindAndFill()
         else
             w.Data10.addNew();
     });
-    w.Command3D15->setEnabled(false);
-    w.Command3D13->setEnabled(false);
-    w.Command3D19->setEnabled(false);
+    w.buttonBar().apply(ButtonBar::Event::DataBound);
     return Outcome::Bound;
 }
 

@@ -86,11 +86,11 @@ Form1::Form1(const AppContext& context, QWidget* parent) : QWidget(parent), m_co
     m_setupDragger = std::make_unique<PanelDragger>(Panel3D7, this, PanelDragger::Mode::RepaintOnly);
 
     connect(Command3D12, &QPushButton::clicked, this, &Form1::Command3D12_Click);
-    connect(Panel3D1, &FormScreen::registrationMarkTyped, this, [this] { Command3D13->setEnabled(true); });
+    connect(Panel3D1, &FormScreen::registrationMarkTyped, this, [this] { m_buttonBar.apply(ButtonBar::Event::MarkPresent); });
     // Picking from a list changes the boxes' text as typing does: with a mark present, Save is offered.
     connect(Panel3D1, &FormScreen::Combo1_Click, this, [this] {
         if (!Panel3D1->Combo1[0]->currentText().isEmpty())
-            Command3D13->setEnabled(true);
+            m_buttonBar.apply(ButtonBar::Event::MarkPresent);
     });
 
     // Window load: the find, set-up and advertisement panels start hidden, the
@@ -132,6 +132,11 @@ QWidget* Form1::buildButtonBar()
     Command3D18 = barButton(bar, "Command3D18", tr("Set-up"));
     Command3D19 = barButton(bar, "Command3D19", tr("New"));
     Command3D27 = barButton(bar, "Command3D27", tr("Find"));
+    using B = ButtonBar::Button;
+    for (auto [role, button] : {std::pair{B::Exit, Command3D12}, {B::Save, Command3D13}, {B::Print, Command3D14},
+                                {B::Delete, Command3D15}, {B::Next, Command3D16}, {B::Previous, Command3D17},
+                                {B::Setup, Command3D18}, {B::New, Command3D19}, {B::Find, Command3D27}})
+        m_buttonBar.add(role, button);
     SSCommand3 = barButton(bar, "SSCommand3", tr("Back"));
     SSCommand3->setToolTip(tr("Description of work on the back of the form"));
 
@@ -230,18 +235,8 @@ void Form1::openSettings()
 
 void Form1::setIdleButtons()
 {
-    setSetupButtonState(false);
-    Command3D27->setEnabled(true);
-    Command3D14->setEnabled(true);
-    Command3D12->setEnabled(true);
+    m_buttonBar.apply(ButtonBar::Event::Idle);
     Panel3D7->hide();
-}
-
-void Form1::setSetupButtonState(bool panelOpen)
-{
-    Command3D18->setText(panelOpen ? tr("Save") : tr("Set-up"));
-    Command3D18->setStyleSheet(panelOpen ? QStringLiteral("color: rgb(255, 0, 0);")
-                                         : QStringLiteral("color: rgb(255, 255, 255);"));
 }
 
 void Form1::SetDataPaths()

@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "data/Recordset.h"
+#include "ui/ButtonBar.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -73,8 +74,8 @@ public:
     QPushButton* cmdPreview;   // "Preview": the printed pages on screen; enabled with Print
     QPushButton* cmdExportPdf; // "Export PDF": the printed pages as one PDF file; enabled with Print
 
-    // Shows the Set-up button's caption in white ("Set-up") or red ("Save").
-    void setSetupButtonState(bool panelOpen);
+    // The table of which event switches which button of the bar on or off.
+    ButtonBar& buttonBar() { return m_buttonBar; }
 
     // The settings database and its cursor over Setup, open for the whole run.
     std::shared_ptr<Database> settingsDatabase;
@@ -116,6 +117,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    ButtonBar m_buttonBar;
     QWidget* buildButtonBar();
     void placePanels();
     void openSettings();

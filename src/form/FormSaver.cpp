@@ -29,8 +29,7 @@ void FormSaver::save()
     if (!ensureAircraftPair(entries) || !passesChecks(entries) || !storeForm(entries))
         return;
     w.NewFormFlag = 0;
-    w.Command3D15->setEnabled(true);
-    w.Command3D19->setEnabled(false);
+    w.buttonBar().apply(ButtonBar::Event::Saved);
     // A mark stored for the first time can be picked for the aircraft's next form at once.
     ListFill::insertSorted(w.Panel3D1->Combo1[0], entries.registrationMark);
 }

@@ -31,8 +31,7 @@ NewForm::NewForm(Form1& window) : w(window)
 
 void NewForm::start()
 {
-    for (QPushButton* b : {w.Command3D15, w.Command3D13, w.Command3D19, w.Command3D17, w.Command3D16})
-        b->setEnabled(false);
+    w.buttonBar().apply(ButtonBar::Event::NewForm);
     w.NewFormFlag = 1;
     emptyBoxes();
     w.Panel3D1->Combo1[0]->setFocus();

@@ -79,7 +79,7 @@ void NarrativeHandlers::SSCommand3_Click()
 void NarrativeHandlers::openBackPage()
 {
     FormScreen* screen = w.Panel3D1;
-    w.Command3D13->setEnabled(false);
+    w.buttonBar().apply(ButtonBar::Event::DescriptionPageShown);
     try {
         if (w.Data1.hasCurrent() && controlText(screen->Text18).isEmpty()) {
             const QVariant back = w.Data1.field(QStringLiteral("Back"));
@@ -192,7 +192,7 @@ void NarrativeHandlers::closeBackPage()
 {
     storeNewNarrative();
     if (!controlText(w.Panel3D1->Combo1[0]).isEmpty())
-        w.Command3D13->setEnabled(true);
+        w.buttonBar().apply(ButtonBar::Event::MarkPresent);
     // Hiding the title box while it has the focus is neither a new title nor a pick
     // (the combo box reports a typed text that matches an entry as picked).
     m_titleChanged = false;

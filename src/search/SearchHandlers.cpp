@@ -20,28 +20,20 @@ SearchHandlers::SearchHandlers(Form1& window) : w(window)
     QObject::connect(w.Panel3D3->Command3D10, &QPushButton::clicked, &w, [this] { Command3D10_Click(); });
 }
 
-QList<QPushButton*> SearchHandlers::mainButtons() const
-{
-    return {w.Command3D18, w.Command3D15, w.Command3D14, w.Command3D19, w.Command3D13,
-            w.Command3D12, w.Command3D17, w.Command3D16, w.Command3D27};
-}
-
 void SearchHandlers::Command3D27_Click()
 {
     w.NewFormFlag = 0;
     w.Panel3D4->hide();
     if (!w.Panel3D7->isHidden()) {
         w.Panel3D7->hide();
-        // The Set-up button shows "Save" only while its panel is open.
-        w.setSetupButtonState(false);
+        w.buttonBar().apply(ButtonBar::Event::SetupPanelClosed);
     }
     if (!w.Panel3D3->isHidden())
         return;
     w.Panel3D3->move(twipsToPixels(2295, &w), twipsToPixels(2340, &w));
     w.Panel3D3->raise();
     w.Panel3D3->show();
-    for (QPushButton* button : mainButtons())
-        button->setEnabled(false);
+    w.buttonBar().apply(ButtonBar::Event::FindPanelOpened);
     w.Panel3D3->Text36->setFocus();
 }
 
@@ -95,9 +87,8 @@ void SearchHandlers::SearchForms()
     }
 
     w.Panel3D3->hide();
-    for (QPushButton* button : mainButtons())
-        button->setEnabled(true);
+    w.buttonBar().apply(ButtonBar::Event::SearchRun);
     // Save stays off while the description page is open; closing that page decides.
     if (w.Panel3D1->isBackPageShown())
-        w.Command3D13->setEnabled(false);
+        w.buttonBar().apply(ButtonBar::Event::DescriptionPageShown);
 }

@@ -20,8 +20,5 @@ public:
     void SearchForms();
 
 private:
-    // The main buttons that stay disabled while the panel is open.
-    QList<QPushButton*> mainButtons() const;
-
     Form1& w;
 };

@@ -56,10 +56,7 @@ void SetupHandlers::Command3D18_Click()
 
 void SetupHandlers::openPanel()
 {
-    w.setSetupButtonState(true);
-    for (QPushButton* b : {w.Command3D15, w.Command3D27, w.Command3D14, w.Command3D19, w.Command3D13, w.Command3D12,
-                           w.Command3D17, w.Command3D16})
-        b->setEnabled(false);
+    w.buttonBar().apply(ButtonBar::Event::SetupPanelOpened);
     w.Panel3D7->raise();
     w.Panel3D7->show();
 
@@ -137,11 +134,7 @@ void SetupHandlers::saveAndClose()
     }
 
     panel->hide();
-    w.setSetupButtonState(false);
-    for (QPushButton* b : {w.Command3D15, w.Command3D13, w.Command3D19})
-        b->setEnabled(false);
-    for (QPushButton* b : {w.Command3D27, w.Command3D14, w.Command3D12})
-        b->setEnabled(true);
+    w.buttonBar().apply(ButtonBar::Event::SetupPanelClosed);
     w.Panel3D1->update();
     if (w.SSPanel1->isVisible()) {
         w.SSPanel1->update();
