@@ -1,17 +1,45 @@
 #include "app/AppContext.h"
+#include "app/CommandLine.h"
 #include "app/Form1.h"
+#include "app/Version.h"
+#include "print/Emblem.h"
 #include "ui/Clock.h"
 #include "ui/QtMessageService.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QStandardPaths>
 #include <QTimer>
 
+namespace {
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("form337"));
+    QCoreApplication::setApplicationVersion(QLatin1String(kProgramVersion));
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
+    if (argc > 1) {
+        // Options are handled without a window, so they work where there is no display.
+        QCoreApplication core(argc, argv);
+        nameApplication();
+        const CommandLine commandLine(QCoreApplication::arguments());
+        if (commandLine.action() != CommandLine::Action::StartWindow)
+            return commandLine.run();
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("form337"));
+    nameApplication();
     QApplication::setApplicationDisplayName(QStringLiteral("FAA Form 337"));
+    // The window manager matches the window to the desktop entry and its icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("form337"));
+    // The installed icon; run from a build folder, the emblem drawn here.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("form337"), QPixmap::fromImage(Emblem::image())));
 
     QtMessageService messages;
     SystemClock clock;

@@ -4,6 +4,7 @@
 #include "access/SignInPanel.h"
 #include "app/DataBinding.h"
 #include "app/PanelDragger.h"
+#include "app/Version.h"
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "data/Installation.h"
@@ -23,6 +24,7 @@
 #include "ui/Clock.h"
 #include "ui/MessageService.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -72,7 +74,8 @@ Form1::Form1(const AppContext& context, QWidget* parent) : QWidget(parent), m_co
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_surface, 1);
-    layout->addWidget(buildButtonBar());
+    QWidget* buttonBar = buildButtonBar();
+    layout->addWidget(buttonBar);
 
     m_dataBinding = std::make_unique<DataBinding>(*this);
     m_setupHandlers = std::make_unique<SetupHandlers>(*this);
@@ -86,6 +89,16 @@ Form1::Form1(const AppContext& context, QWidget* parent) : QWidget(parent), m_co
     m_setupDragger = std::make_unique<PanelDragger>(Panel3D7, this, PanelDragger::Mode::RepaintOnly);
 
     connect(Command3D12, &QPushButton::clicked, this, &Form1::Command3D12_Click);
+
+    // Help: F1 anywhere in the window, or the button bar's context menu, tells the version.
+    auto* about = new QAction(tr("About FAA Form 337"), this);
+    about->setObjectName(QStringLiteral("actAbout"));
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    about->setShortcutContext(Qt::WindowShortcut);
+    connect(about, &QAction::triggered, this, &Form1::showAbout);
+    addAction(about);
+    buttonBar->addAction(about);
+    buttonBar->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(Panel3D1, &FormScreen::registrationMarkTyped, this, [this] { m_buttonBar.apply(ButtonBar::Event::MarkPresent); });
     // Picking from a list changes the boxes' text as typing does: with a mark present, Save is offered.
     connect(Panel3D1, &FormScreen::Combo1_Click, this, [this] {
@@ -260,4 +273,21 @@ void Form1::Command3D12_Click()
                                         Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::Yes});
     if (answer == Msg::Answer::Yes)
         endProgram();
+}
+
+void Form1::showAbout()
+{
+    QString text = tr("FAA Form 337\nVersion %1\n\nProgram folder (settings): %2")
+                       .arg(QLatin1String(kProgramVersion), m_context.programFolder);
+    QVariant dataPath;
+    if (settingsDatabase) {
+        try {
+            dataPath = setupCursor.field(QStringLiteral("DataPath"));
+        } catch (const DbError&) {
+            // The folder line is left out; the version is what this box is for.
+        }
+    }
+    if (!dataPath.toString().isEmpty())
+        text += tr("\nData folder (forms and inspectors): %1").arg(dataPath.toString());
+    messages().tell(text, tr("About FAA Form 337"), Msg::Icon::Information);
 }

@@ -44,6 +44,7 @@ public:
     // Procedures of the window.
     void SetDataPaths();
     void Command3D12_Click();  // Exit
+    void showAbout();          // F1: the program's name, version and folders
 
     // Services.
     const AppContext& context() const { return m_context; }

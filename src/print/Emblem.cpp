@@ -29,6 +29,21 @@ QPainterPath stroke(const QPointF& c, double r, double angle)
 
 }  // namespace
 
+void paint(QPainter& p, const QRectF& square)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre = square.center();
+    const double radius = qMin(square.width(), square.height()) / 2.0;
+    QPainterPath disc;
+    disc.addEllipse(centre, radius, radius);
+    p.fillPath(disc, Qt::black);
+    p.setClipPath(disc, Qt::IntersectClip);
+    for (double angle : {-90.0, 30.0, 150.0})
+        p.fillPath(stroke(centre, radius, angle), Qt::white);
+    p.restore();
+}
+
 QImage image()
 {
     static const QImage emblem = [] {
@@ -36,15 +51,7 @@ QImage image()
         QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
         img.fill(Qt::transparent);
         QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
-        const QPointF centre(size / 2.0, size / 2.0);
-        const double radius = size / 2.0 - 2;
-        QPainterPath disc;
-        disc.addEllipse(centre, radius, radius);
-        p.fillPath(disc, Qt::black);
-        p.setClipPath(disc);
-        for (double angle : {-90.0, 30.0, 150.0})
-            p.fillPath(stroke(centre, radius, angle), Qt::white);
+        paint(p, QRectF(2, 2, size - 4, size - 4));
         return img;
     }();
     return emblem;

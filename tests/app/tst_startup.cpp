@@ -1,7 +1,9 @@
 #include "access/AdminPanel.h"
 #include "access/SignInPanel.h"
+#include "app/CommandLine.h"
 #include "app/DataBinding.h"
 #include "app/PanelDragger.h"
+#include "app/Version.h"
 #include "common/TestWindow.h"
 #include "form/FormScreen.h"
 #include "search/FindPanel.h"
@@ -325,6 +327,63 @@ private slots:
         QCOMPARE(t.messages.asked.last().buttons, Msg::Buttons::YesNo);
         QCOMPARE(t.messages.asked.last().icon, Msg::Icon::Question);
         QCOMPARE(t.endCalls, yes ? 1 : 0);
+    }
+
+    // F1 tells the version and where the files are, whatever panel has the focus.
+    void f1ShowsTheVersionAndFolders()
+    {
+        TestWindow t;
+        Form1& w = t.open();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QTest::keyClick(focus, Qt::Key_F1);
+        QCOMPARE(t.messages.asked.size(), 1);
+        QCOMPARE(t.messages.asked.last().title, QStringLiteral("About FAA Form 337"));
+        QVERIFY(t.messages.lastText().contains(QStringLiteral("Version %1").arg(QLatin1String(kProgramVersion))));
+        QVERIFY(t.messages.lastText().contains(t.folder));
+        QCOMPARE(t.endCalls, 0);
+    }
+
+    // Options print and end; anything the program does not know is refused, never
+    // taken as no option (which would start the window).
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("shows");
+        const QString version = QStringLiteral("form337 %1\n").arg(QLatin1String(kProgramVersion));
+        const auto row = [](const char* name, const QStringList& args, CommandLine::Action action, const QString& shows) {
+            QTest::newRow(name) << (QStringList{QStringLiteral("form337")} + args) << int(action) << shows;
+        };
+        row("none", {}, CommandLine::Action::StartWindow, {});
+        row("--version", {"--version"}, CommandLine::Action::ShowVersion, version);
+        row("-v", {"-v"}, CommandLine::Action::ShowVersion, version);
+        row("--help", {"--help"}, CommandLine::Action::ShowHelp, "--version");
+        row("-h", {"-h"}, CommandLine::Action::ShowHelp, "--help");
+        row("unknown option", {"--bogus"}, CommandLine::Action::Refuse, "'bogus'");
+        row("value on a flag", {"--version=2"}, CommandLine::Action::Refuse, "--version");
+        row("stray argument", {"Form337.mdb"}, CommandLine::Action::Refuse, "'Form337.mdb'");
+        row("stray after option", {"--version", "x"}, CommandLine::Action::Refuse, "'x'");
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, action);
+        QFETCH(QString, shows);
+        const CommandLine commandLine(arguments);
+        QCOMPARE(int(commandLine.action()), action);
+        QCOMPARE(commandLine.exitCode(), commandLine.action() == CommandLine::Action::Refuse ? 2 : 0);
+        if (shows.isEmpty())
+            QVERIFY(commandLine.text().isEmpty());
+        else if (shows.endsWith(QLatin1Char('\n')))
+            QCOMPARE(commandLine.text(), shows);
+        else
+            QVERIFY2(commandLine.text().contains(shows), qPrintable(commandLine.text()));
+        if (commandLine.action() == CommandLine::Action::Refuse)
+            QVERIFY(commandLine.text().contains(QStringLiteral("form337 --help")));
     }
 
     void findPanelDrag()

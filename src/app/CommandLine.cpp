@@ -1,0 +1,46 @@
+#include "app/CommandLine.h"
+
+#include "app/Version.h"
+
+#include <QCommandLineParser>
+#include <cstdio>
+
+CommandLine::CommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("FAA Form 337 \"Major Repair and Alteration\": fill in, store, find, count and print the form.\n"
+                       "Without an option the window starts."));
+    // Our own help and version options: Qt's helpers would add "--help-all" for options
+    // of the window, which no option-driven run opens.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Print these options and end."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Print the program's version and end."));
+    parser.addOption(help);
+    parser.addOption(version);
+
+    if (!parser.parse(arguments)) {
+        m_action = Action::Refuse;
+        m_text = parser.errorText();
+    } else if (!parser.positionalArguments().isEmpty()) {
+        m_action = Action::Refuse;
+        m_text = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    } else if (parser.isSet(help)) {
+        m_action = Action::ShowHelp;
+        m_text = parser.helpText();
+    } else if (parser.isSet(version)) {
+        m_action = Action::ShowVersion;
+        m_text = QStringLiteral("form337 %1\n").arg(QLatin1String(kProgramVersion));
+    }
+    if (m_action == Action::Refuse)
+        m_text += QStringLiteral("\nTry 'form337 --help' for the options.\n");
+}
+
+int CommandLine::run() const
+{
+    FILE* stream = m_action == Action::Refuse ? stderr : stdout;
+    std::fputs(m_text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+    return exitCode();
+}
