@@ -234,6 +234,10 @@ void Form1::setIdleButtons()
     Command3D27->setEnabled(true);
     Command3D14->setEnabled(true);
     Command3D12->setEnabled(true);
+    // Next and previous walk a search result; until a search has run there is none,
+    // and walking the whole table would leave the screen counting as a new form.
+    Command3D16->setEnabled(false);
+    Command3D17->setEnabled(false);
     Panel3D7->hide();
 }
 

@@ -74,6 +74,8 @@ private slots:
         QVERIFY(!w.Command3D19->isEnabled());
         QVERIFY(w.Command3D27->isEnabled());
         QVERIFY(w.Command3D14->isEnabled());
+        QVERIFY(!w.Command3D16->isEnabled());
+        QVERIFY(!w.Command3D17->isEnabled());
         QCOMPARE(w.NewFormFlag, 1);
         // No form and an empty agency table: item 6 keeps its placeholders and no kind is chosen.
         QCOMPARE(w.Panel3D1->Text7[0]->text(), QStringLiteral("Name"));
