@@ -203,6 +203,7 @@ void DataBinding::fillLists()
     // Inspectors: the four name lists and the password and approval-number lists
     // stay parallel, one slot per listed name.
     QStringList names;
+    QVariantList recordIds;
     w.AgentPasswords.clear();
     w.AgentApprovalNumbers.clear();
     skipOnError([&] {
@@ -213,15 +214,18 @@ void DataBinding::fillLists()
             if (name.isNull())
                 continue;
             names << name.toString();
+            recordIds << w.Data5.recordId();
             w.AgentPasswords << w.Data5.field(QStringLiteral("Password")).toString();
             w.AgentApprovalNumbers << w.Data5.field(QStringLiteral("ApprovalNumber")).toString();
         }
         w.Data5.moveFirst();
     });
-    ListFill::replaceItems(w.SSPanel1->Combo4, names);
+    // Sign-in and administration find the inspector of an entry by its record: names
+    // that differ only in case are different inspectors.
+    ListFill::replaceItems(w.SSPanel1->Combo4, names, recordIds);
     ListFill::replaceItems(form->Combo3, names);
     ListFill::replaceItems(form->Combo5, names);
-    ListFill::replaceItems(w.SSPanel3->Combo6, names);
+    ListFill::replaceItems(w.SSPanel3->Combo6, names, recordIds);
 }
 
 void DataBinding::fillAgencyFromNewestForm()
