@@ -131,7 +131,9 @@ DataBinding::Outcome DataBinding::bindAndFill()
                 });
                 return Outcome::Restart;
             case EngineError::UnrecognizedFormat:
-                // A file of that name that is not one of our databases is left untouched.
+            case EngineError::CannotOpenFile:
+                // A file of that name that is not one of our databases, or that cannot be
+                // read, is named with the reason and left untouched.
                 w.messages().tell(QObject::tr("The data file \"%1\" cannot be read: %2\n\n"
                                               "Choose the folder that holds the data files.")
                                       .arg(QDir::toNativeSeparators(DataFolder::resolvePath(rs->databaseName())),

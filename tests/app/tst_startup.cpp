@@ -11,11 +11,13 @@
 #include <QComboBox>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <unistd.h>
 
 namespace {
 
@@ -385,22 +387,40 @@ private slots:
     void corruptDataFileIsNamedAndLeftAlone_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::newRow("forms") << "Form337.mdb";
-        QTest::newRow("agents") << "FAAForm337A.mdb";
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("forms") << "Form337.mdb" << "garbage";
+        QTest::newRow("agents") << "FAAForm337A.mdb" << "garbage";
+        QTest::newRow("forms, a folder of that name") << "Form337.mdb" << "folder";
+        QTest::newRow("agents, a folder of that name") << "FAAForm337A.mdb" << "folder";
+        QTest::newRow("forms, no read permission") << "Form337.mdb" << "unreadable";
     }
 
     void corruptDataFileIsNamedAndLeftAlone()
     {
         QFETCH(QString, file);
+        QFETCH(QString, fault);
         TestWindow t;
         t.install();
-        QFile::remove(t.folder + QLatin1Char('/') + file);
-        writeGarbage(t.folder + QLatin1Char('/') + file);
+        const QString path = t.folder + QLatin1Char('/') + file;
+        if (fault == "unreadable") {
+            if (::geteuid() == 0)
+                QSKIP("File permissions do not stop the superuser; the folder rows cover an unopenable file.");
+            QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        } else {
+            QFile::remove(path);
+            if (fault == "folder")
+                QVERIFY(QDir().mkpath(path));
+            else
+                writeGarbage(path);
+        }
         const QByteArray before = checksum(t.folder + QLatin1Char('/') + file);
         Form1& w = t.open();
         QCOMPARE(t.endCalls, 0);
+        QCOMPARE(t.messages.asked.size(), 1);
         QVERIFY(t.messages.lastText().contains(file));
         QVERIFY(!w.Panel3D7->isHidden());
+        // The folder named in the settings is kept, not swapped for another in silence.
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), t.folder + QLatin1Char('/'));
         QCOMPARE(w.Panel3D7->frontIndicator(), 0);
         QCOMPARE(checksum(t.folder + QLatin1Char('/') + file), before);
     }
