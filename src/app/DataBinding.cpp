@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -104,6 +105,14 @@ DataBinding::Outcome DataBinding::bindAndFill()
 {
     m_bound = false;
     choosePaths();
+    // A folder whose paths the engine cannot open is kept for the user to correct:
+    // dropping it here would bind the program folder in its place without a word.
+    const QString folder = dataFolder();
+    if (DataFolder::dataFilePathBytes(folder) > DataFolder::longestEnginePath()) {
+        tellPathTooLong(folder);
+        openSetupForMissingFiles();
+        return Outcome::FilesMissing;
+    }
     w.Panel3D7->showIndicator(1);
 
     if (w.Data1.table().isEmpty() && w.Data1.filter().isEmpty())
@@ -282,12 +291,31 @@ void DataBinding::openSetupForMissingFiles()
     w.setupHandlers().Command3D18_Click();
 }
 
+void DataBinding::tellPathTooLong(const QString& folder)
+{
+    w.messages().tell(QObject::tr("The data files cannot be kept in the folder \"%1\": its path is too long for the "
+                                  "database engine, which opens file paths of at most %2 bytes (the data files "
+                                  "there would need %3).\n\nChoose a folder with a shorter path.")
+                          .arg(QDir::toNativeSeparators(folder))
+                          .arg(DataFolder::longestEnginePath())
+                          .arg(DataFolder::dataFilePathBytes(folder)),
+                      QObject::tr("Folder path too long"), Msg::Icon::Exclamation);
+}
+
 void DataBinding::Dir1_Change()
 {
     const QString chosen = w.Panel3D7->Dir1->path();
     QVariant stored;
     skipOnError([&] { stored = w.setupCursor.field(QStringLiteral("DataPath")); });
     if (stored.isNull() || stored.toString() != chosen + QLatin1Char('/')) {
+        if (DataFolder::dataFilePathBytes(chosen) > DataFolder::longestEnginePath()) {
+            // Refused before anything is closed or stored: the bound folder stays bound.
+            tellPathTooLong(chosen);
+            const QSignalBlocker quiet(w.Panel3D7->Dir1);
+            w.Panel3D7->Dir1->setPath(QDir::cleanPath(dataFolder()));
+            w.Panel3D7->showIndicator(m_bound ? 1 : 0);
+            return;
+        }
         w.Panel3D7->showIndicator(0);
         m_bound = false;
         for (Recordset* rs : {&w.Data1, &w.Data2, &w.Data3, &w.Data5, &w.Data10, &w.datSecondaryRS, &w.Data9})

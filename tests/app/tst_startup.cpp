@@ -2,6 +2,7 @@
 #include "access/SignInPanel.h"
 #include "app/DataBinding.h"
 #include "app/PanelDragger.h"
+#include "data/DataFolder.h"
 #include "common/TestWindow.h"
 #include "form/FormScreen.h"
 #include "search/FindPanel.h"
@@ -44,6 +45,24 @@ void writeGarbage(const QString& path)
     // The first bytes of an old Access file, then noise.
     f.write(QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 19));
     f.write(QByteArray(4096, '\x5a'));
+}
+
+// Makes nested folders under base so that the longest data-file path in the last one
+// takes exactly the given number of bytes; returns that folder.
+QString folderWithDataPathBytes(const QString& base, int bytes)
+{
+    QString folder = QFileInfo(base).canonicalFilePath();
+    int missing = bytes - DataFolder::dataFilePathBytes(folder);
+    while (missing > 0) {
+        // A separator and at least one letter take two bytes; the last byte lengthens a name.
+        if (missing == 1)
+            folder += QLatin1Char('d');
+        else
+            folder += QLatin1Char('/') + QString(qMin(missing - 1, 200), QLatin1Char('d'));
+        missing = bytes - DataFolder::dataFilePathBytes(folder);
+    }
+    QDir().mkpath(folder);
+    return folder;
 }
 
 }  // namespace
@@ -239,6 +258,62 @@ private slots:
         QCOMPARE(w.NewFormFlag, 1);
         QCOMPARE(items(w.SSPanel1->Combo4), QStringList{"Kim"});
         QCOMPARE(w.Panel3D7->frontIndicator(), 1);
+    }
+
+    void folderPathTooLongForTheEngine_data()
+    {
+        QTest::addColumn<int>("excess");  // bytes of the data-file paths beyond the engine's limit
+        QTest::addColumn<bool>("atStart");  // stored before start, else chosen in the set-up panel
+        QTest::newRow("at the limit, stored") << 0 << true;
+        QTest::newRow("one byte over, stored") << 1 << true;
+        QTest::newRow("at the limit, chosen") << 0 << false;
+        QTest::newRow("one byte over, chosen") << 1 << false;
+        QTest::newRow("well within the setting's length, chosen") << 300 << false;
+    }
+
+    void folderPathTooLongForTheEngine()
+    {
+        QFETCH(int, excess);
+        QFETCH(bool, atStart);
+        TestWindow t;
+        t.install();
+        QTemporaryDir base;
+        const QString folder = folderWithDataPathBytes(base.path(), DataFolder::longestEnginePath() + excess);
+        QCOMPARE(DataFolder::dataFilePathBytes(folder), DataFolder::longestEnginePath() + excess);
+        // The files are made in a short folder and moved in: the engine could not make them there.
+        QTemporaryDir spare;
+        Schema::createFormsFile(spare.path() + "/Form337.mdb");
+        Schema::createAgentsFile(spare.path() + "/FAAForm337A.mdb");
+        Database::open(spare.path() + "/FAAForm337A.mdb")->execute("INSERT INTO Agents (Name) VALUES ('Kim')");
+        for (const char* name : {"Form337.mdb", "FAAForm337A.mdb"})
+            QVERIFY(QFile::rename(spare.path() + '/' + name, folder + '/' + name));
+
+        if (atStart)
+            t.exec("setup337.mdb", "UPDATE Setup SET DataPath = ?", {folder + '/'});
+        Form1& w = t.open();
+        if (!atStart)
+            w.Panel3D7->Dir1->setPath(folder);
+        const QString stored = t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString();
+        if (excess <= 0) {
+            QVERIFY(t.messages.asked.isEmpty());
+            QCOMPARE(stored, folder + '/');
+            QCOMPARE(items(w.SSPanel1->Combo4), QStringList{"Kim"});
+            QCOMPARE(w.Panel3D7->frontIndicator(), 1);
+            return;
+        }
+        // Refused with the limit named; never bound elsewhere in silence.
+        QCOMPARE(t.messages.asked.size(), 1);
+        QVERIFY(t.messages.lastText().contains(QString::number(DataFolder::longestEnginePath())));
+        QVERIFY(w.SSPanel1->Combo4->findText("Kim") < 0);
+        if (atStart) {
+            QCOMPARE(stored, folder + '/');  // kept for the user to correct
+            QVERIFY(!w.Panel3D7->isHidden());
+            QCOMPARE(w.Panel3D7->frontIndicator(), 0);
+        } else {
+            QCOMPARE(stored, t.folder + '/');  // the bound folder stays bound
+            QCOMPARE(w.Panel3D7->frontIndicator(), 1);
+            QVERIFY(w.Data1.isOpen());
+        }
     }
 
     void rootFolderIsStoredWithOneSeparator()
