@@ -3,11 +3,14 @@
 #include "access/AdminPanel.h"
 #include "app/DataBinding.h"
 #include "app/Form1.h"
+#include "data/DataFolder.h"
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "ui/Dates.h"
+#include "ui/MessageService.h"
 #include "ui/WaitCursor.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -55,11 +58,13 @@ void StatisticsHandlers::SSCommand14_Click()
         return;
     const WaitCursor wait;
     const QString formsFile = w.dataBinding().dataFolder() + QStringLiteral("FORM337.MDB");
+    // Why a count was not made; the boxes must then not go on showing another period's numbers.
+    QString failure;
     std::shared_ptr<Database> forms;
     try {
         forms = Database::open(formsFile);
-    } catch (const DbError&) {
-        // Without the file every count fails and its box keeps its value.
+    } catch (const DbError& error) {
+        failure = error.message();
     }
     if (forms) {
         // The four counts make and drop the stored query in one transaction: one commit
@@ -72,7 +77,7 @@ void StatisticsHandlers::SSCommand14_Click()
         }
         w.datSecondaryRS.setDatabaseName(formsFile);
         for (const PeriodCountQueries::Statement& statement : PeriodCountQueries::statements(from, to)) {
-            if (count(*forms, statement) == Outcome::Stop)
+            if (count(*forms, statement, failure) == Outcome::Stop)
                 break;
         }
         // The stored query is gone; the control goes back to its table.
@@ -89,15 +94,26 @@ void StatisticsHandlers::SSCommand14_Click()
             }
         }
     }
+    if (!failure.isEmpty()) {
+        for (QLineEdit* box : w.SSPanel3->Text48)
+            box->clear();
+        w.messages().tell(QObject::tr("The counts for the period could not be made from \"%1\": %2\n\n"
+                                      "The boxes are left empty.")
+                              .arg(QDir::toNativeSeparators(DataFolder::resolvePath(formsFile)), failure),
+                          QObject::tr("Report Period"), Msg::Icon::Exclamation);
+        return;
+    }
     showTotals();
 }
 
-StatisticsHandlers::Outcome StatisticsHandlers::count(Database& forms, const PeriodCountQueries::Statement& statement)
+StatisticsHandlers::Outcome StatisticsHandlers::count(Database& forms, const PeriodCountQueries::Statement& statement,
+                                                      QString& failure)
 {
     const QString queryName = QString::fromLatin1(kQueryName);
     try {
         createStoredQuery(forms, statement);
     } catch (const DbError& error) {
+        failure = error.message();
         return error.number() == EngineError::QuerySyntax ? Outcome::Stop : Outcome::Skipped;
     }
     Outcome outcome = Outcome::Counted;
@@ -107,7 +123,7 @@ StatisticsHandlers::Outcome StatisticsHandlers::count(Database& forms, const Per
         const QVariant value = w.datSecondaryRS.field(QStringLiteral("NewCount"));
         w.SSPanel3->Text48[statement.box]->setText(countText(value.toDouble()));
     } catch (const DbError& error) {
-        // A count that fails leaves its box as it was.
+        failure = error.message();
         outcome = error.number() == EngineError::QuerySyntax ? Outcome::Stop : Outcome::Skipped;
     }
     try {
