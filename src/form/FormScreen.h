@@ -7,7 +7,6 @@
 #include <span>
 
 class Clock;
-class MultiLineBox;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -65,7 +64,7 @@ public:
 
     // Item 8 (back page): hidden until setBackPageShown(true)
     QComboBox* Combo13 = nullptr;     // narrative title; editable
-    QPlainTextEdit* Text18 = nullptr;  // description of work
+    QPlainTextEdit* Text18 = nullptr;  // description of work (a MultiLineBox: typing and pasting stop at its stored length)
 
     // Today's date for the date fillers; the system clock unless set. The clock must
     // outlive the screen; nullptr goes back to the system clock.
