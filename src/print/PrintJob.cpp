@@ -2,6 +2,7 @@
 
 #include "print/BackPage.h"
 #include "print/FrontPage.h"
+#include "print/PageProgress.h"
 #include "print/PrintError.h"
 #include "print/PrintSurface.h"
 #include "print/PrintableForm.h"
@@ -50,10 +51,12 @@ PrintJob::Outcome PrintJob::PrintForm(const PrintableForm& form)
 {
     WaitCursor hourglass;
     std::unique_ptr<PrintSurface> surface;
+    const std::unique_ptr<PageProgress> progress = m_environment.watchProgress(QStringLiteral("Printing"));
     try {
         surface = begin(PrintEnvironment::Side::Front, form);
         if (!surface)
             return Outcome::Stopped;
+        surface->setProgress(progress.get());
         FrontPage::draw(*surface, form);
         surface->endDoc();
         surface.reset();
@@ -67,10 +70,14 @@ PrintJob::Outcome PrintJob::PrintForm(const PrintableForm& form)
         surface = begin(PrintEnvironment::Side::Back, form);
         if (!surface)
             return Outcome::Stopped;
+        surface->setProgress(progress.get());
         BackPage::draw(*surface, form);
         surface->endDoc();
         return Outcome::Printed;
     } catch (const PrintError& error) {
+        // Cancel withdraws the document being printed; the user knows, so nothing is said.
+        if (error.number() == PrintError::Cancelled)
+            return Outcome::Stopped;
         if (error.number() == PrintError::InvalidPropertyValue)
             reportFontsMissing(surface);
         else
