@@ -51,7 +51,9 @@ PrintJob::Outcome PrintJob::PrintForm(const PrintableForm& form)
 {
     WaitCursor hourglass;
     std::unique_ptr<PrintSurface> surface;
-    const std::unique_ptr<PageProgress> progress = m_environment.watchProgress(QStringLiteral("Printing"));
+    // Each document is watched on its own, so the time spent at the reinsert prompt does
+    // not count as printing.
+    std::unique_ptr<PageProgress> progress = m_environment.watchProgress(QStringLiteral("Printing"));
     try {
         surface = begin(PrintEnvironment::Side::Front, form);
         if (!surface)
@@ -67,6 +69,7 @@ PrintJob::Outcome PrintJob::PrintForm(const PrintableForm& form)
         if (answer == Msg::Answer::Cancel)
             return Outcome::FrontOnly;
 
+        progress = m_environment.watchProgress(QStringLiteral("Printing"));
         surface = begin(PrintEnvironment::Side::Back, form);
         if (!surface)
             return Outcome::Stopped;

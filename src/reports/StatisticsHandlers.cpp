@@ -16,6 +16,25 @@
 
 namespace {
 
+// Why a count could not be made, in words: the engine's message carries its statement.
+QString reasonFor(const DbError& error)
+{
+    switch (error.number()) {
+    case EngineError::FileNotFound:
+        return QObject::tr("the file is not there");
+    case EngineError::InvalidPath:
+        return QObject::tr("the folder is not there");
+    case EngineError::ReadOnly:
+        return QObject::tr("the file is read-only, and the counts need to write to it");
+    case EngineError::LockedByAnother:
+        return QObject::tr("another program keeps the file locked");
+    case EngineError::DiskFull:
+        return QObject::tr("the disk is full");
+    default:
+        return error.message();
+    }
+}
+
 QString countText(double value)
 {
     return QString::number(value, 'f', value == qRound64(value) ? 0 : 2);
@@ -64,7 +83,7 @@ void StatisticsHandlers::SSCommand14_Click()
     try {
         forms = Database::open(formsFile);
     } catch (const DbError& error) {
-        failure = error.message();
+        failure = reasonFor(error);
     }
     if (forms) {
         // The four counts make and drop the stored query in one transaction: one commit
@@ -97,7 +116,7 @@ void StatisticsHandlers::SSCommand14_Click()
     if (!failure.isEmpty()) {
         for (QLineEdit* box : w.SSPanel3->Text48)
             box->clear();
-        w.messages().tell(QObject::tr("The counts for the period could not be made from \"%1\": %2\n\n"
+        w.messages().tell(QObject::tr("The counts for the period could not be made from \"%1\": %2.\n\n"
                                       "The boxes are left empty.")
                               .arg(QDir::toNativeSeparators(DataFolder::resolvePath(formsFile)), failure),
                           QObject::tr("Report Period"), Msg::Icon::Exclamation);
@@ -113,7 +132,7 @@ StatisticsHandlers::Outcome StatisticsHandlers::count(Database& forms, const Per
     try {
         createStoredQuery(forms, statement);
     } catch (const DbError& error) {
-        failure = error.message();
+        failure = reasonFor(error);
         return error.number() == EngineError::QuerySyntax ? Outcome::Stop : Outcome::Skipped;
     }
     Outcome outcome = Outcome::Counted;
@@ -123,7 +142,7 @@ StatisticsHandlers::Outcome StatisticsHandlers::count(Database& forms, const Per
         const QVariant value = w.datSecondaryRS.field(QStringLiteral("NewCount"));
         w.SSPanel3->Text48[statement.box]->setText(countText(value.toDouble()));
     } catch (const DbError& error) {
-        failure = error.message();
+        failure = reasonFor(error);
         outcome = error.number() == EngineError::QuerySyntax ? Outcome::Stop : Outcome::Skipped;
     }
     try {

@@ -33,7 +33,9 @@ int MultiLineBox::roomLeft() const
 {
     if (m_maxLength < 0)
         return INT_MAX;
-    const int length = int(toPlainText().size());
+    // The document keeps its length (one more for its closing paragraph mark): no copy
+    // of a long description per key.
+    const int length = document()->characterCount() - 1;
     const int selected = int(textCursor().selectedText().size());
     return m_maxLength - (length - selected);
 }

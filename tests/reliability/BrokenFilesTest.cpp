@@ -213,6 +213,7 @@ void BrokenFilesTest::readOnlyFileRefusesWrites()
         QCOMPARE(box->text(), QString());
     QCOMPARE(t.messages.asked.size(), 1);
     QVERIFY(t.messages.lastText().contains(kForms, Qt::CaseInsensitive));
+    QVERIFY2(t.messages.lastText().contains(QStringLiteral("read-only")), qPrintable(t.messages.lastText()));
     QCOMPARE(FileFaults::checksums(t.folder), before);
 }
 
