@@ -46,6 +46,7 @@ void AccessHandlers::AgentSecurity()
     if (position < 0) {
         // No name chosen: only the master password lets someone in; box 6 stays as it is.
         if (password.toUpper() == kMasterPassword) {
+            m_admin->setSignedIn(true);
             panel->hide();
             w.Panel3D1->Combo1[0]->setFocus();
         } else {
@@ -74,6 +75,7 @@ void AccessHandlers::AgentSecurity()
 void AccessHandlers::signedIn()
 {
     SignInPanel* panel = w.SSPanel1;
+    m_admin->setSignedIn(true);
     panel->hide();
     FormScreen* form = w.Panel3D1;
     form->Combo1[0]->setFocus();

@@ -56,15 +56,25 @@ void AdminHandlers::SSCommand9_Click()
 {
     AdminPanel* p = w.SSPanel3;
     const SignInPanel* signIn = w.SSPanel1;
+
+    bool tableEmpty = true;
+    try {
+        tableEmpty = w.Data5.isEmpty();
+    } catch (const DbError&) {
+    }
+    // The panel shows stored passwords: until someone has signed in (by name or with the
+    // master password) a name merely selected in the sign-in list opens nothing. An empty
+    // table has no one to sign in, so the first inspector can still be entered.
+    if (!tableEmpty && !m_signedIn)
+        return;
+
     const int position = signIn->Combo4->currentIndex();
-    const QString signedName = signIn->Combo4->currentText();
+    const QVariant signedRecord = position >= 0 ? signIn->Combo4->itemData(position) : QVariant();
 
     // Show the signed-in inspector. Combo6 loses a deleted inspector at once while the
-    // sign-in list keeps it until the next reload, so the entry is checked by name.
+    // sign-in list keeps it until the next reload, so the entry is looked up by record.
     if (position >= 0) {
-        int entry = position;
-        if (entry >= p->Combo6->count() || p->Combo6->itemText(entry) != signedName)
-            entry = p->Combo6->findText(signedName, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        const int entry = signedRecord.isValid() ? p->Combo6->findData(signedRecord) : -1;
         if (entry >= 0 && entry == p->Combo6->currentIndex())
             Combo6_Click();
         else if (entry >= 0)
@@ -74,15 +84,9 @@ void AdminHandlers::SSCommand9_Click()
     bool found = false;
     if (position >= 0) {
         try {
-            w.Data5.findFirst(Criterion::equals(kName, signedName));
-            found = !w.Data5.noMatch();
+            found = findInspector(signedRecord, signIn->Combo4->currentText());
         } catch (const DbError&) {
         }
-    }
-    bool tableEmpty = true;
-    try {
-        tableEmpty = w.Data5.isEmpty();
-    } catch (const DbError&) {
     }
     // Only a listed inspector, the master sign-in or an empty table may open the panel.
     if (!tableEmpty && !found && signIn->Text44->text() != AccessHandlers::kAdministratorPassword)
@@ -123,6 +127,22 @@ void AdminHandlers::SSCommand9_Click()
     p->update();
 }
 
+bool AdminHandlers::findInspector(const QVariant& recordId, const QString& name)
+{
+    // Names compare without regard to case, so only the record key tells "Adam Lee"
+    // from "ADAM LEE"; the name serves entries that carry no key.
+    if (recordId.isValid())
+        w.Data5.findFirst(Criterion::equals(QStringLiteral("RecordId"), recordId));
+    else
+        w.Data5.findFirst(Criterion::equals(kName, name));
+    return !w.Data5.noMatch();
+}
+
+void AdminHandlers::setSignedIn(bool signedIn)
+{
+    m_signedIn = signedIn;
+}
+
 void AdminHandlers::placePanel()
 {
     // Over the set-up panel with a margin of 120 twips all round.
@@ -138,8 +158,7 @@ void AdminHandlers::Combo6_Click()
     if (entry < 0)
         return;
     try {
-        w.Data5.findFirst(Criterion::equals(kName, p->Combo6->itemText(entry)));
-        if (w.Data5.noMatch())
+        if (!findInspector(p->Combo6->itemData(entry), p->Combo6->itemText(entry)))
             return;
         if (isYes(w.Data5.field(kAdministrator)))
             selectOption3();
@@ -256,11 +275,18 @@ void AdminHandlers::SSCommand10_Click()
     if (stored && adding) {
         // The new inspector can sign in and sign at once: the name lists of sign-in and
         // administration and the parallel password and approval-number slots grow together.
+        QVariant record;
+        try {
+            record = w.Data5.recordId();
+        } catch (const DbError&) {
+        }
         addListItem(p->Combo6, name);
+        p->Combo6->setItemData(p->Combo6->count() - 1, record);
         p->Combo6->setCurrentIndex(p->Combo6->count() - 1);
         QComboBox* signInNames = w.SSPanel1->Combo4;
         addListItem(signInNames, name);
         const int position = signInNames->count() - 1;
+        signInNames->setItemData(position, record);
         setSlot(w.AgentPasswords, position, storedPassword);
         setSlot(w.AgentApprovalNumbers, position, approvalNumber);
         w.NewAgentFlag = 0;
@@ -284,8 +310,7 @@ void AdminHandlers::SSCommand11_Click()
     if (entry < 0)
         return;
     try {
-        w.Data5.findFirst(Criterion::equals(kName, p->Combo6->itemText(entry)));
-        if (w.Data5.noMatch())
+        if (!findInspector(p->Combo6->itemData(entry), p->Combo6->itemText(entry)))
             return;
         w.Data5.deleteCurrent();
         w.Data5.refresh();

@@ -1,6 +1,7 @@
 #pragma once
 
 class QString;
+class QVariant;
 
 class Form1;
 
@@ -19,7 +20,12 @@ public:
     void SSCommand12_Click();  // "New"
     void SSCommand13_Click();  // "Exit"
 
+    // Someone has signed in (by name or with the master password): the panel may open.
+    void setSignedIn(bool signedIn);
+
 private:
+    // Makes the inspector of a list entry current in Data5; false when it is gone.
+    bool findInspector(const QVariant& recordId, const QString& name);
     void placePanel();
     void selectOption3();
     void showOldPassword();
@@ -30,4 +36,5 @@ private:
     // The panel offers New and Delete only to an administrator (or once the
     // administrator password has unlocked "Yes"); an inspector edits their own record.
     bool m_administering = false;
+    bool m_signedIn = false;
 };

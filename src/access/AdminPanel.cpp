@@ -67,6 +67,7 @@ AdminPanel::AdminPanel(QWidget* parent) : QFrame(parent)
     Text47[12] = box(this, 12);
     Text47[12]->setEchoMode(QLineEdit::Password);
     Text47[12]->setMaxLength(10);
+    TypingLengthValidator::install(Text47[12], 10);  // a paste is cut between characters
     Text47[11] = box(this, 11);
     Text47[13] = box(this, 13);
     for (int i : {11, 13})

@@ -1,4 +1,5 @@
 #include "access/SignInPanel.h"
+#include "ui/TypingLengthValidator.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -30,6 +31,7 @@ SignInPanel::SignInPanel(QWidget* parent) : QFrame(parent)
     Text44->setObjectName(QStringLiteral("Text44"));
     Text44->setEchoMode(QLineEdit::Password);
     Text44->setMaxLength(8);
+    TypingLengthValidator::install(Text44, 8);  // a paste is cut between characters
     SSCommand2 = new QPushButton(tr("Submit"), this);
     SSCommand2->setObjectName(QStringLiteral("SSCommand2"));
     SSCommand1 = new QPushButton(tr("Exit"), this);

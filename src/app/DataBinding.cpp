@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -104,6 +105,14 @@ DataBinding::Outcome DataBinding::bindAndFill()
 {
     m_bound = false;
     choosePaths();
+    // A folder whose paths the engine cannot open is kept for the user to correct:
+    // dropping it here would bind the program folder in its place without a word.
+    const QString folder = dataFolder();
+    if (DataFolder::dataFilePathBytes(folder) > DataFolder::longestEnginePath()) {
+        tellPathTooLong(folder);
+        openSetupForMissingFiles();
+        return Outcome::FilesMissing;
+    }
     w.Panel3D7->showIndicator(1);
 
     if (w.Data1.table().isEmpty() && w.Data1.filter().isEmpty())
@@ -131,7 +140,9 @@ DataBinding::Outcome DataBinding::bindAndFill()
                 });
                 return Outcome::Restart;
             case EngineError::UnrecognizedFormat:
-                // A file of that name that is not one of our databases is left untouched.
+            case EngineError::CannotOpenFile:
+                // A file of that name that is not one of our databases, or that cannot be
+                // read, is named with the reason and left untouched.
                 w.messages().tell(QObject::tr("The data file \"%1\" cannot be read: %2\n\n"
                                               "Choose the folder that holds the data files.")
                                       .arg(QDir::toNativeSeparators(DataFolder::resolvePath(rs->databaseName())),
@@ -201,6 +212,7 @@ void DataBinding::fillLists()
     // Inspectors: the four name lists and the password and approval-number lists
     // stay parallel, one slot per listed name.
     QStringList names;
+    QVariantList recordIds;
     w.AgentPasswords.clear();
     w.AgentApprovalNumbers.clear();
     skipOnError([&] {
@@ -211,15 +223,18 @@ void DataBinding::fillLists()
             if (name.isNull())
                 continue;
             names << name.toString();
+            recordIds << w.Data5.recordId();
             w.AgentPasswords << w.Data5.field(QStringLiteral("Password")).toString();
             w.AgentApprovalNumbers << w.Data5.field(QStringLiteral("ApprovalNumber")).toString();
         }
         w.Data5.moveFirst();
     });
-    ListFill::replaceItems(w.SSPanel1->Combo4, names);
+    // Sign-in and administration find the inspector of an entry by its record: names
+    // that differ only in case are different inspectors.
+    ListFill::replaceItems(w.SSPanel1->Combo4, names, recordIds);
     ListFill::replaceItems(form->Combo3, names);
     ListFill::replaceItems(form->Combo5, names);
-    ListFill::replaceItems(w.SSPanel3->Combo6, names);
+    ListFill::replaceItems(w.SSPanel3->Combo6, names, recordIds);
 }
 
 void DataBinding::fillAgencyFromNewestForm()
@@ -274,12 +289,31 @@ void DataBinding::openSetupForMissingFiles()
     w.setupHandlers().Command3D18_Click();
 }
 
+void DataBinding::tellPathTooLong(const QString& folder)
+{
+    w.messages().tell(QObject::tr("The data files cannot be kept in the folder \"%1\": its path is too long for the "
+                                  "database engine, which opens file paths of at most %2 bytes (the data files "
+                                  "there would need %3).\n\nChoose a folder with a shorter path.")
+                          .arg(QDir::toNativeSeparators(folder))
+                          .arg(DataFolder::longestEnginePath())
+                          .arg(DataFolder::dataFilePathBytes(folder)),
+                      QObject::tr("Folder path too long"), Msg::Icon::Exclamation);
+}
+
 void DataBinding::Dir1_Change()
 {
     const QString chosen = w.Panel3D7->Dir1->path();
     QVariant stored;
     skipOnError([&] { stored = w.setupCursor.field(QStringLiteral("DataPath")); });
     if (stored.isNull() || stored.toString() != chosen + QLatin1Char('/')) {
+        if (DataFolder::dataFilePathBytes(chosen) > DataFolder::longestEnginePath()) {
+            // Refused before anything is closed or stored: the bound folder stays bound.
+            tellPathTooLong(chosen);
+            const QSignalBlocker quiet(w.Panel3D7->Dir1);
+            w.Panel3D7->Dir1->setPath(QDir::cleanPath(dataFolder()));
+            w.Panel3D7->showIndicator(m_bound ? 1 : 0);
+            return;
+        }
         w.Panel3D7->showIndicator(0);
         m_bound = false;
         for (Recordset* rs : {&w.Data1, &w.Data2, &w.Data3, &w.Data5, &w.Data10, &w.datSecondaryRS, &w.Data9})

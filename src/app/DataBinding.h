@@ -26,6 +26,7 @@ private:
     void fillAgencyFromNewestForm();
     void fillAgencyFromSetup();
     void openSetupForMissingFiles();
+    void tellPathTooLong(const QString& folder);
 
     Form1& w;
     bool m_bound = false;  // the data controls are bound to the stored folder

@@ -1,7 +1,10 @@
 #include "data/DataFolder.h"
 
+#include "data/Schema.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <sqlite3.h>
 
 namespace DataFolder {
 
@@ -42,6 +45,25 @@ QString withTrailingSeparator(const QString& folder)
     if (!clean.endsWith(QLatin1Char('/')))
         clean += QLatin1Char('/');
     return clean;
+}
+
+int longestEnginePath()
+{
+    // The engine refuses a file whose path plus its journal's suffix ("-journal")
+    // does not fit in its path buffer.
+    constexpr int kJournalSuffix = 8;
+    const sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
+    return (vfs ? vfs->mxPathname : 512) - kJournalSuffix;
+}
+
+int dataFilePathBytes(const QString& folder)
+{
+    const QFileInfo info(folder);
+    const QString canonical = info.exists() ? info.canonicalFilePath() : QDir::cleanPath(QDir(folder).absolutePath());
+    qsizetype longestName = 0;
+    for (const char* name : {Schema::kFormsFile, Schema::kAgentsFile, Schema::kSettingsFile})
+        longestName = qMax<qsizetype>(longestName, qstrlen(name));
+    return int(withTrailingSeparator(canonical).toUtf8().size() + longestName);
 }
 
 }  // namespace DataFolder

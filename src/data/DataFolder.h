@@ -16,4 +16,12 @@ QString resolvePath(const QString& path);
 // A folder path that always ends in "/".
 QString withTrailingSeparator(const QString& folder);
 
+// The longest file path, in bytes, that the database engine opens: it needs room
+// for the name of the journal it keeps beside the file.
+int longestEnginePath();
+
+// Bytes of the longest data-file path in folder, as the engine sees it (symbolic
+// links resolved). Above longestEnginePath() the engine cannot open the files.
+int dataFilePathBytes(const QString& folder);
+
 }  // namespace DataFolder

@@ -123,7 +123,7 @@ void checkFormat(const QString& path, const QList<const TableSpec*>& expected)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw DbError(EngineError::GeneralFailure, QStringLiteral("Cannot read '%1': %2").arg(path, file.errorString()));
+        throw DbError(EngineError::CannotOpenFile, QStringLiteral("Cannot read '%1': %2").arg(path, file.errorString()));
     static const QByteArray kHeader("SQLite format 3\0", 16);
     if (file.read(16) != kHeader)
         notOurs(path, QStringLiteral("not a database of this program"));
@@ -179,8 +179,9 @@ std::shared_ptr<Database> Database::open(const QString& path, const QList<const 
     const QFileInfo file(resolved);
     if (!file.exists())
         throw DbError(EngineError::FileNotFound, QStringLiteral("Could not find file '%1'.").arg(path));
+    // The folder is valid, so this is no reason to give it up: the file is named instead.
     if (file.isDir())
-        throw DbError(EngineError::InvalidPath, QStringLiteral("'%1' is a folder, not a file.").arg(path));
+        throw DbError(EngineError::CannotOpenFile, QStringLiteral("'%1' is a folder, not a file.").arg(resolved));
 
     const QString key = file.canonicalFilePath();
     QMutexLocker lock(&registryMutex);

@@ -16,6 +16,7 @@ enum : int {
     DiskFull = 3026,
     ReadOnly = 3027,              // database or object is read-only
     InvalidPath = 3044,           // not a valid path
+    CannotOpenFile = 3051,        // the file exists but cannot be opened (permissions, a folder of that name)
     QuerySyntax = 3075,           // syntax error in query expression
     ValueTooLarge = 3163,         // value too large for its field
     LockedByAnother = 3260,       // locked by another user or program

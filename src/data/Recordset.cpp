@@ -625,6 +625,13 @@ QVariant Recordset::field(const QString& name) const
     return d->readValue(column, d->current->values.value(column));
 }
 
+qint64 Recordset::recordId() const
+{
+    if (d->kind != SourceKind::Table || !d->current || d->onDeleted || d->mode == EditMode::Add)
+        noCurrentRecord();
+    return d->current->key;
+}
+
 void Recordset::setField(const QString& name, const QVariant& value)
 {
     if (d->mode == EditMode::None)

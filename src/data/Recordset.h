@@ -89,6 +89,9 @@ public:
     // ItemNotFound (3265) for an unknown field, NoCurrentRecord (3021) without a record.
     QVariant field(const QString& name) const;
     bool isNull(const QString& name) const { return field(name).isNull(); }
+    // The key of the current record of a table source (its RecordId): names and other
+    // fields need not be unique, the key is. NoCurrentRecord (3021) without a record.
+    qint64 recordId() const;
     QString text(const QString& name) const { return field(name).toString(); }
     // Sets a field in the edit buffer; UpdateWithoutEdit (3020) when not editing.
     // Bools become -1/0 in Yes/No fields; QDate or ISO date text ("YYYY-MM-DD") into

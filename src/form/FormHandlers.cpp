@@ -2,7 +2,11 @@
 
 #include "app/Form1.h"
 #include "data/DbError.h"
+#include "data/FormColumns.h"
+#include "form/FormFields.h"
 #include "form/FormScreen.h"
+#include "ui/MessageService.h"
+#include "ui/MultiLineBox.h"
 
 #include <QPushButton>
 
@@ -21,6 +25,15 @@ FormHandlers::FormHandlers(Form1& window)
     QObject::connect(w.Command3D17, &QPushButton::clicked, &w, [this] { Command3D17_Click(); });
     QObject::connect(w.Command3D15, &QPushButton::clicked, &w, [this] { Command3D15_Click(); });
     QObject::connect(w.Panel3D1, &FormScreen::Combo1_Click, &w, [this](int index) { Combo1_Click(index); });
+    // The description box takes no more than its stored length; what it refused is said
+    // at once, not found missing after a save.
+    if (auto* description = qobject_cast<MultiLineBox*>(w.Panel3D1->Text18))
+        QObject::connect(description, &MultiLineBox::limitReached, &w, [this] {
+            w.messages().ask({QStringLiteral("The following field entry is too long: ") +
+                                  FormFields::labelOf(FormColumn::Back),
+                              QStringLiteral("Field Entry Too Large"), Msg::Buttons::Ok, Msg::Icon::None,
+                              Msg::Answer::Ok});
+        });
 }
 
 void FormHandlers::ShowRecord()

@@ -29,6 +29,7 @@ constexpr int MakeModelLength = 40;
 constexpr int SerialSeriesLength = 30;
 constexpr int OwnerNameLength = 255;
 constexpr int AddressLineLength = 100;
+constexpr int DescriptionLength = 1048576;  // the stored description's column
 constexpr int UnitLength = 50;
 constexpr int CertificateLength = 30;
 constexpr int SignerLength = 50;
@@ -410,7 +411,10 @@ void FormScreen::buildBackPage()
 {
     Combo13 = newCombo(QStringLiteral("Combo13"), 0);
     Combo13->setParent(this);
-    Text18 = new QPlainTextEdit(this);
+    auto* description = new MultiLineBox(20, this);
+    description->setTypingLimit(DescriptionLength);
+    description->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    Text18 = description;
     Text18->setObjectName(QStringLiteral("Text18"));
     Text18->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text18->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -7,7 +7,6 @@
 #include <span>
 
 class Clock;
-class MultiLineBox;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -65,7 +64,7 @@ public:
 
     // Item 8 (back page): hidden until setBackPageShown(true)
     QComboBox* Combo13 = nullptr;     // narrative title; editable
-    QPlainTextEdit* Text18 = nullptr;  // description of work
+    QPlainTextEdit* Text18 = nullptr;  // description of work (a MultiLineBox: typing and pasting stop at its stored length)
 
     // The box of the form with this objectName ("Text7(0)"); nullptr when there is none.
     QWidget* control(const char* objectName) const;

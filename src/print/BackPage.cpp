@@ -65,6 +65,8 @@ void BackPage::drawDescription(PrintSurface& s, const FormSnapshot& form)
 {
     const QStringList lines =
         LineBreaking::descriptionLines(form.description, [&s](const QString& t) { return s.textWidth(t); });
+    // This page and a continuation sheet for every further 60 lines.
+    s.expectPages(s.pagesDone() + 1 + (lines.isEmpty() ? 0 : int(lines.size() - 1) / LinesPerPage));
     int lineNumber = 0;
     for (int i = 0; i < lines.size(); ++i) {
         if (i > 0 && ++lineNumber == LinesPerPage) {

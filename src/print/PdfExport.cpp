@@ -79,7 +79,7 @@ QByteArray PdfExport::xmpMetadata(const QString& registrationMark, const QDate& 
 }
 
 void PdfExport::write(const QString& path, const FormSnapshot& form, std::optional<int> topShift,
-                      const QDate& date) const
+                      const QDate& date, PageProgress* progress) const
 {
     // The pages go to a temporary file that replaces the named one only once complete.
     QSaveFile file(path);
@@ -92,6 +92,7 @@ void PdfExport::write(const QString& path, const FormSnapshot& form, std::option
         writer->setCreator(creatorText(mark, date));
         writer->setDocumentXmpMetadata(xmpMetadata(mark, date));
         QtPrintSurface surface(std::move(writer), m_fonts);
+        surface.setProgress(progress);
         FormDocument::draw(surface, form, topShift);
     }
     if (file.error() != QFileDevice::NoError || !file.commit())

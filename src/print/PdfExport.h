@@ -7,6 +7,7 @@
 #include <optional>
 
 class FontCheck;
+class PageProgress;
 struct FormSnapshot;
 
 // Writes the form as one PDF file: the front page, the back page and every continuation
@@ -18,8 +19,10 @@ public:
 
     // Writes the file whole or not at all: a failure leaves no file behind and no earlier
     // file of that name damaged. Throws PrintError: 380 when a font is missing, 482 when
-    // the file cannot be written (the message says which file and why).
-    void write(const QString& path, const FormSnapshot& form, std::optional<int> topShift, const QDate& date) const;
+    // the file cannot be written (the message says which file and why), 18 when progress
+    // was told to stop (and the file is then not written either).
+    void write(const QString& path, const FormSnapshot& form, std::optional<int> topShift, const QDate& date,
+               PageProgress* progress = nullptr) const;
 
     // "N4721K-2001-03-05.pdf": the mark (characters unsafe in a file name made "-"),
     // or "FAA-Form-337" without a mark, then the date.

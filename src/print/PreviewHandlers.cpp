@@ -4,6 +4,8 @@
 #include "form/FormScreen.h"
 #include "print/EnabledFollower.h"
 #include "print/FontCheck.h"
+#include "print/PageProgress.h"
+#include "print/PrintEnvironment.h"
 #include "print/PdfExport.h"
 #include "print/PreviewDialog.h"
 #include "print/PreviewPages.h"
@@ -62,8 +64,11 @@ void PreviewHandlers::cmdPreview_Click()
     QList<QPicture> pages;
     try {
         WaitCursor hourglass;
-        pages = PreviewPages::render(form, w.printHandlers().topShift(), fonts());
+        const auto progress = w.printHandlers().environment().watchProgress(QObject::tr("Preview"));
+        pages = PreviewPages::render(form, w.printHandlers().topShift(), fonts(), progress.get());
     } catch (const PrintError& error) {
+        if (error.number() == PrintError::Cancelled)
+            return;  // stopped by the user: no preview, nothing to say
         if (error.number() == PrintError::InvalidPropertyValue)
             w.messages().ask(PrintMessages::fontsMissing());
         else
@@ -101,9 +106,12 @@ void PreviewHandlers::cmdExportPdf_Click()
         path += QStringLiteral(".pdf");
     try {
         WaitCursor hourglass;
-        PdfExport(fonts()).write(path, form, w.printHandlers().topShift(), today);
+        const auto progress = w.printHandlers().environment().watchProgress(QObject::tr("Export PDF"));
+        PdfExport(fonts()).write(path, form, w.printHandlers().topShift(), today, progress.get());
         m_exportFolder = QFileInfo(path).absolutePath();
     } catch (const PrintError& error) {
+        if (error.number() == PrintError::Cancelled)
+            return;  // stopped by the user: the file was not written, nothing to say
         if (error.number() == PrintError::InvalidPropertyValue)
             w.messages().ask(PrintMessages::fontsMissing());
         else

@@ -17,12 +17,14 @@ int PreviewPages::recordingDpi()
     return RecordingDpi;
 }
 
-QList<QPicture> PreviewPages::render(const FormSnapshot& form, std::optional<int> topShift, const FontCheck& fonts)
+QList<QPicture> PreviewPages::render(const FormSnapshot& form, std::optional<int> topShift, const FontCheck& fonts,
+                                     PageProgress* progress)
 {
     auto device = std::make_unique<PicturePages>();
     device->setResolution(RecordingDpi);
     PicturePages* pages = device.get();
     QtPrintSurface surface(std::move(device), fonts);
+    surface.setProgress(progress);
     FormDocument::draw(surface, form, topShift);
     return pages->takePages();
 }

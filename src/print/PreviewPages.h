@@ -8,6 +8,7 @@
 #include <optional>
 
 class FontCheck;
+class PageProgress;
 struct FormSnapshot;
 
 // The pages of the form for the screen: drawn through the printer surface onto pictures,
@@ -18,8 +19,10 @@ public:
     static constexpr double PaperWidthInches = 8.5;
     static constexpr double PaperHeightInches = 11.0;
 
-    // Front, back and continuation sheets. Throws PrintError (380 for a missing font).
-    static QList<QPicture> render(const FormSnapshot& form, std::optional<int> topShift, const FontCheck& fonts);
+    // Front, back and continuation sheets. Throws PrintError (380 for a missing font, 18
+    // when progress was told to stop).
+    static QList<QPicture> render(const FormSnapshot& form, std::optional<int> topShift, const FontCheck& fonts,
+                                  PageProgress* progress = nullptr);
 
     // Paints a page onto a painter whose unit is one pixel at `dpi`, white paper first.
     static void paint(QPainter& painter, const QPicture& page, double dpi);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/PageProgress.h"
+
 #include <QString>
 
 #include <memory>
@@ -22,4 +24,12 @@ public:
     // A surface to draw the document on, or nullptr when the user declined to print it
     // (cancelled the file dialog). May throw PrintError when the printer cannot start.
     virtual std::unique_ptr<PrintSurface> beginDocument(const Document& document) = 0;
+
+    // Watches a run that may take long (printing, preview, export): pages done of total,
+    // and a way to stop. nullptr: the run goes unwatched.
+    virtual std::unique_ptr<PageProgress> watchProgress(const QString& title)
+    {
+        Q_UNUSED(title);
+        return nullptr;
+    }
 };

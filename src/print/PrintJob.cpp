@@ -2,6 +2,7 @@
 
 #include "print/BackPage.h"
 #include "print/FrontPage.h"
+#include "print/PageProgress.h"
 #include "print/PrintError.h"
 #include "print/PrintSurface.h"
 #include "form/FormSnapshot.h"
@@ -50,10 +51,14 @@ PrintJob::Outcome PrintJob::PrintForm(const FormSnapshot& form)
 {
     WaitCursor hourglass;
     std::unique_ptr<PrintSurface> surface;
+    // Each document is watched on its own, so the time spent at the reinsert prompt does
+    // not count as printing.
+    std::unique_ptr<PageProgress> progress = m_environment.watchProgress(QStringLiteral("Printing"));
     try {
         surface = begin(PrintEnvironment::Side::Front, form);
         if (!surface)
             return Outcome::Stopped;
+        surface->setProgress(progress.get());
         FrontPage::draw(*surface, form);
         surface->endDoc();
         surface.reset();
@@ -64,13 +69,18 @@ PrintJob::Outcome PrintJob::PrintForm(const FormSnapshot& form)
         if (answer == Msg::Answer::Cancel)
             return Outcome::FrontOnly;
 
+        progress = m_environment.watchProgress(QStringLiteral("Printing"));
         surface = begin(PrintEnvironment::Side::Back, form);
         if (!surface)
             return Outcome::Stopped;
+        surface->setProgress(progress.get());
         BackPage::draw(*surface, form);
         surface->endDoc();
         return Outcome::Printed;
     } catch (const PrintError& error) {
+        // Cancel withdraws the document being printed; the user knows, so nothing is said.
+        if (error.number() == PrintError::Cancelled)
+            return Outcome::Stopped;
         if (error.number() == PrintError::InvalidPropertyValue)
             reportFontsMissing(surface);
         else

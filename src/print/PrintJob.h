@@ -24,7 +24,7 @@ public:
     enum class Outcome {
         Printed,    // front and back
         FrontOnly,  // the user cancelled at the reinsert prompt
-        Stopped,    // a font was missing, the printer failed, or the user declined the file
+        Stopped,    // a font was missing, the printer failed, the user declined the file or pressed Cancel
     };
 
     PrintJob(PrintEnvironment& environment, MessageService& messages, TopShiftSource topShift);

@@ -1,6 +1,7 @@
 #include "print/PrintSurface.h"
 
 #include "print/FontCheck.h"
+#include "print/PageProgress.h"
 #include "print/PrintError.h"
 
 #include <QtMath>
@@ -124,6 +125,9 @@ double PrintSurface::textHeight() const
 
 void PrintSurface::newPage()
 {
+    ++m_pagesDone;
+    if (m_progress && !m_progress->pageDone(m_pagesDone, qMax(m_pagesExpected, m_pagesDone + 1)))
+        throw PrintError(PrintError::Cancelled, QStringLiteral("Stopped by the user."));
     startNewPage();
     m_x = 0;
     m_y = m_scaleTop;
@@ -132,6 +136,10 @@ void PrintSurface::newPage()
 void PrintSurface::endDoc()
 {
     finishDocument();
+    // The document is complete: nothing is left to stop.
+    ++m_pagesDone;
+    if (m_progress)
+        m_progress->pageDone(m_pagesDone, qMax(m_pagesExpected, m_pagesDone));
     m_x = 0;
     m_y = m_scaleTop;
 }

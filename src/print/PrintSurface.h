@@ -9,6 +9,7 @@
 #include <optional>
 
 class FontCheck;
+class PageProgress;
 
 // The font the printer is set to, as the form names it (not the installed substitute).
 struct FontState {
@@ -75,6 +76,13 @@ public:
     void newPage();
     void endDoc();
 
+    // Long runs: every finished page is reported to progress (nullptr: nobody), which
+    // may stop the run; newPage then throws PrintError 18 and the document is dropped.
+    void setProgress(PageProgress* progress) { m_progress = progress; }
+    // The drawing tells how many pages the document takes, once it knows.
+    void expectPages(int pages) { m_pagesExpected = pages; }
+    int pagesDone() const { return m_pagesDone; }
+
     // The font to paint and measure with: the installed family, sized in twips
     // (one pixel = one twip), so widths come out in page units directly.
     QFont pageFont() const;
@@ -102,4 +110,7 @@ private:
     double m_y = 0;
     int m_drawWidth = 1;
     mutable std::optional<QFontMetricsF> m_metrics;
+    PageProgress* m_progress = nullptr;
+    int m_pagesDone = 0;
+    int m_pagesExpected = 0;
 };

@@ -1,5 +1,6 @@
 #include "print/QtPrintEnvironment.h"
 
+#include "print/PageProgressDialog.h"
 #include "print/PrintError.h"
 #include "print/QtPrintSurface.h"
 
@@ -10,6 +11,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 QtPrintEnvironment::QtPrintEnvironment(const FontCheck& fonts)
     : m_fonts(fonts), m_printerNames([] { return QPrinterInfo::availablePrinterNames(); })
@@ -42,6 +44,11 @@ QString QtPrintEnvironment::pdfPath(const QString& chosen, Side side)
     return stem + (side == Side::Front ? QStringLiteral("-1-front.pdf") : QStringLiteral("-2-back.pdf"));
 }
 
+std::unique_ptr<PageProgress> QtPrintEnvironment::watchProgress(const QString& title)
+{
+    return std::make_unique<PageProgressDialog>(title, QApplication::activeWindow());
+}
+
 std::unique_ptr<PrintSurface> QtPrintEnvironment::beginDocument(const Document& document)
 {
     if (m_printerNames().isEmpty())
@@ -71,8 +78,15 @@ std::unique_ptr<PrintSurface> QtPrintEnvironment::beginPdf(const Document& docum
             return nullptr;
         m_chosenPdfName = chosen;
     }
-    auto writer = std::make_unique<QPdfWriter>(pdfPath(m_chosenPdfName, document.side));
+    // The file takes the place of an earlier one only once its document is complete: a
+    // run stopped half way leaves no half-written file behind.
+    const QString path = pdfPath(m_chosenPdfName, document.side);
+    auto file = std::make_unique<QSaveFile>(path);
+    if (!file->open(QIODevice::WriteOnly))
+        throw PrintError(PrintError::PrinterError, QStringLiteral("The file \"%1\" cannot be written: %2")
+                                                       .arg(QDir::toNativeSeparators(path), file->errorString()));
+    auto writer = std::make_unique<QPdfWriter>(file.get());
     writer->setTitle(document.name);
     writer->setCreator(QStringLiteral("FAA Form 337"));
-    return std::make_unique<QtPrintSurface>(std::move(writer), m_fonts);
+    return std::make_unique<QtPrintSurface>(std::move(writer), m_fonts, std::move(file));
 }

@@ -27,6 +27,8 @@ public:
     void setPrinterNames(PrinterNames names) { m_printerNames = std::move(names); }
 
     std::unique_ptr<PrintSurface> beginDocument(const Document& document) override;
+    // A progress dialog with Cancel over the active window.
+    std::unique_ptr<PageProgress> watchProgress(const QString& title) override;
 
     // The file names of the two documents for a name the user chose ("form.pdf" or "form").
     static QString pdfPath(const QString& chosen, Side side);

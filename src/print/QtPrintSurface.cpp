@@ -5,6 +5,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPrinter>
+#include <QSaveFile>
 
 namespace {
 
@@ -15,8 +16,9 @@ constexpr double TwipsPerInch = 1440.0;
 
 }  // namespace
 
-QtPrintSurface::QtPrintSurface(std::unique_ptr<QPagedPaintDevice> device, const FontCheck& fonts)
-    : PrintSurface(fonts), m_device(std::move(device))
+QtPrintSurface::QtPrintSurface(std::unique_ptr<QPagedPaintDevice> device, const FontCheck& fonts,
+                               std::unique_ptr<QSaveFile> file)
+    : PrintSurface(fonts), m_file(std::move(file)), m_device(std::move(device))
 {
     // The whole sheet is the paint area; the margins are added when mapping, so the
     // form lands in the same place whatever minimum margins a printer reports.
@@ -147,4 +149,7 @@ void QtPrintSurface::finishDocument()
     if (!m_painter.end())
         throw PrintError(PrintError::PrinterError, QStringLiteral("The printer could not finish the document."));
     checkDevice();
+    if (m_file && !m_file->commit())
+        throw PrintError(PrintError::PrinterError, QStringLiteral("The file \"%1\" cannot be written: %2")
+                                                       .arg(m_file->fileName(), m_file->errorString()));
 }

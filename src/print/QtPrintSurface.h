@@ -3,6 +3,7 @@
 #include "print/PrintSurface.h"
 
 #include <QPainter>
+#include <QSaveFile>
 
 #include <memory>
 
@@ -14,7 +15,10 @@ class QPagedPaintDevice;
 // document; a device that fails raises PrintError 482.
 class QtPrintSurface : public PrintSurface {
 public:
-    QtPrintSurface(std::unique_ptr<QPagedPaintDevice> device, const FontCheck& fonts);
+    // With a file, the device writes into it and the document is committed to it at the
+    // end; a document dropped before its end leaves the file as it was.
+    QtPrintSurface(std::unique_ptr<QPagedPaintDevice> device, const FontCheck& fonts,
+                   std::unique_ptr<QSaveFile> file = nullptr);
     ~QtPrintSurface() override;
 
     // Where a point in page units lands on the device, in device pixels from the paper's corner.
@@ -37,6 +41,7 @@ private:
     void checkDevice() const;
     QPen rulePen() const;
 
+    std::unique_ptr<QSaveFile> m_file;  // declared first: the device writing into it goes before it
     std::unique_ptr<QPagedPaintDevice> m_device;
     QPainter m_painter;
     double m_dpiX = 1200;

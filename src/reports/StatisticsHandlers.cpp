@@ -3,15 +3,37 @@
 #include "access/AdminPanel.h"
 #include "app/DataBinding.h"
 #include "app/Form1.h"
+#include "data/DataFolder.h"
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "ui/Dates.h"
+#include "ui/MessageService.h"
 #include "ui/WaitCursor.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
+
+// Why a count could not be made, in words: the engine's message carries its statement.
+QString reasonFor(const DbError& error)
+{
+    switch (error.number()) {
+    case EngineError::FileNotFound:
+        return QObject::tr("the file is not there");
+    case EngineError::InvalidPath:
+        return QObject::tr("the folder is not there");
+    case EngineError::ReadOnly:
+        return QObject::tr("the file is read-only, and the counts need to write to it");
+    case EngineError::LockedByAnother:
+        return QObject::tr("another program keeps the file locked");
+    case EngineError::DiskFull:
+        return QObject::tr("the disk is full");
+    default:
+        return error.message();
+    }
+}
 
 QString countText(double value)
 {
@@ -55,11 +77,13 @@ void StatisticsHandlers::SSCommand14_Click()
         return;
     const WaitCursor wait;
     const QString formsFile = w.dataBinding().dataFolder() + QStringLiteral("FORM337.MDB");
+    // Why a count was not made; the boxes must then not go on showing another period's numbers.
+    QString failure;
     std::shared_ptr<Database> forms;
     try {
         forms = Database::open(formsFile);
-    } catch (const DbError&) {
-        // Without the file every count fails and its box keeps its value.
+    } catch (const DbError& error) {
+        failure = reasonFor(error);
     }
     if (forms) {
         // The four counts make and drop the stored query in one transaction: one commit
@@ -72,7 +96,7 @@ void StatisticsHandlers::SSCommand14_Click()
         }
         w.datSecondaryRS.setDatabaseName(formsFile);
         for (const PeriodCountQueries::Statement& statement : PeriodCountQueries::statements(from, to)) {
-            if (count(*forms, statement) == Outcome::Stop)
+            if (count(*forms, statement, failure) == Outcome::Stop)
                 break;
         }
         // The stored query is gone; the control goes back to its table.
@@ -89,15 +113,26 @@ void StatisticsHandlers::SSCommand14_Click()
             }
         }
     }
+    if (!failure.isEmpty()) {
+        for (QLineEdit* box : w.SSPanel3->Text48)
+            box->clear();
+        w.messages().tell(QObject::tr("The counts for the period could not be made from \"%1\": %2.\n\n"
+                                      "The boxes are left empty.")
+                              .arg(QDir::toNativeSeparators(DataFolder::resolvePath(formsFile)), failure),
+                          QObject::tr("Report Period"), Msg::Icon::Exclamation);
+        return;
+    }
     showTotals();
 }
 
-StatisticsHandlers::Outcome StatisticsHandlers::count(Database& forms, const PeriodCountQueries::Statement& statement)
+StatisticsHandlers::Outcome StatisticsHandlers::count(Database& forms, const PeriodCountQueries::Statement& statement,
+                                                      QString& failure)
 {
     const QString queryName = QString::fromLatin1(kQueryName);
     try {
         createStoredQuery(forms, statement);
     } catch (const DbError& error) {
+        failure = reasonFor(error);
         return error.number() == EngineError::QuerySyntax ? Outcome::Stop : Outcome::Skipped;
     }
     Outcome outcome = Outcome::Counted;
@@ -107,7 +142,7 @@ StatisticsHandlers::Outcome StatisticsHandlers::count(Database& forms, const Per
         const QVariant value = w.datSecondaryRS.field(QStringLiteral("NewCount"));
         w.SSPanel3->Text48[statement.box]->setText(countText(value.toDouble()));
     } catch (const DbError& error) {
-        // A count that fails leaves its box as it was.
+        failure = reasonFor(error);
         outcome = error.number() == EngineError::QuerySyntax ? Outcome::Stop : Outcome::Skipped;
     }
     try {

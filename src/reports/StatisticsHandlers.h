@@ -6,6 +6,7 @@
 #include <memory>
 
 class Database;
+class QString;
 class Form1;
 
 // The report-period counts of approved and rejected repairs and alterations, on the
@@ -25,7 +26,8 @@ public:
 
 private:
     enum class Outcome { Counted, Skipped, Stop };
-    Outcome count(Database& forms, const PeriodCountQueries::Statement& statement);
+    // Runs one count into its box; a count not made gives the engine's reason in failure.
+    Outcome count(Database& forms, const PeriodCountQueries::Statement& statement, QString& failure);
     void createStoredQuery(Database& forms, const PeriodCountQueries::Statement& statement);
     void showTotals();
 

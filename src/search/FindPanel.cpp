@@ -1,6 +1,7 @@
 #include "search/FindPanel.h"
 
 #include "search/SearchBoxes.h"
+#include "ui/TypingLengthValidator.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -58,8 +59,10 @@ FindPanel::FindPanel(QWidget* parent) : QFrame(parent)
         auto* box = new QLineEdit(this);
         box->setObjectName(QString::fromLatin1(boxInfo.name));
         // Only typed text goes into these boxes, so the limit never cuts a stored value.
-        if (boxInfo.maxLength > 0)
+        if (boxInfo.maxLength > 0) {
             box->setMaxLength(boxInfo.maxLength);
+            TypingLengthValidator::install(box, boxInfo.maxLength);  // a paste is cut between characters
+        }
         auto* label = new QLabel(QCoreApplication::translate("FindPanel", boxInfo.label), this);
         label->setBuddy(box);
         const int row = int(i) < leftRows ? int(i) : int(i) - leftRows;

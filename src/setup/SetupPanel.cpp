@@ -1,4 +1,5 @@
 #include "setup/SetupPanel.h"
+#include "ui/TypingLengthValidator.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -112,8 +113,10 @@ SetupPanel::SetupPanel(QWidget* parent) : QFrame(parent)
     }
     // Typing limits only; they match the columns of the agency table.
     const int limits[7] = {100, 100, 58, 40, 30, 50, 20};
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < 7; ++i) {
         Text8[i]->setMaxLength(limits[i]);
+        TypingLengthValidator::install(Text8[i], limits[i]);  // a paste is cut between characters
+    }
     Command2 = new QPushButton(tr("Delete"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     agency->addWidget(Command2, 7, 1, Qt::AlignRight);

@@ -3,17 +3,21 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <QVariantList>
 
 namespace ListFill {
 
 // Replaces a combo box's list in one go and keeps the text the user sees: a
 // list refill must not lose a registration mark or signer already on screen.
-inline void replaceItems(QComboBox* combo, const QStringList& items)
+inline void replaceItems(QComboBox* combo, const QStringList& items, const QVariantList& itemData = {})
 {
     const QString text = combo->currentText();
     const QSignalBlocker block(combo);
     combo->clear();
     combo->addItems(items);
+    // Each entry can carry the key of its record, for lists whose texts need not be unique.
+    for (int i = 0; i < itemData.size() && i < combo->count(); ++i)
+        combo->setItemData(i, itemData.at(i));
     combo->setCurrentIndex(-1);
     if (combo->isEditable())
         combo->setEditText(text);

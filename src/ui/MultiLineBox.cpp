@@ -1,5 +1,7 @@
 #include "ui/MultiLineBox.h"
 
+#include "ui/TextCut.h"
+
 #include <QKeyEvent>
 #include <climits>
 #include <QMimeData>
@@ -31,7 +33,9 @@ int MultiLineBox::roomLeft() const
 {
     if (m_maxLength < 0)
         return INT_MAX;
-    const int length = int(toPlainText().size());
+    // The document keeps its length (one more for its closing paragraph mark): no copy
+    // of a long description per key.
+    const int length = document()->characterCount() - 1;
     const int selected = int(textCursor().selectedText().size());
     return m_maxLength - (length - selected);
 }
@@ -43,6 +47,7 @@ void MultiLineBox::keyPressEvent(QKeyEvent* event)
         && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (inserts && roomLeft() < int(typed.size())) {
         event->accept();  // the box is full: the key is swallowed, like a full single-line box
+        emit limitReached();
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
@@ -54,7 +59,10 @@ void MultiLineBox::insertFromMimeData(const QMimeData* source)
         QPlainTextEdit::insertFromMimeData(source);
         return;
     }
-    const int room = roomLeft();
-    if (room > 0)
-        insertPlainText(source->text().left(room));
+    const QString text = source->text();
+    const qsizetype fitting = TextCut::fittingLength(text, roomLeft());
+    if (fitting > 0)
+        insertPlainText(text.left(fitting));
+    if (fitting < text.size())
+        emit limitReached();
 }

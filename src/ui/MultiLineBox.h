@@ -4,7 +4,8 @@
 
 // A compact multi-line text box: a few lines high, Enter starts a new line, Tab and
 // Backtab move the focus on instead of inserting a tab. An optional maximum length
-// limits typing and pasting only; text set by code is never cut.
+// limits typing and pasting only; text set by code is never cut. A paste that does
+// not fit is cut between characters, and the box says so with limitReached().
 class MultiLineBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -15,6 +16,10 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+signals:
+    // Typed or pasted text was refused, in whole or in part, for want of room.
+    void limitReached();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -7,6 +7,8 @@ class QLineEdit;
 // Limits what the user can type into a line edit to a maximum length without ever
 // cutting a longer text that code put there (QLineEdit::setMaxLength would).
 // A longer text may be shortened or edited in place, just not made longer.
+// A paste that does not fit is cut between characters, never through one (half an
+// emoji would be stored as a replacement character).
 class TypingLengthValidator : public QValidator {
     Q_OBJECT
 public:
@@ -21,5 +23,5 @@ private:
 
     QLineEdit* m_box;
     int m_maxLength;
-    int m_lastLength = 0;  // length of the box's text after its last change
+    QString m_lastText;  // the box's text after its last change
 };

@@ -12,11 +12,16 @@ using namespace AccessTest;
 
 namespace {
 
-// Signs in, opens the set-up panel and presses "Agents".
-void openAgents(Form1& w, int position, const QString& password)
+// Signs in (or, with submit false, only chooses and types), opens the set-up panel and presses "Agents".
+void openAgents(Form1& w, int position, const QString& password, bool submit = true)
 {
     w.show();  // the panels are placed once the window has its size
-    signIn(w, position, password);
+    if (submit) {
+        signIn(w, position, password);
+    } else {
+        w.SSPanel1->Combo4->setCurrentIndex(position);
+        w.SSPanel1->Text44->setText(password);
+    }
     w.Command3D18->click();
     QVERIFY(!w.Panel3D7->isHidden());
     w.Panel3D7->SSCommand9->click();
@@ -52,10 +57,14 @@ private slots:
         QTest::addColumn<bool>("opens");
         QTest::addColumn<bool>("administering");
         QTest::addColumn<QString>("shown");  // name in the name box
-        QTest::newRow("administrator") << 0 << "Pw1" << true << true << "Zoe";
-        QTest::newRow("inspector") << 1 << "adam-pw" << true << false << "Adam";
-        QTest::newRow("master in lower case") << -1 << "kxqd2718" << true << true << "";
-        QTest::newRow("master in upper case") << -1 << "KXQD2718" << false << false << "";
+        QTest::addColumn<bool>("submitted");  // false: chosen and typed, never checked
+        QTest::newRow("administrator") << 0 << "Pw1" << true << true << "Zoe" << true;
+        QTest::newRow("inspector") << 1 << "adam-pw" << true << false << "Adam" << true;
+        QTest::newRow("master in lower case") << -1 << "kxqd2718" << true << true << "" << true;
+        QTest::newRow("master in upper case") << -1 << "KXQD2718" << false << false << "" << true;
+        QTest::newRow("name chosen, not signed in") << 0 << "" << false << false << "" << false;
+        QTest::newRow("name and password typed, not submitted") << 1 << "adam-pw" << false << false << "" << false;
+        QTest::newRow("master typed, not submitted") << -1 << "kxqd2718" << false << false << "" << false;
     }
 
     void openingTheViewOfEachSignIn()
@@ -65,16 +74,20 @@ private slots:
         QFETCH(bool, opens);
         QFETCH(bool, administering);
         QFETCH(QString, shown);
+        QFETCH(bool, submitted);
         TestWindow t;
         t.install();
         addAgents(t, crew());
         Form1& w = t.open();
-        openAgents(w, position, password);
+        openAgents(w, position, password, submitted);
         AdminPanel* p = w.SSPanel3;
         QCOMPARE(p->isHidden(), !opens);
         QVERIFY(t.messages.asked.isEmpty());
         if (!opens) {
             QVERIFY(w.Command3D18->isEnabled());
+            // Nothing of the chosen inspector reaches the hidden panel either.
+            QCOMPARE(p->Text47[9]->text(), QString());
+            QCOMPARE(p->Text47[10]->text(), QString());
             return;
         }
         // Over the set-up panel with a 120-twip margin, in front of it.
@@ -159,6 +172,45 @@ private slots:
         QCOMPARE(p->Text47[10]->text(), QString());
         QVERIFY(p->Option4->isChecked());
         QVERIFY(p->SSCommand11->isEnabled());
+    }
+
+    void namesDifferingOnlyInCaseAreDifferentInspectors_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("ASCII") << "Adam Lee" << "ADAM LEE";
+        QTest::newRow("accented") << "Ünal Öz" << "ÜNAL ÖZ";
+    }
+
+    void namesDifferingOnlyInCaseAreDifferentInspectors()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        TestWindow t;
+        t.install();
+        addAgents(t, crew() + QList<Agent>{{first, "first-pw", "F-1", false}, {second, "second-pw", "S-2", false}});
+        Form1& w = t.open();
+        openAgents(w, 0, QStringLiteral("Pw1"));
+        AdminPanel* p = w.SSPanel3;
+        p->Combo6->setCurrentIndex(4);
+        QCOMPARE(p->Text47[17]->text(), second);
+        QCOMPARE(p->Text47[15]->text(), QStringLiteral("S-2"));
+        QCOMPARE(p->Text47[9]->text(), QStringLiteral("second-pw"));
+
+        p->Text47[15]->setText(QStringLiteral("S-9"));
+        p->SSCommand10->click();
+        auto number = [&t](const QString& password) {
+            return t.value(QStringLiteral("FAAForm337A.mdb"),
+                           QStringLiteral("SELECT ApprovalNumber FROM Agents WHERE Password = ?"), {password});
+        };
+        QCOMPARE(number(QStringLiteral("second-pw")).toString(), QStringLiteral("S-9"));
+        QCOMPARE(number(QStringLiteral("first-pw")).toString(), QStringLiteral("F-1"));
+
+        p->Combo6->setCurrentIndex(4);
+        p->SSCommand11->click();
+        QVERIFY(number(QStringLiteral("second-pw")).isNull());
+        QCOMPARE(number(QStringLiteral("first-pw")).toString(), QStringLiteral("F-1"));
+        QCOMPARE(items(p->Combo6), (QStringList{"Zoe", "Adam", "Nopass", first}));
     }
 
     void saveChangesTheRecordOnScreen_data()

@@ -4,6 +4,7 @@
 #include "app/DataBinding.h"
 #include "app/PanelDragger.h"
 #include "app/Version.h"
+#include "data/DataFolder.h"
 #include "common/TestWindow.h"
 #include "form/FormScreen.h"
 #include "search/FindPanel.h"
@@ -13,11 +14,13 @@
 #include <QComboBox>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <unistd.h>
 
 namespace {
 
@@ -44,6 +47,24 @@ void writeGarbage(const QString& path)
     // The first bytes of an old Access file, then noise.
     f.write(QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 19));
     f.write(QByteArray(4096, '\x5a'));
+}
+
+// Makes nested folders under base so that the longest data-file path in the last one
+// takes exactly the given number of bytes; returns that folder.
+QString folderWithDataPathBytes(const QString& base, int bytes)
+{
+    QString folder = QFileInfo(base).canonicalFilePath();
+    int missing = bytes - DataFolder::dataFilePathBytes(folder);
+    while (missing > 0) {
+        // A separator and at least one letter take two bytes; the last byte lengthens a name.
+        if (missing == 1)
+            folder += QLatin1Char('d');
+        else
+            folder += QLatin1Char('/') + QString(qMin(missing - 1, 200), QLatin1Char('d'));
+        missing = bytes - DataFolder::dataFilePathBytes(folder);
+    }
+    QDir().mkpath(folder);
+    return folder;
 }
 
 }  // namespace
@@ -76,6 +97,8 @@ private slots:
         QVERIFY(!w.Command3D19->isEnabled());
         QVERIFY(w.Command3D27->isEnabled());
         QVERIFY(w.Command3D14->isEnabled());
+        QVERIFY(!w.Command3D16->isEnabled());
+        QVERIFY(!w.Command3D17->isEnabled());
         QCOMPARE(w.NewFormFlag, 1);
         // No form and an empty agency table: item 6 keeps its placeholders and no kind is chosen.
         QCOMPARE(w.Panel3D1->Text7[0]->text(), QStringLiteral("Name"));
@@ -237,6 +260,62 @@ private slots:
         QCOMPARE(w.NewFormFlag, 1);
         QCOMPARE(items(w.SSPanel1->Combo4), QStringList{"Kim"});
         QCOMPARE(w.Panel3D7->frontIndicator(), 1);
+    }
+
+    void folderPathTooLongForTheEngine_data()
+    {
+        QTest::addColumn<int>("excess");  // bytes of the data-file paths beyond the engine's limit
+        QTest::addColumn<bool>("atStart");  // stored before start, else chosen in the set-up panel
+        QTest::newRow("at the limit, stored") << 0 << true;
+        QTest::newRow("one byte over, stored") << 1 << true;
+        QTest::newRow("at the limit, chosen") << 0 << false;
+        QTest::newRow("one byte over, chosen") << 1 << false;
+        QTest::newRow("well within the setting's length, chosen") << 300 << false;
+    }
+
+    void folderPathTooLongForTheEngine()
+    {
+        QFETCH(int, excess);
+        QFETCH(bool, atStart);
+        TestWindow t;
+        t.install();
+        QTemporaryDir base;
+        const QString folder = folderWithDataPathBytes(base.path(), DataFolder::longestEnginePath() + excess);
+        QCOMPARE(DataFolder::dataFilePathBytes(folder), DataFolder::longestEnginePath() + excess);
+        // The files are made in a short folder and moved in: the engine could not make them there.
+        QTemporaryDir spare;
+        Schema::createFormsFile(spare.path() + "/Form337.mdb");
+        Schema::createAgentsFile(spare.path() + "/FAAForm337A.mdb");
+        Database::open(spare.path() + "/FAAForm337A.mdb")->execute("INSERT INTO Agents (Name) VALUES ('Kim')");
+        for (const char* name : {"Form337.mdb", "FAAForm337A.mdb"})
+            QVERIFY(QFile::rename(spare.path() + '/' + name, folder + '/' + name));
+
+        if (atStart)
+            t.exec("setup337.mdb", "UPDATE Setup SET DataPath = ?", {folder + '/'});
+        Form1& w = t.open();
+        if (!atStart)
+            w.Panel3D7->Dir1->setPath(folder);
+        const QString stored = t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString();
+        if (excess <= 0) {
+            QVERIFY(t.messages.asked.isEmpty());
+            QCOMPARE(stored, folder + '/');
+            QCOMPARE(items(w.SSPanel1->Combo4), QStringList{"Kim"});
+            QCOMPARE(w.Panel3D7->frontIndicator(), 1);
+            return;
+        }
+        // Refused with the limit named; never bound elsewhere in silence.
+        QCOMPARE(t.messages.asked.size(), 1);
+        QVERIFY(t.messages.lastText().contains(QString::number(DataFolder::longestEnginePath())));
+        QVERIFY(w.SSPanel1->Combo4->findText("Kim") < 0);
+        if (atStart) {
+            QCOMPARE(stored, folder + '/');  // kept for the user to correct
+            QVERIFY(!w.Panel3D7->isHidden());
+            QCOMPARE(w.Panel3D7->frontIndicator(), 0);
+        } else {
+            QCOMPARE(stored, t.folder + '/');  // the bound folder stays bound
+            QCOMPARE(w.Panel3D7->frontIndicator(), 1);
+            QVERIFY(w.Data1.isOpen());
+        }
     }
 
     void rootFolderIsStoredWithOneSeparator()
@@ -442,22 +521,40 @@ private slots:
     void corruptDataFileIsNamedAndLeftAlone_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::newRow("forms") << "Form337.mdb";
-        QTest::newRow("agents") << "FAAForm337A.mdb";
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("forms") << "Form337.mdb" << "garbage";
+        QTest::newRow("agents") << "FAAForm337A.mdb" << "garbage";
+        QTest::newRow("forms, a folder of that name") << "Form337.mdb" << "folder";
+        QTest::newRow("agents, a folder of that name") << "FAAForm337A.mdb" << "folder";
+        QTest::newRow("forms, no read permission") << "Form337.mdb" << "unreadable";
     }
 
     void corruptDataFileIsNamedAndLeftAlone()
     {
         QFETCH(QString, file);
+        QFETCH(QString, fault);
         TestWindow t;
         t.install();
-        QFile::remove(t.folder + QLatin1Char('/') + file);
-        writeGarbage(t.folder + QLatin1Char('/') + file);
+        const QString path = t.folder + QLatin1Char('/') + file;
+        if (fault == "unreadable") {
+            if (::geteuid() == 0)
+                QSKIP("File permissions do not stop the superuser; the folder rows cover an unopenable file.");
+            QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        } else {
+            QFile::remove(path);
+            if (fault == "folder")
+                QVERIFY(QDir().mkpath(path));
+            else
+                writeGarbage(path);
+        }
         const QByteArray before = checksum(t.folder + QLatin1Char('/') + file);
         Form1& w = t.open();
         QCOMPARE(t.endCalls, 0);
+        QCOMPARE(t.messages.asked.size(), 1);
         QVERIFY(t.messages.lastText().contains(file));
         QVERIFY(!w.Panel3D7->isHidden());
+        // The folder named in the settings is kept, not swapped for another in silence.
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), t.folder + QLatin1Char('/'));
         QCOMPARE(w.Panel3D7->frontIndicator(), 0);
         QCOMPARE(checksum(t.folder + QLatin1Char('/') + file), before);
     }

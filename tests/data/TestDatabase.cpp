@@ -43,6 +43,8 @@ void TestDatabase::openErrors_data()
     QTest::newRow("folder is a file") << "folder-is-file" << int(EngineError::InvalidPath);
     QTest::newRow("empty path") << "empty-path" << int(EngineError::InvalidPath);
     QTest::newRow("file missing") << "file-missing" << int(EngineError::FileNotFound);
+    QTest::newRow("file is a folder") << "file-is-folder" << int(EngineError::CannotOpenFile);
+    QTest::newRow("file unreadable") << "file-unreadable" << int(EngineError::CannotOpenFile);
     QTest::newRow("garbage") << "garbage" << int(EngineError::UnrecognizedFormat);
     QTest::newRow("zero bytes") << "zero-bytes" << int(EngineError::UnrecognizedFormat);
     QTest::newRow("database header, garbage after") << "bad-body" << int(EngineError::UnrecognizedFormat);
@@ -66,6 +68,13 @@ void TestDatabase::openErrors()
         path = dir.filePath("plain/Form337.mdb");
     } else if (kind == "empty-path") {
         path.clear();
+    } else if (kind == "file-is-folder") {
+        QVERIFY(QDir().mkpath(path));
+    } else if (kind == "file-unreadable") {
+        if (::geteuid() == 0)
+            QSKIP("File permissions do not stop the superuser; the folder row covers the refusal.");
+        Schema::createFormsFile(path);
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
     } else if (kind == "garbage") {
         writeBytes(path, QByteArray("Standard Jet DB\0\0\0 old access file contents", 44).repeated(100));
     } else if (kind == "zero-bytes") {

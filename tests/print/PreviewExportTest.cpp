@@ -9,6 +9,7 @@
 #include "print/PdfExport.h"
 #include "print/PreviewPages.h"
 #include "print/PrintJob.h"
+#include "print/QtPrintEnvironment.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -127,6 +128,14 @@ void PreviewExportTest::pageCounts()
     const QString pdf = exportTo(dir, form);
     QCOMPARE(PdfTools::pageCount(pdf), pages);
     QCOMPARE(PreviewPages::render(form, 0, systemFonts()).size(), pages);
+    // Every page is reported as it is done, counted up to the whole.
+    QList<QPair<int, int>> reported;
+    ScriptedProgress progress(reported);
+    QCOMPARE(PreviewPages::render(form, 0, systemFonts(), &progress).size(), pages);
+    QCOMPARE(reported.size(), pages);
+    for (int i = 0; i < pages; ++i)
+        QCOMPARE(reported[i].first, i + 1);
+    QCOMPARE(reported.last(), qMakePair(pages, pages));
 
     const QString text = PdfTools::text(pdf);
     for (const char* expected : {"MAJOR REPAIR AND ALTERATION", "N4721K", "Cessna", "Blue Ridge Flying Club",
@@ -242,4 +251,80 @@ void PreviewExportTest::previewPagesLookLikeThePdf()
     // The comparison tells pages apart: the back is not the front, nor a sheet the back.
     QVERIFY(largestBlockDifference(PreviewPages::rasterize(pages[1], dpi), printed[0]) > 80);
     QVERIFY(largestBlockDifference(PreviewPages::rasterize(pages[2], dpi), printed[1]) > 80);
+}
+
+namespace {
+
+// Prints to PDF files as on a system without printers, with Cancel pressed once a page is done.
+class CancellingPdfEnvironment : public QtPrintEnvironment {
+public:
+    CancellingPdfEnvironment(const QString& chosen, int cancelAt) : QtPrintEnvironment(systemFonts()), m_cancelAt(cancelAt)
+    {
+        setPrinterNames([] { return QStringList(); });
+        setAskFileName([chosen](const QString&) { return chosen; });
+    }
+    std::unique_ptr<PageProgress> watchProgress(const QString&) override
+    {
+        return std::make_unique<ScriptedProgress>(reported, m_cancelAt);
+    }
+    QList<QPair<int, int>> reported;
+
+private:
+    int m_cancelAt;
+};
+
+}  // namespace
+
+void PreviewExportTest::cancelStopsCleanly_data()
+{
+    QTest::addColumn<QString>("run");
+    QTest::newRow("export") << "export";
+    QTest::newRow("preview") << "preview";
+    QTest::newRow("print to PDF files") << "print";
+}
+
+void PreviewExportTest::cancelStopsCleanly()
+{
+    QFETCH(QString, run);
+    const FormSnapshot form = previewSampleForm(300);  // front, back and four continuation sheets
+    QTemporaryDir dir;
+    const QString path = dir.filePath("form.pdf");
+    QList<QPair<int, int>> reported;
+    ScriptedProgress progress(reported, 3);
+    if (run == "print") {
+        CancellingPdfEnvironment environment(path, 3);
+        ScriptedMessages messages;
+        PrintJob job(environment, messages, [] { return std::optional<int>(0); });
+        QCOMPARE(job.PrintForm(form), PrintJob::Outcome::Stopped);
+        // The front was whole and is kept; the back stopped on its third page and left no file.
+        QVERIFY(QFile::exists(QtPrintEnvironment::pdfPath(path, PrintEnvironment::Side::Front)));
+        QVERIFY(!QFile::exists(QtPrintEnvironment::pdfPath(path, PrintEnvironment::Side::Back)));
+        QCOMPARE(messages.asked.size(), 1);  // only the reinsert prompt: Cancel needs no message
+        QCOMPARE(environment.reported.last(), qMakePair(3, 5));  // the back: its page and four sheets
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"form-1-front.pdf"});
+        return;
+    }
+    try {
+        if (run == "export") {
+            {
+                QFile earlier(path);
+                QVERIFY(earlier.open(QIODevice::WriteOnly));
+                earlier.write("an earlier export");
+            }
+            PdfExport(systemFonts()).write(path, form, 0, exportDay, &progress);
+        } else {
+            PreviewPages::render(form, 0, systemFonts(), &progress);
+        }
+        QFAIL("Cancel did not stop the run");
+    } catch (const PrintError& error) {
+        QCOMPARE(error.number(), PrintError::Cancelled);
+    }
+    QCOMPARE(reported.last(), qMakePair(3, 6));
+    if (run == "export") {
+        // No half-written file takes the place of the earlier one, and none is left beside it.
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("an earlier export"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"form.pdf"});
+    }
 }

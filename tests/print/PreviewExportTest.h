@@ -16,4 +16,6 @@ private slots:
     void unwritableFileIsReported();
     void missingFontLeavesEarlierFileAlone();
     void previewPagesLookLikeThePdf();
+    void cancelStopsCleanly_data();
+    void cancelStopsCleanly();
 };

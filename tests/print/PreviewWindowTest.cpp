@@ -314,6 +314,20 @@ void PreviewWindowTest::exportDeclinedOrUnwritable()
     QVERIFY(report.text.contains("/nonexistent-folder/sub/form.pdf"));
     QVERIFY(!QFile::exists("/nonexistent-folder/sub/form.pdf"));
     QVERIFY(!QApplication::overrideCursor());
+
+    // Cancel in the progress dialog: no file, no preview, nothing to say.
+    p.t.messages.clear();
+    p.printer.progressTitles.clear();
+    p.fillScreen(300);
+    p.printer.cancelAtPage = 2;
+    p.handlers().setAskFileName([&dir](const QString&) { return dir.filePath("form.pdf"); });
+    w.cmdExportPdf->click();
+    QVERIFY(!QFile::exists(dir.filePath("form.pdf")));
+    w.cmdPreview->click();
+    QVERIFY(!p.handlers().previewDialog());
+    QVERIFY(p.t.messages.asked.isEmpty());
+    QCOMPARE(p.printer.progressTitles, (QStringList{"Export PDF", "Preview"}));
+    QVERIFY(!QApplication::overrideCursor());
 }
 
 void PreviewWindowTest::missingFontGivesThePrintingMessage()

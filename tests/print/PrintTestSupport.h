@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/FontCheck.h"
+#include "print/PageProgress.h"
 #include "print/PrintEnvironment.h"
 #include "print/PrintError.h"
 #include "print/RecordingSurface.h"
@@ -21,6 +22,21 @@ private:
     QSet<QString> m_missing;
 };
 
+// Records the pages reported as (done, total) and presses Cancel once page cancelAt is done.
+class ScriptedProgress : public PageProgress {
+public:
+    ScriptedProgress(QList<QPair<int, int>>& reported, int cancelAt = -1) : m_reported(reported), m_cancelAt(cancelAt) {}
+    bool pageDone(int pagesDone, int pagesTotal) override
+    {
+        m_reported.append({pagesDone, pagesTotal});
+        return m_cancelAt < 0 || pagesDone < m_cancelAt;
+    }
+
+private:
+    QList<QPair<int, int>>& m_reported;
+    int m_cancelAt;
+};
+
 // Hands out recording surfaces and keeps each document's log after the job drops the surface.
 class RecordingEnvironment : public PrintEnvironment {
 public:
@@ -37,12 +53,21 @@ public:
         return std::make_unique<RecordingSurface>(m_fonts, documents.last());
     }
 
+    std::unique_ptr<PageProgress> watchProgress(const QString& title) override
+    {
+        progressTitles << title;
+        return std::make_unique<ScriptedProgress>(reported, cancelAtPage);
+    }
+
     int count(Side side) const { return int(sides.count(side)); }
 
     QList<std::shared_ptr<PrintLog>> documents;
     QList<Side> sides;
     int failAtDocument = -1;     // begins of this index throw a printer error
     int declineAtDocument = -1;  // begins of this index are declined (no surface)
+    QStringList progressTitles;           // the runs watched
+    QList<QPair<int, int>> reported;      // pages (done, total) as reported
+    int cancelAtPage = -1;                // Cancel is pressed once this page of a document is done
 
 private:
     const FontCheck& m_fonts;

@@ -2,11 +2,14 @@
 
 #include "FileFaults.h"
 #include "common/TestWindow.h"
+#include "access/AdminPanel.h"
 #include "data/DbError.h"
 #include "form/FormScreen.h"
 #include "setup/SetupPanel.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QElapsedTimer>
 #include <QtTest>
 
@@ -199,6 +202,18 @@ void BrokenFilesTest::readOnlyFileRefusesWrites()
         QCOMPARE(error.number(), int(EngineError::ReadOnly));
         w.Data1.cancelUpdate();
     }
+    // The period counts cannot run on it either: the boxes do not keep older numbers.
+    AdminPanel* admin = w.SSPanel3;
+    for (QLineEdit* box : admin->Text48)
+        box->setText(QStringLiteral("7"));
+    admin->Text47[11]->setText(QStringLiteral("March 01, 2001"));
+    admin->Text47[13]->setText(QStringLiteral("March 31, 2001"));
+    admin->SSCommand14->click();
+    for (QLineEdit* box : admin->Text48)
+        QCOMPARE(box->text(), QString());
+    QCOMPARE(t.messages.asked.size(), 1);
+    QVERIFY(t.messages.lastText().contains(kForms, Qt::CaseInsensitive));
+    QVERIFY2(t.messages.lastText().contains(QStringLiteral("read-only")), qPrintable(t.messages.lastText()));
     QCOMPARE(FileFaults::checksums(t.folder), before);
 }
 

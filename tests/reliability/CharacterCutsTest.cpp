@@ -6,6 +6,11 @@
 #include "data/Recordset.h"
 #include "print/LineBreaking.h"
 
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 namespace {
@@ -79,4 +84,72 @@ void CharacterCutsTest::searchFindsWhatTheMatcherTakes()
     forms.setTable(QStringLiteral("Form"), Criterion::like(QStringLiteral("RegNum"), pattern));
     forms.refresh();
     QCOMPARE(forms.recordCount(), 1);
+}
+
+void CharacterCutsTest::pasteAcrossALimitKeepsWholeCharacters_data()
+{
+    QTest::addColumn<QString>("name");    // the box's object name in the main window
+    QTest::addColumn<QString>("before");  // its text before the paste
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");   // what it holds then
+    QTest::addColumn<bool>("told");       // the field-too-long message was shown
+
+    const QString accent = QStringLiteral("e\u0301");  // e and a combining acute: one character
+    const QString flag = QString::fromUtf8("\xF0\x9F\x87\xBA\xF0\x9F\x87\xB8");  // two regional indicators
+    QTest::newRow("serial: emoji fits, the next does not") << "Text1(0)" << QString(27, u'a') << "b" + kEmoji + kEmoji
+                                                           << QString(27, u'a') + "b" + kEmoji << false;
+    QTest::newRow("registration mark: emoji over by one unit") << "Combo1(0)" << QString(19, u'N') << kEmoji
+                                                               << QString(19, u'N') << false;
+    QTest::newRow("certificate: accent across the limit") << "Text13" << QString(27, u'C') << "x" + accent + accent
+                                                          << QString(27, u'C') + "x" + accent << false;
+    QTest::newRow("owner name: emoji over by one unit") << "Text2(0)" << QString(254, u'x') << kEmoji
+                                                        << QString(254, u'x') << false;
+    QTest::newRow("owner name: flag across the limit") << "Text2(0)" << QString(251, u'x') << "y" + flag
+                                                       << QString(251, u'x') + "y" << false;
+    QTest::newRow("set-up agency name: emoji over by one unit") << "Text8(0)" << QString(99, u'A') << kEmoji
+                                                                << QString(99, u'A') << false;
+    QTest::newRow("find registration mark: emoji across the limit") << "Text36" << QString(18, u'N') << "X" + kEmoji
+                                                                    << QString(18, u'N') + "X" << false;
+    QTest::newRow("sign-in password: emoji over by one unit") << "Text44" << QString(7, u'p') << kEmoji
+                                                              << QString(7, u'p') << false;
+    // The description: 1 048 576 characters, kept as lines so the box lays out quickly.
+    const QString fullLine = QString(99, u'd') + "\n";
+    const QString nearlyFull = fullLine.repeated(10485) + QString(75, u'd');  // 1 048 575 units
+    QTest::newRow("description: emoji over by one unit") << "Text18" << nearlyFull << kEmoji << nearlyFull << true;
+    QTest::newRow("description: a long paste is cut at the limit") << "Text18" << QString() << fullLine.repeated(20000)
+                                                                   << fullLine.repeated(10485) + QString(76, u'd') << true;
+}
+
+void CharacterCutsTest::pasteAcrossALimitKeepsWholeCharacters()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, before);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+    QFETCH(bool, told);
+    TestWindow t;
+    t.install();
+    Form1& w = t.open();
+    QWidget* control = w.findChild<QWidget*>(name);
+    QVERIFY2(control, qPrintable(name));
+    if (auto combo = qobject_cast<QComboBox*>(control))
+        control = combo->lineEdit();
+    QGuiApplication::clipboard()->setText(pasted);
+    if (auto line = qobject_cast<QLineEdit*>(control)) {
+        line->setText(before);
+        line->end(false);
+        line->paste();
+        QCOMPARE(line->text(), after);
+    } else {
+        auto text = qobject_cast<QPlainTextEdit*>(control);
+        QVERIFY(text);
+        text->setPlainText(before);
+        text->moveCursor(QTextCursor::End);
+        text->paste();
+        QCOMPARE(text->toPlainText().size(), after.size());
+        QCOMPARE(text->toPlainText(), after);
+    }
+    QCOMPARE(t.messages.asked.size(), told ? 1 : 0);
+    if (told)
+        QCOMPARE(t.messages.lastText(), QStringLiteral("The following field entry is too long: Description of work"));
 }

@@ -3,7 +3,8 @@
 #include <QObject>
 
 // Line breaking and pattern matching on texts that hold characters written as two
-// UTF-16 units (emoji and other characters beyond the first 65 536).
+// UTF-16 units (emoji and other characters beyond the first 65 536), and pastes that
+// run into a box's length limit.
 class CharacterCutsTest : public QObject {
     Q_OBJECT
 
@@ -13,4 +14,6 @@ private slots:
     void ownerNameLastLineKeepsPairs();
     void searchFindsWhatTheMatcherTakes_data();
     void searchFindsWhatTheMatcherTakes();
+    void pasteAcrossALimitKeepsWholeCharacters_data();
+    void pasteAcrossALimitKeepsWholeCharacters();
 };

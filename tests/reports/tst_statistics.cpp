@@ -198,6 +198,39 @@ private slots:
         QCOMPARE(boxes(w), (QStringList{"0", "0", "1", "0", "0", "1"}));
     }
 
+    void aCountThatCannotRunClearsTheBoxes_data()
+    {
+        QTest::addColumn<QString>("removed");  // what goes missing after the first count
+        QTest::newRow("the data folder") << "folder";
+        QTest::newRow("the forms file") << "file";
+    }
+
+    void aCountThatCannotRunClearsTheBoxes()
+    {
+        QFETCH(QString, removed);
+        TestWindow t;
+        t.install();
+        QTemporaryDir data;
+        Schema::createFormsFile(data.path() + QStringLiteral("/Form337.mdb"));
+        Schema::createAgentsFile(data.path() + QStringLiteral("/FAAForm337A.mdb"));
+        Database::open(data.path() + QStringLiteral("/Form337.mdb"))
+            ->execute(QStringLiteral("INSERT INTO Form (RegNum, FormDate, Approved, AirType1) VALUES ('D', '2001-03-10', -1, -1)"));
+        t.exec("setup337.mdb", "UPDATE Setup SET DataPath = ?", {data.path() + QLatin1Char('/')});
+        Form1& w = t.open();
+        calculate(w, QStringLiteral("March 01, 2001"), QStringLiteral("March 31, 2001"));
+        QCOMPARE(boxes(w), (QStringList{"1", "0", "0", "1", "0", "0"}));
+
+        if (removed == "folder")
+            QVERIFY(data.remove());
+        else
+            QVERIFY(QFile::remove(data.path() + QStringLiteral("/Form337.mdb")));
+        calculate(w, QStringLiteral("March 01, 2000"), QStringLiteral("March 31, 2000"));
+        // Another period's numbers must not stand as this one's.
+        QCOMPARE(boxes(w), QStringList(6, QString()));
+        QCOMPARE(t.messages.asked.size(), 1);
+        QVERIFY(t.messages.lastText().contains(QStringLiteral("FORM337.MDB"), Qt::CaseInsensitive));
+    }
+
     void eachCountReadsItsPartialIndex()
     {
         // The counts must stay answerable from the small repair and alteration indexes,
