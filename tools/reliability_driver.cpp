@@ -19,7 +19,7 @@
 // Every form carries its first driver's tag in its serial number ("S<seed>-<n>") and is
 // dated in that driver's year (2000 + seed % 50) whoever edits it; only that driver
 // deletes it, so each driver can check its own counts. Every save writes a token of its
-// own into the series ("S<seed> save <n>") and reports the token the screen showed
+// own into the series ("S<seed> #<n>") and reports the token the screen showed
 // before (basedOn): a save that replaced a version nobody saw is a lost update.
 #include "access/AdminPanel.h"
 #include "app/AppContext.h"
@@ -45,6 +45,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QThread>
 
 #include <cstdio>
 
@@ -144,15 +145,14 @@ public:
         save();
     }
 
-    // One of the newest stored forms, of either program, shown and left on screen (or
-    // edited at once): a later edit of it meets whatever the other program did to it
-    // meanwhile.
-    void showShared(bool thenEdit)
+    // The newest stored form, of either program, shown and edited, at once or after a
+    // while: the edit meets whatever the other program did to it meanwhile.
+    void editShared(bool thenAtOnce)
     {
         QString serial;
         try {
             const QList<QVariantList> newest = m_window->Data1.database()->rows(
-                QStringLiteral("SELECT Serial FROM Form ORDER BY RecordId DESC LIMIT 4"));
+                QStringLiteral("SELECT Serial FROM Form ORDER BY RecordId DESC LIMIT 1"));
             if (newest.isEmpty())
                 return saveNew();
             serial = newest.at(int(m_random.bounded(quint32(newest.size())))).value(0).toString();
@@ -161,8 +161,29 @@ public:
             return;
         }
         // The other program may delete it in between: then nothing is shown.
-        if (show(serial, false) && thenEdit)
-            editCurrent();
+        if (!show(serial, false))
+            return;
+        // Looked at for a while, as a person does, while the other program works on: until
+        // the other program has stored a change of it, or for at most 0.6 s.
+        if (!thenAtOnce)
+            waitForAnotherChange(serial, controlText(m_window->Panel3D1->Text1[1]));
+        editCurrent();
+    }
+
+    void waitForAnotherChange(const QString& serial, const QString& shownVersion)
+    {
+        const QDeadlineTimer patience(600);
+        while (!patience.hasExpired()) {
+            QThread::msleep(25);
+            try {
+                if (m_window->Data1.database()
+                        ->value(QStringLiteral("SELECT Rating1 FROM Form WHERE Serial = ?"), {serial})
+                        .toString() != shownVersion)
+                    return;
+            } catch (const DbError&) {
+                return;
+            }
+        }
     }
 
     // One of this driver's stored forms found, shown, then edited or deleted.
@@ -255,6 +276,9 @@ private:
         }
         if (f == QLatin1String("ApproveName") || f == QLatin1String("Signed"))
             return QStringLiteral("Jane Doe");
+        // Certificate numbers hold 30 characters.
+        if (f.endsWith(QLatin1String("Cert")))
+            return serial + QLatin1Char(' ') + token;
         return QStringLiteral("%1 %2 %3").arg(f, serial, token);
     }
 
@@ -262,7 +286,7 @@ private:
     {
         FormScreen& s = *m_window->Panel3D1;
         const int rev = m_saves++;
-        const QString token = QStringLiteral("S%1 save %2").arg(m_seed).arg(rev);
+        const QString token = QStringLiteral("S%1 #%2").arg(m_seed).arg(rev);
         const QString basedOn = controlText(s.Text1[1]);
         QJsonObject fields;
         for (const Entry& e : kEntries) {
@@ -346,20 +370,21 @@ int main(int argc, char** argv)
     const QDeadlineTimer deadline = soak ? QDeadlineTimer(qint64(args[3].toDouble() * 1000))
                                          : QDeadlineTimer(QDeadlineTimer::Forever);
     while (!deadline.hasExpired()) {
-        // A crash run saves, edits and deletes; a soak also shows the other's forms and counts.
-        const quint32 pick = random.bounded(soak ? 12u : 7u);
-        if (pick < 2)
+        // A crash run saves, edits and deletes its own forms; a soak also edits the other
+        // program's forms and counts.
+        const quint32 pick = random.bounded(soak ? 12u : 5u);
+        if (pick < 1)
             driver.saveNew();
-        else if (pick < 5)
+        else if (pick < 3)
             driver.editCurrent();
-        else if (pick < 6)
+        else if (pick < 4)
             driver.findMine(false);
-        else if (pick < 7)
+        else if (pick < 5)
             driver.findMine(true);
-        else if (pick < 9)
-            driver.showShared(false);
-        else if (pick < 10)
-            driver.showShared(true);
+        else if (pick < 8)
+            driver.editShared(false);
+        else if (pick < 11)
+            driver.editShared(true);
         else
             driver.count();
         QCoreApplication::processEvents();

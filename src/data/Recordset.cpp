@@ -7,6 +7,7 @@
 #include "data/Schema.h"
 #include "data/SchemaSql.h"
 
+#include <QRandomGenerator>
 #include <optional>
 
 namespace {
@@ -533,6 +534,13 @@ void Recordset::update()
 
     qint64 key = 0;
     if (d->mode == EditMode::Add) {
+        // A new record's counter starts anywhere: in a file of an earlier version the key of
+        // the newest record is given again once that record is deleted, and an update meant
+        // for the deleted record must not find its counter on the new one.
+        if (d->countsChanges) {
+            names << QLatin1String(SchemaSql::kChangeCount);
+            values << qint64(QRandomGenerator::global()->bounded(1u << 30));
+        }
         QString statement;
         if (names.isEmpty()) {
             statement = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table);

@@ -96,7 +96,9 @@ QString addChangeCounterStatement(const TableSpec& definition)
 
 QStringList createStatements(const TableSpec& definition)
 {
-    QStringList columns{QStringLiteral("%1 INTEGER PRIMARY KEY").arg(QLatin1String(kRecordId))};
+    // A key is never given again once its record is deleted, so an update meant for a
+    // deleted record can never land on a newer one.
+    QStringList columns{QStringLiteral("%1 INTEGER PRIMARY KEY AUTOINCREMENT").arg(QLatin1String(kRecordId))};
     for (const FieldSpec& field : definition.fields)
         columns << quoted(field.name) + QLatin1Char(' ') + columnType(field);
     if (countsChanges(definition))

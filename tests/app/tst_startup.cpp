@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -365,6 +367,44 @@ private slots:
         emit mark->activated(0);  // the user picks the mark from the list
         QCOMPARE(w.Panel3D1->Combo1[1]->currentText(), QStringLiteral("Piper"));
         QVERIFY(w.Command3D13->isEnabled());
+    }
+
+    void firstStartThatCannotMakeItsFilesSaysWhy_data()
+    {
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("named");  // in the message
+        // A file-size limit stands in for a full disk: the engine reports the refused write.
+        QTest::newRow("disk refuses to write") << "full" << "Program files not created" << "disk I/O error";
+        QTest::newRow("folder cannot be made") << "no folder" << "Program files not created" << "Cannot create";
+    }
+
+    void firstStartThatCannotMakeItsFilesSaysWhy()
+    {
+        QFETCH(QString, cause);
+        QFETCH(QString, title);
+        QFETCH(QString, named);
+        TestWindow t;
+        struct rlimit before {};
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &before) == 0);
+        if (cause == QLatin1String("full")) {
+            // No file may grow past half a page: the files of a new installation cannot be written.
+            ::signal(SIGXFSZ, SIG_IGN);
+            struct rlimit full = before;
+            full.rlim_cur = 2048;
+            QVERIFY(::setrlimit(RLIMIT_FSIZE, &full) == 0);
+        } else {
+            QFile blocker(t.folder + "/not-a-folder");
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            t.folder = blocker.fileName() + "/form337";
+        }
+        t.open();
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        QCOMPARE(t.endCalls, 1);
+        QCOMPARE(t.messages.asked.size(), 1);
+        QVERIFY2(t.messages.asked[0].title == title && t.messages.lastText().contains(named),
+                 qPrintable(t.messages.asked[0].title + ": " + t.messages.lastText()));
+        QVERIFY(!QFile::exists(t.folder + "/setup337.mdb"));
     }
 
     void corruptSettingsFileEndsWithAMessage()

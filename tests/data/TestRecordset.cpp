@@ -368,6 +368,9 @@ void TestRecordset::editOfRecordChangedElsewhere_data()
                                              << int(EngineError::RecordDeleted);
         QTest::addRow("%s untouched", t.table) << t.file << t.table << t.field << "nothing" << false << 0;
     }
+    // The deleted record was the newest: the next one added must not take its place.
+    QTest::newRow("Form deleted, another added") << "Form337.mdb" << "Form" << "OwnerName" << "replaces" << false
+                                                 << int(EngineError::RecordDeleted);
     QTest::newRow("Form changed, file of an earlier version")
         << "Form337.mdb" << "Form" << "OwnerName" << "changes" << true << int(EngineError::ChangedByAnother);
 }
@@ -408,6 +411,11 @@ void TestRecordset::editOfRecordChangedElsewhere()
         there.update();
     } else if (otherDoes == QLatin1String("deletes")) {
         there.deleteCurrent();
+    } else if (otherDoes == QLatin1String("replaces")) {
+        there.deleteCurrent();
+        there.addNew();
+        there.setField(field, "stored there");
+        there.update();
     }
     here.edit();
     here.setField(field, "typed here");
@@ -429,7 +437,11 @@ void TestRecordset::editOfRecordChangedElsewhere()
     QCOMPARE(here.text(field), QStringLiteral("typed here"));
     here.cancelUpdate();
     if (error == EngineError::RecordDeleted) {
-        QCOMPARE(db->value(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table)).toInt(), 0);
+        const bool added = otherDoes == QLatin1String("replaces");
+        QCOMPARE(db->value(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table)).toInt(), added ? 1 : 0);
+        if (added)
+            QCOMPARE(db->value(QStringLiteral("SELECT \"%1\" FROM \"%2\"").arg(field, table)).toString(),
+                     QStringLiteral("stored there"));
         QVERIFY_DBERROR(here.reread(), EngineError::RecordDeleted);
         return;
     }
