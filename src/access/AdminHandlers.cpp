@@ -250,10 +250,10 @@ void AdminHandlers::SSCommand10_Click()
                 w.Data5.cancelUpdate();
         } catch (const DbError&) {
         }
-        QString text = QObject::tr("The DMIR \"%1\" could not be saved: %2.").arg(name, error.message());
+        QString text = QObject::tr("The DMIR \"%1\" could not be saved: %2").arg(name, error.message());
         const QString advice = StoreConflict::prepareRetry(w.Data5, error);
         if (!advice.isEmpty())
-            text += QStringLiteral("\n\n") + advice;
+            text += QStringLiteral(".\n\n") + advice;
         reportFailure(text);
         return;
     }

@@ -34,11 +34,9 @@ QString folder()
 void write(const QString& file, const QString& statement, const QString& engineText, const QString& engineCode)
 {
     QMutexLocker lock(&logMutex);
-    if (logFolder().isEmpty())
+    // A folder that is not there (yet) gets no log rather than a folder made in passing.
+    if (logFolder().isEmpty() || !QFileInfo(logFolder()).isDir())
         return;
-    // The log is private to the user, like the program folder it usually sits in.
-    if (!QDir(logFolder()).exists() && QDir().mkpath(logFolder()))
-        QFile::setPermissions(logFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString path = QDir(logFolder()).filePath(QString::fromLatin1(kFileName));
     if (QFileInfo(path).size() >= kRotateSize) {
         const QString old = path + QStringLiteral(".1");
@@ -50,7 +48,7 @@ void write(const QString& file, const QString& statement, const QString& engineT
     if (!log.open(QIODevice::Append | QIODevice::Text))
         return;  // a log that cannot be written must not stand in the way of the work
     if (isNew)
-        log.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        log.setPermissions(QFile::ReadOwner | QFile::WriteOwner);  // private to the user
     QString entry = QDateTime::currentDateTimeUtc().toString(Qt::ISODate) + QStringLiteral(" engine error");
     if (!engineCode.isEmpty())
         entry += QStringLiteral(" ") + engineCode;

@@ -11,7 +11,7 @@ namespace EngineLog {
 inline const char* const kFileName = "form337-errors.log";
 constexpr qint64 kRotateSize = 1024 * 1024;
 
-// The folder of the log; empty (the default) writes nothing.
+// The folder of the log; empty (the default) or a folder that does not exist writes nothing.
 void setFolder(const QString& folder);
 QString folder();
 

@@ -2,6 +2,7 @@
 #include "access/SignInPanel.h"
 #include "app/DataBinding.h"
 #include "app/PanelDragger.h"
+#include "data/Recordset.h"
 #include "common/TestWindow.h"
 #include "form/FormScreen.h"
 #include "search/FindPanel.h"
@@ -282,6 +283,40 @@ private slots:
         QCOMPARE(zip.toString(), QString());
         QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM Agency").toInt(), 1);
         QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), t.folder + QLatin1Char('/'));
+    }
+
+    void agencyChangedOnAnotherWorkstationStaysInThePanel()
+    {
+        TestWindow t;
+        t.install();
+        t.exec("Form337.mdb", "INSERT INTO Agency (AgencyName) VALUES ('Acme')");
+        Form1& w = t.open();
+        SetupPanel* p = w.Panel3D7;
+        w.Command3D18->click();
+        p->Text8[4]->setText(QStringLiteral("RS-9"));
+        Recordset other;
+        other.setDatabaseName(t.folder + "/Form337.mdb");
+        other.setTable(QStringLiteral("Agency"));
+        other.refresh();
+        other.edit();
+        other.setField(QStringLiteral("AgencyName"), QStringLiteral("Acme Aero"));
+        other.update();
+
+        // Refused and said so; the panel stays open with what was typed.
+        w.Command3D18->click();
+        QCOMPARE(t.messages.asked.size(), 1);
+        QVERIFY2(t.messages.lastText().contains(QStringLiteral("on another workstation")), qPrintable(t.messages.lastText()));
+        QVERIFY(!p->isHidden());
+        QCOMPARE(p->Text8[4]->text(), QStringLiteral("RS-9"));
+        QCOMPARE(t.value("Form337.mdb", "SELECT AgencyName FROM Agency").toString(), QStringLiteral("Acme Aero"));
+        QVERIFY(t.value("Form337.mdb", "SELECT AgencyCert FROM Agency").isNull());
+
+        // Saved again, knowingly, what is on screen is stored.
+        w.Command3D18->click();
+        QCOMPARE(t.messages.asked.size(), 1);
+        QVERIFY(p->isHidden());
+        QCOMPARE(t.value("Form337.mdb", "SELECT AgencyCert FROM Agency").toString(), QStringLiteral("RS-9"));
+        QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM Agency").toInt(), 1);
     }
 
     void deletingTheOnlyAgencyBeginsABlankOne()
