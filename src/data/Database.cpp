@@ -303,8 +303,10 @@ auto Database::reopeningOnce(Work work) -> decltype(work())
         // share that reconnected): the connection still holds the old, unlinked file, which
         // the engine refuses to write. The file at the path is opened again and the
         // statement tried once more. Inside a transaction the work done so far would be
-        // lost, so the caller gets the error instead.
-        if (error.number() != EngineError::ReadOnly || d->inTransaction || !hasMoved())
+        // lost, so the caller gets the error instead. A connection closed by an earlier
+        // attempt that failed is tried again the same way, so the share can come back.
+        const bool moved = error.number() == EngineError::ReadOnly && hasMoved();
+        if (d->inTransaction || !(moved || !d->db.isOpen()))
             throw;
         try {
             d->db.close();

@@ -380,6 +380,11 @@ void TestDatabase::fileReplacedWhileOpen()
     } else {
         QVERIFY2(message.contains("replaced") && message.contains(path), qPrintable(message));
         QVERIFY2(!QFile::exists(path), "an empty file was made in place of the missing one");
+        // The share comes back: the next write reaches it.
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::copy(moved + "/" + Schema::kFormsFile, path));
+        db->execute("INSERT INTO Form (RegNum) VALUES (?)", {"N3"});
+        QCOMPARE(db->value("SELECT group_concat(RegNum) FROM Form").toString(), QString("N1,N3"));
     }
 }
 
