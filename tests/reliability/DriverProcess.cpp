@@ -4,7 +4,6 @@
 
 #include <QElapsedTimer>
 #include <QJsonDocument>
-#include <QThread>
 
 QString DriverProcess::program()
 {
@@ -22,16 +21,47 @@ void DriverProcess::start(const QStringList& arguments)
     m_process.waitForStarted(10000);
 }
 
+void DriverProcess::readWaiting(int milliseconds)
+{
+    if (m_process.state() == QProcess::Running)
+        m_process.waitForReadyRead(milliseconds);
+    m_pending += m_process.readAllStandardOutput();
+    m_errors += m_process.readAllStandardError();
+}
+
 void DriverProcess::killAfter(int milliseconds)
 {
-    QThread::msleep(ulong(milliseconds));
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < milliseconds)
+        readWaiting(int(qMin<qint64>(20, milliseconds - waited.elapsed())));
     m_process.kill();
     m_process.waitForFinished(10000);
 }
 
 bool DriverProcess::waitForFinished(int milliseconds)
 {
-    return m_process.waitForFinished(milliseconds);
+    return waitForAll({this}, milliseconds);
+}
+
+bool DriverProcess::waitForAll(const QList<DriverProcess*>& drivers, int milliseconds)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        bool running = false;
+        for (DriverProcess* driver : drivers) {
+            driver->readWaiting(10);
+            running = running || driver->m_process.state() != QProcess::NotRunning;
+        }
+        if (!running)
+            break;
+        if (waited.elapsed() > milliseconds)
+            return false;
+    }
+    for (DriverProcess* driver : drivers)
+        driver->readWaiting(0);
+    return true;
 }
 
 QList<QJsonObject> DriverProcess::lines()

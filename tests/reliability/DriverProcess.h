@@ -15,19 +15,26 @@ public:
     static QString program();
 
     void start(const QStringList& arguments);
-    // Waits for the given time, then kills the driver with SIGKILL.
+    // Waits for the given time, then kills the driver with SIGKILL. Its report lines are
+    // read meanwhile: a driver whose output is not read blocks in writing it.
     void killAfter(int milliseconds);
     bool waitForFinished(int milliseconds);
+    // Waits until every driver has finished, reading their report lines as they come, so
+    // that none is held up by another's unread output. False when the time ran out.
+    static bool waitForAll(const QList<DriverProcess*>& drivers, int milliseconds);
     int exitCode() const { return m_process.exitCode(); }
     QProcess::ExitStatus exitStatus() const { return m_process.exitStatus(); }
 
     // Every complete report line (a line cut off by a kill is left out).
     QList<QJsonObject> lines();
-    QString errorOutput() { return QString::fromUtf8(m_process.readAllStandardError()); }
+    QString errorOutput() { return QString::fromUtf8(m_errors + m_process.readAllStandardError()); }
 
 private:
+    void readWaiting(int milliseconds);
+
     QProcess m_process;
     QByteArray m_pending;
+    QByteArray m_errors;
     QList<QJsonObject> m_lines;
 };
 

@@ -148,8 +148,8 @@ void ProcessesTest::twoProgramsOnOneFolder()
     second.start({QStringLiteral("soak"), t.folder, QString::number(seconds), QStringLiteral("2")});
     SharedEdits edits;
     int operations = 0, counts = 0;
+    QVERIFY(DriverProcess::waitForAll({&first, &second}, (seconds + 60) * 1000));
     for (DriverProcess* driver : {&first, &second}) {
-        QVERIFY(driver->waitForFinished((seconds + 60) * 1000));
         const QList<QJsonObject> lines = driver->lines();
         QVERIFY2(driver->exitCode() == 0, qPrintable(driver->errorOutput()));
         QVERIFY(!lines.isEmpty() && lines.last().value("op").toString() == QLatin1String("done"));
