@@ -45,6 +45,7 @@ int main(int argc, char** argv)
     SystemClock clock;
     AppContext context;
     context.programFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    context.logFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     context.messages = &messages;
     context.clock = &clock;
     // Every stored change is committed when it is made, so ending at once loses nothing stored.

@@ -1,22 +1,31 @@
 // Drives the real main window headless on a data folder and reports every operation
 // as one JSON line on stdout, flushed at once, so a test that kills it at any moment
 // knows what the program had reported done:
-//   {"op":"saving", "serial":..., "rev":..., "fields":{...}}  before Save is clicked
-//   {"op":"saved",  "serial":..., "rev":..., "fields":{...}}  after Save reported success
-//   {"op":"deleted","serial":...}                             after Delete reported success
-//   {"op":"counted","approvedRepairs":N, "expected":N}         the period statistics of its year
-//   {"op":"message","text":...}                               any message that is not a question
+//   {"op":"saving", "serial":..., "rev":..., "token":..., "basedOn":..., "fields":{...}}
+//                                                  before Save is clicked
+//   {"op":"saved",  ...the same...}                after Save reported success
+//   {"op":"conflict","serial":..., "kind":"changed"|"deleted"}
+//                                                  Save refused: another program changed or
+//                                                  deleted the form since it was shown
+//   {"op":"deleting","serial":...}                 before Delete is clicked
+//   {"op":"deleted","serial":...}                  after Delete reported success
+//   {"op":"counted","approvedRepairs":N, "expected":N}  the period statistics of its year
+//   {"op":"message","text":...}                    any other message that is not a question
 //
-//   reliability_driver crash FOLDER SEED          saves and edits until killed
-//   reliability_driver soak  FOLDER SECONDS SEED  saves, edits, deletes and counts for a time
+//   reliability_driver crash FOLDER SEED          saves, edits and deletes until killed
+//   reliability_driver soak  FOLDER SECONDS SEED  saves, edits, deletes and counts for a time,
+//                                                 editing the other drivers' forms as well
 //
-// Every form of one driver carries the driver's tag in its serial number ("S<seed>-<n>")
-// and is dated in the driver's own year (2000 + seed % 50), so two drivers on one
-// folder can each check exactly what is theirs.
+// Every form carries its first driver's tag in its serial number ("S<seed>-<n>") and is
+// dated in that driver's year (2000 + seed % 50) whoever edits it; only that driver
+// deletes it, so each driver can check its own counts. Every save writes a token of its
+// own into the series ("S<seed> #<n>") and reports the token the screen showed
+// before (basedOn): a save that replaced a version nobody saw is a lost update.
 #include "access/AdminPanel.h"
 #include "app/AppContext.h"
 #include "app/Form1.h"
 #include "data/Criterion.h"
+#include "data/Database.h"
 #include "data/DbError.h"
 #include "form/FormHandlers.h"
 #include "form/FormScreen.h"
@@ -33,10 +42,10 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMap>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QThread>
 
 #include <cstdio>
 
@@ -50,11 +59,22 @@ void report(const QJsonObject& line)
     std::fflush(stdout);
 }
 
-// Questions are answered Yes (Delete asks first); anything else is reported.
+// A form changed or deleted by the other program since it was shown is reported as a
+// conflict and the stored version taken (No); other questions are answered Yes (Delete
+// asks first); anything else is reported.
 class DriverMessages : public MessageService {
 public:
     Msg::Answer ask(const Msg::Request& request) override
     {
+        for (const auto& [title, kind] : {std::pair{"Form changed on another workstation", "changed"},
+                                          std::pair{"Form deleted on another workstation", "deleted"}}) {
+            if (request.title == QLatin1String(title)) {
+                ++conflicts;
+                lastConflict = QString::fromLatin1(kind);
+                report({{"op", "conflict"}, {"serial", *serial}, {"kind", lastConflict}});
+                return Msg::Answer::No;
+            }
+        }
         if (request.buttons == Msg::Buttons::YesNo)
             return Msg::Answer::Yes;
         ++told;
@@ -62,6 +82,9 @@ public:
         return Msg::Answer::Ok;
     }
     int told = 0;
+    int conflicts = 0;
+    QString lastConflict;
+    const QString* serial = nullptr;  // the form on screen
 };
 
 // The boxes a driver fills and the fields they are stored in.
@@ -94,6 +117,7 @@ class Driver {
 public:
     Driver(const QString& folder, quint32 seed) : m_seed(seed), m_random(seed), m_clock(QDate(2001, 3, 5))
     {
+        m_messages.serial = &m_current;
         AppContext context;
         context.programFolder = folder;
         context.messages = &m_messages;
@@ -101,7 +125,6 @@ public:
         context.endProgram = [] { std::_Exit(3); };
         m_window = std::make_unique<Form1>(context);
         m_window->activate();
-        m_year = 2000 + int(seed % 50);
     }
 
     bool startedCleanly() const { return m_messages.told == 0; }
@@ -111,7 +134,6 @@ public:
     {
         m_window->formHandlers().Command3D19_Click();
         m_current = QStringLiteral("S%1-%2").arg(m_seed).arg(m_next++);
-        m_revision[m_current] = 0;
         save();
     }
 
@@ -120,8 +142,48 @@ public:
     {
         if (m_current.isEmpty() || m_window->NewFormFlag != 0)
             return saveNew();
-        ++m_revision[m_current];
         save();
+    }
+
+    // The newest stored form, of either program, shown and edited, at once or after a
+    // while: the edit meets whatever the other program did to it meanwhile.
+    void editShared(bool thenAtOnce)
+    {
+        QString serial;
+        try {
+            const QList<QVariantList> newest = m_window->Data1.database()->rows(
+                QStringLiteral("SELECT Serial FROM Form ORDER BY RecordId DESC LIMIT 1"));
+            if (newest.isEmpty())
+                return saveNew();
+            serial = newest.at(int(m_random.bounded(quint32(newest.size())))).value(0).toString();
+        } catch (const DbError& e) {
+            report({{"op", "message"}, {"text", QStringLiteral("listing failed: ") + e.message()}});
+            return;
+        }
+        // The other program may delete it in between: then nothing is shown.
+        if (!show(serial, false))
+            return;
+        // Looked at for a while, as a person does, while the other program works on: until
+        // the other program has stored a change of it, or for at most 0.6 s.
+        if (!thenAtOnce)
+            waitForAnotherChange(serial, controlText(m_window->Panel3D1->Text1[1]));
+        editCurrent();
+    }
+
+    void waitForAnotherChange(const QString& serial, const QString& shownVersion)
+    {
+        const QDeadlineTimer patience(600);
+        while (!patience.hasExpired()) {
+            QThread::msleep(25);
+            try {
+                if (m_window->Data1.database()
+                        ->value(QStringLiteral("SELECT Rating1 FROM Form WHERE Serial = ?"), {serial})
+                        .toString() != shownVersion)
+                    return;
+            } catch (const DbError&) {
+                return;
+            }
+        }
     }
 
     // One of this driver's stored forms found, shown, then edited or deleted.
@@ -130,24 +192,11 @@ public:
         if (m_stored.isEmpty())
             return saveNew();
         const QString serial = m_stored.at(int(m_random.bounded(quint32(m_stored.size()))));
-        Recordset& forms = m_window->Data1;
-        try {
-            forms.setTable(QStringLiteral("Form"));
-            forms.refresh();
-            forms.findFirst(Criterion::equals(QStringLiteral("Serial"), serial));
-        } catch (const DbError& e) {
-            report({{"op", "message"}, {"text", QStringLiteral("find failed: ") + e.message()}});
+        if (!show(serial, true))
             return;
-        }
-        if (forms.noMatch()) {
-            report({{"op", "message"}, {"text", QStringLiteral("stored form not found: ") + serial}});
-            return;
-        }
-        m_window->NewFormFlag = 0;
-        m_window->ShowRecord();
-        m_current = serial;
         if (!thenDelete)
             return editCurrent();
+        report({{"op", "deleting"}, {"serial", serial}});
         const int told = m_messages.told;
         m_window->formHandlers().Command3D15_Click();
         if (m_messages.told == told) {
@@ -162,8 +211,9 @@ public:
     {
         AdminPanel* admin = m_window->SSPanel3;
         admin->Text48[0]->setText(QStringLiteral("-1"));
-        admin->Text47[11]->setText(Dates::longForm(QDate(m_year, 1, 1)));
-        admin->Text47[13]->setText(Dates::longForm(QDate(m_year, 12, 31)));
+        const int year = yearOf(QStringLiteral("S%1-").arg(m_seed));
+        admin->Text47[11]->setText(Dates::longForm(QDate(year, 1, 1)));
+        admin->Text47[13]->setText(Dates::longForm(QDate(year, 12, 31)));
         m_window->statisticsHandlers().SSCommand14_Click();
         report({{"op", "counted"},
               {"approvedRepairs", admin->Text48[0]->text().toInt()},
@@ -171,7 +221,41 @@ public:
     }
 
 private:
-    QString text(const QString& serial, int rev, const char* field)
+    // Finds the stored form by its serial number and shows it as the find panel would.
+    bool show(const QString& serial, bool mustExist)
+    {
+        Recordset& forms = m_window->Data1;
+        try {
+            forms.setTable(QStringLiteral("Form"));
+            forms.refresh();
+            forms.findFirst(Criterion::equals(QStringLiteral("Serial"), serial));
+        } catch (const DbError& e) {
+            report({{"op", "message"}, {"text", QStringLiteral("find failed: ") + e.message()}});
+            m_current.clear();
+            return false;
+        }
+        if (forms.noMatch()) {
+            // The stored form moved on without being shown: the next edit starts a new form.
+            m_current.clear();
+            if (mustExist)
+                report({{"op", "message"}, {"text", QStringLiteral("stored form not found: ") + serial}});
+            return false;
+        }
+        m_window->NewFormFlag = 0;
+        m_window->ShowRecord();
+        m_current = serial;
+        return true;
+    }
+
+    bool isMine(const QString& serial) const { return serial.startsWith(QStringLiteral("S%1-").arg(m_seed)); }
+
+    // The year of a form: its first driver's, whoever edits it.
+    static int yearOf(const QString& serial)
+    {
+        return 2000 + int(serial.mid(1, serial.indexOf(u'-') - 1).toUInt() % 50);
+    }
+
+    QString text(const QString& serial, const QString& token, const char* field)
     {
         const QString f = QString::fromLatin1(field);
         if (f == QLatin1String("RegNum"))
@@ -183,45 +267,70 @@ private:
         if (f == QLatin1String("Serial"))
             return serial;
         if (f == QLatin1String("Rating1"))
-            return QStringLiteral("rev %1").arg(rev);
+            return token;
         if (f == QLatin1String("Back")) {
             // From a line to several pages of the database, so saves span many pages.
             const int words = 5 + int(m_random.bounded(1500u));
-            return QStringLiteral("%1 rev %2: ").arg(serial).arg(rev) +
+            return QStringLiteral("%1 %2: ").arg(serial, token) +
                    QStringLiteral("replaced spar cap ").repeated(words).trimmed();
         }
         if (f == QLatin1String("ApproveName") || f == QLatin1String("Signed"))
             return QStringLiteral("Jane Doe");
-        return QStringLiteral("%1 %2 rev %3").arg(f, serial).arg(rev);
+        // Certificate numbers hold 30 characters.
+        if (f.endsWith(QLatin1String("Cert")))
+            return serial + QLatin1Char(' ') + token;
+        return QStringLiteral("%1 %2 %3").arg(f, serial, token);
     }
 
     void save()
     {
         FormScreen& s = *m_window->Panel3D1;
-        const int rev = m_revision.value(m_current);
+        const int rev = m_saves++;
+        const QString token = QStringLiteral("S%1 #%2").arg(m_seed).arg(rev);
+        const QString basedOn = controlText(s.Text1[1]);
         QJsonObject fields;
         for (const Entry& e : kEntries) {
-            const QString value = text(m_current, rev, e.field);
+            const QString value = text(m_current, token, e.field);
             setControlText(e.box(s), value);
             fields.insert(QString::fromLatin1(e.field), value);
         }
+        // The dates and the choices are compared with what is stored as well.
+        const int year = yearOf(m_current);
+        const QDate formDate(year, 1 + int(m_random.bounded(12u)), 1 + int(m_random.bounded(28u)));
+        const QDate approveDate(year, 6, 15);
         s.Option1[0]->setChecked(true);       // repair
         if (s.List1->currentRow() != 0)
             s.List1->setCurrentRow(0);        // airframe
         s.Option2[2]->setChecked(true);       // certificated repair station
         s.Option5[0]->setChecked(true);       // approved
         s.Option6[4]->setChecked(true);
-        setControlText(s.Text16, Dates::longForm(QDate(m_year, 1 + int(m_random.bounded(12u)), 1)));
-        setControlText(s.Text17, Dates::longForm(QDate(m_year, 6, 15)));
-        const QJsonObject line{{"serial", m_current}, {"rev", rev}, {"fields", fields}};
+        setControlText(s.Text16, Dates::longForm(formDate));
+        setControlText(s.Text17, Dates::longForm(approveDate));
+        fields.insert("FormDate", formDate.toString(Qt::ISODate));
+        fields.insert("ApproveDate", approveDate.toString(Qt::ISODate));
+        fields.insert("AirType1", -1);
+        fields.insert("AirType2", 0);
+        fields.insert("AgencyKind", 2);
+        fields.insert("Approved", -1);
+        fields.insert("ApprovedBy", 4);
+        fields.insert("Rating3", 0);
+        const QJsonObject line{{"serial", m_current}, {"rev", rev}, {"token", token}, {"basedOn", basedOn},
+                               {"fields", fields}};
         QJsonObject saving = line;
         saving.insert("op", "saving");
         report(saving);
         const int told = m_messages.told;
+        const int conflicts = m_messages.conflicts;
         m_window->formHandlers().Command3D13_Click();
+        if (m_messages.conflicts != conflicts) {
+            // A form deleted by its owner is not stored again; another is begun next.
+            if (m_messages.lastConflict == QLatin1String("deleted"))
+                m_current.clear();
+            return;
+        }
         if (m_messages.told != told || m_window->NewFormFlag != 0)
             return;  // refused or failed: reported as a message
-        if (!m_stored.contains(m_current))
+        if (isMine(m_current) && !m_stored.contains(m_current))
             m_stored << m_current;
         QJsonObject saved = line;
         saved.insert("op", "saved");
@@ -233,11 +342,10 @@ private:
     DriverMessages m_messages;
     FixedClock m_clock;
     std::unique_ptr<Form1> m_window;
-    int m_year = 2001;
     int m_next = 0;
+    int m_saves = 0;
     QString m_current;
-    QMap<QString, int> m_revision;
-    QStringList m_stored;
+    QStringList m_stored;  // this driver's own forms, stored
 };
 
 }  // namespace
@@ -262,15 +370,21 @@ int main(int argc, char** argv)
     const QDeadlineTimer deadline = soak ? QDeadlineTimer(qint64(args[3].toDouble() * 1000))
                                          : QDeadlineTimer(QDeadlineTimer::Forever);
     while (!deadline.hasExpired()) {
-        const quint32 pick = random.bounded(soak ? 10u : 4u);
-        if (pick < 2)
+        // A crash run saves, edits and deletes its own forms; a soak also edits the other
+        // program's forms and counts.
+        const quint32 pick = random.bounded(soak ? 12u : 5u);
+        if (pick < 1)
             driver.saveNew();
-        else if (pick < 4)
+        else if (pick < 3)
             driver.editCurrent();
-        else if (pick < 6)
+        else if (pick < 4)
             driver.findMine(false);
-        else if (pick < 8)
+        else if (pick < 5)
             driver.findMine(true);
+        else if (pick < 8)
+            driver.editShared(false);
+        else if (pick < 11)
+            driver.editShared(true);
         else
             driver.count();
         QCoreApplication::processEvents();

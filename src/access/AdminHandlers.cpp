@@ -9,6 +9,7 @@
 #include "setup/SetupPanel.h"
 #include "ui/ControlText.h"
 #include "ui/MessageService.h"
+#include "ui/StoreConflict.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -268,7 +269,11 @@ void AdminHandlers::SSCommand10_Click()
                 w.Data5.cancelUpdate();
         } catch (const DbError&) {
         }
-        reportFailure(QObject::tr("The DMIR \"%1\" could not be saved: %2").arg(name, error.message()));
+        QString text = QObject::tr("The DMIR \"%1\" could not be saved: %2").arg(name, error.message());
+        const QString advice = StoreConflict::prepareRetry(w.Data5, error);
+        if (!advice.isEmpty())
+            text += QStringLiteral(".\n\n") + advice;
+        reportFailure(text);
         return;
     }
 

@@ -12,6 +12,7 @@ class PrintEnvironment;
 // program, the printer).
 struct AppContext {
     QString programFolder;                 // holds setup337.mdb
+    QString logFolder;                     // the engine's failures in detail; empty: the program folder
     MessageService* messages = nullptr;    // every message box
     Clock* clock = nullptr;                // today's date
     std::function<void()> endProgram;      // ends the program at once, nothing saved

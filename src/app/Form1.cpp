@@ -7,6 +7,7 @@
 #include "app/Version.h"
 #include "data/Database.h"
 #include "data/DbError.h"
+#include "data/EngineLog.h"
 #include "data/Installation.h"
 #include "data/Schema.h"
 #include "data/DataFolder.h"
@@ -26,6 +27,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -56,6 +58,7 @@ Form1::Form1(const AppContext& context, QWidget* parent) : QWidget(parent), m_co
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("FAA Form 337"));
+    EngineLog::setFolder(m_context.logFolder.isEmpty() ? m_context.programFolder : m_context.logFolder);
 
     m_surface = new QWidget(this);
     m_surface->setObjectName(QStringLiteral("surface"));
@@ -226,6 +229,20 @@ void Form1::openSettings()
     const QString settingsPath = DataFolder::resolve(m_context.programFolder, QString::fromLatin1(Schema::kSettingsFile));
     try {
         Installation::ensure(m_context.programFolder);
+    } catch (const DbError& error) {
+        // A first start that cannot make its files says why, not that a file is unreadable.
+        QString reason = error.number() == EngineError::DiskFull ? tr("the disk is full") : error.message();
+        if (reason.endsWith(QLatin1Char('.')))
+            reason.chop(1);
+        messages().tell(tr("The program's files could not be created in \"%1\": %2.\n\n"
+                           "The program will end; make room or choose another place, and start it again.")
+                            .arg(QDir::toNativeSeparators(m_context.programFolder), reason),
+                        error.number() == EngineError::DiskFull ? tr("Disk full") : tr("Program files not created"),
+                        Msg::Icon::Critical);
+        endProgram();
+        return;
+    }
+    try {
         settingsDatabase = Database::open(settingsPath, Schema::settingsFileTables());
         setupCursor.setDatabaseName(settingsDatabase->path());
         setupCursor.setTable(QStringLiteral("Setup"));

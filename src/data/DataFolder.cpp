@@ -3,8 +3,10 @@
 #include "data/Schema.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace DataFolder {
 
@@ -35,6 +37,16 @@ QString resolvePath(const QString& path)
     if (slash == 0)
         return resolve(QStringLiteral("/"), clean.mid(1));
     return resolve(clean.left(slash), clean.mid(slash + 1));
+}
+
+QFileDevice::Permissions newFilePermissions(const QString& folder)
+{
+    QFileDevice::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner;
+    struct stat info {};
+    if (::stat(QFile::encodeName(QDir::cleanPath(folder)).constData(), &info) == 0 &&
+        (info.st_mode & (S_IWGRP | S_ISGID)) != 0)
+        permissions |= QFile::ReadGroup | QFile::WriteGroup;
+    return permissions;
 }
 
 QString withTrailingSeparator(const QString& folder)

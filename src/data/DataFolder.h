@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDevice>
 #include <QString>
 
 // File names inside a folder are matched without regard to case, so that
@@ -12,6 +13,11 @@ QString resolve(const QString& folder, const QString& fileName);
 
 // resolve() applied to the folder and file name parts of a full path.
 QString resolvePath(const QString& path);
+
+// The permissions of a new database file in folder: readable by its owner only, or by
+// the folder's group as well when the folder is shared with a group (group-writable
+// or set-group-ID), so that colleagues working on a shared folder can still open it.
+QFileDevice::Permissions newFilePermissions(const QString& folder);
 
 // A folder path that always ends in "/".
 QString withTrailingSeparator(const QString& folder);

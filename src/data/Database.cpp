@@ -3,6 +3,7 @@
 #include "data/DataFolder.h"
 #include "data/DbError.h"
 #include "data/EngineFunctions.h"
+#include "data/EngineLog.h"
 #include "data/EngineValues.h"
 #include "data/Schema.h"
 #include "data/SchemaSql.h"
@@ -18,12 +19,19 @@
 #include <QSqlRecord>
 #include <QSet>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 struct Database::Private {
     QString path;
     QString registryKey;
     QString connectionName;
     QSqlDatabase db;
+    bool inTransaction = false;
+    // The file the connection has open, to notice when the path leads to another one.
+    dev_t device = 0;
+    ino_t inode = 0;
+    QHash<QString, bool> countsChanges;  // by table name in lower case
+    QSet<QString> prepared;              // tables whose counters and indexes were seen to
 };
 
 namespace {
@@ -79,14 +87,31 @@ int engineNumberFor(const QSqlError& error)
     }
 }
 
-void runQuery(QSqlQuery& query, const QString& sql, const QVariantList& params)
+void runQuery(QSqlQuery& query, const QString& sql, const QVariantList& params, const QString& file)
 {
     if (!query.prepare(sql))
-        throwEngineError(query.lastError(), sql);
+        throwEngineError(query.lastError(), sql, file);
     for (const QVariant& p : params)
         query.addBindValue(EngineValues::toBound(p));
     if (!query.exec())
-        throwEngineError(query.lastError(), sql);
+        throwEngineError(query.lastError(), sql, file);
+}
+
+bool fileIdentity(const QString& path, dev_t* device, ino_t* inode)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    *device = info.st_dev;
+    *inode = info.st_ino;
+    return true;
+}
+
+// The inspectors' file holds the passwords: its journal is deleted after each commit
+// instead of being kept with the old pages in it.
+bool isAgentsFile(const QString& path)
+{
+    return QFileInfo(path).fileName().compare(QString::fromLatin1(Schema::kAgentsFile), Qt::CaseInsensitive) == 0;
 }
 
 [[noreturn]] void notOurs(const QString& path, const QString& why)
@@ -101,7 +126,7 @@ void checkTables(const QSqlDatabase& db, const QString& path, const QList<const 
     for (const TableSpec* definition : expected) {
         QSqlQuery query(db);
         query.setForwardOnly(true);
-        runQuery(query, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {definition->name});
+        runQuery(query, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {definition->name}, path);
         QSet<QString> columns;
         while (query.next())
             columns.insert(query.value(0).toString().toLower());
@@ -137,7 +162,7 @@ void checkFormat(const QString& path, const QList<const TableSpec*>& expected)
                 db.setDatabaseName(path);
                 db.setConnectOptions(options);
                 if (!db.open())
-                    throwEngineError(db.lastError(), path);
+                    throwEngineError(db.lastError(), QString(), path);
                 checkTables(db, path, expected);
                 db.close();
             }
@@ -161,10 +186,15 @@ void checkFormat(const QString& path, const QList<const TableSpec*>& expected)
 
 }  // namespace
 
-void throwEngineError(const QSqlError& error, const QString& context)
+void throwEngineError(const QSqlError& error, const QString& statement, const QString& file)
 {
-    const QString detail = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    throw DbError(engineNumberFor(error), context.isEmpty() ? detail : QStringLiteral("%1 (%2)").arg(detail, context));
+    // The statement goes to the log only: the message names the file and the engine's reason.
+    const QString reason = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    EngineLog::write(file, statement, reason, error.nativeErrorCode());
+    DbError failure(engineNumberFor(error),
+                    file.isEmpty() ? reason : QStringLiteral("%1 (file \"%2\")").arg(reason, QDir::toNativeSeparators(file)));
+    failure.setFile(file);
+    throw failure;
 }
 
 std::shared_ptr<Database> Database::open(const QString& path, const QList<const TableSpec*>& expectedTables)
@@ -187,6 +217,7 @@ std::shared_ptr<Database> Database::open(const QString& path, const QList<const 
     QMutexLocker lock(&registryMutex);
     if (std::shared_ptr<Database> shared = registry().value(key).lock()) {
         checkTables(shared->connection(), resolved, expectedTables);
+        shared->addMissingParts(expectedTables);
         return shared;
     }
 
@@ -201,33 +232,100 @@ std::shared_ptr<Database> Database::open(const QString& path, const QList<const 
     d->db.setConnectOptions(kConnectOptions);
     // From here the Database owns the connection and removes it when destroyed.
     auto database = std::make_shared<Database>(std::move(d));
-    QSqlDatabase& db = database->d->db;
-    if (!db.open())
-        throwEngineError(db.lastError(), resolved);
-    // Every change is on the disk before the call that made it returns. The rollback
-    // journal is kept between commits instead of being deleted each time, which makes a
-    // durable save several times faster and, unlike a write-ahead log, stays safe on
-    // network shares.
-    database->execute(QStringLiteral("PRAGMA synchronous = FULL"));
-    database->rows(QStringLiteral("PRAGMA journal_mode = PERSIST"));
-    if (!EngineFunctions::registerOn(db))
-        throw DbError(EngineError::GeneralFailure, QStringLiteral("Could not prepare the connection to '%1'.").arg(resolved));
-    // A file made by an earlier version gets the indexes it lacks, once. Where the file
-    // cannot be written the searches still work, only slower.
-    for (const TableSpec* definition : expectedTables) {
-        for (const QString& statement : SchemaSql::indexStatements(*definition)) {
-            try {
-                database->execute(statement);
-            } catch (const DbError&) {
-            }
-        }
-    }
+    database->connect();
+    database->addMissingParts(expectedTables);
     registry().insert(key, database);
     return database;
 }
 
 Database::Database(std::unique_ptr<Private> priv) : d(std::move(priv)) {}
 
+void Database::connect()
+{
+    QSqlDatabase& db = d->db;
+    fileIdentity(d->path, &d->device, &d->inode);
+    if (!db.open())
+        throwEngineError(db.lastError(), QString(), d->path);
+    // Every change is on the disk before the call that made it returns, and deleted
+    // content is overwritten rather than left in free pages. The rollback journal is
+    // kept between commits instead of being deleted each time, which makes a durable
+    // save several times faster and, unlike a write-ahead log, stays safe on network
+    // shares; the inspectors' file deletes it, so no old password stays in it.
+    runOnce(QStringLiteral("PRAGMA synchronous = FULL"));
+    runOnce(QStringLiteral("PRAGMA secure_delete = ON"));
+    runOnce(isAgentsFile(d->path) ? QStringLiteral("PRAGMA journal_mode = DELETE")
+                                  : QStringLiteral("PRAGMA journal_mode = PERSIST"));
+    if (!EngineFunctions::registerOn(db))
+        throw DbError(EngineError::GeneralFailure, QStringLiteral("Could not prepare the connection to '%1'.").arg(d->path));
+}
+
+void Database::addMissingParts(const QList<const TableSpec*>& tables)
+{
+    // A file made by an earlier version gets the change counters and indexes it lacks,
+    // once. Where the file cannot be written the program still reads it, without them.
+    for (const TableSpec* definition : tables) {
+        const QString key = definition->name.toLower();
+        if (d->prepared.contains(key))
+            continue;
+        d->prepared.insert(key);
+        QStringList statements = SchemaSql::indexStatements(*definition);
+        if (SchemaSql::countsChanges(*definition) && !countsChanges(definition->name))
+            statements.prepend(SchemaSql::addChangeCounterStatement(*definition));
+        for (const QString& statement : std::as_const(statements)) {
+            try {
+                execute(statement);
+            } catch (const DbError&) {
+            }
+        }
+        d->countsChanges.remove(key);
+    }
+}
+
+void Database::runOnce(const QString& sql, const QVariantList& params)
+{
+    QSqlQuery query(d->db);
+    runQuery(query, sql, params, d->path);
+}
+
+bool Database::hasMoved() const
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    return !fileIdentity(d->path, &device, &inode) || device != d->device || inode != d->inode;
+}
+
+template <typename Work>
+auto Database::reopeningOnce(Work work) -> decltype(work())
+{
+    try {
+        return work();
+    } catch (const DbError& error) {
+        // The data folder was replaced or mounted again while the program ran (a network
+        // share that reconnected): the connection still holds the old, unlinked file, which
+        // the engine refuses to write. The file at the path is opened again and the
+        // statement tried once more. Inside a transaction the work done so far would be
+        // lost, so the caller gets the error instead. A connection closed by an earlier
+        // attempt that failed is tried again the same way, so the share can come back.
+        const bool moved = error.number() == EngineError::ReadOnly && hasMoved();
+        if (d->inTransaction || !(moved || !d->db.isOpen()))
+            throw;
+        try {
+            d->db.close();
+            // Never an empty database in place of a file that is not there (yet).
+            if (!QFileInfo(d->path).isFile())
+                throw DbError(EngineError::FileNotFound, QStringLiteral("the file is not there"));
+            connect();
+        } catch (const DbError& reopenError) {
+            DbError failure(EngineError::ReadOnly,
+                            QStringLiteral("The data folder was replaced while the program ran and the file \"%1\" "
+                                           "could not be opened again: %2")
+                                .arg(QDir::toNativeSeparators(d->path), reopenError.message()));
+            failure.setFile(d->path);
+            throw failure;
+        }
+        return work();
+    }
+}
 Database::~Database()
 {
     d->db.close();
@@ -251,39 +349,70 @@ QSqlDatabase Database::connection() const
 
 void Database::execute(const QString& sql, const QVariantList& params)
 {
-    QSqlQuery query(d->db);
-    runQuery(query, sql, params);
+    reopeningOnce([&] { runOnce(sql, params); });
 }
 
-QList<QVariantList> Database::rows(const QString& sql, const QVariantList& params)
+Database::Written Database::write(const QString& sql, const QVariantList& params)
 {
-    QSqlQuery query(d->db);
-    query.setForwardOnly(true);
-    runQuery(query, sql, params);
-    QList<QVariantList> result;
-    const int columns = query.record().count();
-    while (query.next()) {
-        QVariantList row;
-        row.reserve(columns);
-        for (int c = 0; c < columns; ++c)
-            row << query.value(c);
-        result << row;
-    }
-    if (query.lastError().isValid())
-        throwEngineError(query.lastError(), sql);
-    return result;
+    return reopeningOnce([&] {
+        QSqlQuery query(d->db);
+        runQuery(query, sql, params, d->path);
+        return Written{query.numRowsAffected(), query.lastInsertId().toLongLong()};
+    });
+}
+
+QList<QVariantList> Database::rows(const QString& sql, const QVariantList& params, QStringList* columnNames)
+{
+    return reopeningOnce([&] {
+        QSqlQuery query(d->db);
+        query.setForwardOnly(true);
+        runQuery(query, sql, params, d->path);
+        QList<QVariantList> result;
+        const QSqlRecord record = query.record();
+        const int columns = record.count();
+        if (columnNames) {
+            columnNames->clear();
+            for (int c = 0; c < columns; ++c)
+                *columnNames << record.fieldName(c);
+        }
+        while (query.next()) {
+            QVariantList row;
+            row.reserve(columns);
+            for (int c = 0; c < columns; ++c)
+                row << query.value(c);
+            result << row;
+        }
+        if (query.lastError().isValid())
+            throwEngineError(query.lastError(), sql, d->path);
+        return result;
+    });
 }
 
 QVariant Database::value(const QString& sql, const QVariantList& params)
 {
-    QSqlQuery query(d->db);
-    query.setForwardOnly(true);
-    runQuery(query, sql, params);
-    if (query.next())
-        return query.value(0);
-    if (query.lastError().isValid())
-        throwEngineError(query.lastError(), sql);
-    return QVariant();
+    return reopeningOnce([&] {
+        QSqlQuery query(d->db);
+        query.setForwardOnly(true);
+        runQuery(query, sql, params, d->path);
+        if (query.next())
+            return query.value(0);
+        if (query.lastError().isValid())
+            throwEngineError(query.lastError(), sql, d->path);
+        return QVariant();
+    });
+}
+
+bool Database::countsChanges(const QString& table)
+{
+    const QString key = table.toLower();
+    auto known = d->countsChanges.constFind(key);
+    if (known != d->countsChanges.constEnd())
+        return *known;
+    const bool counts = value(QStringLiteral("SELECT count(*) FROM pragma_table_info(?) WHERE name = ? COLLATE NOCASE"),
+                              {table, QString::fromLatin1(SchemaSql::kChangeCount)})
+                            .toInt() > 0;
+    d->countsChanges.insert(key, counts);
+    return counts;
 }
 
 namespace {
@@ -361,16 +490,19 @@ void Database::beginTransaction()
     // transaction that first reads and then writes would otherwise fail at its first
     // write, without waiting, whenever another program wrote in between.
     execute(QStringLiteral("BEGIN IMMEDIATE"));
+    d->inTransaction = true;
 }
 
 void Database::commit()
 {
+    d->inTransaction = false;
     if (!d->db.commit())
-        throwEngineError(d->db.lastError(), QStringLiteral("commit"));
+        throwEngineError(d->db.lastError(), QStringLiteral("COMMIT"), d->path);
 }
 
 void Database::rollback()
 {
+    d->inTransaction = false;
     if (!d->db.rollback())
-        throwEngineError(d->db.lastError(), QStringLiteral("rollback"));
+        throwEngineError(d->db.lastError(), QStringLiteral("ROLLBACK"), d->path);
 }

@@ -3,6 +3,7 @@
 #include "data/Criterion.h"
 
 #include <QList>
+#include <QStringList>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
@@ -31,9 +32,18 @@ public:
     QSqlDatabase connection() const;
 
     // Runs one statement with bound values (bool binds as -1/0, QDate as ISO text).
+    // A statement the engine refuses because the file at the path was replaced (the data
+    // folder mounted again) is run once more on the file opened anew.
     void execute(const QString& sql, const QVariantList& params = {});
-    // Runs a query and returns all its rows (for small results only).
-    QList<QVariantList> rows(const QString& sql, const QVariantList& params = {});
+    // The same, telling what it wrote.
+    struct Written {
+        int rowsAffected = 0;
+        qint64 lastInsertId = 0;
+    };
+    Written write(const QString& sql, const QVariantList& params = {});
+    // Runs a query and returns all its rows (for small results only), and the names of
+    // its columns when asked.
+    QList<QVariantList> rows(const QString& sql, const QVariantList& params = {}, QStringList* columnNames = nullptr);
     // A single value (first column of the first row), null when there is no row.
     QVariant value(const QString& sql, const QVariantList& params = {});
 
@@ -46,6 +56,10 @@ public:
     void deleteQuery(const QString& name);
     bool hasQuery(const QString& name);
 
+    // True when the table carries the change counter (a file that could not be given
+    // one, being read-only, has none).
+    bool countsChanges(const QString& table);
+
     // Explicit transactions for multi-statement changes; begin takes the write lock
     // at once (waiting for another program's write like any other lock).
     void beginTransaction();
@@ -57,8 +71,16 @@ public:
     explicit Database(std::unique_ptr<Private> d);
 
 private:
+    void connect();
+    void addMissingParts(const QList<const TableSpec*>& tables);
+    void runOnce(const QString& sql, const QVariantList& params = {});
+    bool hasMoved() const;
+    template <typename Work>
+    auto reopeningOnce(Work work) -> decltype(work());
+
     std::unique_ptr<Private> d;
 };
 
-// Maps a failed Qt SQL call to a DbError with the engine number.
-[[noreturn]] void throwEngineError(const class QSqlError& error, const QString& context);
+// Maps a failed Qt SQL call to a DbError with the engine number. The message names the
+// file and the engine's reason; the statement is written to the engine log only.
+[[noreturn]] void throwEngineError(const class QSqlError& error, const QString& statement, const QString& file);

@@ -25,6 +25,8 @@ enum : int {
     TableNotFound = 3078,         // no table or stored query of that name
     NotSupported = 3251,          // operation not supported for this kind of record source
     DataTypeConversion = 3421,    // a value that the field's kind cannot hold (text into a number)
+    RecordDeleted = 3167,         // the record was deleted by another program since it was read
+    ChangedByAnother = 3197,      // the record was changed by another program since it was read
     GeneralFailure = 3000,
 };
 }
@@ -39,9 +41,13 @@ public:
     QString message() const { return m_message; }
     // The field concerned, for ValueTooLarge.
     QString field() const { return m_field; }
+    // The database file concerned, where the engine named one.
+    QString file() const { return m_file; }
+    void setFile(const QString& file) { m_file = file; }
 
 private:
     int m_number;
     QString m_message;
     QString m_field;
+    QString m_file;
 };

@@ -5,6 +5,7 @@
 #include "data/Schema.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace Installation {
@@ -14,8 +15,12 @@ bool ensure(const QString& programFolder)
     const QString settingsPath = DataFolder::resolve(programFolder, QString::fromLatin1(Schema::kSettingsFile));
     if (QFileInfo::exists(settingsPath))
         return false;
-    if (!QDir().mkpath(programFolder))
-        throw DbError(EngineError::InvalidPath, QStringLiteral("Cannot create the folder '%1'.").arg(programFolder));
+    if (!QDir(programFolder).exists()) {
+        if (!QDir().mkpath(programFolder))
+            throw DbError(EngineError::InvalidPath, QStringLiteral("Cannot create the folder '%1'.").arg(programFolder));
+        // The folder holds the settings and, at first, the inspectors' passwords: its owner's only.
+        QFile::setPermissions(programFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
 
     // The data files first and the settings file last: an interrupted installation
     // has no settings file yet and is completed at the next start.

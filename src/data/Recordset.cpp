@@ -7,9 +7,7 @@
 #include "data/Schema.h"
 #include "data/SchemaSql.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
+#include <QRandomGenerator>
 #include <optional>
 
 namespace {
@@ -21,6 +19,7 @@ enum class SourceKind { None, Table, Sql, StoredQuery };
 struct Row {
     qint64 key = 0;
     QVariantList values;
+    QVariant changeCount;  // null where the table keeps none
 };
 
 [[noreturn]] void noCurrentRecord()
@@ -53,7 +52,8 @@ struct Recordset::Private {
 
     std::shared_ptr<Database> db;
     const TableSpec* definition = nullptr;  // table sources
-    QString selectList;               // table sources: RecordId and every field
+    QString selectList;               // table sources: RecordId, every field, the change counter
+    bool countsChanges = false;       // table sources: the table keeps a change counter
 
     // Loaded sources (SQL text or stored query): the rows and their column names.
     QStringList columns;
@@ -120,7 +120,9 @@ struct Recordset::Private {
                                                   {key});
         if (rows.isEmpty())
             return std::nullopt;
-        return Row{key, rows.first().mid(1)};
+        const QVariantList& stored = rows.first();
+        return Row{key, stored.mid(1, definition->fields.size()),
+                   countsChanges ? stored.value(definition->fields.size() + 1) : QVariant()};
     }
 
     static Criterion keyAfter(qint64 key) { return {QStringLiteral("RecordId > ?"), {key}}; }
@@ -219,28 +221,22 @@ struct Recordset::Private {
         const QString statement = kind == SourceKind::StoredQuery
                                       ? QStringLiteral("SELECT * FROM %1").arg(SchemaSql::quoted(storedQuery))
                                       : sql;
-        QSqlQuery query(db->connection());
-        query.setForwardOnly(true);
-        if (!query.prepare(statement))
-            throwEngineError(query.lastError(), statement);
-        for (const QVariant& p : (kind == SourceKind::Sql ? sqlParams : QVariantList()))
-            query.addBindValue(EngineValues::toBound(p));
-        if (!query.exec())
-            throwEngineError(query.lastError(), statement);
-        columns.clear();
-        const QSqlRecord record = query.record();
-        for (int i = 0; i < record.count(); ++i)
-            columns << record.fieldName(i);
-        loadedRows.clear();
-        while (query.next()) {
-            QVariantList row;
-            row.reserve(columns.size());
-            for (int i = 0; i < columns.size(); ++i)
-                row << query.value(i);
-            loadedRows << row;
-        }
-        if (query.lastError().isValid())
-            throwEngineError(query.lastError(), statement);
+        loadedRows = db->rows(statement, kind == SourceKind::Sql ? sqlParams : QVariantList(), &columns);
+    }
+
+    // An edit found no record with the counter it read: tells whether the record was
+    // changed or deleted by another program since.
+    [[noreturn]] void throwConflict(qint64 key)
+    {
+        const bool stillStored = db->value(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?")
+                                               .arg(SchemaSql::quoted(definition->name), QLatin1String(SchemaSql::kRecordId)),
+                                           {key})
+                                     .toInt() > 0;
+        DbError conflict(stillStored ? EngineError::ChangedByAnother : EngineError::RecordDeleted,
+                         stillStored ? QStringLiteral("it was changed on another workstation since it was shown here")
+                                     : QStringLiteral("it was deleted on another workstation since it was shown here"));
+        conflict.setFile(db->path());
+        throw conflict;
     }
 };
 
@@ -333,6 +329,9 @@ void Recordset::refresh()
             QStringList select{QLatin1String(SchemaSql::kRecordId)};
             for (const FieldSpec& field : definition->fields)
                 select << SchemaSql::quoted(field.name);
+            d->countsChanges = db->countsChanges(definition->name);
+            if (d->countsChanges)
+                select << QLatin1String(SchemaSql::kChangeCount);
             d->selectList = select.join(QStringLiteral(", "));
         } else if (d->isLoaded()) {
             d->load();
@@ -535,7 +534,13 @@ void Recordset::update()
 
     qint64 key = 0;
     if (d->mode == EditMode::Add) {
-        QSqlQuery query(d->db->connection());
+        // A new record's counter starts anywhere: in a file of an earlier version the key of
+        // the newest record is given again once that record is deleted, and an update meant
+        // for the deleted record must not find its counter on the new one.
+        if (d->countsChanges) {
+            names << QLatin1String(SchemaSql::kChangeCount);
+            values << qint64(QRandomGenerator::global()->bounded(1u << 30));
+        }
         QString statement;
         if (names.isEmpty()) {
             statement = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table);
@@ -546,32 +551,29 @@ void Recordset::update()
             statement = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                             .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
         }
-        if (!query.prepare(statement))
-            throwEngineError(query.lastError(), statement);
-        for (const QVariant& v : std::as_const(values))
-            query.addBindValue(v);
-        if (!query.exec())
-            throwEngineError(query.lastError(), statement);
-        key = query.lastInsertId().toLongLong();
+        key = d->db->write(statement, values).lastInsertId;
     } else {
         key = d->current->key;
         if (!names.isEmpty()) {
             QStringList assignments;
             for (const QString& n : std::as_const(names))
                 assignments << n + QStringLiteral(" = ?");
-            const QString statement = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                                          .arg(table, assignments.join(QStringLiteral(", ")),
-                                               QLatin1String(SchemaSql::kRecordId));
-            QSqlQuery query(d->db->connection());
-            if (!query.prepare(statement))
-                throwEngineError(query.lastError(), statement);
-            for (const QVariant& v : std::as_const(values))
-                query.addBindValue(v);
-            query.addBindValue(key);
-            if (!query.exec())
-                throwEngineError(query.lastError(), statement);
-            if (query.numRowsAffected() == 0)
-                throw DbError(EngineError::NoCurrentRecord, QStringLiteral("The record was deleted by someone else."));
+            QString statement = QStringLiteral("UPDATE %1 SET %2").arg(table, assignments.join(QStringLiteral(", ")));
+            QString where = QStringLiteral(" WHERE %1 = ?").arg(QLatin1String(SchemaSql::kRecordId));
+            values << key;
+            // The record is changed only as it was read: a change made meanwhile by another
+            // program raised its counter, and this update then finds no record to change.
+            const QVariant readCount = d->current->changeCount;
+            if (d->countsChanges) {
+                const QString counter = QLatin1String(SchemaSql::kChangeCount);
+                statement += QStringLiteral(", %1 = %1 + 1").arg(counter);
+                if (!readCount.isNull()) {
+                    where += QStringLiteral(" AND %1 = ?").arg(counter);
+                    values << readCount;
+                }
+            }
+            if (d->db->write(statement + where, values).rowsAffected == 0)
+                d->throwConflict(key);
         }
     }
 
@@ -579,6 +581,21 @@ void Recordset::update()
     std::optional<Row> row = d->fetchByKey(key);
     if (!row)
         noCurrentRecord();
+    d->setCurrent(*row);
+}
+
+void Recordset::reread()
+{
+    d->requireOpen();
+    if (d->isLoaded() || !d->current || d->onDeleted)
+        noCurrentRecord();
+    d->clearBuffer();
+    std::optional<Row> row = d->fetchByKey(d->current->key);
+    if (!row) {
+        DbError gone(EngineError::RecordDeleted, QStringLiteral("it was deleted on another workstation"));
+        gone.setFile(d->db->path());
+        throw gone;
+    }
     d->setCurrent(*row);
 }
 

@@ -78,7 +78,13 @@ public:
     // its column throws ValueTooLarge (3163) naming the field, and nothing is
     // written; the buffer stays so the caller can cancel. After adding, the new
     // record is current.
+    // An edited record that another program changed since it was read (its change
+    // counter moved on) is not written: ChangedByAnother (3197); one that another
+    // program deleted meanwhile: RecordDeleted (3167). The buffer stays in both cases.
     void update();
+    // Reads the current record again from the file, as another program may have left
+    // it; RecordDeleted (3167) when it is no longer there.
+    void reread();
     void cancelUpdate();
     EditMode editMode() const;
     // Deletes the current record (3021 without one); the position is then on no

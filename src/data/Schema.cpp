@@ -135,11 +135,11 @@ namespace {
 void runOrThrow(QSqlQuery& query, const QString& sql, const QVariantList& params = {})
 {
     if (!query.prepare(sql))
-        throwEngineError(query.lastError(), sql);
+        throwEngineError(query.lastError(), sql, QString());
     for (const QVariant& p : params)
         query.addBindValue(p);
     if (!query.exec())
-        throwEngineError(query.lastError(), sql);
+        throwEngineError(query.lastError(), sql, QString());
 }
 
 // Builds the file under a temporary name beside the target and renames it into
@@ -163,7 +163,9 @@ void createFile(const QString& path, const QList<const TableSpec*>& tables,
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
             db.setDatabaseName(temporary);
             if (!db.open())
-                throwEngineError(db.lastError(), temporary);
+                throwEngineError(db.lastError(), QString(), temporary);
+            // The file is made with its final permissions before anything is written to it.
+            QFile::setPermissions(temporary, DataFolder::newFilePermissions(target.path()));
             QSqlQuery query(db);
             runOrThrow(query, QStringLiteral("BEGIN"));
             for (const TableSpec* definition : tables) {
@@ -176,6 +178,14 @@ void createFile(const QString& path, const QList<const TableSpec*>& tables,
             db.close();
         }
         QSqlDatabase::removeDatabase(connectionName);
+    } catch (const DbError& error) {
+        QSqlDatabase::removeDatabase(connectionName);
+        QFile::remove(temporary);
+        // Named by the file it was to become, not the temporary one.
+        DbError failure(error.number(),
+                        QStringLiteral("%1 (while creating \"%2\")").arg(error.message(), QDir::toNativeSeparators(path)));
+        failure.setFile(path);
+        throw failure;
     } catch (...) {
         QSqlDatabase::removeDatabase(connectionName);
         QFile::remove(temporary);

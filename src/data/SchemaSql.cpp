@@ -72,11 +72,37 @@ bool isPlainIdentifier(const QString& name)
     return plain.match(name).hasMatch();
 }
 
+bool countsChanges(const TableSpec& definition)
+{
+    // The records that people edit on screen; the other tables only gain and lose records.
+    static const QStringList edited{QStringLiteral("Form"), QStringLiteral("Agents"), QStringLiteral("Agency"),
+                                    QStringLiteral("Narratives")};
+    return edited.contains(definition.name, Qt::CaseInsensitive);
+}
+
+namespace {
+
+QString changeCounterColumn()
+{
+    return QStringLiteral("%1 INTEGER NOT NULL DEFAULT 0").arg(QLatin1String(kChangeCount));
+}
+
+}  // namespace
+
+QString addChangeCounterStatement(const TableSpec& definition)
+{
+    return QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(quoted(definition.name), changeCounterColumn());
+}
+
 QStringList createStatements(const TableSpec& definition)
 {
-    QStringList columns{QStringLiteral("%1 INTEGER PRIMARY KEY").arg(QLatin1String(kRecordId))};
+    // A key is never given again once its record is deleted, so an update meant for a
+    // deleted record can never land on a newer one.
+    QStringList columns{QStringLiteral("%1 INTEGER PRIMARY KEY AUTOINCREMENT").arg(QLatin1String(kRecordId))};
     for (const FieldSpec& field : definition.fields)
         columns << quoted(field.name) + QLatin1Char(' ') + columnType(field);
+    if (countsChanges(definition))
+        columns << changeCounterColumn();
 
     QStringList statements{
         QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(definition.name), columns.join(QStringLiteral(", ")))};

@@ -10,6 +10,13 @@ struct TableSpec;
 namespace SchemaSql {
 
 inline const char* const kRecordId = "RecordId";
+// The change counter: raised by every update, so an update can tell whether the record
+// changed since it was read (by another program on the same files).
+inline const char* const kChangeCount = "ChangeCount";
+
+// The tables whose records carry a change counter.
+bool countsChanges(const TableSpec& definition);
+QString addChangeCounterStatement(const TableSpec& definition);
 
 QStringList createStatements(const TableSpec& definition);
 

@@ -76,31 +76,83 @@ bool FormSaver::passesChecks(const FormSnapshot& entries)
 
 bool FormSaver::storeForm(const FormSnapshot& entries)
 {
-    Recordset& forms = w.Data1;
-    std::optional<DbError> failure;
-    {
-        WaitCursor hourglass;
-        try {
-            if (w.NewFormFlag == 1)
-                forms.addNew();
-            else
-                forms.edit();
-            FormRecordWriter::write(forms, entries);
-            // Committed before it returns; the written record becomes current. That
-            // record is the stored form later Saves of this screen change: a find by
-            // mark could put another form of the same aircraft there instead.
-            forms.update();
-        } catch (const DbError& error) {
-            failure = error;
-            if (forms.editMode() != Recordset::EditMode::None)
-                forms.cancelUpdate();
+    bool asNew = w.NewFormFlag == 1;
+    bool overwrite = false;
+    for (;;) {
+        const std::optional<DbError> failure = writeRecord(entries, asNew, overwrite);
+        if (!failure)
+            return true;
+        // Another workstation changed or deleted the stored form since it was shown: the
+        // user decides; the form on screen stays unless they choose to see the stored one.
+        if (failure->number() == EngineError::ChangedByAnother) {
+            const Msg::Answer answer = w.messages().ask(
+                {QStringLiteral("This form was changed on another workstation since it was shown here.\n\n"
+                                "Yes: store the form on screen in its place (the other workstation's changes are "
+                                "lost).\n"
+                                "No: show the stored form as the other workstation left it (what was typed here "
+                                "is not kept).\n"
+                                "Cancel: keep the form on screen, not saved."),
+                 QStringLiteral("Form changed on another workstation"), Msg::Buttons::YesNoCancel,
+                 Msg::Icon::Exclamation, Msg::Answer::Cancel});
+            if (answer == Msg::Answer::Yes) {
+                overwrite = true;
+                continue;
+            }
+            if (answer == Msg::Answer::No)
+                showStoredVersion();
+            return false;
         }
-    }
-    if (failure) {
+        if (failure->number() == EngineError::RecordDeleted) {
+            const Msg::Answer answer = w.messages().ask(
+                {QStringLiteral("This form was deleted on another workstation since it was shown here.\n\n"
+                                "Store the form on screen as a new form?"),
+                 QStringLiteral("Form deleted on another workstation"), Msg::Buttons::YesNo, Msg::Icon::Exclamation,
+                 Msg::Answer::Yes});
+            if (answer != Msg::Answer::Yes)
+                return false;
+            asNew = true;
+            continue;
+        }
         reportFailure(*failure, QString());
         return false;
     }
-    return true;
+}
+
+std::optional<DbError> FormSaver::writeRecord(const FormSnapshot& entries, bool asNew, bool overwrite)
+{
+    Recordset& forms = w.Data1;
+    WaitCursor hourglass;
+    try {
+        if (asNew) {
+            forms.addNew();
+        } else {
+            // Overwriting: the stored record as it is now is the one replaced.
+            if (overwrite)
+                forms.reread();
+            forms.edit();
+        }
+        FormRecordWriter::write(forms, entries);
+        // Committed before it returns; the written record becomes current. That
+        // record is the stored form later Saves of this screen change: a find by
+        // mark could put another form of the same aircraft there instead.
+        forms.update();
+    } catch (const DbError& error) {
+        if (forms.editMode() != Recordset::EditMode::None)
+            forms.cancelUpdate();
+        return error;
+    }
+    return std::nullopt;
+}
+
+void FormSaver::showStoredVersion()
+{
+    try {
+        w.Data1.reread();
+    } catch (const DbError& error) {
+        reportFailure(error, QStringLiteral("the stored form could not be read"));
+        return;
+    }
+    w.ShowRecord();
 }
 
 void FormSaver::reportFailure(const DbError& error, const QString& whatFailed)

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "data/DbError.h"
+
 #include <QString>
+#include <optional>
 
 class Form1;
-class DbError;
 struct FormSnapshot;
 
 // Save: makes sure the make and model pair is known, checks the screen, then adds
@@ -19,6 +21,8 @@ private:
     bool ensureAircraftPair(const FormSnapshot& entries);
     bool passesChecks(const FormSnapshot& entries);
     bool storeForm(const FormSnapshot& entries);
+    std::optional<DbError> writeRecord(const FormSnapshot& entries, bool asNew, bool overwrite);
+    void showStoredVersion();
     void reportFailure(const DbError& error, const QString& whatFailed);
 
     Form1& w;

@@ -8,6 +8,7 @@
 #include "search/FindPanel.h"
 #include "setup/SetupPanel.h"
 #include "ui/MessageService.h"
+#include "ui/StoreConflict.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -115,6 +116,7 @@ void SetupHandlers::saveAndClose()
         }
     }
 
+    bool agencyStored = true;
     try {
         if (w.Data10.editMode() == Recordset::EditMode::None) {
             if (w.Data10.isEmpty())
@@ -130,8 +132,16 @@ void SetupHandlers::saveAndClose()
             w.Data10.cancelUpdate();
         } catch (const DbError&) {
         }
-        reportWriteFailure(QObject::tr("The agency"), error.message());
+        QString reason = error.message();
+        const QString advice = StoreConflict::prepareRetry(w.Data10, error);
+        if (!advice.isEmpty())
+            reason += QStringLiteral(".\n\n") + advice;
+        reportWriteFailure(QObject::tr("The agency"), reason);
+        agencyStored = false;
     }
+    // An agency that was not stored stays in the open panel, as typed.
+    if (!agencyStored)
+        return;
 
     panel->hide();
     w.buttonBar().apply(ButtonBar::Event::SetupPanelClosed);

@@ -6,7 +6,7 @@
 // script the answers and check exactly what was asked.
 namespace Msg {
 
-enum class Buttons { Ok, OkCancel, YesNo };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Icon { None, Question, Information, Exclamation, Critical };
 enum class Answer { Ok, Cancel, Yes, No };
 

@@ -27,12 +27,19 @@ Msg::Answer QtMessageService::ask(const Msg::Request& request)
     case Msg::Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case Msg::Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case Msg::Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Msg::Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
     }
     box.setDefaultButton(toQt(request.defaultButton));
     switch (box.exec()) {
     case QMessageBox::Cancel: return Msg::Answer::Cancel;
     case QMessageBox::Yes: return Msg::Answer::Yes;
     case QMessageBox::No: return Msg::Answer::No;
-    default: return request.buttons == Msg::Buttons::YesNo ? Msg::Answer::No : Msg::Answer::Ok;
+    default:
+        // Closed without a button: the choice that changes nothing.
+        if (request.buttons == Msg::Buttons::YesNoCancel)
+            return Msg::Answer::Cancel;
+        return request.buttons == Msg::Buttons::YesNo ? Msg::Answer::No : Msg::Answer::Ok;
     }
 }

@@ -1,5 +1,7 @@
 #include "AccessTestSupport.h"
 #include "access/AdminHandlers.h"
+#include "data/Criterion.h"
+#include "data/Recordset.h"
 #include "form/FormScreen.h"
 #include "form/TestRegistry.h"
 #include "setup/SetupPanel.h"
@@ -217,14 +219,18 @@ private slots:
     {
         QTest::addColumn<QString>("newPassword");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("empty new password keeps the old") << "" << "adam-pw";
-        QTest::newRow("new password") << "n\"ew'pw" << "n\"ew'pw";
+        QTest::addColumn<QString>("otherWorkstation");  // what another workstation did meanwhile
+        QTest::newRow("empty new password keeps the old") << "" << "adam-pw" << "";
+        QTest::newRow("new password") << "n\"ew'pw" << "n\"ew'pw" << "";
+        QTest::newRow("changed on another workstation meanwhile") << "n3w" << "n3w" << "changes";
+        QTest::newRow("deleted on another workstation meanwhile") << "n3w" << "n3w" << "deletes";
     }
 
     void saveChangesTheRecordOnScreen()
     {
         QFETCH(QString, newPassword);
         QFETCH(QString, stored);
+        QFETCH(QString, otherWorkstation);
         TestWindow t;
         t.install();
         addAgents(t, crew());
@@ -235,6 +241,31 @@ private slots:
         p->Text47[15]->setText(QStringLiteral("B-7"));
         p->Text47[10]->setText(newPassword);
         p->Option3->setChecked(true);
+        if (!otherWorkstation.isEmpty()) {
+            Recordset other;
+            other.setDatabaseName(t.folder + QStringLiteral("/FAAForm337A.mdb"));
+            other.setTable(QStringLiteral("Agents"), Criterion::equals(QStringLiteral("Name"), QStringLiteral("Adam")));
+            other.refresh();
+            if (otherWorkstation == QLatin1String("changes")) {
+                other.edit();
+                other.setField(QStringLiteral("Password"), QStringLiteral("theirs"));
+                other.update();
+            } else {
+                other.deleteCurrent();
+            }
+            // Refused and said so; what is on screen stays, and the other's work too.
+            p->SSCommand10->click();
+            QCOMPARE(t.messages.asked.size(), 1);
+            QVERIFY2(t.messages.lastText().contains(QStringLiteral("on another workstation")), qPrintable(t.messages.lastText()));
+            QCOMPARE(p->Text47[15]->text(), QStringLiteral("B-7"));
+            QCOMPARE(p->Text47[10]->text(), newPassword);
+            if (otherWorkstation == QLatin1String("changes"))
+                QCOMPARE(agentField(t, "Adam", "Password").toString(), QStringLiteral("theirs"));
+            else
+                QCOMPARE(agentCount(t), 2);
+            t.messages.clear();
+        }
+        // Saved (again), what is on screen is stored.
         p->SSCommand10->click();
         QCOMPARE(agentField(t, "Adam", "Password").toString(), stored);
         QCOMPARE(agentField(t, "Adam", "ApprovalNumber").toString(), QStringLiteral("B-7"));

@@ -5,6 +5,7 @@
 #include "app/PanelDragger.h"
 #include "app/Version.h"
 #include "data/DataFolder.h"
+#include "data/Recordset.h"
 #include "common/TestWindow.h"
 #include "form/FormScreen.h"
 #include "search/FindPanel.h"
@@ -21,6 +22,8 @@
 #include <QRadioButton>
 #include <QtTest>
 #include <unistd.h>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -363,6 +366,40 @@ private slots:
         QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), t.folder + QLatin1Char('/'));
     }
 
+    void agencyChangedOnAnotherWorkstationStaysInThePanel()
+    {
+        TestWindow t;
+        t.install();
+        t.exec("Form337.mdb", "INSERT INTO Agency (AgencyName) VALUES ('Acme')");
+        Form1& w = t.open();
+        SetupPanel* p = w.Panel3D7;
+        w.Command3D18->click();
+        p->Text8[4]->setText(QStringLiteral("RS-9"));
+        Recordset other;
+        other.setDatabaseName(t.folder + "/Form337.mdb");
+        other.setTable(QStringLiteral("Agency"));
+        other.refresh();
+        other.edit();
+        other.setField(QStringLiteral("AgencyName"), QStringLiteral("Acme Aero"));
+        other.update();
+
+        // Refused and said so; the panel stays open with what was typed.
+        w.Command3D18->click();
+        QCOMPARE(t.messages.asked.size(), 1);
+        QVERIFY2(t.messages.lastText().contains(QStringLiteral("on another workstation")), qPrintable(t.messages.lastText()));
+        QVERIFY(!p->isHidden());
+        QCOMPARE(p->Text8[4]->text(), QStringLiteral("RS-9"));
+        QCOMPARE(t.value("Form337.mdb", "SELECT AgencyName FROM Agency").toString(), QStringLiteral("Acme Aero"));
+        QVERIFY(t.value("Form337.mdb", "SELECT AgencyCert FROM Agency").isNull());
+
+        // Saved again, knowingly, what is on screen is stored.
+        w.Command3D18->click();
+        QCOMPARE(t.messages.asked.size(), 1);
+        QVERIFY(p->isHidden());
+        QCOMPARE(t.value("Form337.mdb", "SELECT AgencyCert FROM Agency").toString(), QStringLiteral("RS-9"));
+        QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM Agency").toInt(), 1);
+    }
+
     void deletingTheOnlyAgencyBeginsABlankOne()
     {
         TestWindow t;
@@ -503,6 +540,44 @@ private slots:
         emit mark->activated(0);  // the user picks the mark from the list
         QCOMPARE(w.Panel3D1->Combo1[1]->currentText(), QStringLiteral("Piper"));
         QVERIFY(w.Command3D13->isEnabled());
+    }
+
+    void firstStartThatCannotMakeItsFilesSaysWhy_data()
+    {
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("named");  // in the message
+        // A file-size limit stands in for a full disk: the engine reports the refused write.
+        QTest::newRow("disk refuses to write") << "full" << "Program files not created" << "disk I/O error";
+        QTest::newRow("folder cannot be made") << "no folder" << "Program files not created" << "Cannot create";
+    }
+
+    void firstStartThatCannotMakeItsFilesSaysWhy()
+    {
+        QFETCH(QString, cause);
+        QFETCH(QString, title);
+        QFETCH(QString, named);
+        TestWindow t;
+        struct rlimit before {};
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &before) == 0);
+        if (cause == QLatin1String("full")) {
+            // No file may grow past half a page: the files of a new installation cannot be written.
+            ::signal(SIGXFSZ, SIG_IGN);
+            struct rlimit full = before;
+            full.rlim_cur = 2048;
+            QVERIFY(::setrlimit(RLIMIT_FSIZE, &full) == 0);
+        } else {
+            QFile blocker(t.folder + "/not-a-folder");
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            t.folder = blocker.fileName() + "/form337";
+        }
+        t.open();
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        QCOMPARE(t.endCalls, 1);
+        QCOMPARE(t.messages.asked.size(), 1);
+        QVERIFY2(t.messages.asked[0].title == title && t.messages.lastText().contains(named),
+                 qPrintable(t.messages.asked[0].title + ": " + t.messages.lastText()));
+        QVERIFY(!QFile::exists(t.folder + "/setup337.mdb"));
     }
 
     void corruptSettingsFileEndsWithAMessage()

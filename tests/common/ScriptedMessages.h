@@ -16,6 +16,8 @@ public:
             return script.takeFirst();
         if (request.buttons == Msg::Buttons::YesNo)
             return defaultYesNo;
+        if (request.buttons == Msg::Buttons::YesNoCancel)
+            return request.defaultButton;
         return request.buttons == Msg::Buttons::OkCancel ? defaultOkCancel : Msg::Answer::Ok;
     }
 

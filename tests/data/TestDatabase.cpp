@@ -1,6 +1,7 @@
 #include "DataTestSupport.h"
 #include "data/Database.h"
 #include "data/DataFolder.h"
+#include "data/EngineLog.h"
 #include "data/Recordset.h"
 #include "data/Schema.h"
 
@@ -33,6 +34,11 @@ private slots:
     void shortLockIsWaitedOut();
     void lastingLockIs3260();
     void transactionRollsBack();
+    void fileReplacedWhileOpen_data();
+    void fileReplacedWhileOpen();
+    void deletedPasswordLeavesNoTrace_data();
+    void deletedPasswordLeavesNoTrace();
+    void failureIsLoggedInWordsWithoutValues();
 };
 
 void TestDatabase::openErrors_data()
@@ -330,6 +336,136 @@ void TestDatabase::transactionRollsBack()
     db->execute("INSERT INTO aircraft (Make, Model) VALUES (?, ?)", {"Cessna", "172"});
     db->commit();
     QCOMPARE(db->value("SELECT count(*) FROM aircraft").toInt(), 1);
+}
+
+void TestDatabase::fileReplacedWhileOpen_data()
+{
+    QTest::addColumn<QString>("replacement");  // what the folder's path leads to afterwards
+    QTest::addColumn<bool>("written");
+    QTest::newRow("the same files again (a share that reconnected)") << "copy" << true;
+    QTest::newRow("nothing") << "none" << false;
+    QTest::newRow("a folder without the file") << "empty" << false;
+}
+
+void TestDatabase::fileReplacedWhileOpen()
+{
+    QFETCH(QString, replacement);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("share");
+    const QString moved = dir.filePath("share.before");
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + "/" + Schema::kFormsFile;
+    Schema::createFormsFile(path);
+    auto db = Database::open(path, Schema::formsFileTables());
+    db->execute("INSERT INTO Form (RegNum) VALUES (?)", {"N1"});
+
+    // The folder is replaced under the open file, which now points at what was moved away.
+    QVERIFY(QDir().rename(folder, moved));
+    if (replacement != QLatin1String("none"))
+        QVERIFY(QDir().mkpath(folder));
+    if (replacement == QLatin1String("copy"))
+        QVERIFY(QFile::copy(moved + "/" + Schema::kFormsFile, path));
+
+    QString message;
+    try {
+        db->execute("INSERT INTO Form (RegNum) VALUES (?)", {"N2"});
+    } catch (const DbError& error) {
+        message = error.message();
+    }
+    if (written) {
+        QVERIFY2(message.isEmpty(), qPrintable(message));
+        QCOMPARE(db->value("SELECT group_concat(RegNum) FROM Form").toString(), QString("N1,N2"));
+        QSqlDatabase check = QSqlDatabase::addDatabase("QSQLITE", "replacedCheck");
+        check.setDatabaseName(path);
+        QVERIFY(check.open());
+        QSqlQuery query(check);
+        QVERIFY(query.exec("SELECT count(*) FROM Form") && query.next());
+        QCOMPARE(query.value(0).toInt(), 2);  // on the file at the path, not the one moved away
+        query.finish();
+        check.close();
+        check = QSqlDatabase();
+        QSqlDatabase::removeDatabase("replacedCheck");
+    } else {
+        QVERIFY2(message.contains("replaced") && message.contains(path), qPrintable(message));
+        QVERIFY2(!QFile::exists(path), "an empty file was made in place of the missing one");
+        // The share comes back: the next write reaches it.
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::copy(moved + "/" + Schema::kFormsFile, path));
+        db->execute("INSERT INTO Form (RegNum) VALUES (?)", {"N3"});
+        QCOMPARE(db->value("SELECT group_concat(RegNum) FROM Form").toString(), QString("N1,N3"));
+    }
+}
+
+void TestDatabase::deletedPasswordLeavesNoTrace_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("journalMode");
+    QTest::newRow("inspectors' file") << QString(Schema::kAgentsFile) << "delete";
+    QTest::newRow("forms file") << QString(Schema::kFormsFile) << "persist";
+}
+
+void TestDatabase::deletedPasswordLeavesNoTrace()
+{
+    // A deleted inspector's password is overwritten in the file and no journal keeps it.
+    QFETCH(QString, file);
+    QFETCH(QString, journalMode);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(file);
+    if (file == QLatin1String(Schema::kAgentsFile))
+        Schema::createAgentsFile(path);
+    else
+        Schema::createFormsFile(path);
+    auto db = Database::open(path);
+    QCOMPARE(db->value("PRAGMA journal_mode").toString(), journalMode);
+    QCOMPARE(db->value("PRAGMA secure_delete").toInt(), 1);
+    if (file != QLatin1String(Schema::kAgentsFile))
+        return;
+    const QByteArray secret("Zq7-unforgettable-42");
+    db->execute("INSERT INTO Agents (Name, Password) VALUES (?, ?)", {"Ann Lee", QString::fromLatin1(secret)});
+    db->execute("UPDATE Agents SET ApprovalNumber = ? WHERE Name = ?", {"DMIR-1", "Ann Lee"});
+    db->execute("DELETE FROM Agents WHERE Name = ?", {"Ann Lee"});
+    for (const QString& name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)) {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY2(!f.readAll().contains(secret), qPrintable(name + " still holds the deleted password"));
+    }
+}
+
+void TestDatabase::failureIsLoggedInWordsWithoutValues()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(Schema::kAgentsFile);
+    Schema::createAgentsFile(path);
+    const QString logFolder = dir.filePath("state");
+    EngineLog::setFolder(logFolder);
+    struct Quiet {
+        ~Quiet() { EngineLog::setFolder({}); }
+    } quiet;
+    // A full log is kept as the one old log.
+    QVERIFY(QDir().mkpath(logFolder));
+    writeBytes(logFolder + "/" + EngineLog::kFileName, QByteArray(EngineLog::kRotateSize, 'o'));
+
+    auto db = Database::open(path);
+    db->execute("PRAGMA query_only = 1");
+    QString message;
+    try {
+        db->execute("INSERT INTO Agents (Name, Password) VALUES (?, ?)", {"Ann Lee", "Zq7-secret"});
+    } catch (const DbError& error) {
+        message = error.message();
+        QCOMPARE(error.file(), path);
+    }
+    QVERIFY2(message.contains(path) && message.contains("readonly"), qPrintable(message));
+    QVERIFY2(!message.contains("INSERT") && !message.contains("Agents"), qPrintable(message));
+
+    QFile log(logFolder + "/" + EngineLog::kFileName);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QByteArray logged = log.readAll();
+    QVERIFY2(logged.contains("INSERT INTO Agents (Name, Password) VALUES (?, ?)"), logged.constData());
+    QVERIFY(logged.contains(path.toUtf8()));
+    QVERIFY(!logged.contains("Zq7-secret") && !logged.contains("Ann Lee"));
+    QCOMPARE(QFileInfo(logFolder + "/" + EngineLog::kFileName + ".1").size(), EngineLog::kRotateSize);
+    QCOMPARE(log.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
 }
 
 int runDatabaseTests(int argc, char** argv)

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 class TestInstallation : public QObject {
     Q_OBJECT
@@ -14,6 +15,8 @@ private slots:
     void existingDataFilesAreKept();
     void settingsFileFoundUnderAnyCase();
     void createRefusesAnExistingFile();
+    void newFilesArePrivate_data();
+    void newFilesArePrivate();
 };
 
 void TestInstallation::newFolderGetsAllThreeFiles()
@@ -86,6 +89,49 @@ void TestInstallation::createRefusesAnExistingFile()
     QVERIFY_DBERROR(Schema::createFormsFile(dir.filePath("Form337.mdb")), EngineError::ObjectExists);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"form337.MDB"});
     QVERIFY_DBERROR(Schema::createAgentsFile(dir.filePath("nowhere/FAAForm337A.mdb")), EngineError::InvalidPath);
+}
+
+void TestInstallation::newFilesArePrivate_data()
+{
+    // The mode of the folder the files are made in, and the mode they get.
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<int>("fileMode");
+    QTest::newRow("a new program folder") << -1 << 0600;
+    QTest::newRow("a private folder") << 0755 << 0600;
+    QTest::newRow("a group-writable folder") << 0770 << 0660;
+    QTest::newRow("a set-group-ID folder") << 02750 << 0660;
+}
+
+void TestInstallation::newFilesArePrivate()
+{
+    // The inspectors' file holds their passwords: no other user of the machine reads it.
+    QFETCH(int, folderMode);
+    QFETCH(int, fileMode);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("program");
+    if (folderMode >= 0) {
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(::chmod(QFile::encodeName(folder).constData(), mode_t(folderMode)) == 0);
+    }
+    const mode_t mask = ::umask(022);  // the usual default, which would give 0644 files
+    QVERIFY(Installation::ensure(folder));
+    ::umask(mask);
+    struct stat info {};
+    QVERIFY(::stat(QFile::encodeName(folder).constData(), &info) == 0);
+    if (folderMode < 0)
+        QCOMPARE(int(info.st_mode & 07777), 0700);
+    else
+        QCOMPARE(int(info.st_mode & 07777), folderMode);  // a folder that was there is left as it is
+    for (const char* name : {"setup337.mdb", "Form337.mdb", "FAAForm337A.mdb"}) {
+        QVERIFY(::stat(QFile::encodeName(folder + "/" + name).constData(), &info) == 0);
+        QCOMPARE(int(info.st_mode & 0777), fileMode);
+    }
+    // A journal the engine makes later gets the same mode as its file.
+    auto agents = Database::open(folder + "/FAAForm337A.mdb", Schema::agentsFileTables());
+    auto forms = Database::open(folder + "/Form337.mdb", Schema::formsFileTables());
+    forms->execute("INSERT INTO Form (RegNum) VALUES (?)", {"N1"});
+    QVERIFY(::stat(QFile::encodeName(folder + "/Form337.mdb-journal").constData(), &info) == 0);
+    QCOMPARE(int(info.st_mode & 0777), fileMode);
 }
 
 int runInstallationTests(int argc, char** argv)

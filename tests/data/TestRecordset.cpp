@@ -25,6 +25,8 @@ private slots:
     void addNewBecomesCurrentAndIsDurable();
     void cancelWritesNothing();
     void editWritesOnlyTheSetFields();
+    void editOfRecordChangedElsewhere_data();
+    void editOfRecordChangedElsewhere();
     void deleteLeavesNoCurrentRecord();
     void deleteLastThenMoveNext();
     void tooLongValue_data();
@@ -341,6 +343,118 @@ void TestRecordset::editWritesOnlyTheSetFields()
     QCOMPARE(rs.text("RegNum"), QString("N1A"));
     QCOMPARE(rs.text("Make"), QString("Piper"));  // re-read, and not overwritten with the old value
     QCOMPARE(rs.recordCount(), 1);
+}
+
+void TestRecordset::editOfRecordChangedElsewhere_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("otherDoes");  // "changes", "deletes", "nothing"
+    QTest::addColumn<bool>("earlierFile");   // made without change counters
+    QTest::addColumn<int>("error");
+    const struct {
+        const char* file;
+        const char* table;
+        const char* field;
+    } tables[] = {{"Form337.mdb", "Form", "OwnerName"},
+                  {"Form337.mdb", "Agency", "AgencyName"},
+                  {"Form337.mdb", "Narratives", "Title"},
+                  {"FAAForm337A.mdb", "Agents", "Password"}};
+    for (const auto& t : tables) {
+        QTest::addRow("%s changed", t.table) << t.file << t.table << t.field << "changes" << false
+                                             << int(EngineError::ChangedByAnother);
+        QTest::addRow("%s deleted", t.table) << t.file << t.table << t.field << "deletes" << false
+                                             << int(EngineError::RecordDeleted);
+        QTest::addRow("%s untouched", t.table) << t.file << t.table << t.field << "nothing" << false << 0;
+    }
+    // The deleted record was the newest: the next one added must not take its place.
+    QTest::newRow("Form deleted, another added") << "Form337.mdb" << "Form" << "OwnerName" << "replaces" << false
+                                                 << int(EngineError::RecordDeleted);
+    QTest::newRow("Form changed, file of an earlier version")
+        << "Form337.mdb" << "Form" << "OwnerName" << "changes" << true << int(EngineError::ChangedByAnother);
+}
+
+void TestRecordset::editOfRecordChangedElsewhere()
+{
+    // Two workstations show the same record; the other one stores its change first.
+    QFETCH(QString, file);
+    QFETCH(QString, table);
+    QFETCH(QString, field);
+    QFETCH(QString, otherDoes);
+    QFETCH(bool, earlierFile);
+    QFETCH(int, error);
+    const QString path = m_dir->filePath(file);
+    if (!QFile::exists(path))
+        Schema::createAgentsFile(path);
+    {
+        auto db = Database::open(path);
+        db->execute(QStringLiteral("INSERT INTO \"%1\" (\"%2\") VALUES ('as read')").arg(table, field));
+        if (earlierFile)
+            db->execute(QStringLiteral("ALTER TABLE \"%1\" DROP COLUMN ChangeCount").arg(table));
+    }
+    if (earlierFile) {
+        m_db.reset();  // the file is opened anew, as by a new version of the program
+        QVERIFY(!Database::open(path)->countsChanges(table));
+    }
+
+    Recordset here, there;
+    for (Recordset* rs : {&here, &there}) {
+        rs->setDatabaseName(path);
+        rs->setTable(table);
+        rs->refresh();
+    }
+    QVERIFY(here.database()->countsChanges(table));
+    if (otherDoes == QLatin1String("changes")) {
+        there.edit();
+        there.setField(field, "stored there");
+        there.update();
+    } else if (otherDoes == QLatin1String("deletes")) {
+        there.deleteCurrent();
+    } else if (otherDoes == QLatin1String("replaces")) {
+        there.deleteCurrent();
+        there.addNew();
+        there.setField(field, "stored there");
+        there.update();
+    }
+    here.edit();
+    here.setField(field, "typed here");
+    QVERIFY_DBERROR(here.update(), error);
+    auto db = Database::open(path);
+    if (error == 0) {
+        QCOMPARE(db->value(QStringLiteral("SELECT \"%1\" FROM \"%2\"").arg(field, table)).toString(),
+                 QStringLiteral("typed here"));
+        // The next edit of the same record set reads its own change and goes through.
+        here.edit();
+        here.setField(field, "typed again");
+        here.update();
+        QCOMPARE(db->value(QStringLiteral("SELECT \"%1\" FROM \"%2\"").arg(field, table)).toString(),
+                 QStringLiteral("typed again"));
+        return;
+    }
+    // Refused: the other workstation's work stays, and the typed value is still in the buffer.
+    QCOMPARE(here.editMode(), Recordset::EditMode::Edit);
+    QCOMPARE(here.text(field), QStringLiteral("typed here"));
+    here.cancelUpdate();
+    if (error == EngineError::RecordDeleted) {
+        const bool added = otherDoes == QLatin1String("replaces");
+        QCOMPARE(db->value(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table)).toInt(), added ? 1 : 0);
+        if (added)
+            QCOMPARE(db->value(QStringLiteral("SELECT \"%1\" FROM \"%2\"").arg(field, table)).toString(),
+                     QStringLiteral("stored there"));
+        QVERIFY_DBERROR(here.reread(), EngineError::RecordDeleted);
+        return;
+    }
+    QCOMPARE(db->value(QStringLiteral("SELECT \"%1\" FROM \"%2\"").arg(field, table)).toString(),
+             QStringLiteral("stored there"));
+    // Read again, the stored version is shown and can be changed knowingly.
+    here.reread();
+    QCOMPARE(here.text(field), QStringLiteral("stored there"));
+    here.edit();
+    here.setField(field, "typed here");
+    here.update();
+    QCOMPARE(db->value(QStringLiteral("SELECT \"%1\" FROM \"%2\"").arg(field, table)).toString(),
+             QStringLiteral("typed here"));
 }
 
 void TestRecordset::deleteLeavesNoCurrentRecord()

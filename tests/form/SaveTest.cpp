@@ -28,6 +28,9 @@ private slots:
     void tooLongEntryIsNamedAndNothingWritten_data();
     void tooLongEntryIsNamedAndNothingWritten();
     void lockedFileLeavesFormUnsaved();
+    void formChangedOnAnotherWorkstation_data();
+    void formChangedOnAnotherWorkstation();
+    void replacedDataFolderIsReopened();
 };
 
 void SaveTest::savesNewFormAndMakesItCurrent()
@@ -373,6 +376,124 @@ void SaveTest::lockedFileLeavesFormUnsaved()
     QVERIFY2(t.messages.asked.isEmpty(), qPrintable(t.messages.lastText()));
     QCOMPARE(formCount(t), 1);
     QCOMPARE(w.NewFormFlag, 0);
+}
+
+void SaveTest::formChangedOnAnotherWorkstation_data()
+{
+    QTest::addColumn<QString>("otherDoes");  // what the other workstation did meanwhile
+    QTest::addColumn<int>("answer");         // Msg::Answer given to the question
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("formsAfter");
+    QTest::addColumn<QString>("storedOwner");
+    QTest::addColumn<QString>("screenOwner");
+    QTest::addColumn<int>("newFormFlag");
+    const QString changed = QStringLiteral("Form changed on another workstation");
+    const QString deleted = QStringLiteral("Form deleted on another workstation");
+    QTest::newRow("changed, Cancel keeps the typed form") << "changes" << int(Msg::Answer::Cancel) << changed << 1
+                                                          << "Stored there" << "Typed here" << 0;
+    QTest::newRow("changed, No shows the stored form") << "changes" << int(Msg::Answer::No) << changed << 1
+                                                       << "Stored there" << "Stored there" << 0;
+    QTest::newRow("changed, Yes stores the typed form") << "changes" << int(Msg::Answer::Yes) << changed << 1
+                                                        << "Typed here" << "Typed here" << 0;
+    QTest::newRow("deleted, Yes stores it as a new form") << "deletes" << int(Msg::Answer::Yes) << deleted << 1
+                                                          << "Typed here" << "Typed here" << 0;
+    QTest::newRow("deleted, No keeps the typed form") << "deletes" << int(Msg::Answer::No) << deleted << 0 << ""
+                                                      << "Typed here" << 0;
+}
+
+void SaveTest::formChangedOnAnotherWorkstation()
+{
+    // Both workstations show the same stored form; the other one saves (or deletes) first.
+    QFETCH(QString, otherDoes);
+    QFETCH(int, answer);
+    QFETCH(QString, title);
+    QFETCH(int, formsAfter);
+    QFETCH(QString, storedOwner);
+    QFETCH(QString, screenOwner);
+    QFETCH(int, newFormFlag);
+    TestWindow t;
+    t.install();
+    insertForm(t, {{"RegNum", "N123AB"}, {"OwnerName", "Shown"}, {"Make", "Cessna"}, {"Model", "172"}});
+    Form1& w = t.open();
+    FormScreen& s = *w.Panel3D1;
+    w.Data1.moveFirst();
+    w.NewFormFlag = 0;
+    w.ShowRecord();
+    fillSavableForm(s);
+    setControlText(s.Text2[0], QStringLiteral("Typed here"));
+
+    Recordset other;
+    other.setDatabaseName(t.folder + QStringLiteral("/Form337.mdb"));
+    other.setTable(QStringLiteral("Form"));
+    other.refresh();
+    if (otherDoes == QLatin1String("deletes")) {
+        other.deleteCurrent();
+    } else {
+        other.edit();
+        other.setField(QStringLiteral("OwnerName"), QStringLiteral("Stored there"));
+        other.update();
+    }
+
+    t.messages.script = {Msg::Answer(answer)};
+    w.formHandlers().Command3D13_Click();
+    QCOMPARE(t.messages.asked.size(), 1);
+    QCOMPARE(t.messages.asked[0].title, title);
+    QCOMPARE(t.messages.asked[0].icon, Msg::Icon::Exclamation);
+    if (otherDoes == QLatin1String("changes")) {
+        // Nothing typed is lost by the box's default answer.
+        QCOMPARE(t.messages.asked[0].buttons, Msg::Buttons::YesNoCancel);
+        QCOMPARE(t.messages.asked[0].defaultButton, Msg::Answer::Cancel);
+    }
+    QCOMPARE(formCount(t), formsAfter);
+    if (formsAfter > 0)
+        QCOMPARE(storedField(t, "OwnerName").toString(), storedOwner);
+    QCOMPARE(controlText(s.Text2[0]), screenOwner);
+    QCOMPARE(w.NewFormFlag, newFormFlag);
+
+    // Stored once, the screen saves again without a word.
+    if (answer == int(Msg::Answer::Yes)) {
+        t.messages.clear();
+        setControlText(s.Text2[0], QStringLiteral("Typed again"));
+        w.formHandlers().Command3D13_Click();
+        QVERIFY2(t.messages.asked.isEmpty(), qPrintable(t.messages.lastText()));
+        QCOMPARE(formCount(t), 1);
+        QCOMPARE(storedField(t, "OwnerName").toString(), QStringLiteral("Typed again"));
+    }
+}
+
+void SaveTest::replacedDataFolderIsReopened()
+{
+    // The data folder is a share that reconnected while the program ran: the open files
+    // are the old, unlinked ones. Save goes to the files at the folder's path.
+    TestWindow t;
+    t.install();
+    Form1& w = t.open();
+    FormScreen& s = *w.Panel3D1;
+    const QString folder = t.folder;
+    QDir data(folder);
+    QVERIFY(data.mkdir(QStringLiteral("old")));
+    for (const char* name : {"Form337.mdb", "FAAForm337A.mdb"}) {
+        const QString file = QString::fromLatin1(name);
+        QVERIFY(QFile::rename(data.filePath(file), data.filePath(QStringLiteral("old/") + file)));
+        QVERIFY(QFile::copy(data.filePath(QStringLiteral("old/") + file), data.filePath(file)));
+    }
+    fillSavableForm(s);
+    w.formHandlers().Command3D13_Click();
+    QVERIFY2(t.messages.asked.isEmpty(), qPrintable(t.messages.lastText()));
+    QCOMPARE(formCount(t), 1);
+    QCOMPARE(w.NewFormFlag, 0);
+
+    // Replaced by nothing: the failure is said in words and the form stays on screen.
+    QVERIFY(QFile::rename(data.filePath(QStringLiteral("Form337.mdb")), data.filePath(QStringLiteral("old/gone.mdb"))));
+    setControlText(s.Text2[0], QStringLiteral("Typed after"));
+    w.formHandlers().Command3D13_Click();
+    QCOMPARE(t.messages.asked.size(), 1);
+    const QString text = t.messages.lastText();
+    QVERIFY2(text.startsWith(QStringLiteral("The form was not saved: ")) && text.contains(QStringLiteral("Form337.mdb")),
+             qPrintable(text));
+    QVERIFY2(!text.contains(QStringLiteral("UPDATE")) && !text.contains(QStringLiteral("INSERT")), qPrintable(text));
+    QCOMPARE(controlText(s.Text2[0]), QStringLiteral("Typed after"));
+    QVERIFY(!QFile::exists(data.filePath(QStringLiteral("Form337.mdb"))));
 }
 
 REGISTER_TEST(SaveTest)

@@ -200,6 +200,8 @@ void BrokenFilesTest::readOnlyFileRefusesWrites()
         QFAIL("a read-only file took a new record");
     } catch (const DbError& error) {
         QCOMPARE(error.number(), int(EngineError::ReadOnly));
+        QVERIFY2(error.message().contains(kForms) && !error.message().contains(QStringLiteral("INSERT")),
+                 qPrintable(error.message()));
         w.Data1.cancelUpdate();
     }
     // The period counts cannot run on it either: the boxes do not keep older numbers.
@@ -235,6 +237,9 @@ void BrokenFilesTest::fullDiskRefusesWrites()
         QFAIL("a full disk took a new record");
     } catch (const DbError& error) {
         QCOMPARE(error.number(), int(EngineError::DiskFull));
+        // Said in words: the file and the engine's reason, not the statement.
+        QVERIFY2(error.message().contains(kForms) && !error.message().contains(QStringLiteral("INSERT")),
+                 qPrintable(error.message()));
     }
     QCOMPARE(FileFaults::checksums(t.folder), before);
 
