@@ -59,10 +59,9 @@ void AdminHandlers::SSCommand9_Click()
     const SignInPanel* signIn = w.SSPanel1;
 
     bool tableEmpty = true;
-    try {
+    skipFailingStep([&] {
         tableEmpty = w.Data5.isEmpty();
-    } catch (const DbError&) {
-    }
+    });
     // The panel shows stored passwords: until someone has signed in (by name or with the
     // master password) a name merely selected in the sign-in list opens nothing. An empty
     // table has no one to sign in, so the first inspector can still be entered.
@@ -84,10 +83,9 @@ void AdminHandlers::SSCommand9_Click()
 
     bool found = false;
     if (position >= 0) {
-        try {
+        skipFailingStep([&] {
             found = findInspector(signedRecord, signIn->Combo4->currentText());
-        } catch (const DbError&) {
-        }
+        });
     }
     // Only a listed inspector, the master sign-in or an empty table may open the panel.
     if (!tableEmpty && !found && signIn->Text44->text() != AccessHandlers::kAdministratorPassword)
@@ -110,10 +108,9 @@ void AdminHandlers::SSCommand9_Click()
     // The master sign-in has no record of its own; the master password is the administrator's.
     bool administrator = !found;
     if (found) {
-        try {
+        skipFailingStep([&] {
             administrator = isYes(w.Data5.field(kAdministrator));
-        } catch (const DbError&) {
-        }
+        });
     }
     if (administrator) {
         p->Option3->setEnabled(true);
@@ -220,10 +217,9 @@ void AdminHandlers::SSCommand12_Click()
     AdminPanel* p = w.SSPanel3;
     p->showNameEntry(true);
     w.NewAgentFlag = 1;
-    try {
+    skipFailingStep([&] {
         w.Data5.addNew();
-    } catch (const DbError&) {
-    }
+    });
     p->update();
     for (int i : {17, 15, 10})
         p->Text47[i]->clear();
@@ -264,11 +260,10 @@ void AdminHandlers::SSCommand10_Click()
             stored = true;
         }
     } catch (const DbError& error) {
-        try {
+        skipFailingStep([&] {
             if (w.Data5.editMode() != Recordset::EditMode::None && !adding)
                 w.Data5.cancelUpdate();
-        } catch (const DbError&) {
-        }
+        });
         QString text = QObject::tr("The DMIR \"%1\" could not be saved: %2").arg(name, error.message());
         const QString advice = StoreConflict::prepareRetry(w.Data5, error);
         if (!advice.isEmpty())
@@ -281,10 +276,9 @@ void AdminHandlers::SSCommand10_Click()
         // The new inspector can sign in and sign at once: the name lists of sign-in and
         // administration and the parallel password and approval-number slots grow together.
         QVariant record;
-        try {
+        skipFailingStep([&] {
             record = w.Data5.recordId();
-        } catch (const DbError&) {
-        }
+        });
         addListItem(p->Combo6, name);
         p->Combo6->setItemData(p->Combo6->count() - 1, record);
         p->Combo6->setCurrentIndex(p->Combo6->count() - 1);
@@ -339,11 +333,10 @@ void AdminHandlers::SSCommand13_Click()
 {
     AdminPanel* p = w.SSPanel3;
     // A new inspector that was not saved is dropped.
-    try {
+    skipFailingStep([&] {
         if (w.Data5.editMode() != Recordset::EditMode::None)
             w.Data5.cancelUpdate();
-    } catch (const DbError&) {
-    }
+    });
     w.NewAgentFlag = 0;
     p->showNameEntry(false);
     p->hide();
@@ -353,10 +346,9 @@ void AdminHandlers::SSCommand13_Click()
 void AdminHandlers::showOldPassword()
 {
     QString stored;
-    try {
+    skipFailingStep([&] {
         stored = w.Data5.text(kPassword);
-    } catch (const DbError&) {
-    }
+    });
     w.SSPanel3->Text47[9]->setText(stored);
 }
 

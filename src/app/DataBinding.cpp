@@ -26,16 +26,6 @@ namespace {
 const QString kForms = QString::fromLatin1(Schema::kFormsFile);
 const QString kAgents = QString::fromLatin1(Schema::kAgentsFile);
 
-// Runs one step; a database error that the caller does not decide by skips the step.
-template <typename Step>
-void skipOnError(Step step)
-{
-    try {
-        step();
-    } catch (const DbError&) {
-    }
-}
-
 QString textOr(const Recordset& rs, const QString& field, const QString& placeholder)
 {
     const QVariant v = rs.field(field);
@@ -53,7 +43,7 @@ DataBinding::DataBinding(Form1& window) : w(window)
 QString DataBinding::dataFolder() const
 {
     QVariant path;
-    skipOnError([&] { path = w.setupCursor.field(QStringLiteral("DataPath")); });
+    skipFailingStep([&] { path = w.setupCursor.field(QStringLiteral("DataPath")); });
     if (path.isNull() || path.toString().isEmpty())
         return DataFolder::withTrailingSeparator(w.context().programFolder);
     return path.toString();
@@ -73,14 +63,14 @@ void DataBinding::SetDataPaths()
 void DataBinding::choosePaths()
 {
     QVariant stored;
-    skipOnError([&] { stored = w.setupCursor.field(QStringLiteral("DataPath")); });
+    skipFailingStep([&] { stored = w.setupCursor.field(QStringLiteral("DataPath")); });
     QString formsPath, agentsPath, secondaryPath;
     if (stored.isNull()) {
         const QString folder = DataFolder::withTrailingSeparator(w.context().programFolder);
         formsPath = folder + kForms;
         agentsPath = folder + kAgents;
         secondaryPath = folder + QStringLiteral("FORM337.MDB");
-        skipOnError([&] {
+        skipFailingStep([&] {
             w.setupCursor.edit();
             w.setupCursor.setField(QStringLiteral("DataPath"), folder);
             w.setupCursor.update();
@@ -133,7 +123,7 @@ DataBinding::Outcome DataBinding::bindAndFill()
                 openSetupForMissingFiles();
                 return Outcome::FilesMissing;
             case EngineError::InvalidPath:
-                skipOnError([&] {
+                skipFailingStep([&] {
                     w.setupCursor.edit();
                     w.setupCursor.setField(QStringLiteral("DataPath"), QVariant());
                     w.setupCursor.update();
@@ -173,8 +163,8 @@ DataBinding::Outcome DataBinding::bindAndFill()
     const QString agencyName = w.Panel3D1->Text7[0]->text();
     if (agencyName == QLatin1String("Name") || agencyName.isEmpty())
         fillAgencyFromSetup();
-    skipOnError([&] { w.Data1.moveFirst(); });
-    skipOnError([&] {
+    skipFailingStep([&] { w.Data1.moveFirst(); });
+    skipFailingStep([&] {
         if (!w.Data10.isEmpty())
             w.Panel3D7->Command2->setEnabled(true);
         else
@@ -189,7 +179,7 @@ void DataBinding::fillLists()
     FormScreen* form = w.Panel3D1;
     auto distinctValues = [this](const QString& sql, const QString& field) {
         QStringList values;
-        skipOnError([&] {
+        skipFailingStep([&] {
             w.Data2.setSql(sql);
             w.Data2.refresh();
             for (; !w.Data2.eof(); w.Data2.moveNext()) {
@@ -215,7 +205,7 @@ void DataBinding::fillLists()
     QVariantList recordIds;
     w.AgentPasswords.clear();
     w.AgentApprovalNumbers.clear();
-    skipOnError([&] {
+    skipFailingStep([&] {
         if (w.Data5.isEmpty())
             return;
         for (w.Data5.moveFirst(); !w.Data5.eof(); w.Data5.moveNext()) {
@@ -240,7 +230,7 @@ void DataBinding::fillLists()
 void DataBinding::fillAgencyFromNewestForm()
 {
     FormScreen* form = w.Panel3D1;
-    skipOnError([&] {
+    skipFailingStep([&] {
         w.Data1.moveLast();
         if (!w.Data1.hasCurrent())
             return;
@@ -258,7 +248,7 @@ void DataBinding::fillAgencyFromNewestForm()
 void DataBinding::fillAgencyFromSetup()
 {
     FormScreen* form = w.Panel3D1;
-    skipOnError([&] {
+    skipFailingStep([&] {
         const Recordset& agency = w.Data10;
         if (!agency.hasCurrent())
             return;
@@ -304,7 +294,7 @@ void DataBinding::Dir1_Change()
 {
     const QString chosen = w.Panel3D7->Dir1->path();
     QVariant stored;
-    skipOnError([&] { stored = w.setupCursor.field(QStringLiteral("DataPath")); });
+    skipFailingStep([&] { stored = w.setupCursor.field(QStringLiteral("DataPath")); });
     if (stored.isNull() || stored.toString() != chosen + QLatin1Char('/')) {
         if (DataFolder::dataFilePathBytes(chosen) > DataFolder::longestEnginePath()) {
             // Refused before anything is closed or stored: the bound folder stays bound.
@@ -318,7 +308,7 @@ void DataBinding::Dir1_Change()
         m_bound = false;
         for (Recordset* rs : {&w.Data1, &w.Data2, &w.Data3, &w.Data5, &w.Data10, &w.datSecondaryRS, &w.Data9})
             rs->close();
-        skipOnError([&] {
+        skipFailingStep([&] {
             w.setupCursor.moveFirst();
             w.setupCursor.edit();
             w.setupCursor.setField(QStringLiteral("DataPath"), DataFolder::withTrailingSeparator(chosen));

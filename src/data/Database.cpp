@@ -271,12 +271,10 @@ void Database::addMissingParts(const QList<const TableSpec*>& tables)
         QStringList statements = SchemaSql::indexStatements(*definition);
         if (SchemaSql::countsChanges(*definition) && !countsChanges(definition->name))
             statements.prepend(SchemaSql::addChangeCounterStatement(*definition));
-        for (const QString& statement : std::as_const(statements)) {
-            try {
-                execute(statement);
-            } catch (const DbError&) {
-            }
-        }
+        // An index or counter that cannot be added (a read-only file) is left out: the
+        // file still reads, only more slowly or without the lost-update check.
+        for (const QString& statement : std::as_const(statements))
+            skipFailingStep([&] { execute(statement); });
         d->countsChanges.remove(key);
     }
 }

@@ -51,3 +51,28 @@ private:
     QString m_field;
     QString m_file;
 };
+
+// The rule of most data handlers: a data error ends the step it happened in, and the
+// handler goes on with its next step as if the step had done nothing. Returns whether
+// the step ran to its end. Every other failure is reported where it happens.
+template <typename Step>
+bool skipFailingStep(Step&& step)
+{
+    try {
+        step();
+        return true;
+    } catch (const DbError&) {
+        return false;
+    }
+}
+
+// The same rule for a step that reads a value: a data error gives `otherwise`.
+template <typename Read, typename T>
+T readOr(Read&& read, T otherwise)
+{
+    try {
+        return read();
+    } catch (const DbError&) {
+        return otherwise;
+    }
+}

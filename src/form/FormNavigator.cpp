@@ -37,7 +37,8 @@ void FormNavigator::step(Direction direction)
     Recordset& forms = w.Data1;
     const bool forward = direction == Direction::Forward;
     auto atEnd = [&] { return forward ? forms.eof() : forms.bof(); };
-    try {
+    // A data error ends the step quietly; the screen stays as it was.
+    skipFailingStep([&] {
         if (!forms.isOpen())
             return;
         if (atEnd()) {
@@ -51,21 +52,15 @@ void FormNavigator::step(Direction direction)
             return;
         }
         w.ShowRecord();
-    } catch (const DbError&) {
-        // A data error ends the step quietly; the screen stays as it was.
-    }
+    });
 }
 
 bool FormNavigator::hasFormOnScreen() const
 {
     if (!w.Data1.isOpen() || !w.Data1.hasCurrent())
         return false;
-    try {
-        w.Data1.field(QStringLiteral("RegNum"));  // fails on a record already deleted
-        return true;
-    } catch (const DbError&) {
-        return false;
-    }
+    // Reading a field fails on a record already deleted.
+    return skipFailingStep([&] { w.Data1.field(QStringLiteral("RegNum")); });
 }
 
 void FormNavigator::deleteShown()

@@ -16,7 +16,8 @@ ModelList::ModelList(FormScreen& screen, Recordset& query) : s(screen), m_query(
 void ModelList::refill()
 {
     QStringList models;
-    try {
+    // An unreadable aircraft table gives an empty list.
+    skipFailingStep([&] {
         const Criterion ofMake = Criterion::equals(QStringLiteral("Make"), controlText(s.Combo1[1]));
         m_query.setSql(QStringLiteral("SELECT DISTINCT Model FROM aircraft WHERE ") + ofMake.sql, ofMake.params);
         m_query.refresh();
@@ -27,8 +28,6 @@ void ModelList::refill()
         }
         if (!m_query.isEmpty())
             m_query.moveFirst();
-    } catch (const DbError&) {
-        // An unreadable aircraft table gives an empty list.
-    }
+    });
     ListFill::replaceItems(s.Combo1[2], models);
 }

@@ -70,11 +70,7 @@ void NewForm::fillAgencyFromSetup()
 {
     // New never fails: a field that cannot be read counts as Null.
     auto field = [this](const char* name) {
-        try {
-            return w.Data10.field(QString::fromLatin1(name));
-        } catch (const DbError&) {
-            return QVariant();
-        }
+        return readOr([&] { return w.Data10.field(QString::fromLatin1(name)); }, QVariant());
     };
     auto textOr = [&](const char* name, const QString& placeholder) {
         const QVariant v = field(name);

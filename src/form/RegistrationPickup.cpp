@@ -31,16 +31,15 @@ RegistrationPickup::RegistrationPickup(FormScreen& screen, Recordset& forms) : s
 
 void RegistrationPickup::pickUp(int index)
 {
-    try {
+    // Without readable stored forms there is nothing to copy; the boxes stay as typed.
+    skipFailingStep([&] {
         // The last match in the record set's order is the aircraft's latest form.
         m_forms.findLast(Criterion::equals(QStringLiteral("RegNum"), controlText(s.Combo1[0])));
         if (!m_forms.noMatch())
             RecordDisplay(s).showAircraftOwnerAndAgency(m_forms);
         else
             clearAircraftAndOwner(index == -1);
-    } catch (const DbError&) {
-        // Without readable stored forms there is nothing to copy; the boxes stay as typed.
-    }
+    });
     resetWorkItems();
 }
 

@@ -80,15 +80,14 @@ void NarrativeHandlers::openBackPage()
 {
     FormScreen* screen = w.Panel3D1;
     w.buttonBar().apply(ButtonBar::Event::DescriptionPageShown);
-    try {
+    // No stored description to show: the box stays as it is.
+    skipFailingStep([&] {
         if (w.Data1.hasCurrent() && controlText(screen->Text18).isEmpty()) {
             const QVariant back = w.Data1.field(QStringLiteral("Back"));
             if (!back.isNull() && !back.toString().isEmpty())
                 setControlText(screen->Text18, back.toString());
         }
-    } catch (const DbError&) {
-        // No stored description to show: the box stays as it is.
-    }
+    });
     w.SSCommand3->setText(QObject::tr("Front"));
     screen->setBackPageShown(true);
     if (screen->Combo13->currentIndex() == -1)
@@ -103,7 +102,8 @@ void NarrativeHandlers::rebuildTitleList()
     QString prompt = kPromptEmptyLibrary;
     bool described = false;
     QString describingTitle;
-    try {
+    // An unreadable library lists nothing.
+    skipFailingStep([&] {
         w.Data9.refresh();
         if (!w.Data9.isEmpty()) {
             prompt = kPromptPickOrType;
@@ -120,9 +120,7 @@ void NarrativeHandlers::rebuildTitleList()
             }
             w.Data9.moveFirst();
         }
-    } catch (const DbError&) {
-        // An unreadable library lists nothing.
-    }
+    });
 
     const QSignalBlocker quiet(titleBox);
     titleBox->clear();
@@ -138,15 +136,14 @@ void NarrativeHandlers::Combo13_Click()
     const int index = titleBox->currentIndex();
     if (index < 0)
         return;
-    try {
+    // Nothing found: the description stays as it is.
+    skipFailingStep([&] {
         ensureLibraryOpen();
         if (!findNarrative(titleBox->currentText(), index < m_libraryEntries))
             return;
         const QVariant text = w.Data9.field(kDescription);
         setControlText(w.Panel3D1->Text18, text.isNull() ? QString() : text.toString());
-    } catch (const DbError&) {
-        // Nothing found: the description stays as it is.
-    }
+    });
 }
 
 bool NarrativeHandlers::findNarrative(const QString& title, bool listedFromLibrary)
@@ -216,10 +213,9 @@ void NarrativeHandlers::storeNewNarrative()
         w.Data9.setField(kDescription, description);
         w.Data9.update();
     } catch (const DbError& error) {
-        try {
+        skipFailingStep([&] {
             w.Data9.cancelUpdate();
-        } catch (const DbError&) {
-        }
+        });
         w.messages().tell(QObject::tr("The narrative \"%1\" could not be stored: %2").arg(title, error.message()),
                           QObject::tr("Narrative not stored"), Msg::Icon::Exclamation);
     }

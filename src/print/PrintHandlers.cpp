@@ -33,23 +33,20 @@ PrintEnvironment& PrintHandlers::environment()
 
 std::optional<int> PrintHandlers::topShift() const
 {
-    try {
-        const QVariant shift = w.setupCursor.field(QStringLiteral("TopShift"));
-        if (!shift.isNull())
-            return shift.toInt();
-    } catch (const DbError&) {
-    }
-    return std::nullopt;
+    // An unreadable setting prints without the shift.
+    const QVariant shift = readOr([&] { return w.setupCursor.field(QStringLiteral("TopShift")); }, QVariant());
+    if (shift.isNull())
+        return std::nullopt;
+    return shift.toInt();
 }
 
 void PrintHandlers::Command3D14_Click()
 {
     QVariant organ1;
-    try {
+    // No defaults record: the box offers one copy.
+    skipFailingStep([&] {
         organ1 = w.Data3.field(QStringLiteral("Organ1"));
-    } catch (const DbError&) {
-        // No defaults record: the box offers one copy.
-    }
+    });
     w.Panel3D5->open(organ1);
     w.Panel3D5->raise();
     w.Panel3D5->Text45->setFocus();

@@ -89,11 +89,10 @@ void StatisticsHandlers::SSCommand14_Click()
         // The four counts make and drop the stored query in one transaction: one commit
         // to the disk instead of eight, and an interrupted run leaves no stale query behind.
         bool inTransaction = false;
-        try {
+        skipFailingStep([&] {
             forms->beginTransaction();
             inTransaction = true;
-        } catch (const DbError&) {
-        }
+        });
         w.datSecondaryRS.setDatabaseName(formsFile);
         for (const PeriodCountQueries::Statement& statement : PeriodCountQueries::statements(from, to)) {
             if (count(*forms, statement, failure) == Outcome::Stop)
@@ -106,10 +105,9 @@ void StatisticsHandlers::SSCommand14_Click()
             try {
                 forms->commit();
             } catch (const DbError&) {
-                try {
+                skipFailingStep([&] {
                     forms->rollback();
-                } catch (const DbError&) {
-                }
+                });
             }
         }
     }
@@ -145,10 +143,9 @@ StatisticsHandlers::Outcome StatisticsHandlers::count(Database& forms, const Per
         failure = reasonFor(error);
         outcome = error.number() == EngineError::QuerySyntax ? Outcome::Stop : Outcome::Skipped;
     }
-    try {
+    skipFailingStep([&] {
         forms.deleteQuery(queryName);
-    } catch (const DbError&) {
-    }
+    });
     return outcome;
 }
 

@@ -61,9 +61,10 @@ void SetupHandlers::openPanel()
     w.Panel3D7->raise();
     w.Panel3D7->show();
 
-    try {
-        if (w.setupCursor.isEmpty())
-            return;
+    // A failing step is skipped.
+    if (readOr([&] { return w.setupCursor.isEmpty(); }, false))
+        return;
+    skipFailingStep([&] {
         w.setupCursor.moveFirst();
         const QVariant stored = w.setupCursor.field(QStringLiteral("DataPath"));
         const QString folder = stored.isNull() ? w.context().programFolder : stored.toString();
@@ -78,9 +79,7 @@ void SetupHandlers::openPanel()
             panel->Drive1->setCurrentIndex(drives.indexOf(SetupPanel::driveOf(folder, drives)));
         }
         panel->Dir1->setPath(QDir::cleanPath(folder));
-    } catch (const DbError&) {
-        // A failing step is skipped.
-    }
+    });
     showAgency();
     w.Panel3D7->update();
 }
@@ -89,10 +88,9 @@ void SetupHandlers::showAgency()
 {
     for (const AgencyBox& a : kAgencyBoxes) {
         QString value;
-        try {
+        skipFailingStep([&] {
             value = w.Data10.field(QString::fromLatin1(a.field)).toString();
-        } catch (const DbError&) {
-        }
+        });
         w.Panel3D7->Text8[a.box]->setText(value);
     }
 }
@@ -108,10 +106,9 @@ void SetupHandlers::saveAndClose()
             w.setupCursor.setField(QStringLiteral("DataPath"), DataFolder::withTrailingSeparator(folder));
             w.setupCursor.update();
         } catch (const DbError& error) {
-            try {
+            skipFailingStep([&] {
                 w.setupCursor.cancelUpdate();
-            } catch (const DbError&) {
-            }
+            });
             reportWriteFailure(QObject::tr("The data folder"), error.message());
         }
     }
@@ -128,10 +125,9 @@ void SetupHandlers::saveAndClose()
             w.Data10.setField(QString::fromLatin1(a.field), panel->Text8[a.box]->text());
         w.Data10.update();
     } catch (const DbError& error) {
-        try {
+        skipFailingStep([&] {
             w.Data10.cancelUpdate();
-        } catch (const DbError&) {
-        }
+        });
         QString reason = error.message();
         const QString advice = StoreConflict::prepareRetry(w.Data10, error);
         if (!advice.isEmpty())
@@ -167,7 +163,7 @@ void SetupHandlers::Command2_Click()
         reportWriteFailure(QObject::tr("The agency deletion"), error.message());
         return;
     }
-    try {
+    skipFailingStep([&] {
         if (!w.Data10.isEmpty()) {
             w.Data10.moveLast();
         } else {
@@ -175,8 +171,7 @@ void SetupHandlers::Command2_Click()
             if (w.Data10.editMode() != Recordset::EditMode::Add)
                 w.Data10.addNew();
         }
-    } catch (const DbError&) {
-    }
+    });
     // The boxes show the record they now edit, so that a deleted agency is not saved again.
     showAgency();
 }

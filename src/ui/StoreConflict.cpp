@@ -16,17 +16,21 @@ QString prepareRetry(Recordset& record, const DbError& error)
 {
     if (!isConflict(error))
         return {};
-    try {
-        if (record.editMode() != Recordset::EditMode::None)
-            record.cancelUpdate();
-        if (error.number() == EngineError::ChangedByAnother) {
+    // A record that cannot be read again was deleted meanwhile as well: it is stored as
+    // a new record below.
+    const bool readAgain = readOr(
+        [&] {
+            if (record.editMode() != Recordset::EditMode::None)
+                record.cancelUpdate();
+            if (error.number() != EngineError::ChangedByAnother)
+                return false;
             record.reread();
-            return QObject::tr("What is on screen is kept: Save again to store it in place of the other "
-                               "workstation's changes.");
-        }
-    } catch (const DbError&) {
-        // Deleted meanwhile as well: stored as a new record below.
-    }
+            return true;
+        },
+        false);
+    if (readAgain)
+        return QObject::tr("What is on screen is kept: Save again to store it in place of the other "
+                           "workstation's changes.");
     try {
         record.addNew();
     } catch (const DbError&) {
