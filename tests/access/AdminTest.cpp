@@ -3,7 +3,7 @@
 #include "data/Criterion.h"
 #include "data/Recordset.h"
 #include "form/FormScreen.h"
-#include "form/TestRegistry.h"
+#include "common/TestRegistry.h"
 #include "setup/SetupPanel.h"
 
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "AccessTestSupport.h"
 #include "form/FormScreen.h"
-#include "form/TestRegistry.h"
+#include "common/TestRegistry.h"
 
 #include <QFocusEvent>
 #include <QPushButton>

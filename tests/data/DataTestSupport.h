@@ -38,9 +38,3 @@ inline void writeBytes(const QString& path, const QByteArray& bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-// The test classes of this folder, each run by main().
-int runJetPatternTests(int argc, char** argv);
-int runCriterionTests(int argc, char** argv);
-int runDatabaseTests(int argc, char** argv);
-int runRecordsetTests(int argc, char** argv);
-int runInstallationTests(int argc, char** argv);

@@ -1,4 +1,4 @@
-#include "TestRegistry.h"
+#include "common/TestRegistry.h"
 
 #include "form/FormScreen.h"
 #include "form/FormTexts.h"

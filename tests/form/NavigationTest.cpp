@@ -1,5 +1,5 @@
 #include "FormTestSupport.h"
-#include "TestRegistry.h"
+#include "common/TestRegistry.h"
 
 #include "form/FormHandlers.h"
 

@@ -1,3 +1,4 @@
+#include "common/TestRegistry.h"
 #include "common/TestWindow.h"
 #include "form/FormScreen.h"
 #include "narratives/NarrativeHandlers.h"
@@ -383,5 +384,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(NarrativeTest)
+REGISTER_TEST(NarrativeTest)
 #include "NarrativeTest.moc"

@@ -1,4 +1,5 @@
 #include "BackPageTest.h"
+#include "common/TestRegistry.h"
 
 #include "PrintTestSupport.h"
 
@@ -251,3 +252,5 @@ void BackPageTest::unbrokenRunCutHardAtWhatFits()
         QCOMPARE(joined, run);
     }
 }
+
+REGISTER_TEST(BackPageTest)

@@ -1,4 +1,5 @@
 #include "FrontPageTest.h"
+#include "common/TestRegistry.h"
 
 #include "PrintTestSupport.h"
 
@@ -7,6 +8,10 @@
 
 #include <QPolygonF>
 #include <QtTest>
+
+// The print tests read and write US English short dates ("3/17/2011"): the locale is set
+// before the test application starts.
+static const bool usEnglishDates = qputenv("LC_ALL", "en_US.UTF-8");
 
 namespace {
 
@@ -530,3 +535,5 @@ void FrontPageTest::dates()
     QCOMPARE(textsAt(log, 8800, 11340).value(0).text, printed);
     QCOMPARE(textsAt(log, 8800, 13850).value(0).text, printed);
 }
+
+REGISTER_TEST(FrontPageTest)

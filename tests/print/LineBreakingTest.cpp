@@ -1,4 +1,5 @@
 #include "LineBreakingTest.h"
+#include "common/TestRegistry.h"
 
 #include "print/LineBreaking.h"
 
@@ -159,3 +160,5 @@ void LineBreakingTest::descriptionWorkGrowsLinearly()
         QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
     }
 }
+
+REGISTER_TEST(LineBreakingTest)

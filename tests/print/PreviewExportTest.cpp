@@ -1,4 +1,5 @@
 #include "PreviewExportTest.h"
+#include "common/TestRegistry.h"
 
 #include "PdfTools.h"
 #include "PreviewTestSupport.h"
@@ -328,3 +329,5 @@ void PreviewExportTest::cancelStopsCleanly()
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"form.pdf"});
     }
 }
+
+REGISTER_TEST(PreviewExportTest)

@@ -1,4 +1,5 @@
 #include "PreviewWindowTest.h"
+#include "common/TestRegistry.h"
 
 #include "PdfTools.h"
 #include "PreviewTestSupport.h"
@@ -356,3 +357,5 @@ void PreviewWindowTest::missingFontGivesThePrintingMessage()
     }
     QVERIFY(!QApplication::overrideCursor());
 }
+
+REGISTER_TEST(PreviewWindowTest)

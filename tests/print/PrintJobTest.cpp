@@ -1,4 +1,5 @@
 #include "PrintJobTest.h"
+#include "common/TestRegistry.h"
 
 #include "PrintTestSupport.h"
 #include "common/ScriptedMessages.h"
@@ -401,3 +402,5 @@ void PrintJobTest::copiesPanel()
     QCOMPARE(cancelSpy.size(), 1);
     QCOMPARE(okSpy.size(), 1);
 }
+
+REGISTER_TEST(PrintJobTest)

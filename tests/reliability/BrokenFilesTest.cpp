@@ -1,4 +1,5 @@
 #include "BrokenFilesTest.h"
+#include "common/TestRegistry.h"
 
 #include "FileFaults.h"
 #include "common/TestWindow.h"
@@ -249,3 +250,5 @@ void BrokenFilesTest::fullDiskRefusesWrites()
     QCOMPARE(t.value(kForms, QStringLiteral("SELECT count(*) FROM Form")).toInt(), 301);
     QCOMPARE(t.value(kForms, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
 }
+
+REGISTER_TEST(BrokenFilesTest)

@@ -1,4 +1,5 @@
 #include "CharacterCutsTest.h"
+#include "common/TestRegistry.h"
 
 #include "common/TestWindow.h"
 #include "data/Criterion.h"
@@ -153,3 +154,5 @@ void CharacterCutsTest::pasteAcrossALimitKeepsWholeCharacters()
     if (told)
         QCOMPARE(t.messages.lastText(), QStringLiteral("The following field entry is too long: Description of work"));
 }
+
+REGISTER_TEST(CharacterCutsTest)

@@ -1,4 +1,5 @@
 #include "HostileInputTest.h"
+#include "common/TestRegistry.h"
 
 #include "app/AppContext.h"
 #include "app/Form1.h"
@@ -327,3 +328,5 @@ void HostileInputTest::narrativesRoundTrip()
     }
     qInfo("narratives: %d hostile titles stored and picked, %d refused as too long", stored, refused);
 }
+
+REGISTER_TEST(HostileInputTest)

@@ -1,4 +1,5 @@
 #include "ProcessesTest.h"
+#include "common/TestRegistry.h"
 
 #include "DriverProcess.h"
 #include "FileFaults.h"
@@ -214,3 +215,5 @@ void ProcessesTest::countsWaitForAnotherWriter()
     QVERIFY2(t.messages.asked.isEmpty(), qPrintable(t.messages.lastText()));
     QCOMPARE(admin->Text48[0]->text(), QStringLiteral("2"));
 }
+
+REGISTER_TEST(ProcessesTest)

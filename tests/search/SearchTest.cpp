@@ -1,3 +1,4 @@
+#include "common/TestRegistry.h"
 #include "common/TestWindow.h"
 #include "form/FormScreen.h"
 #include "search/FindPanel.h"
@@ -425,5 +426,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SearchTest)
+REGISTER_TEST(SearchTest)
 #include "SearchTest.moc"

@@ -1,3 +1,4 @@
+#include "common/TestRegistry.h"
 #include "access/SignInPanel.h"
 #include "common/TestWindow.h"
 #include "form/FormScreen.h"
@@ -126,5 +127,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WorkflowTest)
-#include "tst_workflow.moc"
+REGISTER_TEST(WorkflowTest)
+#include "WorkflowTest.moc"

@@ -7,7 +7,7 @@
 #include <vector>
 
 // The test classes of this executable. Each test file registers its class with
-// REGISTER_TEST(ClassName); main.cpp runs them all in turn.
+// REGISTER_TEST(ClassName); tests/common/TestMain.cpp runs them all in turn.
 namespace TestRegistry {
 
 using Factory = std::function<std::unique_ptr<QObject>()>;

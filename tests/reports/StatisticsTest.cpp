@@ -1,3 +1,4 @@
+#include "common/TestRegistry.h"
 #include "data/Database.h"
 #include "reports/PeriodCountQueries.h"
 #include "access/AdminPanel.h"
@@ -251,5 +252,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(StatisticsTest)
-#include "tst_statistics.moc"
+REGISTER_TEST(StatisticsTest)
+#include "StatisticsTest.moc"

@@ -1,4 +1,5 @@
 #include "DataTestSupport.h"
+#include "common/TestRegistry.h"
 #include "data/Database.h"
 #include "data/Installation.h"
 #include "data/Schema.h"
@@ -7,7 +8,7 @@
 #include <QTemporaryDir>
 #include <sys/stat.h>
 
-class TestInstallation : public QObject {
+class InstallationTest : public QObject {
     Q_OBJECT
 private slots:
     void newFolderGetsAllThreeFiles();
@@ -19,7 +20,7 @@ private slots:
     void newFilesArePrivate();
 };
 
-void TestInstallation::newFolderGetsAllThreeFiles()
+void InstallationTest::newFolderGetsAllThreeFiles()
 {
     QTemporaryDir dir;
     const QString folder = dir.filePath("program/337");
@@ -42,7 +43,7 @@ void TestInstallation::newFolderGetsAllThreeFiles()
     QCOMPARE(agents->rows("SELECT Organ1 FROM Defaults"), (QList<QVariantList>{{QString("1")}}));
 }
 
-void TestInstallation::secondRunChangesNothing()
+void InstallationTest::secondRunChangesNothing()
 {
     QTemporaryDir dir;
     QVERIFY(Installation::ensure(dir.path()));
@@ -53,7 +54,7 @@ void TestInstallation::secondRunChangesNothing()
     QCOMPARE(fileChecksum(dir.filePath("Form337.mdb")), forms);
 }
 
-void TestInstallation::existingDataFilesAreKept()
+void InstallationTest::existingDataFilesAreKept()
 {
     QTemporaryDir dir;
     // A data file under another case, with a stored form, and a foreign file under the agents name.
@@ -74,7 +75,7 @@ void TestInstallation::existingDataFilesAreKept()
     QCOMPARE(fileChecksum(dir.filePath("FAAForm337A.mdb")), agents);
 }
 
-void TestInstallation::settingsFileFoundUnderAnyCase()
+void InstallationTest::settingsFileFoundUnderAnyCase()
 {
     QTemporaryDir dir;
     Schema::createSettingsFile(dir.filePath("SETUP337.MDB"));
@@ -82,7 +83,7 @@ void TestInstallation::settingsFileFoundUnderAnyCase()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"SETUP337.MDB"});
 }
 
-void TestInstallation::createRefusesAnExistingFile()
+void InstallationTest::createRefusesAnExistingFile()
 {
     QTemporaryDir dir;
     writeBytes(dir.filePath("form337.MDB"), "precious");
@@ -91,7 +92,7 @@ void TestInstallation::createRefusesAnExistingFile()
     QVERIFY_DBERROR(Schema::createAgentsFile(dir.filePath("nowhere/FAAForm337A.mdb")), EngineError::InvalidPath);
 }
 
-void TestInstallation::newFilesArePrivate_data()
+void InstallationTest::newFilesArePrivate_data()
 {
     // The mode of the folder the files are made in, and the mode they get.
     QTest::addColumn<int>("folderMode");
@@ -102,7 +103,7 @@ void TestInstallation::newFilesArePrivate_data()
     QTest::newRow("a set-group-ID folder") << 02750 << 0660;
 }
 
-void TestInstallation::newFilesArePrivate()
+void InstallationTest::newFilesArePrivate()
 {
     // The inspectors' file holds their passwords: no other user of the machine reads it.
     QFETCH(int, folderMode);
@@ -134,10 +135,6 @@ void TestInstallation::newFilesArePrivate()
     QCOMPARE(int(info.st_mode & 0777), fileMode);
 }
 
-int runInstallationTests(int argc, char** argv)
-{
-    TestInstallation test;
-    return QTest::qExec(&test, argc, argv);
-}
+REGISTER_TEST(InstallationTest)
 
-#include "TestInstallation.moc"
+#include "InstallationTest.moc"

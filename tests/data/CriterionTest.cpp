@@ -1,4 +1,5 @@
 #include "DataTestSupport.h"
+#include "common/TestRegistry.h"
 #include "data/Criterion.h"
 #include "data/Database.h"
 #include "data/Schema.h"
@@ -6,7 +7,7 @@
 #include <QTemporaryDir>
 
 // Criteria are checked by what they select in a real forms file.
-class TestCriterion : public QObject {
+class CriterionTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -25,7 +26,7 @@ private:
     std::shared_ptr<Database> m_db;
 };
 
-void TestCriterion::init()
+void CriterionTest::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
@@ -49,13 +50,13 @@ void TestCriterion::init()
     m_db->commit();
 }
 
-void TestCriterion::cleanup()
+void CriterionTest::cleanup()
 {
     m_db.reset();
     m_dir.reset();
 }
 
-QStringList TestCriterion::regNumsWhere(const Criterion& criterion)
+QStringList CriterionTest::regNumsWhere(const Criterion& criterion)
 {
     QString sql = QStringLiteral("SELECT RegNum FROM Form");
     if (!criterion.isEmpty())
@@ -67,7 +68,7 @@ QStringList TestCriterion::regNumsWhere(const Criterion& criterion)
     return result;
 }
 
-void TestCriterion::selects_data()
+void CriterionTest::selects_data()
 {
     QTest::addColumn<Criterion>("criterion");
     QTest::addColumn<QStringList>("expected");
@@ -103,14 +104,14 @@ void TestCriterion::selects_data()
         << Criterion::allOf({Criterion::like("RegNum", "N*"), Criterion::isYes("Approved")}) << QStringList{"N123"};
 }
 
-void TestCriterion::selects()
+void CriterionTest::selects()
 {
     QFETCH(Criterion, criterion);
     QFETCH(QStringList, expected);
     QCOMPARE(regNumsWhere(criterion), expected);
 }
 
-void TestCriterion::fieldNamesMustBePlain_data()
+void CriterionTest::fieldNamesMustBePlain_data()
 {
     QTest::addColumn<QString>("field");
     QTest::newRow("statement") << "RegNum; DROP TABLE Form";
@@ -120,7 +121,7 @@ void TestCriterion::fieldNamesMustBePlain_data()
     QTest::newRow("leading digit") << "1RegNum";
 }
 
-void TestCriterion::fieldNamesMustBePlain()
+void CriterionTest::fieldNamesMustBePlain()
 {
     QFETCH(QString, field);
     QVERIFY_DBERROR(Criterion::equals(field, "x"), EngineError::QuerySyntax);
@@ -128,7 +129,7 @@ void TestCriterion::fieldNamesMustBePlain()
     QVERIFY_DBERROR(Criterion::atLeast(field, 1), EngineError::QuerySyntax);
 }
 
-void TestCriterion::prefixSearchUsesTheIndex()
+void CriterionTest::prefixSearchUsesTheIndex()
 {
     const Criterion criterion = Criterion::like("RegNum", "N1*");
     QString plan;
@@ -138,7 +139,7 @@ void TestCriterion::prefixSearchUsesTheIndex()
     QVERIFY2(plan.contains(QLatin1String("INDEX")) && plan.contains(QLatin1String("RegNum")), qPrintable(plan));
 }
 
-void TestCriterion::emptyPartsAreLeftOut()
+void CriterionTest::emptyPartsAreLeftOut()
 {
     QVERIFY(Criterion::allOf({}).isEmpty());
     QVERIFY(Criterion::anyOf({Criterion(), Criterion()}).isEmpty());
@@ -146,10 +147,6 @@ void TestCriterion::emptyPartsAreLeftOut()
     QCOMPARE(regNumsWhere(one), QStringList{"XN1"});
 }
 
-int runCriterionTests(int argc, char** argv)
-{
-    TestCriterion test;
-    return QTest::qExec(&test, argc, argv);
-}
+REGISTER_TEST(CriterionTest)
 
-#include "TestCriterion.moc"
+#include "CriterionTest.moc"

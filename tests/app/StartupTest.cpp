@@ -1,3 +1,4 @@
+#include "common/TestRegistry.h"
 #include "access/AdminPanel.h"
 #include "access/SignInPanel.h"
 #include "app/CommandLine.h"
@@ -635,5 +636,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(StartupTest)
-#include "tst_startup.moc"
+REGISTER_TEST(StartupTest)
+#include "StartupTest.moc"

@@ -1,9 +1,10 @@
 #include "DataTestSupport.h"
+#include "common/TestRegistry.h"
 #include "data/JetPattern.h"
 
 #include <QElapsedTimer>
 
-class TestJetPattern : public QObject {
+class JetPatternTest : public QObject {
     Q_OBJECT
 private slots:
     void matches_data();
@@ -13,7 +14,7 @@ private slots:
     void manyStarsStayFast();
 };
 
-void TestJetPattern::matches_data()
+void JetPatternTest::matches_data()
 {
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("text");
@@ -79,7 +80,7 @@ void TestJetPattern::matches_data()
     QTest::newRow("star backtracks past a false start") << "*ab" << "aab" << true;
 }
 
-void TestJetPattern::matches()
+void JetPatternTest::matches()
 {
     QFETCH(QString, pattern);
     QFETCH(QString, text);
@@ -87,7 +88,7 @@ void TestJetPattern::matches()
     QCOMPARE(JetPattern::matches(pattern, text), expected);
 }
 
-void TestJetPattern::isPlainPrefix_data()
+void JetPatternTest::isPlainPrefix_data()
 {
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<bool>("expected");
@@ -105,7 +106,7 @@ void TestJetPattern::isPlainPrefix_data()
     QTest::newRow("bracket") << "[N]1*" << false << "";
 }
 
-void TestJetPattern::isPlainPrefix()
+void JetPatternTest::isPlainPrefix()
 {
     QFETCH(QString, pattern);
     QFETCH(bool, expected);
@@ -116,7 +117,7 @@ void TestJetPattern::isPlainPrefix()
         QCOMPARE(found, prefix);
 }
 
-void TestJetPattern::manyStarsStayFast()
+void JetPatternTest::manyStarsStayFast()
 {
     // Backtracking over every star would take longer than the age of the universe here.
     const QString text(20000, u'a');
@@ -127,10 +128,6 @@ void TestJetPattern::manyStarsStayFast()
     QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
 }
 
-int runJetPatternTests(int argc, char** argv)
-{
-    TestJetPattern test;
-    return QTest::qExec(&test, argc, argv);
-}
+REGISTER_TEST(JetPatternTest)
 
-#include "TestJetPattern.moc"
+#include "JetPatternTest.moc"

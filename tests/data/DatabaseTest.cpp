@@ -1,4 +1,5 @@
 #include "DataTestSupport.h"
+#include "common/TestRegistry.h"
 #include "data/Database.h"
 #include "data/DataFolder.h"
 #include "data/EngineLog.h"
@@ -15,7 +16,7 @@
 #include <thread>
 #include <unistd.h>
 
-class TestDatabase : public QObject {
+class DatabaseTest : public QObject {
     Q_OBJECT
 private slots:
     void openErrors_data();
@@ -41,7 +42,7 @@ private slots:
     void failureIsLoggedInWordsWithoutValues();
 };
 
-void TestDatabase::openErrors_data()
+void DatabaseTest::openErrors_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("expected");
@@ -59,7 +60,7 @@ void TestDatabase::openErrors_data()
     QTest::newRow("a field missing") << "field-missing" << int(EngineError::UnrecognizedFormat);
 }
 
-void TestDatabase::openErrors()
+void DatabaseTest::openErrors()
 {
     QFETCH(QString, kind);
     QFETCH(int, expected);
@@ -112,7 +113,7 @@ void TestDatabase::openErrors()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), filesBefore);
 }
 
-void TestDatabase::sameFileUnderAnyCase()
+void DatabaseTest::sameFileUnderAnyCase()
 {
     QTemporaryDir dir;
     Schema::createFormsFile(dir.filePath("Form337.mdb"));
@@ -125,7 +126,7 @@ void TestDatabase::sameFileUnderAnyCase()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter("337", Qt::CaseInsensitive), QStringList{"Form337.mdb"});
 }
 
-void TestDatabase::reopensAfterRelease()
+void DatabaseTest::reopensAfterRelease()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(Schema::kFormsFile);
@@ -138,7 +139,7 @@ void TestDatabase::reopensAfterRelease()
     QCOMPARE(again->value("SELECT RegNum FROM Form").toString(), QString("N1"));
 }
 
-void TestDatabase::resolveMatchesCase_data()
+void DatabaseTest::resolveMatchesCase_data()
 {
     QTest::addColumn<QString>("existing");
     QTest::addColumn<QString>("asked");
@@ -149,7 +150,7 @@ void TestDatabase::resolveMatchesCase_data()
     QTest::newRow("missing keeps the asked name") << "other.mdb" << "Form337.mdb" << "Form337.mdb";
 }
 
-void TestDatabase::resolveMatchesCase()
+void DatabaseTest::resolveMatchesCase()
 {
     QFETCH(QString, existing);
     QFETCH(QString, asked);
@@ -162,7 +163,7 @@ void TestDatabase::resolveMatchesCase()
     QCOMPARE(DataFolder::resolvePath(dir.path() + "//" + asked), expected);
 }
 
-void TestDatabase::trailingSeparator_data()
+void DatabaseTest::trailingSeparator_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("expected");
@@ -172,14 +173,14 @@ void TestDatabase::trailingSeparator_data()
     QTest::newRow("root") << "/" << "/";
 }
 
-void TestDatabase::trailingSeparator()
+void DatabaseTest::trailingSeparator()
 {
     QFETCH(QString, folder);
     QFETCH(QString, expected);
     QCOMPARE(DataFolder::withTrailingSeparator(folder), expected);
 }
 
-void TestDatabase::readOnlyFileRefusesWrites()
+void DatabaseTest::readOnlyFileRefusesWrites()
 {
     if (geteuid() == 0)
         QSKIP("file permissions do not bind the superuser");
@@ -194,7 +195,7 @@ void TestDatabase::readOnlyFileRefusesWrites()
     QCOMPARE(fileChecksum(path), before);
 }
 
-void TestDatabase::readOnlyEngineErrorIs3027()
+void DatabaseTest::readOnlyEngineErrorIs3027()
 {
     // The same engine condition as a write-protected file, reachable also by the superuser.
     QTemporaryDir dir;
@@ -207,7 +208,7 @@ void TestDatabase::readOnlyEngineErrorIs3027()
     db->execute("INSERT INTO Form (RegNum) VALUES (?)", {"N1"});
 }
 
-void TestDatabase::syntaxErrorIs3075()
+void DatabaseTest::syntaxErrorIs3075()
 {
     QTemporaryDir dir;
     Schema::createFormsFile(dir.filePath(Schema::kFormsFile));
@@ -216,7 +217,7 @@ void TestDatabase::syntaxErrorIs3075()
     QVERIFY_DBERROR(db->rows("SELECT NoSuchField FROM Form"), EngineError::QuerySyntax);
 }
 
-void TestDatabase::storedQueries()
+void DatabaseTest::storedQueries()
 {
     QTemporaryDir dir;
     Schema::createFormsFile(dir.filePath(Schema::kFormsFile));
@@ -245,7 +246,7 @@ void TestDatabase::storedQueries()
     QVERIFY(db->hasQuery("Query1"));
 }
 
-void TestDatabase::storedQueryTakesValuesAsLiterals()
+void DatabaseTest::storedQueryTakesValuesAsLiterals()
 {
     QTemporaryDir dir;
     Schema::createFormsFile(dir.filePath(Schema::kFormsFile));
@@ -282,7 +283,7 @@ void holdLock(const QString& path, int holdMs, std::promise<void>& locked, std::
 
 }  // namespace
 
-void TestDatabase::shortLockIsWaitedOut()
+void DatabaseTest::shortLockIsWaitedOut()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(Schema::kFormsFile);
@@ -301,7 +302,7 @@ void TestDatabase::shortLockIsWaitedOut()
     QCOMPARE(db->value("SELECT count(*) FROM Form").toInt(), 1);
 }
 
-void TestDatabase::lastingLockIs3260()
+void DatabaseTest::lastingLockIs3260()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(Schema::kFormsFile);
@@ -323,7 +324,7 @@ void TestDatabase::lastingLockIs3260()
     QCOMPARE(db->value("SELECT count(*) FROM Form").toInt(), 0);
 }
 
-void TestDatabase::transactionRollsBack()
+void DatabaseTest::transactionRollsBack()
 {
     QTemporaryDir dir;
     Schema::createFormsFile(dir.filePath(Schema::kFormsFile));
@@ -338,7 +339,7 @@ void TestDatabase::transactionRollsBack()
     QCOMPARE(db->value("SELECT count(*) FROM aircraft").toInt(), 1);
 }
 
-void TestDatabase::fileReplacedWhileOpen_data()
+void DatabaseTest::fileReplacedWhileOpen_data()
 {
     QTest::addColumn<QString>("replacement");  // what the folder's path leads to afterwards
     QTest::addColumn<bool>("written");
@@ -347,7 +348,7 @@ void TestDatabase::fileReplacedWhileOpen_data()
     QTest::newRow("a folder without the file") << "empty" << false;
 }
 
-void TestDatabase::fileReplacedWhileOpen()
+void DatabaseTest::fileReplacedWhileOpen()
 {
     QFETCH(QString, replacement);
     QFETCH(bool, written);
@@ -397,7 +398,7 @@ void TestDatabase::fileReplacedWhileOpen()
     }
 }
 
-void TestDatabase::deletedPasswordLeavesNoTrace_data()
+void DatabaseTest::deletedPasswordLeavesNoTrace_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("journalMode");
@@ -405,7 +406,7 @@ void TestDatabase::deletedPasswordLeavesNoTrace_data()
     QTest::newRow("forms file") << QString(Schema::kFormsFile) << "persist";
 }
 
-void TestDatabase::deletedPasswordLeavesNoTrace()
+void DatabaseTest::deletedPasswordLeavesNoTrace()
 {
     // A deleted inspector's password is overwritten in the file and no journal keeps it.
     QFETCH(QString, file);
@@ -432,7 +433,7 @@ void TestDatabase::deletedPasswordLeavesNoTrace()
     }
 }
 
-void TestDatabase::failureIsLoggedInWordsWithoutValues()
+void DatabaseTest::failureIsLoggedInWordsWithoutValues()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(Schema::kAgentsFile);
@@ -468,10 +469,6 @@ void TestDatabase::failureIsLoggedInWordsWithoutValues()
     QCOMPARE(log.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
 }
 
-int runDatabaseTests(int argc, char** argv)
-{
-    TestDatabase test;
-    return QTest::qExec(&test, argc, argv);
-}
+REGISTER_TEST(DatabaseTest)
 
-#include "TestDatabase.moc"
+#include "DatabaseTest.moc"

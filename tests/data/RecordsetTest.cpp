@@ -1,4 +1,5 @@
 #include "DataTestSupport.h"
+#include "common/TestRegistry.h"
 #include "data/Database.h"
 #include "data/Recordset.h"
 #include "data/Schema.h"
@@ -7,7 +8,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
-class TestRecordset : public QObject {
+class RecordsetTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -50,7 +51,7 @@ private:
     std::shared_ptr<Database> m_db;
 };
 
-void TestRecordset::init()
+void RecordsetTest::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
@@ -59,19 +60,19 @@ void TestRecordset::init()
     m_db = Database::open(m_path, Schema::formsFileTables());
 }
 
-void TestRecordset::cleanup()
+void RecordsetTest::cleanup()
 {
     m_db.reset();
     m_dir.reset();
 }
 
-int TestRecordset::addForm(const QString& regNum, const QString& make)
+int RecordsetTest::addForm(const QString& regNum, const QString& make)
 {
     m_db->execute("INSERT INTO Form (RegNum, Make) VALUES (?, ?)", {regNum, make.isNull() ? QVariant() : QVariant(make)});
     return m_db->value("SELECT last_insert_rowid()").toInt();
 }
 
-QStringList TestRecordset::walkForward(Recordset& rs)
+QStringList RecordsetTest::walkForward(Recordset& rs)
 {
     QStringList seen;
     rs.moveFirst();
@@ -82,7 +83,7 @@ QStringList TestRecordset::walkForward(Recordset& rs)
     return seen;
 }
 
-QStringList TestRecordset::walkBackward(Recordset& rs)
+QStringList RecordsetTest::walkBackward(Recordset& rs)
 {
     QStringList seen;
     rs.moveLast();
@@ -94,7 +95,7 @@ QStringList TestRecordset::walkBackward(Recordset& rs)
 }
 
 // The place of the current record in the source, counted from 1 (the record stays current).
-int TestRecordset::ordinal(Recordset& rs)
+int RecordsetTest::ordinal(Recordset& rs)
 {
     const QString mark = rs.text("RegNum");
     int before = 0;
@@ -107,7 +108,7 @@ int TestRecordset::ordinal(Recordset& rs)
     return before + 1;
 }
 
-void TestRecordset::emptySource()
+void RecordsetTest::emptySource()
 {
     Recordset rs("Data1");
     rs.setDatabaseName(m_path);
@@ -129,7 +130,7 @@ void TestRecordset::emptySource()
     QVERIFY(rs.bof() && rs.eof());
 }
 
-void TestRecordset::oneRecord()
+void RecordsetTest::oneRecord()
 {
     addForm("N1");
     Recordset rs;
@@ -156,7 +157,7 @@ void TestRecordset::oneRecord()
     QCOMPARE(rs.text("RegNum"), QString("N1"));
 }
 
-void TestRecordset::walksInInsertionOrder()
+void RecordsetTest::walksInInsertionOrder()
 {
     for (const char* mark : {"N3", "N1", "N2", "A9"})
         addForm(mark);
@@ -170,7 +171,7 @@ void TestRecordset::walksInInsertionOrder()
     QCOMPARE(rs.recordCount(), 4);
 }
 
-void TestRecordset::orderSurvivesCompaction()
+void RecordsetTest::orderSurvivesCompaction()
 {
     for (const char* mark : {"N3", "N1", "N2", "A9"})
         addForm(mark);
@@ -184,7 +185,7 @@ void TestRecordset::orderSurvivesCompaction()
     QCOMPARE(walkForward(rs), (QStringList{"N3", "N2", "A9", "B7"}));
 }
 
-void TestRecordset::filterLimitsEveryMove()
+void RecordsetTest::filterLimitsEveryMove()
 {
     for (const char* mark : {"N100", "X1", "n101", "N2", "N1ab"})
         addForm(mark);
@@ -204,7 +205,7 @@ void TestRecordset::filterLimitsEveryMove()
     QCOMPARE(rs.recordCount(), 0);
 }
 
-void TestRecordset::findFirstAndLast_data()
+void RecordsetTest::findFirstAndLast_data()
 {
     QTest::addColumn<Criterion>("criterion");
     QTest::addColumn<QString>("first");
@@ -217,7 +218,7 @@ void TestRecordset::findFirstAndLast_data()
     QTest::newRow("case ignored") << Criterion::equals("Make", "o'NEIL") << "3:O'B" << "3:O'B";
 }
 
-void TestRecordset::findFirstAndLast()
+void RecordsetTest::findFirstAndLast()
 {
     QFETCH(Criterion, criterion);
     QFETCH(QString, first);
@@ -244,7 +245,7 @@ void TestRecordset::findFirstAndLast()
     QCOMPARE(QString("%1:%2").arg(ordinal(rs)).arg(rs.text("RegNum")), last);
 }
 
-void TestRecordset::findKeepsPositionOnNoMatch()
+void RecordsetTest::findKeepsPositionOnNoMatch()
 {
     addForm("N1");
     addForm("N2");
@@ -261,7 +262,7 @@ void TestRecordset::findKeepsPositionOnNoMatch()
     QCOMPARE(rs.text("RegNum"), QString("N1"));
 }
 
-void TestRecordset::findHonoursTheFilter()
+void RecordsetTest::findHonoursTheFilter()
 {
     addForm("N1", "Cessna");
     addForm("N2", "Piper");
@@ -274,7 +275,7 @@ void TestRecordset::findHonoursTheFilter()
     QCOMPARE(rs.text("RegNum"), QString("N1"));
 }
 
-void TestRecordset::addNewBecomesCurrentAndIsDurable()
+void RecordsetTest::addNewBecomesCurrentAndIsDurable()
 {
     addForm("N1");
     addForm("N2");
@@ -309,7 +310,7 @@ void TestRecordset::addNewBecomesCurrentAndIsDurable()
     QSqlDatabase::removeDatabase("durable");
 }
 
-void TestRecordset::cancelWritesNothing()
+void RecordsetTest::cancelWritesNothing()
 {
     addForm("N1");
     Recordset rs;
@@ -328,7 +329,7 @@ void TestRecordset::cancelWritesNothing()
     QVERIFY_DBERROR(rs.update(), EngineError::UpdateWithoutEdit);
 }
 
-void TestRecordset::editWritesOnlyTheSetFields()
+void RecordsetTest::editWritesOnlyTheSetFields()
 {
     addForm("N1", "Cessna");
     Recordset rs;
@@ -345,7 +346,7 @@ void TestRecordset::editWritesOnlyTheSetFields()
     QCOMPARE(rs.recordCount(), 1);
 }
 
-void TestRecordset::editOfRecordChangedElsewhere_data()
+void RecordsetTest::editOfRecordChangedElsewhere_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("table");
@@ -375,7 +376,7 @@ void TestRecordset::editOfRecordChangedElsewhere_data()
         << "Form337.mdb" << "Form" << "OwnerName" << "changes" << true << int(EngineError::ChangedByAnother);
 }
 
-void TestRecordset::editOfRecordChangedElsewhere()
+void RecordsetTest::editOfRecordChangedElsewhere()
 {
     // Two workstations show the same record; the other one stores its change first.
     QFETCH(QString, file);
@@ -457,7 +458,7 @@ void TestRecordset::editOfRecordChangedElsewhere()
              QStringLiteral("typed here"));
 }
 
-void TestRecordset::deleteLeavesNoCurrentRecord()
+void RecordsetTest::deleteLeavesNoCurrentRecord()
 {
     for (const char* mark : {"N1", "N2", "N3"})
         addForm(mark);
@@ -481,7 +482,7 @@ void TestRecordset::deleteLeavesNoCurrentRecord()
     QCOMPARE(rs.recordCount(), 2);
 }
 
-void TestRecordset::deleteLastThenMoveNext()
+void RecordsetTest::deleteLastThenMoveNext()
 {
     addForm("N1");
     Recordset rs;
@@ -495,7 +496,7 @@ void TestRecordset::deleteLastThenMoveNext()
     QVERIFY(rs.isEmpty());
 }
 
-void TestRecordset::tooLongValue_data()
+void RecordsetTest::tooLongValue_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<int>("maxLength");
@@ -505,7 +506,7 @@ void TestRecordset::tooLongValue_data()
     QTest::newRow("Back, long text") << "Back" << 1048576;
 }
 
-void TestRecordset::tooLongValue()
+void RecordsetTest::tooLongValue()
 {
     QFETCH(QString, field);
     QFETCH(int, maxLength);
@@ -551,7 +552,7 @@ void TestRecordset::tooLongValue()
     QCOMPARE(rs.text(field).size(), maxLength);
 }
 
-void TestRecordset::yesNoIsMinusOneOrZero()
+void RecordsetTest::yesNoIsMinusOneOrZero()
 {
     Recordset rs;
     rs.setDatabaseName(m_path);
@@ -573,7 +574,7 @@ void TestRecordset::yesNoIsMinusOneOrZero()
     QCOMPARE(m_db->value("SELECT count(*) FROM Form WHERE Approved = -1 AND AirType1 = 0").toInt(), 1);
 }
 
-void TestRecordset::datesRoundTrip()
+void RecordsetTest::datesRoundTrip()
 {
     Recordset rs;
     rs.setDatabaseName(m_path);
@@ -596,7 +597,7 @@ void TestRecordset::datesRoundTrip()
     QCOMPARE(rs.field("ApproveDate"), QVariant(QDate(2011, 12, 1)));
 }
 
-void TestRecordset::numberFields_data()
+void RecordsetTest::numberFields_data()
 {
     QTest::addColumn<QVariant>("given");
     QTest::addColumn<QVariant>("read");
@@ -611,7 +612,7 @@ void TestRecordset::numberFields_data()
     QTest::newRow("empty text") << QVariant("") << QVariant() << int(EngineError::DataTypeConversion);
 }
 
-void TestRecordset::numberFields()
+void RecordsetTest::numberFields()
 {
     QFETCH(QVariant, given);
     QFETCH(QVariant, read);
@@ -630,7 +631,7 @@ void TestRecordset::numberFields()
     QCOMPARE(rs.field("AgencyKind"), read);
 }
 
-void TestRecordset::unknownFieldAndNoEdit()
+void RecordsetTest::unknownFieldAndNoEdit()
 {
     addForm("N1");
     Recordset rs;
@@ -650,7 +651,7 @@ void TestRecordset::unknownFieldAndNoEdit()
     QVERIFY_DBERROR(unknown.refresh(), EngineError::TableNotFound);
 }
 
-void TestRecordset::sqlSourceIsReadOnly()
+void RecordsetTest::sqlSourceIsReadOnly()
 {
     addForm("N2", "Cessna");
     addForm("N1", "Piper");
@@ -675,7 +676,7 @@ void TestRecordset::sqlSourceIsReadOnly()
     QCOMPARE(rs.field("n"), QVariant(4));
 }
 
-void TestRecordset::missingFileLeavesItClosed()
+void RecordsetTest::missingFileLeavesItClosed()
 {
     Recordset rs;
     rs.setDatabaseName(m_path);
@@ -694,10 +695,6 @@ void TestRecordset::missingFileLeavesItClosed()
     QVERIFY(!rs.isOpen());
 }
 
-int runRecordsetTests(int argc, char** argv)
-{
-    TestRecordset test;
-    return QTest::qExec(&test, argc, argv);
-}
+REGISTER_TEST(RecordsetTest)
 
-#include "TestRecordset.moc"
+#include "RecordsetTest.moc"

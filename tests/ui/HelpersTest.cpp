@@ -1,3 +1,4 @@
+#include "common/TestRegistry.h"
 #include "ui/Dates.h"
 #include "ui/ListFill.h"
 
@@ -111,5 +112,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HelpersTest)
-#include "tst_helpers.moc"
+REGISTER_TEST(HelpersTest)
+#include "HelpersTest.moc"
