@@ -1,5 +1,6 @@
 #include "app/AppContext.h"
 #include "app/Form1.h"
+#include "import/ImportCommand.h"
 #include "ui/Clock.h"
 #include "ui/QtMessageService.h"
 
@@ -9,6 +10,10 @@
 
 int main(int argc, char** argv)
 {
+    // "--import-access FOLDER [--data-folder DIR]" imports and ends without a window.
+    if (const std::optional<int> status = runImportCommand(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("form337"));
     QApplication::setApplicationDisplayName(QStringLiteral("FAA Form 337"));
