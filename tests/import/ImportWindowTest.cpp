@@ -223,6 +223,31 @@ private slots:
         QCOMPARE(folderChecksums(old.path()), oldBefore);
     }
 
+    void accessFolderChosenInSetupIsOfferedForImport()
+    {
+        QTemporaryDir old;
+        QVERIFY(copyFixtures(old.path()));
+        const auto oldBefore = folderChecksums(old.path());
+        QTemporaryDir elsewhere;
+        const QString chosen = elsewhere.filePath(QStringLiteral("data"));
+        TestWindow t;
+        Form1& w = t.open();
+        w.importHandlers().chooseFolder = [&](QWidget*, const QString&, const QString&) { return chosen; };
+        w.importHandlers().showSummary = [](QWidget*, const ImportSummary&) {};
+        click(w, "Command3D18");  // Set-up
+        t.messages.script = {Msg::Answer::Ok};
+        w.Panel3D7->Dir1->setPath(old.path());  // the person double-clicks the old program's folder
+        QCOMPARE(t.messages.asked.size(), 1);
+        QCOMPARE(t.messages.asked.first().buttons, Msg::Buttons::ImportCancel);
+        QCOMPARE(w.Panel3D7->Dir1->path(), chosen);
+        QCOMPARE(w.Panel3D7->frontIndicator(), 1);
+        QCOMPARE(w.Panel3D7->Text8[0]->text(), QStringLiteral("Prairie Aero Services"));
+        click(w, "Command3D18");  // Save: the imported folder stays the data folder
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), chosen + QLatin1Char('/'));
+        QCOMPARE(w.Panel3D1->Combo1[0]->count(), 76);
+        QCOMPARE(folderChecksums(old.path()), oldBefore);
+    }
+
     void declinedOfferOpensTheSetupPanel()
     {
         QTemporaryDir old;
