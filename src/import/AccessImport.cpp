@@ -477,7 +477,6 @@ private:
         prepareTargetFolder();
         const QString formsPath = prepareFile(kForms, &Schema::createFormsFile);
         const QString agentsPath = prepareFile(kAgents, &Schema::createAgentsFile);
-        const bool agentsFileIsNew = m_createdFiles.contains(agentsPath);
 
         std::shared_ptr<Database> forms;
         std::shared_ptr<Database> agents;
@@ -515,8 +514,11 @@ private:
             mergePairs(db);
             mergeAgency(db);
             mergeNarratives(db);
+            // A data folder without inspectors is a new installation: it takes the old defaults.
+            const bool newInstallation =
+                Statement(db, QStringLiteral("SELECT count(*) FROM %1.\"Agents\"").arg(kAgentsSchema)).single({}).toInt() == 0;
             mergeAgents(db);
-            mergeDefaults(db, agentsFileIsNew);
+            mergeDefaults(db, newInstallation);
             report(QObject::tr("Saving"));
             forms->commit();
         } catch (...) {
@@ -676,14 +678,14 @@ private:
         }
     }
 
-    void mergeDefaults(const QSqlDatabase& db, bool agentsFileIsNew)
+    void mergeDefaults(const QSqlDatabase& db, bool newInstallation)
     {
         const TableSpec& spec = Schema::defaultsTable();
         const OldTable& old = m_old[spec.name];
         ImportSummary::TableCounts& counts = m_summary.counts(spec.name);
-        // A data file made by this import holds only the new installation's default:
-        // the old file's value takes its place.
-        if (agentsFileIsNew && !old.rows.isEmpty())
+        // A new installation holds only the default it was made with: the old file's
+        // value takes its place.
+        if (newInstallation && !old.rows.isEmpty())
             Statement(db, QStringLiteral("DELETE FROM %1.\"Defaults\"").arg(kAgentsSchema)).run({});
         Statement stored(db, QStringLiteral("SELECT \"Organ1\" FROM %1.\"Defaults\" ORDER BY %2 LIMIT 1")
                                  .arg(kAgentsSchema, QLatin1String(SchemaSql::kRecordId)));

@@ -21,8 +21,8 @@
 //  - Narratives: added when no stored narrative has the same title and text.
 //  - Agents: an inspector whose name is already stored keeps the stored record and
 //    is listed in the summary's notes.
-//  - Defaults: a data file made by this import takes the old value; an existing one
-//    keeps its own (the old value is named in the notes).
+//  - Defaults: a data folder without inspectors yet (a new installation) takes the
+//    old value; one in use keeps its own (the old value is named in the notes).
 // Values: Yes/No as -1/0, dates with any time dropped, CR LF line ends as LF, Null
 // kept Null, Back as stored. A value longer than its column stops the import before
 // anything is written; the summary names the table, the record and the field.
