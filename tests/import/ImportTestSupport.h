@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QSet>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -147,6 +148,33 @@ inline CsvTable mdbExport(const QString& file, const QString& table)
         qFatal("mdb-export %s %s failed: %s", qPrintable(file), qPrintable(table),
                process.readAllStandardError().constData());
     return parseCsv(QString::fromUtf8(process.readAllStandardOutput()));
+}
+
+// mdb-export's reading of a table of the fixture files (file name as in the fixture folder).
+inline CsvTable fixtureTable(const QString& file, const QString& table)
+{
+    return mdbExport(QDir(fixtureFolder()).filePath(file), table);
+}
+
+inline int fixtureRowCount(const QString& file, const QString& table)
+{
+    return int(fixtureTable(file, table).rows.size());
+}
+
+// The values of one column of a fixture table, in stored order.
+inline QStringList fixtureColumn(const QString& file, const QString& table, const QString& column)
+{
+    const CsvTable t = fixtureTable(file, table);
+    QStringList values;
+    for (const auto& row : t.rows)
+        values << row.value(t.column(column)).text;
+    return values;
+}
+
+inline QSet<QString> fixtureDistinct(const QString& file, const QString& table, const QString& column)
+{
+    const QStringList values = fixtureColumn(file, table, column);
+    return QSet<QString>(values.begin(), values.end());
 }
 
 }  // namespace ImportTest

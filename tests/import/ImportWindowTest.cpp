@@ -109,17 +109,23 @@ private slots:
         QSet<QString> marks;
         for (const auto& row : forms.rows)
             marks.insert(row[forms.column(QStringLiteral("RegNum"))].text);
-        QCOMPARE(marks.size(), 76);
+        QVERIFY(!marks.isEmpty());
         const QStringList listed = items(w.Panel3D1->Combo1[0]);
         QCOMPARE(QSet<QString>(listed.begin(), listed.end()), marks);
-        QVERIFY(items(w.SSPanel1->Combo4).contains(QStringLiteral("Jürgen Fässler")));
+        const QStringList signIn = items(w.SSPanel1->Combo4);
+        QCOMPARE(QSet<QString>(signIn.begin(), signIn.end()),
+                 fixtureDistinct(QStringLiteral("FAAForm337A.mdb"), QStringLiteral("Agents"), QStringLiteral("Name")));
+        const QString copies =
+            fixtureColumn(QStringLiteral("FAAForm337A.mdb"), QStringLiteral("Defaults"), QStringLiteral("Organ1")).first();
+        const QString agencyName =
+            fixtureColumn(QStringLiteral("Form337.mdb"), QStringLiteral("Agency"), QStringLiteral("AgencyName")).first();
         // A new installation takes the old default number of copies.
         QCOMPARE(t.value("FAAForm337A.mdb", "SELECT count(*) FROM Defaults").toInt(), 1);
-        QCOMPARE(t.value("FAAForm337A.mdb", "SELECT Organ1 FROM Defaults").toString(), QStringLiteral("2"));
+        QCOMPARE(t.value("FAAForm337A.mdb", "SELECT Organ1 FROM Defaults").toString(), copies);
         // The set-up panel shows the imported agency; saving it keeps the imported data folder.
-        QCOMPARE(w.Panel3D7->Text8[0]->text(), QStringLiteral("Prairie Aero Services"));
+        QCOMPARE(w.Panel3D7->Text8[0]->text(), agencyName);
         click(w, "Command3D18");
-        QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM Form").toInt(), 226);
+        QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM Form").toInt(), int(forms.rows.size()));
 
         // Find the forms of the mark with the most forms; next and previous walk them.
         QHash<QString, int> perMark;
@@ -170,8 +176,8 @@ private slots:
             click(w, "Command3D16");
         QCOMPARE(controlText(w.Panel3D1->Text18), description);
         click(w, "Command3D14");  // Print
-        // The imported default number of copies is offered (2, from the old Defaults); one will do.
-        QCOMPARE(controlText(control<QWidget>(w, "Text45")), QStringLiteral("2"));
+        // The imported default number of copies is offered (from the old Defaults); one will do.
+        QCOMPARE(controlText(control<QWidget>(w, "Text45")), copies);
         setControlText(control<QWidget>(w, "Text45"), QStringLiteral("1"));
         click(w, "Command1(0)");  // the copies' OK
         // The description's lines: the text printed at the left edge of the description
@@ -232,9 +238,10 @@ private slots:
         QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), chosen + QLatin1Char('/'));
         QVERIFY(w.dataBinding().isBound());
         QVERIFY(w.Panel3D7->isHidden());
-        QCOMPARE(w.Panel3D1->Combo1[0]->count(), 76);
+        QCOMPARE(w.Panel3D1->Combo1[0]->count(),
+                 fixtureDistinct(QStringLiteral("Form337.mdb"), QStringLiteral("Form"), QStringLiteral("RegNum")).size());
         QCOMPARE(Database::open(chosen + QStringLiteral("/Form337.mdb"))->value("SELECT count(*) FROM Form").toInt(),
-                 226);
+                 fixtureRowCount(QStringLiteral("Form337.mdb"), QStringLiteral("Form")));
         // The Access files are not overwritten, renamed or moved, and nothing was added beside them.
         QCOMPARE(folderChecksums(old.path()), oldBefore);
     }
@@ -257,10 +264,12 @@ private slots:
         QCOMPARE(t.messages.asked.first().buttons, Msg::Buttons::ImportCancel);
         QCOMPARE(w.Panel3D7->Dir1->path(), chosen);
         QCOMPARE(w.Panel3D7->frontIndicator(), 1);
-        QCOMPARE(w.Panel3D7->Text8[0]->text(), QStringLiteral("Prairie Aero Services"));
+        QCOMPARE(w.Panel3D7->Text8[0]->text(),
+                 fixtureColumn(QStringLiteral("Form337.mdb"), QStringLiteral("Agency"), QStringLiteral("AgencyName")).first());
         click(w, "Command3D18");  // Save: the imported folder stays the data folder
         QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), chosen + QLatin1Char('/'));
-        QCOMPARE(w.Panel3D1->Combo1[0]->count(), 76);
+        QCOMPARE(w.Panel3D1->Combo1[0]->count(),
+                 fixtureDistinct(QStringLiteral("Form337.mdb"), QStringLiteral("Form"), QStringLiteral("RegNum")).size());
         QCOMPARE(folderChecksums(old.path()), oldBefore);
     }
 
