@@ -612,6 +612,11 @@ private:
         for (const QVariantList& row : old.rows) {
             if (hasAgency) {
                 ++counts.skipped;
+                if (!storedName.isNull() && storedName == row[0]) {
+                    m_summary.notes << QObject::tr("The agency \"%1\" was already stored.").arg(storedName.toString());
+                    written(QObject::tr("Writing the agency"));
+                    continue;
+                }
                 m_summary.notes << QObject::tr("The data folder already has an agency (%1): it was kept, and the old "
                                                "file's agency (%2) was not imported.")
                                        .arg(storedName.isNull() ? QObject::tr("no name")
