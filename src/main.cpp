@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "app/Version.h"
 #include "print/Emblem.h"
+#include "import/ImportCommand.h"
 #include "ui/Clock.h"
 #include "ui/QtMessageService.h"
 
@@ -24,6 +25,10 @@ void nameApplication()
 
 int main(int argc, char** argv)
 {
+    // "--import-access FOLDER [--data-folder DIR]" imports and ends without a window.
+    if (const std::optional<int> status = runImportCommand(argc, argv))
+        return *status;
+
     if (argc > 1) {
         // Options are handled without a window, so they work where there is no display.
         QCoreApplication core(argc, argv);

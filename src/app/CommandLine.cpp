@@ -17,8 +17,20 @@ CommandLine::CommandLine(const QStringList& arguments)
                                   QStringLiteral("Print these options and end."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Print the program's version and end."));
+    // The import runs before this parser sees the command line (see ImportCommand.h);
+    // its options are listed here so that the help names every option.
+    const QCommandLineOption importAccess(QStringLiteral("import-access"),
+                                          QStringLiteral("Import the old program's Access files from FOLDER into "
+                                                         "the data folder, print a summary and end."),
+                                          QStringLiteral("FOLDER"));
+    const QCommandLineOption dataFolder(QStringLiteral("data-folder"),
+                                        QStringLiteral("With --import-access: the data folder to import into "
+                                                       "(default: the one the settings name)."),
+                                        QStringLiteral("DIR"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(importAccess);
+    parser.addOption(dataFolder);
 
     if (!parser.parse(arguments)) {
         m_action = Action::Refuse;
@@ -26,6 +38,9 @@ CommandLine::CommandLine(const QStringList& arguments)
     } else if (!parser.positionalArguments().isEmpty()) {
         m_action = Action::Refuse;
         m_text = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    } else if (parser.isSet(dataFolder) && !parser.isSet(importAccess)) {
+        m_action = Action::Refuse;
+        m_text = QStringLiteral("--data-folder goes with --import-access.");
     } else if (parser.isSet(help)) {
         m_action = Action::ShowHelp;
         m_text = parser.helpText();

@@ -8,6 +8,8 @@
 #include "data/DbError.h"
 #include "data/Schema.h"
 #include "form/FormScreen.h"
+#include "import/AccessFile.h"
+#include "import/ImportHandlers.h"
 #include "setup/SetupHandlers.h"
 #include "setup/SetupPanel.h"
 #include "ui/ListFill.h"
@@ -15,6 +17,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -52,12 +55,17 @@ QString DataBinding::dataFolder() const
 void DataBinding::SetDataPaths()
 {
     // An invalid stored path is dropped once and the program folder used instead.
+    Outcome outcome = Outcome::FilesMissing;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const Outcome outcome = bindAndFill();
+        outcome = bindAndFill();
         m_bound = outcome == Outcome::Bound;
         if (outcome != Outcome::Restart)
             break;
     }
+    // The old program's Access files: their data can be imported into another folder,
+    // which then becomes the data folder (and is bound by a SetDataPaths of its own).
+    if (outcome == Outcome::AccessFiles && !w.importHandlers().offerImport(m_accessFolder))
+        openSetupForMissingFiles();
 }
 
 void DataBinding::choosePaths()
@@ -132,7 +140,12 @@ DataBinding::Outcome DataBinding::bindAndFill()
             case EngineError::UnrecognizedFormat:
             case EngineError::CannotOpenFile:
                 // A file of that name that is not one of our databases, or that cannot be
-                // read, is named with the reason and left untouched.
+                // read, is named with the reason and left untouched; the old program's
+                // Access files are offered for import instead.
+                if (AccessFile::isAccessFile(DataFolder::resolvePath(rs->databaseName()))) {
+                    m_accessFolder = QFileInfo(DataFolder::resolvePath(rs->databaseName())).path();
+                    return Outcome::AccessFiles;
+                }
                 w.messages().tell(QObject::tr("The data file \"%1\" cannot be read: %2\n\n"
                                               "Choose the folder that holds the data files.")
                                       .arg(QDir::toNativeSeparators(DataFolder::resolvePath(rs->databaseName())),

@@ -19,7 +19,7 @@ public:
     bool isBound() const { return m_bound; }
 
 private:
-    enum class Outcome { Bound, FilesMissing, Restart };
+    enum class Outcome { Bound, FilesMissing, Restart, AccessFiles };
     Outcome bindAndFill();
     void choosePaths();
     void fillLists();
@@ -30,4 +30,5 @@ private:
 
     Form1& w;
     bool m_bound = false;  // the data controls are bound to the stored folder
+    QString m_accessFolder;  // the folder whose Access files were met by the last binding
 };

@@ -14,6 +14,7 @@
 #include "access/AccessHandlers.h"
 #include "form/FormHandlers.h"
 #include "form/FormScreen.h"
+#include "import/ImportHandlers.h"
 #include "narratives/NarrativeHandlers.h"
 #include "print/CopiesPanel.h"
 #include "print/PrintHandlers.h"
@@ -88,6 +89,7 @@ Form1::Form1(const AppContext& context, QWidget* parent) : QWidget(parent), m_co
     m_searchHandlers = std::make_unique<SearchHandlers>(*this);
     m_narrativeHandlers = std::make_unique<NarrativeHandlers>(*this);
     m_printHandlers = std::make_unique<PrintHandlers>(*this);
+    m_importHandlers = std::make_unique<ImportHandlers>(*this);
     m_findDragger = std::make_unique<PanelDragger>(Panel3D3, this, PanelDragger::Mode::Move);
     m_setupDragger = std::make_unique<PanelDragger>(Panel3D7, this, PanelDragger::Mode::RepaintOnly);
 

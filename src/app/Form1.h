@@ -26,6 +26,7 @@ class StatisticsHandlers;
 class SearchHandlers;
 class NarrativeHandlers;
 class PrintHandlers;
+class ImportHandlers;
 
 // The main window "FAA Form 337": composes the panels, holds the button bar, the
 // window-level state and the data controls, and wires the events. Subsystems work
@@ -108,6 +109,7 @@ public:
     SearchHandlers& searchHandlers() const { return *m_searchHandlers; }
     NarrativeHandlers& narrativeHandlers() const { return *m_narrativeHandlers; }
     PrintHandlers& printHandlers() const { return *m_printHandlers; }
+    ImportHandlers& importHandlers() const { return *m_importHandlers; }
 
     // Procedures other subsystems call.
     void ShowRecord();
@@ -137,6 +139,7 @@ private:
     std::unique_ptr<SearchHandlers> m_searchHandlers;
     std::unique_ptr<NarrativeHandlers> m_narrativeHandlers;
     std::unique_ptr<PrintHandlers> m_printHandlers;
+    std::unique_ptr<ImportHandlers> m_importHandlers;
 };
 
 // Twips of the old window design to pixels of this screen (15 twips a pixel at 96 dpi).

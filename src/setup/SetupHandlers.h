@@ -19,10 +19,12 @@ public:
     // Tests replace it; the real one is a QPrintDialog.
     std::function<QString(QWidget*)> choosePrinter;
 
+    // Shows the current Agency record in the agency boxes (empty for Null).
+    void showAgency();
+
 private:
     void openPanel();
     void saveAndClose();
-    void showAgency();
     void reportWriteFailure(const QString& what, const QString& reason);
 
     Form1& w;

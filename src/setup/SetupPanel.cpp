@@ -134,6 +134,11 @@ SetupPanel::SetupPanel(QWidget* parent) : QFrame(parent)
     buttons->addWidget(SSCommand9);
     buttons->addWidget(new QLabel(tr("Agents"), this));
     buttons->addStretch();
+    cmdImportAccess = new QPushButton(tr("Import Access data..."), this);
+    cmdImportAccess->setObjectName(QStringLiteral("cmdImportAccess"));
+    cmdImportAccess->setToolTip(tr("Bring the forms, inspectors, agency and narratives of the old program's Access "
+                                   "files into this program's data folder"));
+    buttons->addWidget(cmdImportAccess);
 
     auto* indicators = new QWidget(this);
     indicators->setFixedSize(32, 32);

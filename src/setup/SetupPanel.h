@@ -24,6 +24,7 @@ public:
     QPushButton* Command2;    // agency "Delete"
     QPushButton* Command3D29; // printer set-up
     QPushButton* SSCommand9;  // "Agents"
+    QPushButton* cmdImportAccess;  // "Import Access data...": the old program's data (src/import)
     QLabel* Picture1[2];      // (0) files not found / folder changing, (1) bound
 
     // Brings one indicator picture to the front.

@@ -6,7 +6,8 @@
 // script the answers and check exactly what was asked.
 namespace Msg {
 
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+// YesNoCancel: three answers; ImportCancel: an "Import" button (answered Ok) and Cancel.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, ImportCancel };
 enum class Icon { None, Question, Information, Exclamation, Critical };
 enum class Answer { Ok, Cancel, Yes, No };
 

@@ -1,6 +1,7 @@
 #include "ui/QtMessageService.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 Msg::Answer QtMessageService::ask(const Msg::Request& request)
 {
@@ -23,6 +24,7 @@ Msg::Answer QtMessageService::ask(const Msg::Request& request)
         }
         return QMessageBox::Ok;
     };
+    QPushButton* importButton = nullptr;
     switch (request.buttons) {
     case Msg::Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case Msg::Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
@@ -30,6 +32,18 @@ Msg::Answer QtMessageService::ask(const Msg::Request& request)
     case Msg::Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
+    case Msg::Buttons::ImportCancel:
+        importButton = box.addButton(QMessageBox::tr("Import"), QMessageBox::AcceptRole);
+        box.addButton(QMessageBox::Cancel);
+        break;
+    }
+    if (importButton) {
+        if (request.defaultButton == Msg::Answer::Ok)
+            box.setDefaultButton(importButton);
+        else
+            box.setDefaultButton(QMessageBox::Cancel);
+        box.exec();
+        return box.clickedButton() == importButton ? Msg::Answer::Ok : Msg::Answer::Cancel;
     }
     box.setDefaultButton(toQt(request.defaultButton));
     switch (box.exec()) {

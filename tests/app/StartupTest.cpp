@@ -483,6 +483,8 @@ private slots:
         row("value on a flag", {"--version=2"}, CommandLine::Action::Refuse, "--version");
         row("stray argument", {"Form337.mdb"}, CommandLine::Action::Refuse, "'Form337.mdb'");
         row("stray after option", {"--version", "x"}, CommandLine::Action::Refuse, "'x'");
+        row("help names the import", {"--help"}, CommandLine::Action::ShowHelp, "--import-access <FOLDER>");
+        row("data folder alone", {"--data-folder", "/tmp"}, CommandLine::Action::Refuse, "--import-access");
     }
 
     void commandLine()
