@@ -126,10 +126,18 @@ std::optional<DbError> FormSaver::writeRecord(const FormSnapshot& entries, bool 
         if (asNew) {
             forms.addNew();
         } else {
-            // Overwriting: the stored record as it is now is the one replaced.
-            if (overwrite)
-                forms.reread();
-            forms.edit();
+            try {
+                // Overwriting: the stored record as it is now is the one replaced.
+                if (overwrite)
+                    forms.reread();
+                forms.edit();
+            } catch (const DbError& error) {
+                // The stored form is no longer there to change (a Delete that found it
+                // already gone elsewhere leaves none): it can only be stored anew.
+                if (error.number() != EngineError::NoCurrentRecord)
+                    throw;
+                throw DbError(EngineError::RecordDeleted, QStringLiteral("it is no longer stored"));
+            }
         }
         FormRecordWriter::write(forms, entries);
         // Committed before it returns; the written record becomes current. That
