@@ -3,9 +3,7 @@
 #include "access/AdminHandlers.h"
 #include "ui/FocusLossFilter.h"
 #include "access/SignInPanel.h"
-#include "app/Form1.h"
 #include "form/FormScreen.h"
-#include "setup/SetupPanel.h"
 #include "ui/Clock.h"
 #include "ui/Dates.h"
 #include "ui/ListFill.h"
@@ -16,14 +14,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-AccessHandlers::AccessHandlers(Form1& window) : w(window), m_admin(std::make_unique<AdminHandlers>(window))
+AccessHandlers::AccessHandlers(const AccessParts& parts) : w(parts), m_admin(std::make_unique<AdminHandlers>(w))
 {
     SignInPanel* panel = w.SSPanel1;
-    QObject::connect(panel->SSCommand2, &QPushButton::clicked, &w, [this] { SSCommand2_Click(); });
-    QObject::connect(panel->SSCommand1, &QPushButton::clicked, &w, [this] { SSCommand1_Click(); });
-    QObject::connect(panel->Text44, &QLineEdit::returnPressed, &w, [this] { Text44_Enter(); });
+    QObject::connect(panel->SSCommand2, &QPushButton::clicked, panel, [this] { SSCommand2_Click(); });
+    QObject::connect(panel->SSCommand1, &QPushButton::clicked, panel, [this] { SSCommand1_Click(); });
+    QObject::connect(panel->Text44, &QLineEdit::returnPressed, panel, [this] { Text44_Enter(); });
     FocusLossFilter::install(panel->Text44, [this] { Text44_LostFocus(); });
-    QObject::connect(w.Panel3D7->SSCommand9, &QPushButton::clicked, &w, [this] { SSCommand9_Click(); });
+    QObject::connect(w.agentsButton, &QPushButton::clicked, panel, [this] { SSCommand9_Click(); });
 }
 
 AccessHandlers::~AccessHandlers() = default;
@@ -62,7 +60,7 @@ void AccessHandlers::AgentSecurity()
         return;
     }
 
-    const auto answer = w.messages().ask({QObject::tr("Try again?"), QObject::tr("Password Incorrect"),
+    const auto answer = w.messages.ask({QObject::tr("Try again?"), QObject::tr("Password Incorrect"),
                                           Msg::Buttons::YesNo, Msg::Icon::Exclamation, Msg::Answer::Yes});
     if (answer == Msg::Answer::No) {
         w.endProgram();
@@ -80,7 +78,7 @@ void AccessHandlers::signedIn()
     FormScreen* form = w.Panel3D1;
     form->Combo1[0]->setFocus();
     ListFill::setText(form->Combo3, panel->Combo4->currentText());
-    form->Text16->setText(Dates::longForm(w.clock().today()));
+    form->Text16->setText(Dates::longForm(w.clock.today()));
 }
 
 void AccessHandlers::SSCommand1_Click()

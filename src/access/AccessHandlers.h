@@ -1,15 +1,16 @@
 #pragma once
 
+#include "access/AccessParts.h"
+
 #include <QString>
 #include <memory>
 
-class Form1;
 class AdminHandlers;
 
 // Sign-in on the "Access Control" panel, and the entry to the inspector administration.
 class AccessHandlers {
 public:
-    explicit AccessHandlers(Form1& window);
+    explicit AccessHandlers(const AccessParts& parts);
     ~AccessHandlers();
 
     // The check of the name and password on the sign-in panel.
@@ -30,7 +31,7 @@ public:
 private:
     void signedIn();
 
-    Form1& w;
+    AccessParts w;
     std::unique_ptr<AdminHandlers> m_admin;
     bool m_checking = false;  // the check moves the focus itself; that is no new loss of focus
 };

@@ -3,10 +3,12 @@
 #include "access/AccessHandlers.h"
 #include "access/AdminPanel.h"
 #include "access/SignInPanel.h"
-#include "app/Form1.h"
+#include "access/AccessParts.h"
 #include "data/Criterion.h"
 #include "data/DbError.h"
-#include "setup/SetupPanel.h"
+#include "data/Recordset.h"
+#include "ui/ButtonBar.h"
+#include "ui/Twips.h"
 #include "ui/ControlText.h"
 #include "ui/MessageService.h"
 #include "ui/StoreConflict.h"
@@ -34,23 +36,23 @@ void setSlot(QStringList& list, int position, const QString& value)
 
 }  // namespace
 
-AdminHandlers::AdminHandlers(Form1& window) : w(window)
+AdminHandlers::AdminHandlers(const AccessParts& parts) : w(parts)
 {
     AdminPanel* p = w.SSPanel3;
-    QObject::connect(p->Combo6, &QComboBox::currentIndexChanged, &w, [this](int index) {
+    QObject::connect(p->Combo6, &QComboBox::currentIndexChanged, p, [this](int index) {
         if (index >= 0)
             Combo6_Click();
     });
-    QObject::connect(p->Text47[12], &QLineEdit::textChanged, &w, [this] { Text47_Change(12); });
+    QObject::connect(p->Text47[12], &QLineEdit::textChanged, p, [this] { Text47_Change(12); });
     // Selecting "Yes", by the user or by code, runs its click; "No" has none.
-    QObject::connect(p->Option3, &QRadioButton::toggled, &w, [this](bool checked) {
+    QObject::connect(p->Option3, &QRadioButton::toggled, p, [this](bool checked) {
         if (checked)
             Option3_Click();
     });
-    QObject::connect(p->SSCommand10, &QPushButton::clicked, &w, [this] { SSCommand10_Click(); });
-    QObject::connect(p->SSCommand11, &QPushButton::clicked, &w, [this] { SSCommand11_Click(); });
-    QObject::connect(p->SSCommand12, &QPushButton::clicked, &w, [this] { SSCommand12_Click(); });
-    QObject::connect(p->SSCommand13, &QPushButton::clicked, &w, [this] { SSCommand13_Click(); });
+    QObject::connect(p->SSCommand10, &QPushButton::clicked, p, [this] { SSCommand10_Click(); });
+    QObject::connect(p->SSCommand11, &QPushButton::clicked, p, [this] { SSCommand11_Click(); });
+    QObject::connect(p->SSCommand12, &QPushButton::clicked, p, [this] { SSCommand12_Click(); });
+    QObject::connect(p->SSCommand13, &QPushButton::clicked, p, [this] { SSCommand13_Click(); });
 }
 
 void AdminHandlers::SSCommand9_Click()
@@ -102,7 +104,7 @@ void AdminHandlers::SSCommand9_Click()
         return;
     }
 
-    w.buttonBar().apply(ButtonBar::Event::AdminPanelOpened);
+    w.buttonBar.apply(ButtonBar::Event::AdminPanelOpened);
     w.NewAgentFlag = 0;
     p->showNameEntry(false);
     // The master sign-in has no record of its own; the master password is the administrator's.
@@ -145,7 +147,7 @@ void AdminHandlers::placePanel()
 {
     // Over the set-up panel with a margin of 120 twips all round.
     const QRect setup = w.Panel3D7->geometry();
-    const int margin = twipsToPixels(120, &w);
+    const int margin = twipsToPixels(120, w.SSPanel3);
     w.SSPanel3->setGeometry(setup.adjusted(margin, margin, -margin, -margin));
 }
 
@@ -340,7 +342,7 @@ void AdminHandlers::SSCommand13_Click()
     w.NewAgentFlag = 0;
     p->showNameEntry(false);
     p->hide();
-    w.buttonBar().apply(ButtonBar::Event::AdminPanelClosed);
+    w.buttonBar.apply(ButtonBar::Event::AdminPanelClosed);
 }
 
 void AdminHandlers::showOldPassword()
@@ -354,5 +356,5 @@ void AdminHandlers::showOldPassword()
 
 void AdminHandlers::reportFailure(const QString& text)
 {
-    w.messages().tell(text, QObject::tr("DMIR"), Msg::Icon::Exclamation);
+    w.messages.tell(text, QObject::tr("DMIR"), Msg::Icon::Exclamation);
 }

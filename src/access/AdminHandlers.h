@@ -3,13 +3,13 @@
 class QString;
 class QVariant;
 
-class Form1;
+struct AccessParts;
 
 // The inspector panel SSPanel3: opening it from the set-up panel, showing an inspector,
 // the administrator right, and New, Save, Delete and Exit over the Agents table (Data5).
 class AdminHandlers {
 public:
-    explicit AdminHandlers(Form1& window);
+    explicit AdminHandlers(const AccessParts& parts);
 
     void SSCommand9_Click();   // open the panel
     void Combo6_Click();       // show the picked inspector
@@ -32,7 +32,7 @@ private:
     void setAdministering(bool administering);
     void reportFailure(const QString& text);
 
-    Form1& w;
+    const AccessParts& w;
     // The panel offers New and Delete only to an administrator (or once the
     // administrator password has unlocked "Yes"); an inspector edits their own record.
     bool m_administering = false;

@@ -36,12 +36,6 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-int twipsToPixels(double twips, const QWidget* widget)
-{
-    const int dpi = widget ? widget->logicalDpiX() : 96;
-    return qRound(twips * dpi / 1440.0);
-}
-
 namespace {
 
 QPushButton* barButton(QWidget* parent, const char* name, const QString& caption)
@@ -81,15 +75,7 @@ Form1::Form1(const AppContext& context, QWidget* parent) : QWidget(parent), m_co
     QWidget* buttonBar = buildButtonBar();
     layout->addWidget(buttonBar);
 
-    m_dataBinding = std::make_unique<DataBinding>(*this);
-    m_setupHandlers = std::make_unique<SetupHandlers>(*this);
-    m_formHandlers = std::make_unique<FormHandlers>(*this);
-    m_accessHandlers = std::make_unique<AccessHandlers>(*this);
-    m_statisticsHandlers = std::make_unique<StatisticsHandlers>(*this);
-    m_searchHandlers = std::make_unique<SearchHandlers>(*this);
-    m_narrativeHandlers = std::make_unique<NarrativeHandlers>(*this);
-    m_printHandlers = std::make_unique<PrintHandlers>(*this);
-    m_importHandlers = std::make_unique<ImportHandlers>(*this);
+    composeSubsystems();
     m_findDragger = std::make_unique<PanelDragger>(Panel3D3, this, PanelDragger::Mode::Move);
     m_setupDragger = std::make_unique<PanelDragger>(Panel3D7, this, PanelDragger::Mode::RepaintOnly);
 
@@ -124,6 +110,33 @@ Form1::Form1(const AppContext& context, QWidget* parent) : QWidget(parent), m_co
 }
 
 Form1::~Form1() = default;
+
+// Each subsystem's controller gets only the panels, data controls, window-level state
+// and services it works on; what one subsystem must tell another goes through a signal
+// wired here.
+void Form1::composeSubsystems()
+{
+    m_dataBinding = std::make_unique<DataBinding>(*this);
+    m_setupHandlers = std::make_unique<SetupHandlers>(*this);
+    m_formHandlers = std::make_unique<FormHandlers>(
+        FormParts{Panel3D1, Data1, Data2, Data10, NewFormFlag, m_buttonBar, messages()});
+    m_accessHandlers = std::make_unique<AccessHandlers>(
+        AccessParts{SSPanel1, SSPanel3, Panel3D1, Panel3D7, Panel3D7->SSCommand9, Data5, NewAgentFlag, AgentPasswords,
+                    AgentApprovalNumbers, m_buttonBar, messages(), clock(), [this] { endProgram(); }});
+    m_statisticsHandlers = std::make_unique<StatisticsHandlers>(*this);
+    m_searchHandlers = std::make_unique<SearchHandlers>(SearchParts{Panel3D3, Panel3D1, Panel3D7, Panel3D4, Data1,
+                                                                    NewFormFlag, FindFromFirst, m_buttonBar, messages()});
+    m_narrativeHandlers = std::make_unique<NarrativeHandlers>(*this);
+    m_printHandlers = std::make_unique<PrintHandlers>(*this);
+    m_importHandlers = std::make_unique<ImportHandlers>(ImportParts{
+        this, Panel3D7->cmdImportAccess, m_context.programFolder, messages(), [this] { return m_dataBinding->dataFolder(); }});
+
+    connect(m_formHandlers.get(), &FormHandlers::formDeleted, this, &Form1::SetDataPaths);
+    connect(m_searchHandlers.get(), &SearchHandlers::matchFound, this, &Form1::ShowRecord);
+    connect(m_importHandlers.get(), &ImportHandlers::dataImported, this, [this] { m_setupHandlers->dataReplaced(); });
+    connect(m_importHandlers.get(), &ImportHandlers::dataFolderChosen, this,
+            [this](const QString& folder) { m_setupHandlers->useDataFolder(folder); });
+}
 
 QWidget* Form1::buildButtonBar()
 {

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "data/Recordset.h"
 #include "ui/ButtonBar.h"
+#include "ui/Twips.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -122,6 +123,7 @@ protected:
 private:
     ButtonBar m_buttonBar;
     QWidget* buildButtonBar();
+    void composeSubsystems();
     void placePanels();
     void openSettings();
     void setIdleButtons();
@@ -141,6 +143,3 @@ private:
     std::unique_ptr<PrintHandlers> m_printHandlers;
     std::unique_ptr<ImportHandlers> m_importHandlers;
 };
-
-// Twips of the old window design to pixels of this screen (15 twips a pixel at 96 dpi).
-int twipsToPixels(double twips, const QWidget* widget);

@@ -1,35 +1,36 @@
 #include "form/FormHandlers.h"
 
-#include "app/Form1.h"
 #include "data/DbError.h"
 #include "data/FormColumns.h"
 #include "form/FormFields.h"
 #include "form/FormScreen.h"
+#include "ui/ButtonBar.h"
 #include "ui/MessageService.h"
 #include "ui/MultiLineBox.h"
 
 #include <QPushButton>
 
-FormHandlers::FormHandlers(Form1& window)
-    : w(window),
-      m_display(*window.Panel3D1),
-      m_pickup(*window.Panel3D1, window.Data1),
-      m_models(*window.Panel3D1, window.Data2),
-      m_saver(window),
-      m_newForm(window),
-      m_navigator(window)
+FormHandlers::FormHandlers(const FormParts& parts)
+    : w(parts),
+      m_display(*parts.Panel3D1),
+      m_pickup(*parts.Panel3D1, parts.Data1),
+      m_models(*parts.Panel3D1, parts.Data2),
+      m_saver(w, *this),
+      m_newForm(w),
+      m_navigator(w, *this)
 {
-    QObject::connect(w.Command3D13, &QPushButton::clicked, &w, [this] { Command3D13_Click(); });
-    QObject::connect(w.Command3D19, &QPushButton::clicked, &w, [this] { Command3D19_Click(); });
-    QObject::connect(w.Command3D16, &QPushButton::clicked, &w, [this] { Command3D16_Click(); });
-    QObject::connect(w.Command3D17, &QPushButton::clicked, &w, [this] { Command3D17_Click(); });
-    QObject::connect(w.Command3D15, &QPushButton::clicked, &w, [this] { Command3D15_Click(); });
-    QObject::connect(w.Panel3D1, &FormScreen::Combo1_Click, &w, [this](int index) { Combo1_Click(index); });
+    using B = ButtonBar::Button;
+    connect(w.buttonBar.button(B::Save), &QPushButton::clicked, this, &FormHandlers::Command3D13_Click);
+    connect(w.buttonBar.button(B::New), &QPushButton::clicked, this, &FormHandlers::Command3D19_Click);
+    connect(w.buttonBar.button(B::Next), &QPushButton::clicked, this, &FormHandlers::Command3D16_Click);
+    connect(w.buttonBar.button(B::Previous), &QPushButton::clicked, this, &FormHandlers::Command3D17_Click);
+    connect(w.buttonBar.button(B::Delete), &QPushButton::clicked, this, &FormHandlers::Command3D15_Click);
+    connect(w.Panel3D1, &FormScreen::Combo1_Click, this, &FormHandlers::Combo1_Click);
     // The description box takes no more than its stored length; what it refused is said
     // at once, not found missing after a save.
     if (auto* description = qobject_cast<MultiLineBox*>(w.Panel3D1->Text18))
-        QObject::connect(description, &MultiLineBox::limitReached, &w, [this] {
-            w.messages().ask({QStringLiteral("The following field entry is too long: ") +
+        connect(description, &MultiLineBox::limitReached, this, [this] {
+            w.messages.ask({QStringLiteral("The following field entry is too long: ") +
                                   FormFields::labelOf(FormColumn::Back),
                               QStringLiteral("Field Entry Too Large"), Msg::Buttons::Ok, Msg::Icon::None,
                               Msg::Answer::Ok});

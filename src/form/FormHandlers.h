@@ -1,20 +1,22 @@
 #pragma once
 
 #include "form/FormNavigator.h"
+#include "form/FormParts.h"
 #include "form/FormSaver.h"
 #include "form/ModelList.h"
 #include "form/NewForm.h"
 #include "form/RecordDisplay.h"
 #include "form/RegistrationPickup.h"
 
-class Form1;
+#include <QObject>
 
-// The form screen's handlers: the registration-mark pick-up, the model list, showing
+// The form screen's controller: the registration-mark pick-up, the model list, showing
 // a stored record, saving, New, next, previous and Delete. Each handler hands its
 // work to the class that does that one job.
-class FormHandlers {
+class FormHandlers : public QObject {
+    Q_OBJECT
 public:
-    explicit FormHandlers(Form1& window);
+    explicit FormHandlers(const FormParts& parts);
 
     void ShowRecord();
     void Combo1_Click(int index);  // <= 0 the registration-mark pick-up, 1 the model list
@@ -24,8 +26,13 @@ public:
     void Command3D17_Click();      // previous
     void Command3D15_Click();      // Delete
 
+signals:
+    // A form was deleted: the data files are bound again and every list refilled
+    // (SetDataPaths), before the screen is reset.
+    void formDeleted();
+
 private:
-    Form1& w;
+    FormParts w;
     RecordDisplay m_display;
     RegistrationPickup m_pickup;
     ModelList m_models;

@@ -1,6 +1,8 @@
 #include "form/FormNavigator.h"
 
-#include "app/Form1.h"
+#include "data/Recordset.h"
+#include "form/FormHandlers.h"
+#include "form/FormParts.h"
 #include "data/DbError.h"
 #include "ui/MessageService.h"
 
@@ -11,13 +13,13 @@ const QString kRanOffTheEnd = QStringLiteral("Press OK to continue. To Enter New
 
 }  // namespace
 
-FormNavigator::FormNavigator(Form1& window) : w(window)
+FormNavigator::FormNavigator(const FormParts& parts, FormHandlers& controller) : w(parts), m_controller(controller)
 {
 }
 
 void FormNavigator::tellNoRecords(const QString& text)
 {
-    w.messages().tell(text, QStringLiteral("No records this direction."), Msg::Icon::Information);
+    w.messages.tell(text, QStringLiteral("No records this direction."), Msg::Icon::Information);
 }
 
 void FormNavigator::next()
@@ -51,7 +53,7 @@ void FormNavigator::step(Direction direction)
             forward ? forms.movePrevious() : forms.moveNext();
             return;
         }
-        w.ShowRecord();
+        m_controller.ShowRecord();
     });
 }
 
@@ -69,21 +71,21 @@ void FormNavigator::deleteShown()
         return;  // the screen holds a form that is not stored
     const QString title = QStringLiteral("Delete form on screen");
     if (!hasFormOnScreen()) {
-        w.messages().tell(QStringLiteral("There is no stored form on screen to delete."), title,
+        w.messages.tell(QStringLiteral("There is no stored form on screen to delete."), title,
                           Msg::Icon::Information);
         return;
     }
-    const Msg::Answer answer = w.messages().ask({QStringLiteral("Are you sure you want to delete this entire form?"),
+    const Msg::Answer answer = w.messages.ask({QStringLiteral("Are you sure you want to delete this entire form?"),
                                                  title, Msg::Buttons::YesNo, Msg::Icon::Critical, Msg::Answer::No});
     if (answer != Msg::Answer::Yes)
         return;
     try {
         w.Data1.deleteCurrent();
     } catch (const DbError& error) {
-        w.messages().tell(QStringLiteral("The form was not deleted: %1").arg(error.message()), title,
+        w.messages.tell(QStringLiteral("The form was not deleted: %1").arg(error.message()), title,
                           Msg::Icon::Critical);
         return;
     }
-    w.SetDataPaths();
-    w.Combo1_Click(-1);
+    emit m_controller.formDeleted();
+    m_controller.Combo1_Click(-1);
 }

@@ -1,13 +1,15 @@
 #pragma once
 
-class Form1;
+class FormHandlers;
 class QString;
+struct FormParts;
 
 // Next, previous and Delete over the stored forms of Data1 (the whole Form table or
 // a search's result), in the record set's order.
 class FormNavigator {
 public:
-    explicit FormNavigator(Form1& window);
+    // The controller shows the record stepped to, and tells of a deleted form.
+    FormNavigator(const FormParts& parts, FormHandlers& controller);
 
     void next();
     void previous();
@@ -19,5 +21,6 @@ private:
     void tellNoRecords(const QString& text);
     bool hasFormOnScreen() const;
 
-    Form1& w;
+    const FormParts& w;
+    FormHandlers& m_controller;
 };

@@ -1,6 +1,9 @@
 #include "form/FormSaver.h"
 
-#include "app/Form1.h"
+#include "form/FormHandlers.h"
+#include "data/Recordset.h"
+#include "form/FormParts.h"
+#include "ui/ButtonBar.h"
 #include "data/Criterion.h"
 #include "data/DbError.h"
 #include "form/FormFields.h"
@@ -19,7 +22,7 @@
 
 #include <optional>
 
-FormSaver::FormSaver(Form1& window) : w(window)
+FormSaver::FormSaver(const FormParts& parts, FormHandlers& controller) : w(parts), m_controller(controller)
 {
 }
 
@@ -29,7 +32,7 @@ void FormSaver::save()
     if (!ensureAircraftPair(entries) || !passesChecks(entries) || !storeForm(entries))
         return;
     w.NewFormFlag = 0;
-    w.buttonBar().apply(ButtonBar::Event::Saved);
+    w.buttonBar.apply(ButtonBar::Event::Saved);
     // A mark stored for the first time can be picked for the aircraft's next form at once.
     ListFill::insertSorted(w.Panel3D1->Combo1[0], entries.registrationMark);
 }
@@ -67,7 +70,7 @@ bool FormSaver::passesChecks(const FormSnapshot& entries)
 {
     for (const SaveCheck* check = SaveCheck::firstFailed(entries); check;
          check = SaveCheck::firstFailed(entries, check->number)) {
-        const Msg::Answer answer = w.messages().ask(check->message);
+        const Msg::Answer answer = w.messages.ask(check->message);
         if (!check->confirmable || answer != Msg::Answer::Yes)
             return false;
     }
@@ -85,7 +88,7 @@ bool FormSaver::storeForm(const FormSnapshot& entries)
         // Another workstation changed or deleted the stored form since it was shown: the
         // user decides; the form on screen stays unless they choose to see the stored one.
         if (failure->number() == EngineError::ChangedByAnother) {
-            const Msg::Answer answer = w.messages().ask(
+            const Msg::Answer answer = w.messages.ask(
                 {QStringLiteral("This form was changed on another workstation since it was shown here.\n\n"
                                 "Yes: store the form on screen in its place (the other workstation's changes are "
                                 "lost).\n"
@@ -103,7 +106,7 @@ bool FormSaver::storeForm(const FormSnapshot& entries)
             return false;
         }
         if (failure->number() == EngineError::RecordDeleted) {
-            const Msg::Answer answer = w.messages().ask(
+            const Msg::Answer answer = w.messages.ask(
                 {QStringLiteral("This form was deleted on another workstation since it was shown here.\n\n"
                                 "Store the form on screen as a new form?"),
                  QStringLiteral("Form deleted on another workstation"), Msg::Buttons::YesNo, Msg::Icon::Exclamation,
@@ -160,13 +163,13 @@ void FormSaver::showStoredVersion()
         reportFailure(error, QStringLiteral("the stored form could not be read"));
         return;
     }
-    w.ShowRecord();
+    m_controller.ShowRecord();
 }
 
 void FormSaver::reportFailure(const DbError& error, const QString& whatFailed)
 {
     if (error.number() == EngineError::ValueTooLarge) {
-        w.messages().ask({QStringLiteral("The following field entry is too long: ") + FormFields::labelOf(error.field()),
+        w.messages.ask({QStringLiteral("The following field entry is too long: ") + FormFields::labelOf(error.field()),
                           QStringLiteral("Field Entry Too Large"), Msg::Buttons::Ok, Msg::Icon::None,
                           Msg::Answer::Ok});
         return;
@@ -176,5 +179,5 @@ void FormSaver::reportFailure(const DbError& error, const QString& whatFailed)
         text += whatFailed + QStringLiteral(" (") + error.message() + QStringLiteral(").");
     else
         text += error.message();
-    w.messages().tell(text, QStringLiteral("Form not saved"), Msg::Icon::Critical);
+    w.messages.tell(text, QStringLiteral("Form not saved"), Msg::Icon::Critical);
 }

@@ -5,7 +5,8 @@
 #include <QString>
 #include <optional>
 
-class Form1;
+class FormHandlers;
+struct FormParts;
 struct FormSnapshot;
 
 // Save: makes sure the make and model pair is known, checks the screen, then adds
@@ -13,7 +14,8 @@ struct FormSnapshot;
 // anything done. A failed write leaves the form unsaved and on screen, with a message.
 class FormSaver {
 public:
-    explicit FormSaver(Form1& window);
+    // The controller shows the stored version when the person asks for it.
+    FormSaver(const FormParts& parts, FormHandlers& controller);
 
     void save();
 
@@ -25,5 +27,6 @@ private:
     void showStoredVersion();
     void reportFailure(const DbError& error, const QString& whatFailed);
 
-    Form1& w;
+    const FormParts& w;
+    FormHandlers& m_controller;
 };

@@ -1,6 +1,8 @@
 #include "form/NewForm.h"
 
-#include "app/Form1.h"
+#include "data/Recordset.h"
+#include "form/FormParts.h"
+#include "ui/ButtonBar.h"
 #include "data/DbError.h"
 #include "form/FormScreen.h"
 #include "form/FormTexts.h"
@@ -25,13 +27,13 @@ constexpr int CertificatedRepairStation = 2;
 
 }  // namespace
 
-NewForm::NewForm(Form1& window) : w(window)
+NewForm::NewForm(const FormParts& parts) : w(parts)
 {
 }
 
 void NewForm::start()
 {
-    w.buttonBar().apply(ButtonBar::Event::NewForm);
+    w.buttonBar.apply(ButtonBar::Event::NewForm);
     w.NewFormFlag = 1;
     emptyBoxes();
     w.Panel3D1->Combo1[0]->setFocus();

@@ -1,12 +1,12 @@
 #pragma once
 
-class Form1;
+struct FormParts;
 
 // New: empties the screen for a new form (the description of work stays) and,
 // when item 6 carries no agency, fills it from the agency chosen in set-up.
 class NewForm {
 public:
-    explicit NewForm(Form1& window);
+    explicit NewForm(const FormParts& parts);
 
     void start();
 
@@ -14,5 +14,5 @@ private:
     void emptyBoxes();
     void fillAgencyFromSetup();
 
-    Form1& w;
+    const FormParts& w;
 };

@@ -1,12 +1,6 @@
 #include "import/ImportHandlers.h"
 
-#include "app/DataBinding.h"
-#include "app/Form1.h"
-#include "data/DataFolder.h"
-#include "data/DbError.h"
 #include "import/ImportDialogs.h"
-#include "setup/SetupHandlers.h"
-#include "setup/SetupPanel.h"
 #include "ui/MessageService.h"
 #include "ui/WaitCursor.h"
 
@@ -15,7 +9,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 
-ImportHandlers::ImportHandlers(Form1& window) : w(window)
+ImportHandlers::ImportHandlers(const ImportParts& parts) : w(parts)
 {
     chooseFolder = [](QWidget* parent, const QString& caption, const QString& start) {
         return QFileDialog::getExistingDirectory(parent, caption, start);
@@ -24,12 +18,12 @@ ImportHandlers::ImportHandlers(Form1& window) : w(window)
         ImportSummaryDialog dialog(summary, parent);
         dialog.exec();
     };
-    QObject::connect(w.Panel3D7->cmdImportAccess, &QPushButton::clicked, &w, [this] { cmdImportAccess_Click(); });
+    connect(w.importButton, &QPushButton::clicked, this, &ImportHandlers::cmdImportAccess_Click);
 }
 
 void ImportHandlers::cmdImportAccess_Click()
 {
-    const QString source = chooseFolder ? chooseFolder(&w, QObject::tr("Folder of the old program's Access files"),
+    const QString source = chooseFolder ? chooseFolder(w.window, QObject::tr("Folder of the old program's Access files"),
                                                        QDir::homePath())
                                         : QString();
     if (source.isEmpty())
@@ -39,25 +33,22 @@ void ImportHandlers::cmdImportAccess_Click()
 
 ImportSummary ImportHandlers::importAccessData(const QString& sourceFolder)
 {
-    const QString dataFolder = w.dataBinding().dataFolder();
+    const QString dataFolder = w.dataFolder();
     if (AccessImport::holdsAccessDataFiles(dataFolder)) {
         importIntoOtherFolder(sourceFolder, dataFolder);
         return m_lastSummary;
     }
     const ImportSummary summary = runWithProgress(sourceFolder, dataFolder);
     if (showSummary)
-        showSummary(&w, summary);
-    if (summary.committed()) {
-        w.SetDataPaths();
-        if (!w.Panel3D7->isHidden())
-            w.setupHandlers().showAgency();
-    }
+        showSummary(w.window, summary);
+    if (summary.committed())
+        emit dataImported();
     return summary;
 }
 
 bool ImportHandlers::offerImport(const QString& accessFolder)
 {
-    const Msg::Answer answer = w.messages().ask(
+    const Msg::Answer answer = w.messages.ask(
         {QObject::tr("The data folder \"%1\" holds the Access files of the old FAA Form 337 program, which this "
                      "program cannot use as they are.\n\nImport their data into a folder of this program? The Access "
                      "files are only read: they are never overwritten, renamed or moved.")
@@ -71,7 +62,7 @@ bool ImportHandlers::offerImport(const QString& accessFolder)
 QString ImportHandlers::suggestedTarget(const QString& accessFolder) const
 {
     const QString access = QFileInfo(accessFolder).canonicalFilePath();
-    const QString program = QDir::cleanPath(w.context().programFolder);
+    const QString program = QDir::cleanPath(w.programFolder);
     if (QFileInfo(program).canonicalFilePath() != access && !AccessImport::holdsAccessDataFiles(program))
         return program;
     return QDir::cleanPath(accessFolder) + QStringLiteral(" (Form 337)");
@@ -83,7 +74,7 @@ bool ImportHandlers::importIntoOtherFolder(const QString& source, const QString&
     // The dialog starts in the suggested folder, or beside it while it does not exist yet.
     const QString start = QFileInfo(suggestion).isDir() ? suggestion : QFileInfo(suggestion).path();
     const QString target =
-        chooseFolder ? chooseFolder(&w, QObject::tr("Folder for this program's data files (not the folder of the "
+        chooseFolder ? chooseFolder(w.window, QObject::tr("Folder for this program's data files (not the folder of the "
                                                     "Access files)"),
                                     start)
                      : QString();
@@ -91,39 +82,17 @@ bool ImportHandlers::importIntoOtherFolder(const QString& source, const QString&
         return false;
     const ImportSummary summary = runWithProgress(source, target);
     if (showSummary)
-        showSummary(&w, summary);
+        showSummary(w.window, summary);
     if (!summary.committed())
         return false;
-    useDataFolder(target);
+    emit dataFolderChosen(target);
     return true;
-}
-
-void ImportHandlers::useDataFolder(const QString& folder)
-{
-    try {
-        w.setupCursor.moveFirst();
-        w.setupCursor.edit();
-        w.setupCursor.setField(QStringLiteral("DataPath"), DataFolder::withTrailingSeparator(folder));
-        w.setupCursor.update();
-    } catch (const DbError& error) {
-        try {
-            w.setupCursor.cancelUpdate();
-        } catch (const DbError&) {
-        }
-        w.messages().tell(QObject::tr("The data folder could not be stored in the settings: %1").arg(error.message()),
-                          QObject::tr("Not saved"), Msg::Icon::Exclamation);
-    }
-    w.SetDataPaths();
-    // The folder list shows the new folder, so that saving the set-up keeps it.
-    w.Panel3D7->Dir1->setPath(QDir::cleanPath(folder));
-    if (!w.Panel3D7->isHidden())
-        w.setupHandlers().showAgency();
 }
 
 ImportSummary ImportHandlers::runWithProgress(const QString& source, const QString& target)
 {
     WaitCursor wait;
-    ImportProgressDialog dialog(&w);
+    ImportProgressDialog dialog(w.window);
     dialog.show();
     m_lastSummary = AccessImport::run(source, target, [&](const AccessImport::Progress& progress) {
         const bool goOn = dialog.update(progress);

@@ -1,21 +1,24 @@
 #pragma once
 
 #include "import/AccessImport.h"
+#include "import/ImportParts.h"
 #include "import/ImportSummary.h"
+
+#include <QObject>
 
 #include <QString>
 #include <functional>
 
-class Form1;
 class QProgressDialog;
 class QWidget;
 
 // The window's side of importing the old program's Access data: the set-up panel's
 // "Import Access data..." button, and the offer to import when the data folder holds
 // Access files instead of this program's own.
-class ImportHandlers {
+class ImportHandlers : public QObject {
+    Q_OBJECT
 public:
-    explicit ImportHandlers(Form1& window);
+    explicit ImportHandlers(const ImportParts& parts);
 
     // "Import Access data...": asks for the folder of the old files, then imports.
     void cmdImportAccess_Click();
@@ -44,11 +47,16 @@ public:
 
     const ImportSummary& lastSummary() const { return m_lastSummary; }
 
+signals:
+    // Data was imported into the data folder in use: every list is refilled.
+    void dataImported();
+    // Data was imported into another folder, which becomes the data folder.
+    void dataFolderChosen(const QString& folder);
+
 private:
     ImportSummary runWithProgress(const QString& source, const QString& target);
     bool importIntoOtherFolder(const QString& source, const QString& accessFolder);
-    void useDataFolder(const QString& folder);
 
-    Form1& w;
+    ImportParts w;
     ImportSummary m_lastSummary;
 };

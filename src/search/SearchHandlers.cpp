@@ -1,23 +1,25 @@
 #include "search/SearchHandlers.h"
 
-#include "app/Form1.h"
 #include "data/DbError.h"
+#include "data/Recordset.h"
 #include "form/FormScreen.h"
 #include "search/FindPanel.h"
 #include "search/SearchConditions.h"
-#include "setup/SetupPanel.h"
+#include "ui/ButtonBar.h"
 #include "ui/MessageService.h"
+#include "ui/Twips.h"
 #include "ui/WaitCursor.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-SearchHandlers::SearchHandlers(Form1& window) : w(window)
+SearchHandlers::SearchHandlers(const SearchParts& parts) : w(parts)
 {
-    QObject::connect(w.Command3D27, &QPushButton::clicked, &w, [this] { Command3D27_Click(); });
-    QObject::connect(w.Panel3D3->Command3D7, &QPushButton::clicked, &w, [this] { Command3D7_Click(); });
-    QObject::connect(w.Panel3D3->Command3D9, &QPushButton::clicked, &w, [this] { Command3D9_Click(); });
-    QObject::connect(w.Panel3D3->Command3D10, &QPushButton::clicked, &w, [this] { Command3D10_Click(); });
+    connect(w.buttonBar.button(ButtonBar::Button::Find), &QPushButton::clicked, this,
+            &SearchHandlers::Command3D27_Click);
+    connect(w.Panel3D3->Command3D7, &QPushButton::clicked, this, &SearchHandlers::Command3D7_Click);
+    connect(w.Panel3D3->Command3D9, &QPushButton::clicked, this, &SearchHandlers::Command3D9_Click);
+    connect(w.Panel3D3->Command3D10, &QPushButton::clicked, this, &SearchHandlers::Command3D10_Click);
 }
 
 void SearchHandlers::Command3D27_Click()
@@ -26,14 +28,14 @@ void SearchHandlers::Command3D27_Click()
     w.Panel3D4->hide();
     if (!w.Panel3D7->isHidden()) {
         w.Panel3D7->hide();
-        w.buttonBar().apply(ButtonBar::Event::SetupPanelClosed);
+        w.buttonBar.apply(ButtonBar::Event::SetupPanelClosed);
     }
     if (!w.Panel3D3->isHidden())
         return;
-    w.Panel3D3->move(twipsToPixels(2295, &w), twipsToPixels(2340, &w));
+    w.Panel3D3->move(twipsToPixels(2295, w.Panel3D3), twipsToPixels(2340, w.Panel3D3));
     w.Panel3D3->raise();
     w.Panel3D3->show();
-    w.buttonBar().apply(ButtonBar::Event::FindPanelOpened);
+    w.buttonBar.apply(ButtonBar::Event::FindPanelOpened);
     w.Panel3D3->Text36->setFocus();
 }
 
@@ -77,18 +79,18 @@ void SearchHandlers::SearchForms()
     }
 
     if (!failure.isEmpty()) {
-        w.messages().tell(QObject::tr("The search could not be run: %1").arg(failure), QObject::tr("Search Results"),
+        w.messages.tell(QObject::tr("The search could not be run: %1").arg(failure), QObject::tr("Search Results"),
                           Msg::Icon::Exclamation);
     } else if (found) {
-        w.ShowRecord();
+        emit matchFound();
     } else {
-        w.messages().tell(QObject::tr("No matches found within database"), QObject::tr("Search Results"),
+        w.messages.tell(QObject::tr("No matches found within database"), QObject::tr("Search Results"),
                           Msg::Icon::None);
     }
 
     w.Panel3D3->hide();
-    w.buttonBar().apply(ButtonBar::Event::SearchRun);
+    w.buttonBar.apply(ButtonBar::Event::SearchRun);
     // Save stays off while the description page is open; closing that page decides.
     if (w.Panel3D1->isBackPageShown())
-        w.buttonBar().apply(ButtonBar::Event::DescriptionPageShown);
+        w.buttonBar.apply(ButtonBar::Event::DescriptionPageShown);
 }

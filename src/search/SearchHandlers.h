@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QList>
+#include "search/SearchParts.h"
 
-class Form1;
-class QPushButton;
+#include <QObject>
 
-// The find panel: opening it and finding stored forms by example.
-class SearchHandlers {
+// The find panel's controller: opening it and finding stored forms by example.
+class SearchHandlers : public QObject {
+    Q_OBJECT
 public:
-    explicit SearchHandlers(Form1& window);
+    explicit SearchHandlers(const SearchParts& parts);
 
     void Command3D27_Click();  // "Find": opens the panel
     void Command3D7_Click();   // "Find First"
@@ -19,6 +19,10 @@ public:
     // match (FindFromFirst), closes the panel and gives the main buttons back.
     void SearchForms();
 
+signals:
+    // A match is current in Data1: the form screen shows it (ShowRecord).
+    void matchFound();
+
 private:
-    Form1& w;
+    SearchParts w;
 };

@@ -95,23 +95,41 @@ void SetupHandlers::showAgency()
     }
 }
 
+void SetupHandlers::storeDataPath(const QString& folder)
+{
+    try {
+        w.setupCursor.moveFirst();
+        w.setupCursor.edit();
+        w.setupCursor.setField(QStringLiteral("DataPath"), DataFolder::withTrailingSeparator(folder));
+        w.setupCursor.update();
+    } catch (const DbError& error) {
+        skipFailingStep([&] { w.setupCursor.cancelUpdate(); });
+        reportWriteFailure(QObject::tr("The data folder"), error.message());
+    }
+}
+
+void SetupHandlers::useDataFolder(const QString& folder)
+{
+    storeDataPath(folder);
+    w.SetDataPaths();
+    w.Panel3D7->Dir1->setPath(QDir::cleanPath(folder));
+    if (!w.Panel3D7->isHidden())
+        showAgency();
+}
+
+void SetupHandlers::dataReplaced()
+{
+    w.SetDataPaths();
+    if (!w.Panel3D7->isHidden())
+        showAgency();
+}
+
 void SetupHandlers::saveAndClose()
 {
     SetupPanel* panel = w.Panel3D7;
     const QString folder = panel->Dir1->path();
-    if (!folder.isEmpty()) {
-        try {
-            w.setupCursor.moveFirst();
-            w.setupCursor.edit();
-            w.setupCursor.setField(QStringLiteral("DataPath"), DataFolder::withTrailingSeparator(folder));
-            w.setupCursor.update();
-        } catch (const DbError& error) {
-            skipFailingStep([&] {
-                w.setupCursor.cancelUpdate();
-            });
-            reportWriteFailure(QObject::tr("The data folder"), error.message());
-        }
-    }
+    if (!folder.isEmpty())
+        storeDataPath(folder);
 
     bool agencyStored = true;
     try {

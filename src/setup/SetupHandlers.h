@@ -22,9 +22,18 @@ public:
     // Shows the current Agency record in the agency boxes (empty for Null).
     void showAgency();
 
+    // Another folder becomes the data folder: stored in the settings, bound, shown in
+    // the folder list (so that saving the set-up keeps it) and in the agency boxes.
+    void useDataFolder(const QString& folder);
+    // The data of the folder in use was replaced: every list is refilled and an open
+    // panel shows the agency now stored.
+    void dataReplaced();
+
 private:
     void openPanel();
     void saveAndClose();
+    // Stores the folder as DataPath; a failure is told and the stored folder stays.
+    void storeDataPath(const QString& folder);
     void reportWriteFailure(const QString& what, const QString& reason);
 
     Form1& w;
