@@ -117,21 +117,31 @@ Form1::~Form1() = default;
 void Form1::composeSubsystems()
 {
     m_dataBinding = std::make_unique<DataBinding>(*this);
-    m_setupHandlers = std::make_unique<SetupHandlers>(*this);
+    m_setupHandlers = std::make_unique<SetupHandlers>(SetupParts{Panel3D7, Panel3D1, SSPanel1, Panel3D3, Panel3D4,
+                                                                 setupCursor, Data10, selectedPrinterName,
+                                                                 m_context.programFolder, m_buttonBar, messages()});
     m_formHandlers = std::make_unique<FormHandlers>(
         FormParts{Panel3D1, Data1, Data2, Data10, NewFormFlag, m_buttonBar, messages()});
     m_accessHandlers = std::make_unique<AccessHandlers>(
         AccessParts{SSPanel1, SSPanel3, Panel3D1, Panel3D7, Panel3D7->SSCommand9, Data5, NewAgentFlag, AgentPasswords,
                     AgentApprovalNumbers, m_buttonBar, messages(), clock(), [this] { endProgram(); }});
-    m_statisticsHandlers = std::make_unique<StatisticsHandlers>(*this);
+    m_statisticsHandlers = std::make_unique<StatisticsHandlers>(StatisticsParts{
+        SSPanel3->Text47[11], SSPanel3->Text47[13], SSPanel3->SSCommand14,
+        {SSPanel3->Text48[0], SSPanel3->Text48[1], SSPanel3->Text48[2], SSPanel3->Text48[3], SSPanel3->Text48[4],
+         SSPanel3->Text48[5]},
+        datSecondaryRS, messages(), [this] { return m_dataBinding->dataFolder(); }});
     m_searchHandlers = std::make_unique<SearchHandlers>(SearchParts{Panel3D3, Panel3D1, Panel3D7, Panel3D4, Data1,
                                                                     NewFormFlag, FindFromFirst, m_buttonBar, messages()});
-    m_narrativeHandlers = std::make_unique<NarrativeHandlers>(*this);
-    m_printHandlers = std::make_unique<PrintHandlers>(*this);
+    m_narrativeHandlers =
+        std::make_unique<NarrativeHandlers>(NarrativeParts{Panel3D1, SSCommand3, Data1, Data9, m_buttonBar, messages()});
+    m_printHandlers = std::make_unique<PrintHandlers>(
+        PrintParts{Panel3D1, Panel3D5, Command3D14, cmdPreview, cmdExportPdf, Data3, setupCursor, selectedPrinterName,
+                   m_context.printEnvironment, messages(), clock()});
     m_importHandlers = std::make_unique<ImportHandlers>(ImportParts{
         this, Panel3D7->cmdImportAccess, m_context.programFolder, messages(), [this] { return m_dataBinding->dataFolder(); }});
 
     connect(m_formHandlers.get(), &FormHandlers::formDeleted, this, &Form1::SetDataPaths);
+    connect(m_setupHandlers.get(), &SetupHandlers::bindingRequested, this, &Form1::SetDataPaths);
     connect(m_searchHandlers.get(), &SearchHandlers::matchFound, this, &Form1::ShowRecord);
     connect(m_importHandlers.get(), &ImportHandlers::dataImported, this, [this] { m_setupHandlers->dataReplaced(); });
     connect(m_importHandlers.get(), &ImportHandlers::dataFolderChosen, this,

@@ -1,11 +1,12 @@
 #include "narratives/NarrativeHandlers.h"
 
-#include "app/Form1.h"
 #include "data/Criterion.h"
 #include "data/DbError.h"
 #include "form/FormScreen.h"
 #include "narratives/TitleBoxEvents.h"
 #include "ui/ControlText.h"
+#include "data/Recordset.h"
+#include "ui/ButtonBar.h"
 #include "ui/MessageService.h"
 
 #include <QComboBox>
@@ -54,14 +55,14 @@ bool isStorableTitle(const QString& title)
 
 }  // namespace
 
-NarrativeHandlers::NarrativeHandlers(Form1& window) : w(window)
+NarrativeHandlers::NarrativeHandlers(const NarrativeParts& parts) : w(parts)
 {
     QComboBox* titleBox = w.Panel3D1->Combo13;
-    QObject::connect(w.SSCommand3, &QPushButton::clicked, &w, [this] { SSCommand3_Click(); });
+    QObject::connect(w.SSCommand3, &QPushButton::clicked, w.SSCommand3, [this] { SSCommand3_Click(); });
     // Every pick by the user, also of the entry already selected; code that selects
     // an entry runs Combo13_Click itself.
-    QObject::connect(titleBox, &QComboBox::activated, &w, [this] { Combo13_Click(); });
-    QObject::connect(titleBox->lineEdit(), &QLineEdit::textEdited, &w, [this] { m_titleChanged = true; });
+    QObject::connect(titleBox, &QComboBox::activated, titleBox, [this] { Combo13_Click(); });
+    QObject::connect(titleBox->lineEdit(), &QLineEdit::textEdited, titleBox, [this] { m_titleChanged = true; });
     m_titleBoxEvents = std::make_unique<TitleBoxEvents>(
         titleBox, [this](int key) { return Combo13_KeyPress(key); }, [this] { Combo13_LostFocus(); });
 }
@@ -79,7 +80,7 @@ void NarrativeHandlers::SSCommand3_Click()
 void NarrativeHandlers::openBackPage()
 {
     FormScreen* screen = w.Panel3D1;
-    w.buttonBar().apply(ButtonBar::Event::DescriptionPageShown);
+    w.buttonBar.apply(ButtonBar::Event::DescriptionPageShown);
     // No stored description to show: the box stays as it is.
     skipFailingStep([&] {
         if (w.Data1.hasCurrent() && controlText(screen->Text18).isEmpty()) {
@@ -189,7 +190,7 @@ void NarrativeHandlers::closeBackPage()
 {
     storeNewNarrative();
     if (!controlText(w.Panel3D1->Combo1[0]).isEmpty())
-        w.buttonBar().apply(ButtonBar::Event::MarkPresent);
+        w.buttonBar.apply(ButtonBar::Event::MarkPresent);
     // Hiding the title box while it has the focus is neither a new title nor a pick
     // (the combo box reports a typed text that matches an entry as picked).
     m_titleChanged = false;
@@ -216,7 +217,7 @@ void NarrativeHandlers::storeNewNarrative()
         skipFailingStep([&] {
             w.Data9.cancelUpdate();
         });
-        w.messages().tell(QObject::tr("The narrative \"%1\" could not be stored: %2").arg(title, error.message()),
+        w.messages.tell(QObject::tr("The narrative \"%1\" could not be stored: %2").arg(title, error.message()),
                           QObject::tr("Narrative not stored"), Msg::Icon::Exclamation);
     }
 }

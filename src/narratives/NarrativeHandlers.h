@@ -1,10 +1,11 @@
 #pragma once
 
+#include "narratives/NarrativeParts.h"
+
 #include <QString>
 
 #include <memory>
 
-class Form1;
 class TitleBoxEvents;
 
 // The narrative library on the back page of the screen: the page button switches
@@ -14,7 +15,7 @@ class TitleBoxEvents;
 // A stored narrative is never changed or removed here.
 class NarrativeHandlers {
 public:
-    explicit NarrativeHandlers(Form1& window);
+    explicit NarrativeHandlers(const NarrativeParts& parts);
     ~NarrativeHandlers();
 
     static constexpr int kListedTitleLength = 50;
@@ -40,7 +41,7 @@ private:
     bool findNarrative(const QString& listedTitle, bool listedFromLibrary);
     void ensureLibraryOpen();
 
-    Form1& w;
+    NarrativeParts w;
     std::unique_ptr<TitleBoxEvents> m_titleBoxEvents;
     bool m_titleChanged = false;
     int m_libraryEntries = 0;  // the first entries of the title list come from the library

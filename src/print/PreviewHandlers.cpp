@@ -1,6 +1,5 @@
 #include "print/PreviewHandlers.h"
 
-#include "app/Form1.h"
 #include "form/FormScreen.h"
 #include "print/EnabledFollower.h"
 #include "print/FontCheck.h"
@@ -12,6 +11,7 @@
 #include "print/PrintError.h"
 #include "print/PrintHandlers.h"
 #include "print/PrintMessages.h"
+#include "print/PrintParts.h"
 #include "form/FormSnapshot.h"
 #include "ui/Clock.h"
 #include "ui/MessageService.h"
@@ -23,14 +23,14 @@
 #include <QFileInfo>
 #include <QPushButton>
 
-PreviewHandlers::PreviewHandlers(Form1& window) : w(window)
+PreviewHandlers::PreviewHandlers(const PrintParts& parts, PrintHandlers& printing) : w(parts), m_printing(printing)
 {
     w.cmdPreview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     w.cmdPreview->setToolTip(QObject::tr("Show the printed pages of the form (Ctrl+Shift+P)"));
     w.cmdExportPdf->setToolTip(QObject::tr("Save the printed pages of the form as one PDF file"));
     new EnabledFollower(w.Command3D14, {w.cmdPreview, w.cmdExportPdf});
-    QObject::connect(w.cmdPreview, &QPushButton::clicked, &w, [this] { cmdPreview_Click(); });
-    QObject::connect(w.cmdExportPdf, &QPushButton::clicked, &w, [this] { cmdExportPdf_Click(); });
+    QObject::connect(w.cmdPreview, &QPushButton::clicked, w.cmdPreview, [this] { cmdPreview_Click(); });
+    QObject::connect(w.cmdExportPdf, &QPushButton::clicked, w.cmdExportPdf, [this] { cmdExportPdf_Click(); });
 }
 
 PreviewDialog* PreviewHandlers::previewDialog() const
@@ -64,24 +64,24 @@ void PreviewHandlers::cmdPreview_Click()
     QList<QPicture> pages;
     try {
         WaitCursor hourglass;
-        const auto progress = w.printHandlers().environment().watchProgress(QObject::tr("Preview"));
-        pages = PreviewPages::render(form, w.printHandlers().topShift(), fonts(), progress.get());
+        const auto progress = m_printing.environment().watchProgress(QObject::tr("Preview"));
+        pages = PreviewPages::render(form, m_printing.topShift(), fonts(), progress.get());
     } catch (const PrintError& error) {
         if (error.number() == PrintError::Cancelled)
             return;  // stopped by the user: no preview, nothing to say
         if (error.number() == PrintError::InvalidPropertyValue)
-            w.messages().ask(PrintMessages::fontsMissing());
+            w.messages.ask(PrintMessages::fontsMissing());
         else
-            w.messages().tell(QObject::tr("The pages of the form could not be drawn.\n%1").arg(error.message()),
+            w.messages.tell(QObject::tr("The pages of the form could not be drawn.\n%1").arg(error.message()),
                               QObject::tr("Preview not shown"), Msg::Icon::Critical);
         return;
     }
     if (m_dialog)
         m_dialog->close();
-    m_dialog = new PreviewDialog(pages, form.registrationMark, &w);
+    m_dialog = new PreviewDialog(pages, form.registrationMark, w.Panel3D1->window());
     m_dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(m_dialog, &PreviewDialog::printRequested, &w, [this] { printFromPreview(); });
-    QObject::connect(m_dialog, &PreviewDialog::exportRequested, &w, [this] { cmdExportPdf_Click(); });
+    QObject::connect(m_dialog, &PreviewDialog::printRequested, m_dialog, [this] { printFromPreview(); });
+    QObject::connect(m_dialog, &PreviewDialog::exportRequested, m_dialog, [this] { cmdExportPdf_Click(); });
     m_dialog->open();
 }
 
@@ -91,13 +91,13 @@ void PreviewHandlers::printFromPreview()
         m_dialog->close();
     // The usual print request: the Copies box, then PrintForm for each copy.
     if (w.Command3D14->isEnabled())
-        w.printHandlers().Command3D14_Click();
+        m_printing.Command3D14_Click();
 }
 
 void PreviewHandlers::cmdExportPdf_Click()
 {
     const FormSnapshot form = FormSnapshot::read(*w.Panel3D1);
-    const QDate today = w.clock().today();
+    const QDate today = w.clock.today();
     const QString folder = m_exportFolder.isEmpty() ? QDir::homePath() : m_exportFolder;
     QString path = m_askFileName(QDir(folder).filePath(PdfExport::defaultFileName(form.registrationMark, today)));
     if (path.isEmpty())
@@ -106,16 +106,16 @@ void PreviewHandlers::cmdExportPdf_Click()
         path += QStringLiteral(".pdf");
     try {
         WaitCursor hourglass;
-        const auto progress = w.printHandlers().environment().watchProgress(QObject::tr("Export PDF"));
-        PdfExport(fonts()).write(path, form, w.printHandlers().topShift(), today, progress.get());
+        const auto progress = m_printing.environment().watchProgress(QObject::tr("Export PDF"));
+        PdfExport(fonts()).write(path, form, m_printing.topShift(), today, progress.get());
         m_exportFolder = QFileInfo(path).absolutePath();
     } catch (const PrintError& error) {
         if (error.number() == PrintError::Cancelled)
             return;  // stopped by the user: the file was not written, nothing to say
         if (error.number() == PrintError::InvalidPropertyValue)
-            w.messages().ask(PrintMessages::fontsMissing());
+            w.messages.ask(PrintMessages::fontsMissing());
         else
-            w.messages().tell(QObject::tr("The PDF file was not written.\n%1\n\nChoose another folder or file name "
+            w.messages.tell(QObject::tr("The PDF file was not written.\n%1\n\nChoose another folder or file name "
                                           "and export the form again.")
                                   .arg(error.message()),
                               QObject::tr("PDF not written"), Msg::Icon::Critical);

@@ -5,9 +5,10 @@
 
 #include <functional>
 
-class Form1;
 class FontCheck;
 class PreviewDialog;
+class PrintHandlers;
+struct PrintParts;
 struct FormSnapshot;
 
 // The Preview and Export PDF buttons beside Print: the form on the screen, saved or not,
@@ -18,7 +19,8 @@ public:
     // Given a suggested path, the path the user chose (empty when cancelled).
     using AskFileName = std::function<QString(const QString& suggestedPath)>;
 
-    explicit PreviewHandlers(Form1& window);
+    // The print controller gives the printer environment and the print shift.
+    PreviewHandlers(const PrintParts& parts, PrintHandlers& printing);
 
     void cmdPreview_Click();    // opens the preview of the form on screen
     void cmdExportPdf_Click();  // asks for a file name and writes the PDF
@@ -35,7 +37,8 @@ private:
     const FontCheck& fonts() const;
     void printFromPreview();
 
-    Form1& w;
+    const PrintParts& w;
+    PrintHandlers& m_printing;
     QPointer<PreviewDialog> m_dialog;
     AskFileName m_askFileName = askWithDialog;
     const FontCheck* m_fonts = nullptr;

@@ -1,7 +1,7 @@
 #include "print/PrintHandlers.h"
 
-#include "app/Form1.h"
 #include "data/DbError.h"
+#include "data/Recordset.h"
 #include "print/CopiesPanel.h"
 #include "print/PreviewHandlers.h"
 #include "print/PrintJob.h"
@@ -11,20 +11,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-PrintHandlers::PrintHandlers(Form1& window) : w(window)
+PrintHandlers::PrintHandlers(const PrintParts& parts) : w(parts)
 {
-    QObject::connect(w.Command3D14, &QPushButton::clicked, &w, [this] { Command3D14_Click(); });
-    QObject::connect(w.Panel3D5, &CopiesPanel::okPressed, &w, [this] { Command1_Click(0); });
-    QObject::connect(w.Panel3D5, &CopiesPanel::cancelPressed, &w, [this] { Command1_Click(1); });
-    m_previewHandlers = std::make_unique<PreviewHandlers>(w);
+    QObject::connect(w.Command3D14, &QPushButton::clicked, w.Panel3D5, [this] { Command3D14_Click(); });
+    QObject::connect(w.Panel3D5, &CopiesPanel::okPressed, w.Panel3D5, [this] { Command1_Click(0); });
+    QObject::connect(w.Panel3D5, &CopiesPanel::cancelPressed, w.Panel3D5, [this] { Command1_Click(1); });
+    m_previewHandlers = std::make_unique<PreviewHandlers>(w, *this);
 }
 
 PrintHandlers::~PrintHandlers() = default;
 
 PrintEnvironment& PrintHandlers::environment()
 {
-    if (w.context().printEnvironment)
-        return *w.context().printEnvironment;
+    if (w.printEnvironment)
+        return *w.printEnvironment;
     if (!m_systemPrinters)
         m_systemPrinters = std::make_unique<QtPrintEnvironment>();
     m_systemPrinters->setPrinterName(w.selectedPrinterName);
@@ -58,12 +58,12 @@ void PrintHandlers::Command1_Click(int index)
     w.Panel3D5->hide();
     if (index != 0)
         return;
-    PrintJob job(environment(), w.messages(), [this] { return topShift(); });
+    PrintJob job(environment(), w.messages, [this] { return topShift(); });
     job.printCopies(w.Panel3D5->copiesText(), FormSnapshot::read(*w.Panel3D1));
 }
 
 void PrintHandlers::PrintForm()
 {
-    PrintJob job(environment(), w.messages(), [this] { return topShift(); });
+    PrintJob job(environment(), w.messages, [this] { return topShift(); });
     job.PrintForm(FormSnapshot::read(*w.Panel3D1));
 }

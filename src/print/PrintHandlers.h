@@ -1,9 +1,10 @@
 #pragma once
 
+#include "print/PrintParts.h"
+
 #include <memory>
 #include <optional>
 
-class Form1;
 class PrintEnvironment;
 class PreviewHandlers;
 class QtPrintEnvironment;
@@ -11,7 +12,7 @@ class QtPrintEnvironment;
 // The print request: the Copies box and one printed copy of the form on screen.
 class PrintHandlers {
 public:
-    explicit PrintHandlers(Form1& window);
+    explicit PrintHandlers(const PrintParts& parts);
     ~PrintHandlers();
 
     void Command3D14_Click();       // Print: opens the Copies box
@@ -28,8 +29,7 @@ public:
     PreviewHandlers& previewHandlers() const { return *m_previewHandlers; }
 
 private:
-
-    Form1& w;
+    PrintParts w;
     std::unique_ptr<QtPrintEnvironment> m_systemPrinters;
     std::unique_ptr<PreviewHandlers> m_previewHandlers;
 };

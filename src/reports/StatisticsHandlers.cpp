@@ -1,11 +1,9 @@
 #include "reports/StatisticsHandlers.h"
 
-#include "access/AdminPanel.h"
-#include "app/DataBinding.h"
-#include "app/Form1.h"
 #include "data/DataFolder.h"
 #include "data/Database.h"
 #include "data/DbError.h"
+#include "data/Recordset.h"
 #include "ui/Dates.h"
 #include "ui/MessageService.h"
 #include "ui/WaitCursor.h"
@@ -42,29 +40,28 @@ QString countText(double value)
 
 }  // namespace
 
-StatisticsHandlers::StatisticsHandlers(Form1& window) : w(window)
+StatisticsHandlers::StatisticsHandlers(const StatisticsParts& parts) : w(parts)
 {
-    AdminPanel* p = w.SSPanel3;
-    for (int index : {11, 13})
-        QObject::connect(p->Text47[index], &QLineEdit::textChanged, &w, [this, index] { Text47_Change(index); });
-    QObject::connect(p->SSCommand14, &QPushButton::clicked, &w, [this] { SSCommand14_Click(); });
+    QObject::connect(w.periodStart, &QLineEdit::textChanged, w.periodStart, [this] { Text47_Change(11); });
+    QObject::connect(w.periodEnd, &QLineEdit::textChanged, w.periodEnd, [this] { Text47_Change(13); });
+    QObject::connect(w.SSCommand14, &QPushButton::clicked, w.SSCommand14, [this] { SSCommand14_Click(); });
 }
 
 QDate StatisticsHandlers::periodStart() const
 {
-    return Dates::parse(w.SSPanel3->Text47[11]->text());
+    return Dates::parse(w.periodStart->text());
 }
 
 QDate StatisticsHandlers::periodEnd() const
 {
-    return Dates::parse(w.SSPanel3->Text47[13]->text());
+    return Dates::parse(w.periodEnd->text());
 }
 
 void StatisticsHandlers::Text47_Change(int index)
 {
     if (index != 11 && index != 13)
         return;
-    w.SSPanel3->SSCommand14->setEnabled(periodStart().isValid() && periodEnd().isValid());
+    w.SSCommand14->setEnabled(periodStart().isValid() && periodEnd().isValid());
 }
 
 void StatisticsHandlers::SSCommand14_Click()
@@ -76,7 +73,7 @@ void StatisticsHandlers::SSCommand14_Click()
     if (!from.isValid() || !to.isValid())
         return;
     const WaitCursor wait;
-    const QString formsFile = w.dataBinding().dataFolder() + QStringLiteral("FORM337.MDB");
+    const QString formsFile = w.dataFolder() + QStringLiteral("FORM337.MDB");
     // Why a count was not made; the boxes must then not go on showing another period's numbers.
     QString failure;
     std::shared_ptr<Database> forms;
@@ -112,9 +109,9 @@ void StatisticsHandlers::SSCommand14_Click()
         }
     }
     if (!failure.isEmpty()) {
-        for (QLineEdit* box : w.SSPanel3->Text48)
+        for (QLineEdit* box : w.Text48)
             box->clear();
-        w.messages().tell(QObject::tr("The counts for the period could not be made from \"%1\": %2.\n\n"
+        w.messages.tell(QObject::tr("The counts for the period could not be made from \"%1\": %2.\n\n"
                                       "The boxes are left empty.")
                               .arg(QDir::toNativeSeparators(DataFolder::resolvePath(formsFile)), failure),
                           QObject::tr("Report Period"), Msg::Icon::Exclamation);
@@ -138,7 +135,7 @@ StatisticsHandlers::Outcome StatisticsHandlers::count(Database& forms, const Per
         w.datSecondaryRS.setStoredQuery(queryName);
         w.datSecondaryRS.refresh();
         const QVariant value = w.datSecondaryRS.field(QStringLiteral("NewCount"));
-        w.SSPanel3->Text48[statement.box]->setText(countText(value.toDouble()));
+        w.Text48[statement.box]->setText(countText(value.toDouble()));
     } catch (const DbError& error) {
         failure = reasonFor(error);
         outcome = error.number() == EngineError::QuerySyntax ? Outcome::Stop : Outcome::Skipped;
@@ -165,7 +162,7 @@ void StatisticsHandlers::createStoredQuery(Database& forms, const PeriodCountQue
 
 void StatisticsHandlers::showTotals()
 {
-    QLineEdit* const* boxes = w.SSPanel3->Text48;
+    const std::array<QLineEdit*, 6>& boxes = w.Text48;
     auto valueOf = [&](int i) { return Numbers::leadingValue(boxes[i]->text()); };
     boxes[3]->setText(countText(valueOf(1) + valueOf(0)));
     boxes[5]->setText(countText(valueOf(4) + valueOf(2)));

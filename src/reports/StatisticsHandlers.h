@@ -1,19 +1,19 @@
 #pragma once
 
 #include "reports/PeriodCountQueries.h"
+#include "reports/StatisticsParts.h"
 
 #include <QDate>
 #include <memory>
 
 class Database;
 class QString;
-class Form1;
 
 // The report-period counts of approved and rejected repairs and alterations, on the
 // inspector panel: "Calculate" is offered while both period boxes hold dates.
 class StatisticsHandlers {
 public:
-    explicit StatisticsHandlers(Form1& window);
+    explicit StatisticsHandlers(const StatisticsParts& parts);
 
     void Text47_Change(int index);  // the period boxes 11 and 13
     void SSCommand14_Click();       // "Calculate"
@@ -31,5 +31,5 @@ private:
     void createStoredQuery(Database& forms, const PeriodCountQueries::Statement& statement);
     void showTotals();
 
-    Form1& w;
+    StatisticsParts w;
 };

@@ -1,12 +1,11 @@
 #include "setup/SetupHandlers.h"
 
-#include "access/SignInPanel.h"
-#include "app/Form1.h"
 #include "data/DataFolder.h"
 #include "data/DbError.h"
 #include "form/FormScreen.h"
-#include "search/FindPanel.h"
 #include "setup/SetupPanel.h"
+#include "data/Recordset.h"
+#include "ui/ButtonBar.h"
 #include "ui/MessageService.h"
 #include "ui/StoreConflict.h"
 
@@ -33,16 +32,17 @@ constexpr AgencyBox kAgencyBoxes[] = {
 
 }  // namespace
 
-SetupHandlers::SetupHandlers(Form1& window) : w(window)
+SetupHandlers::SetupHandlers(const SetupParts& parts) : w(parts)
 {
     choosePrinter = [](QWidget* parent) {
         QPrinter printer;
         QPrintDialog dialog(&printer, parent);
         return dialog.exec() == QDialog::Accepted ? printer.printerName() : QString();
     };
-    QObject::connect(w.Command3D18, &QPushButton::clicked, &w, [this] { Command3D18_Click(); });
-    QObject::connect(w.Panel3D7->Command2, &QPushButton::clicked, &w, [this] { Command2_Click(); });
-    QObject::connect(w.Panel3D7->Command3D29, &QPushButton::clicked, &w, [this] { Command3D29_Click(); });
+    connect(w.buttonBar.button(ButtonBar::Button::Setup), &QPushButton::clicked, this,
+            &SetupHandlers::Command3D18_Click);
+    connect(w.Panel3D7->Command2, &QPushButton::clicked, this, &SetupHandlers::Command2_Click);
+    connect(w.Panel3D7->Command3D29, &QPushButton::clicked, this, &SetupHandlers::Command3D29_Click);
 }
 
 void SetupHandlers::Command3D18_Click()
@@ -57,7 +57,7 @@ void SetupHandlers::Command3D18_Click()
 
 void SetupHandlers::openPanel()
 {
-    w.buttonBar().apply(ButtonBar::Event::SetupPanelOpened);
+    w.buttonBar.apply(ButtonBar::Event::SetupPanelOpened);
     w.Panel3D7->raise();
     w.Panel3D7->show();
 
@@ -67,7 +67,7 @@ void SetupHandlers::openPanel()
     skipFailingStep([&] {
         w.setupCursor.moveFirst();
         const QVariant stored = w.setupCursor.field(QStringLiteral("DataPath"));
-        const QString folder = stored.isNull() ? w.context().programFolder : stored.toString();
+        const QString folder = stored.isNull() ? w.programFolder : stored.toString();
         // The drive list is set quietly first, so that only the folder list reports a
         // change: the stored folder compares equal and nothing is rebound.
         SetupPanel* panel = w.Panel3D7;
@@ -111,7 +111,7 @@ void SetupHandlers::storeDataPath(const QString& folder)
 void SetupHandlers::useDataFolder(const QString& folder)
 {
     storeDataPath(folder);
-    w.SetDataPaths();
+    emit bindingRequested();
     w.Panel3D7->Dir1->setPath(QDir::cleanPath(folder));
     if (!w.Panel3D7->isHidden())
         showAgency();
@@ -119,7 +119,7 @@ void SetupHandlers::useDataFolder(const QString& folder)
 
 void SetupHandlers::dataReplaced()
 {
-    w.SetDataPaths();
+    emit bindingRequested();
     if (!w.Panel3D7->isHidden())
         showAgency();
 }
@@ -158,7 +158,7 @@ void SetupHandlers::saveAndClose()
         return;
 
     panel->hide();
-    w.buttonBar().apply(ButtonBar::Event::SetupPanelClosed);
+    w.buttonBar.apply(ButtonBar::Event::SetupPanelClosed);
     w.Panel3D1->update();
     if (w.SSPanel1->isVisible()) {
         w.SSPanel1->update();
@@ -168,7 +168,7 @@ void SetupHandlers::saveAndClose()
 
 void SetupHandlers::reportWriteFailure(const QString& what, const QString& reason)
 {
-    w.messages().tell(QObject::tr("%1 could not be saved: %2").arg(what, reason), QObject::tr("Not saved"),
+    w.messages.tell(QObject::tr("%1 could not be saved: %2").arg(what, reason), QObject::tr("Not saved"),
                       Msg::Icon::Exclamation);
 }
 
@@ -198,7 +198,7 @@ void SetupHandlers::Command3D29_Click()
 {
     if (!choosePrinter)
         return;
-    const QString printer = choosePrinter(&w);
+    const QString printer = choosePrinter(w.Panel3D7->window());
     if (!printer.isEmpty())
         w.selectedPrinterName = printer;
 }

@@ -1,15 +1,19 @@
 #pragma once
 
+#include "setup/SetupParts.h"
+
+#include <QObject>
 #include <QString>
 #include <functional>
 
-class Form1;
 class QWidget;
 
-// The Set-up button (open the panel / save and close it), the agency Delete and the printer choice.
-class SetupHandlers {
+// The set-up panel's controller: the Set-up button (open the panel / save and close
+// it), the agency Delete and the printer choice.
+class SetupHandlers : public QObject {
+    Q_OBJECT
 public:
-    explicit SetupHandlers(Form1& window);
+    explicit SetupHandlers(const SetupParts& parts);
 
     void Command3D18_Click();  // "Set-up" / "Save"
     void Command2_Click();     // agency "Delete"
@@ -29,6 +33,10 @@ public:
     // panel shows the agency now stored.
     void dataReplaced();
 
+signals:
+    // The data files are to be bound again and every list refilled (SetDataPaths).
+    void bindingRequested();
+
 private:
     void openPanel();
     void saveAndClose();
@@ -36,5 +44,5 @@ private:
     void storeDataPath(const QString& folder);
     void reportWriteFailure(const QString& what, const QString& reason);
 
-    Form1& w;
+    SetupParts w;
 };
