@@ -46,7 +46,7 @@ QString longDate(const QVariant& v)
 // One table of the old files, its values converted to this program's fields (in the
 // order of the table's FieldSpec list).
 struct OldTable {
-    const TableSpec* spec = nullptr;
+    const TableSpec* definition = nullptr;
     QString file;  // the old file's name as found in the folder
     QList<QVariantList> rows;
 };
@@ -103,11 +103,11 @@ QVariant convert(const FieldSpec& field, const QVariant& value, bool* ok)
 }
 
 // How a record is named in the summary: forms by registration mark and date.
-QString describeRecord(const TableSpec& spec, const QVariantList& row, int index)
+QString describeRecord(const TableSpec& definition, const QVariantList& row, int index)
 {
     auto valueOf = [&](const char* name) {
-        for (int i = 0; i < spec.fields.size(); ++i) {
-            if (spec.fields[i].name == QLatin1String(name))
+        for (int i = 0; i < definition.fields.size(); ++i) {
+            if (definition.fields[i].name == QLatin1String(name))
                 return row.value(i);
         }
         return QVariant();
@@ -116,16 +116,16 @@ QString describeRecord(const TableSpec& spec, const QVariantList& row, int index
         return v.isNull() ? QObject::tr("(none)") : QStringLiteral("\"%1\"").arg(v.toString().left(60));
     };
     const QString position = QObject::tr("record %1 of the table").arg(index + 1);
-    if (spec.name == QLatin1String("Form"))
+    if (definition.name == QLatin1String("Form"))
         return QObject::tr("the form of registration mark %1 dated %2 (%3)")
             .arg(quoted(valueOf("RegNum")), longDate(valueOf("FormDate")), position);
-    if (spec.name == QLatin1String("aircraft"))
+    if (definition.name == QLatin1String("aircraft"))
         return QObject::tr("the aircraft %1 %2 (%3)").arg(quoted(valueOf("Make")), quoted(valueOf("Model")), position);
-    if (spec.name == QLatin1String("Agency"))
+    if (definition.name == QLatin1String("Agency"))
         return QObject::tr("the agency %1 (%2)").arg(quoted(valueOf("AgencyName")), position);
-    if (spec.name == QLatin1String("Narratives"))
+    if (definition.name == QLatin1String("Narratives"))
         return QObject::tr("the narrative titled %1 (%2)").arg(quoted(valueOf("Title")), position);
-    if (spec.name == QLatin1String("Agents"))
+    if (definition.name == QLatin1String("Agents"))
         return QObject::tr("the inspector %1 (%2)").arg(quoted(valueOf("Name")), position);
     return position;
 }
@@ -161,21 +161,21 @@ private:
     QString m_file;
 };
 
-QString columnList(const TableSpec& spec)
+QString columnList(const TableSpec& definition)
 {
     QStringList names;
-    for (const FieldSpec& f : spec.fields)
+    for (const FieldSpec& f : definition.fields)
         names << SchemaSql::quoted(f.name);
     return names.join(QStringLiteral(", "));
 }
 
-QString insertSql(const QString& schema, const TableSpec& spec)
+QString insertSql(const QString& schema, const TableSpec& definition)
 {
     QStringList marks;
-    for (int i = 0; i < spec.fields.size(); ++i)
+    for (int i = 0; i < definition.fields.size(); ++i)
         marks << QStringLiteral("?");
     return QStringLiteral("INSERT INTO %1.%2 (%3) VALUES (%4)")
-        .arg(schema, SchemaSql::quoted(spec.name), columnList(spec), marks.join(QStringLiteral(", ")));
+        .arg(schema, SchemaSql::quoted(definition.name), columnList(definition), marks.join(QStringLiteral(", ")));
 }
 
 // A key that tells identical records apart from different ones (type and value of every field).
@@ -202,8 +202,8 @@ public:
     {
         m_summary.sourceFolder = QDir::cleanPath(source);
         m_summary.targetFolder = QDir::cleanPath(target);
-        for (const TableSpec* spec : Schema::formsFileTables() + Schema::agentsFileTables())
-            m_summary.counts(spec->name);
+        for (const TableSpec* definition : Schema::formsFileTables() + Schema::agentsFileTables())
+            m_summary.counts(definition->name);
     }
 
     ImportSummary run()
@@ -294,34 +294,34 @@ private:
                                     QFileInfo(agents.path()).fileName(), agents.formatName());
 
         QList<QPair<const AccessFile*, const TableSpec*>> plan;
-        for (const TableSpec* spec : Schema::formsFileTables())
-            plan << qMakePair(&forms, spec);
-        for (const TableSpec* spec : Schema::agentsFileTables())
-            plan << qMakePair(&agents, spec);
-        for (const auto& [file, spec] : plan) {
-            if (!file->hasTable(spec->name))
+        for (const TableSpec* definition : Schema::formsFileTables())
+            plan << qMakePair(&forms, definition);
+        for (const TableSpec* definition : Schema::agentsFileTables())
+            plan << qMakePair(&agents, definition);
+        for (const auto& [file, definition] : plan) {
+            if (!file->hasTable(definition->name))
                 throw ImportError(QObject::tr("The file \"%1\" has no table %2: it is not a data file of the old "
                                               "program.")
-                                      .arg(file->fileName(), spec->name));
-            m_total += 2 * qint64(file->declaredRowCount(spec->name));
+                                      .arg(file->fileName(), definition->name));
+            m_total += 2 * qint64(file->declaredRowCount(definition->name));
         }
         report(QObject::tr("Reading the old files"));
 
-        for (const auto& [file, spec] : plan)
-            readTable(*file, *spec);
+        for (const auto& [file, definition] : plan)
+            readTable(*file, *definition);
         readOldSettings();
     }
 
-    void readTable(const AccessFile& file, const TableSpec& spec)
+    void readTable(const AccessFile& file, const TableSpec& definition)
     {
-        const QString stage = QObject::tr("Reading %1, table %2").arg(QFileInfo(file.path()).fileName(), spec.name);
-        const AccessFile::Table table = file.readTable(spec.name, [&] {
+        const QString stage = QObject::tr("Reading %1, table %2").arg(QFileInfo(file.path()).fileName(), definition.name);
+        const AccessFile::Table table = file.readTable(definition.name, [&] {
             ++m_done;
             return !m_progress || m_progress(Progress{stage, m_done, m_total});
         });
         // Columns are matched by name without regard to case.
         QList<int> sourceColumn;
-        for (const FieldSpec& field : spec.fields) {
+        for (const FieldSpec& field : definition.fields) {
             int found = -1;
             for (int c = 0; c < table.columns.size(); ++c) {
                 if (table.columns[c].compare(field.name, Qt::CaseInsensitive) == 0)
@@ -329,41 +329,41 @@ private:
             }
             if (found < 0)
                 m_summary.notes << QObject::tr("%1, table %2 has no column %3: it is left empty (Null).")
-                                       .arg(QFileInfo(file.path()).fileName(), spec.name, field.name);
+                                       .arg(QFileInfo(file.path()).fileName(), definition.name, field.name);
             sourceColumn << found;
         }
         for (const QString& column : table.columns) {
-            if (!spec.field(column))
+            if (!definition.field(column))
                 m_summary.notes << QObject::tr("%1, table %2: the column %3 is not part of this program's table and "
                                                "was not imported.")
-                                       .arg(QFileInfo(file.path()).fileName(), spec.name, column);
+                                       .arg(QFileInfo(file.path()).fileName(), definition.name, column);
         }
 
         OldTable old;
-        old.spec = &spec;
+        old.definition = &definition;
         old.file = QFileInfo(file.path()).fileName();
         old.rows.reserve(table.rows.size());
         for (int r = 0; r < table.rows.size(); ++r) {
             QVariantList row;
-            row.reserve(spec.fields.size());
+            row.reserve(definition.fields.size());
             QStringList invalid;
-            for (int f = 0; f < spec.fields.size(); ++f) {
+            for (int f = 0; f < definition.fields.size(); ++f) {
                 const int c = sourceColumn[f];
                 const QVariant raw = c >= 0 ? table.rows[r].value(c) : QVariant();
                 bool ok = true;
-                row << convert(spec.fields[f], raw, &ok);
+                row << convert(definition.fields[f], raw, &ok);
                 if (!ok)
                     invalid << QObject::tr("the field %1 holds \"%2\", which is not a valid value for it")
-                                   .arg(spec.fields[f].name, raw.toString().left(60));
+                                   .arg(definition.fields[f].name, raw.toString().left(60));
             }
             if (!invalid.isEmpty())
-                m_conversionProblems << qMakePair(spec.name, QObject::tr("%1, table %2, %3: %4.")
-                                                                 .arg(old.file, spec.name, describeRecord(spec, row, r),
+                m_conversionProblems << qMakePair(definition.name, QObject::tr("%1, table %2, %3: %4.")
+                                                                 .arg(old.file, definition.name, describeRecord(definition, row, r),
                                                                       invalid.join(QStringLiteral("; "))));
             old.rows << row;
         }
-        m_summary.counts(spec.name).read = int(old.rows.size());
-        m_old.insert(spec.name, old);
+        m_summary.counts(definition.name).read = int(old.rows.size());
+        m_old.insert(definition.name, old);
     }
 
     void readOldSettings()
@@ -409,12 +409,12 @@ private:
             m_summary.problems << p.second;
             ++m_summary.counts(p.first).refused;
         }
-        for (const TableSpec* spec : Schema::formsFileTables() + Schema::agentsFileTables()) {
-            const OldTable& old = m_old[spec->name];
+        for (const TableSpec* definition : Schema::formsFileTables() + Schema::agentsFileTables()) {
+            const OldTable& old = m_old[definition->name];
             for (int r = 0; r < old.rows.size(); ++r) {
                 bool refused = false;
-                for (int f = 0; f < spec->fields.size(); ++f) {
-                    const FieldSpec& field = spec->fields[f];
+                for (int f = 0; f < definition->fields.size(); ++f) {
+                    const FieldSpec& field = definition->fields[f];
                     const QVariant& v = old.rows[r][f];
                     if ((field.kind != FieldKind::Text && field.kind != FieldKind::LongText) || v.isNull())
                         continue;
@@ -424,14 +424,14 @@ private:
                     m_summary.problems << QObject::tr("%1, table %2, %3: the field %4 holds %5 characters, but this "
                                                       "program's field takes %6. It was not cut: shorten it in the "
                                                       "old program (or in Access) and import again.")
-                                              .arg(old.file, spec->name, describeRecord(*spec, old.rows[r], r),
+                                              .arg(old.file, definition->name, describeRecord(*definition, old.rows[r], r),
                                                    field.name)
                                               .arg(length)
                                               .arg(field.maxLength);
                     refused = true;
                 }
                 if (refused)
-                    ++m_summary.counts(spec->name).refused;
+                    ++m_summary.counts(definition->name).refused;
             }
         }
         if (m_summary.problems.isEmpty())
@@ -539,9 +539,9 @@ private:
 
     void mergeForms(const QSqlDatabase& db)
     {
-        const TableSpec& spec = Schema::formTable();
-        const OldTable& old = m_old[spec.name];
-        ImportSummary::TableCounts& counts = m_summary.counts(spec.name);
+        const TableSpec& definition = Schema::formTable();
+        const OldTable& old = m_old[definition.name];
+        ImportSummary::TableCounts& counts = m_summary.counts(definition.name);
         const QString stage = QObject::tr("Writing the forms");
 
         // A form counts as present when a form stored before this import has the same
@@ -551,14 +551,14 @@ private:
         const qint64 storedBefore = lastBefore.single({}).toLongLong();
         QStringList conditions{QStringLiteral("%1 <= ?").arg(QLatin1String(SchemaSql::kRecordId)),
                                QStringLiteral("\"RegNum\" IS ?")};
-        for (const FieldSpec& f : spec.fields) {
+        for (const FieldSpec& f : definition.fields) {
             const bool text = f.kind == FieldKind::Text || f.kind == FieldKind::LongText;
             conditions << QStringLiteral("%1 IS ?%2").arg(SchemaSql::quoted(f.name),
                                                           text ? QStringLiteral(" COLLATE BINARY") : QString());
         }
         Statement count(db, QStringLiteral("SELECT count(*) FROM main.\"Form\" WHERE %1")
                                 .arg(conditions.join(QStringLiteral(" AND "))));
-        Statement insert(db, insertSql(QStringLiteral("main"), spec));
+        Statement insert(db, insertSql(QStringLiteral("main"), definition));
         const int regNum = 0;  // RegNum is the first field of Form
 
         QHash<QByteArray, QPair<qint64, qint64>> seen;  // fingerprint -> (stored before, met in the old file)
@@ -583,11 +583,11 @@ private:
 
     void mergePairs(const QSqlDatabase& db)
     {
-        const TableSpec& spec = Schema::aircraftTable();
-        ImportSummary::TableCounts& counts = m_summary.counts(spec.name);
+        const TableSpec& definition = Schema::aircraftTable();
+        ImportSummary::TableCounts& counts = m_summary.counts(definition.name);
         Statement count(db, QStringLiteral("SELECT count(*) FROM main.\"aircraft\" WHERE \"Make\" IS ? AND \"Model\" IS ?"));
-        Statement insert(db, insertSql(QStringLiteral("main"), spec));
-        for (const QVariantList& row : m_old[spec.name].rows) {
+        Statement insert(db, insertSql(QStringLiteral("main"), definition));
+        for (const QVariantList& row : m_old[definition.name].rows) {
             if (count.single({row[0], row[1]}).toLongLong() > 0) {
                 ++counts.skipped;
             } else {
@@ -600,16 +600,16 @@ private:
 
     void mergeAgency(const QSqlDatabase& db)
     {
-        const TableSpec& spec = Schema::agencyTable();
-        const OldTable& old = m_old[spec.name];
-        ImportSummary::TableCounts& counts = m_summary.counts(spec.name);
+        const TableSpec& definition = Schema::agencyTable();
+        const OldTable& old = m_old[definition.name];
+        ImportSummary::TableCounts& counts = m_summary.counts(definition.name);
         Statement stored(db, QStringLiteral("SELECT \"AgencyName\" FROM main.\"Agency\" ORDER BY %1 LIMIT 1")
                                  .arg(QLatin1String(SchemaSql::kRecordId)));
         QSqlQuery& q = stored.run({});
         const bool hasAgency = q.next();
         const QVariant storedName = hasAgency ? q.value(0) : QVariant();
         q.finish();
-        Statement insert(db, insertSql(QStringLiteral("main"), spec));
+        Statement insert(db, insertSql(QStringLiteral("main"), definition));
         for (const QVariantList& row : old.rows) {
             if (hasAgency) {
                 ++counts.skipped;
@@ -634,12 +634,12 @@ private:
 
     void mergeNarratives(const QSqlDatabase& db)
     {
-        const TableSpec& spec = Schema::narrativesTable();
-        ImportSummary::TableCounts& counts = m_summary.counts(spec.name);
+        const TableSpec& definition = Schema::narrativesTable();
+        ImportSummary::TableCounts& counts = m_summary.counts(definition.name);
         Statement count(db, QStringLiteral("SELECT count(*) FROM main.\"Narratives\" WHERE \"Title\" IS ? AND "
                                            "\"Description\" IS ? COLLATE BINARY"));
-        Statement insert(db, insertSql(QStringLiteral("main"), spec));
-        for (const QVariantList& row : m_old[spec.name].rows) {
+        Statement insert(db, insertSql(QStringLiteral("main"), definition));
+        for (const QVariantList& row : m_old[definition.name].rows) {
             if (count.single({row[0], row[1]}).toLongLong() > 0) {
                 ++counts.skipped;
             } else {
@@ -652,19 +652,19 @@ private:
 
     void mergeAgents(const QSqlDatabase& db)
     {
-        const TableSpec& spec = Schema::agentsTable();
-        ImportSummary::TableCounts& counts = m_summary.counts(spec.name);
+        const TableSpec& definition = Schema::agentsTable();
+        ImportSummary::TableCounts& counts = m_summary.counts(definition.name);
         // Names are compared as the program looks them up ("Name = "), without regard to case.
         Statement stored(db, QStringLiteral("SELECT %1 FROM %2.\"Agents\" WHERE \"Name\" = ? ORDER BY %3 LIMIT 1")
-                                 .arg(columnList(spec), kAgentsSchema, QLatin1String(SchemaSql::kRecordId)));
-        Statement insert(db, insertSql(kAgentsSchema, spec));
-        for (const QVariantList& row : m_old[spec.name].rows) {
+                                 .arg(columnList(definition), kAgentsSchema, QLatin1String(SchemaSql::kRecordId)));
+        Statement insert(db, insertSql(kAgentsSchema, definition));
+        for (const QVariantList& row : m_old[definition.name].rows) {
             QSqlQuery& q = stored.run({row[0]});
             const bool exists = !row[0].isNull() && q.next();
             QVariantList kept;
             if (exists) {
-                for (int i = 0; i < spec.fields.size(); ++i)
-                    kept << EngineValues::fromStored(spec.fields[i].kind, q.value(i));
+                for (int i = 0; i < definition.fields.size(); ++i)
+                    kept << EngineValues::fromStored(definition.fields[i].kind, q.value(i));
             }
             q.finish();
             if (exists) {
@@ -686,9 +686,9 @@ private:
 
     void mergeDefaults(const QSqlDatabase& db, bool newInstallation)
     {
-        const TableSpec& spec = Schema::defaultsTable();
-        const OldTable& old = m_old[spec.name];
-        ImportSummary::TableCounts& counts = m_summary.counts(spec.name);
+        const TableSpec& definition = Schema::defaultsTable();
+        const OldTable& old = m_old[definition.name];
+        ImportSummary::TableCounts& counts = m_summary.counts(definition.name);
         // A new installation holds only the default it was made with: the old file's
         // value takes its place.
         if (newInstallation && !old.rows.isEmpty())
@@ -699,7 +699,7 @@ private:
         const bool hasDefaults = q.next();
         const QVariant storedValue = hasDefaults ? q.value(0) : QVariant();
         q.finish();
-        Statement insert(db, insertSql(kAgentsSchema, spec));
+        Statement insert(db, insertSql(kAgentsSchema, definition));
         for (const QVariantList& row : old.rows) {
             if (hasDefaults) {
                 ++counts.skipped;

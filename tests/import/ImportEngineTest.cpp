@@ -21,13 +21,13 @@ using namespace ImportTest;
 namespace {
 
 // The rows of a table of a data file of this program, every field, in stored order.
-QList<QVariantList> storedRows(const QString& file, const TableSpec& spec)
+QList<QVariantList> storedRows(const QString& file, const TableSpec& definition)
 {
     QStringList names;
-    for (const FieldSpec& f : spec.fields)
+    for (const FieldSpec& f : definition.fields)
         names << QStringLiteral("\"%1\"").arg(f.name);
     return Database::open(file)->rows(
-        QStringLiteral("SELECT %1 FROM \"%2\" ORDER BY RecordId").arg(names.join(u','), spec.name));
+        QStringLiteral("SELECT %1 FROM \"%2\" ORDER BY RecordId").arg(names.join(u','), definition.name));
 }
 
 int storedCount(const QString& file, const QString& table)
@@ -72,23 +72,23 @@ QString compareField(const FieldSpec& field, const CsvField& expected, const QVa
 }
 
 // Compares every field of every record of a table with mdb-export's reading of the old file.
-void compareTable(const QString& oldFile, const QString& newFile, const TableSpec& spec)
+void compareTable(const QString& oldFile, const QString& newFile, const TableSpec& definition)
 {
-    const CsvTable expected = mdbExport(oldFile, spec.name);
-    const QList<QVariantList> stored = storedRows(newFile, spec);
+    const CsvTable expected = mdbExport(oldFile, definition.name);
+    const QList<QVariantList> stored = storedRows(newFile, definition);
     QCOMPARE(stored.size(), expected.rows.size());
     int compared = 0;
     for (int r = 0; r < expected.rows.size(); ++r) {
-        for (int f = 0; f < spec.fields.size(); ++f) {
-            const int column = expected.column(spec.fields[f].name);
-            QVERIFY2(column >= 0, qPrintable(spec.fields[f].name));
-            const QString difference = compareField(spec.fields[f], expected.rows[r][column], stored[r][f]);
+        for (int f = 0; f < definition.fields.size(); ++f) {
+            const int column = expected.column(definition.fields[f].name);
+            QVERIFY2(column >= 0, qPrintable(definition.fields[f].name));
+            const QString difference = compareField(definition.fields[f], expected.rows[r][column], stored[r][f]);
             QVERIFY2(difference.isEmpty(),
-                     qPrintable(QStringLiteral("%1 record %2: %3").arg(spec.name).arg(r + 1).arg(difference)));
+                     qPrintable(QStringLiteral("%1 record %2: %3").arg(definition.name).arg(r + 1).arg(difference)));
             ++compared;
         }
     }
-    QCOMPARE(compared, int(expected.rows.size() * spec.fields.size()));
+    QCOMPARE(compared, int(expected.rows.size() * definition.fields.size()));
 }
 
 void resize(const QString& path, qint64 size)
@@ -263,24 +263,24 @@ private slots:
         // Every count, against mdb-export's reading of the old files.
         const QString oldForms = source + QStringLiteral("/Form337.mdb");
         const QString oldAgents = source + QStringLiteral("/FAAForm337A.mdb");
-        for (const TableSpec* spec : Schema::formsFileTables() + Schema::agentsFileTables()) {
-            const bool agentsFile = Schema::agentsFileTables().contains(spec);
-            const int rows = int(mdbExport(agentsFile ? oldAgents : oldForms, spec->name).rows.size());
-            const ImportSummary::TableCounts* counts = summary.find(spec->name);
+        for (const TableSpec* definition : Schema::formsFileTables() + Schema::agentsFileTables()) {
+            const bool agentsFile = Schema::agentsFileTables().contains(definition);
+            const int rows = int(mdbExport(agentsFile ? oldAgents : oldForms, definition->name).rows.size());
+            const ImportSummary::TableCounts* counts = summary.find(definition->name);
             QVERIFY(counts);
             QCOMPARE(counts->read, rows);
             QCOMPARE(counts->imported, rows);
             QCOMPARE(counts->skipped, 0);
             QCOMPARE(counts->refused, 0);
-            QCOMPARE(storedCount(target + (agentsFile ? "/FAAForm337A.mdb" : "/Form337.mdb"), spec->name), rows);
+            QCOMPARE(storedCount(target + (agentsFile ? "/FAAForm337A.mdb" : "/Form337.mdb"), definition->name), rows);
         }
         QCOMPARE(summary.formsRead(), fixtureRowCount(QStringLiteral("Form337.mdb"), QStringLiteral("Form")));
 
         // Field by field, every record of every table.
-        for (const TableSpec* spec : Schema::formsFileTables())
-            compareTable(oldForms, target + QStringLiteral("/Form337.mdb"), *spec);
-        for (const TableSpec* spec : Schema::agentsFileTables())
-            compareTable(oldAgents, target + QStringLiteral("/FAAForm337A.mdb"), *spec);
+        for (const TableSpec* definition : Schema::formsFileTables())
+            compareTable(oldForms, target + QStringLiteral("/Form337.mdb"), *definition);
+        for (const TableSpec* definition : Schema::agentsFileTables())
+            compareTable(oldAgents, target + QStringLiteral("/FAAForm337A.mdb"), *definition);
 
         // The old settings' Windows path is shown, never used as a path.
         const QString oldDataPath =
@@ -308,10 +308,10 @@ private slots:
         const QString target = dir.filePath(QStringLiteral("data"));
         QVERIFY(AccessImport::run(source, target).complete());
         QHash<QString, int> counts;
-        for (const TableSpec* spec : Schema::formsFileTables())
-            counts[spec->name] = storedCount(target + "/Form337.mdb", spec->name);
-        for (const TableSpec* spec : Schema::agentsFileTables())
-            counts[spec->name] = storedCount(target + "/FAAForm337A.mdb", spec->name);
+        for (const TableSpec* definition : Schema::formsFileTables())
+            counts[definition->name] = storedCount(target + "/Form337.mdb", definition->name);
+        for (const TableSpec* definition : Schema::agentsFileTables())
+            counts[definition->name] = storedCount(target + "/FAAForm337A.mdb", definition->name);
 
         const ImportSummary again = AccessImport::run(source, target);
         QVERIFY2(again.complete(), qPrintable(again.text()));
@@ -319,10 +319,10 @@ private slots:
             QCOMPARE(c.imported, 0);
             QCOMPARE(c.skipped, c.read);
         }
-        for (const TableSpec* spec : Schema::formsFileTables())
-            QCOMPARE(storedCount(target + "/Form337.mdb", spec->name), counts[spec->name]);
-        for (const TableSpec* spec : Schema::agentsFileTables())
-            QCOMPARE(storedCount(target + "/FAAForm337A.mdb", spec->name), counts[spec->name]);
+        for (const TableSpec* definition : Schema::formsFileTables())
+            QCOMPARE(storedCount(target + "/Form337.mdb", definition->name), counts[definition->name]);
+        for (const TableSpec* definition : Schema::agentsFileTables())
+            QCOMPARE(storedCount(target + "/FAAForm337A.mdb", definition->name), counts[definition->name]);
         // Inspectors already stored keep their records and are listed.
         QVERIFY(again.text().contains(QStringLiteral("\"Pat Smith\" was already stored")));
         QCOMPARE(folderChecksums(source), before);

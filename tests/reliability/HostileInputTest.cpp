@@ -300,8 +300,8 @@ void HostileInputTest::narrativesRoundTrip()
         emit title->lineEdit()->textEdited(hostile.text);
         setControlText(s.Text18, description);
         w.narrativeHandlers().SSCommand3_Click();
-        const FieldSpec* titleSpec = Schema::narrativesTable().field(QStringLiteral("Title"));
-        if (hostile.text.size() > titleSpec->maxLength) {
+        const FieldSpec* titleField = Schema::narrativesTable().field(QStringLiteral("Title"));
+        if (hostile.text.size() > titleField->maxLength) {
             QVERIFY2(win.t.messages.asked.size() == 1 && win.t.messages.lastText().contains(QStringLiteral("could not be stored")),
                      qPrintable(where + win.t.messages.texts().join(" | ")));
             ++refused;
