@@ -581,11 +581,13 @@ private:
         }
     }
 
-    void mergePairs(const QSqlDatabase& db)
+    // Adds each old record whose first two fields the stored table does not hold yet
+    // (countSql counts the stored records that match them); the others count as present.
+    void mergeUnlessPresent(const QSqlDatabase& db, const TableSpec& definition, const QString& countSql,
+                            const QString& stage)
     {
-        const TableSpec& definition = Schema::aircraftTable();
         ImportSummary::TableCounts& counts = m_summary.counts(definition.name);
-        Statement count(db, QStringLiteral("SELECT count(*) FROM main.\"aircraft\" WHERE \"Make\" IS ? AND \"Model\" IS ?"));
+        Statement count(db, countSql);
         Statement insert(db, insertSql(QStringLiteral("main"), definition));
         for (const QVariantList& row : m_old[definition.name].rows) {
             if (count.single({row[0], row[1]}).toLongLong() > 0) {
@@ -594,8 +596,15 @@ private:
                 insert.run(row);
                 ++counts.imported;
             }
-            written(QObject::tr("Writing the aircraft types"));
+            written(stage);
         }
+    }
+
+    void mergePairs(const QSqlDatabase& db)
+    {
+        mergeUnlessPresent(db, Schema::aircraftTable(),
+                           QStringLiteral("SELECT count(*) FROM main.\"aircraft\" WHERE \"Make\" IS ? AND \"Model\" IS ?"),
+                           QObject::tr("Writing the aircraft types"));
     }
 
     void mergeAgency(const QSqlDatabase& db)
@@ -634,20 +643,10 @@ private:
 
     void mergeNarratives(const QSqlDatabase& db)
     {
-        const TableSpec& definition = Schema::narrativesTable();
-        ImportSummary::TableCounts& counts = m_summary.counts(definition.name);
-        Statement count(db, QStringLiteral("SELECT count(*) FROM main.\"Narratives\" WHERE \"Title\" IS ? AND "
-                                           "\"Description\" IS ? COLLATE BINARY"));
-        Statement insert(db, insertSql(QStringLiteral("main"), definition));
-        for (const QVariantList& row : m_old[definition.name].rows) {
-            if (count.single({row[0], row[1]}).toLongLong() > 0) {
-                ++counts.skipped;
-            } else {
-                insert.run(row);
-                ++counts.imported;
-            }
-            written(QObject::tr("Writing the narratives"));
-        }
+        mergeUnlessPresent(db, Schema::narrativesTable(),
+                           QStringLiteral("SELECT count(*) FROM main.\"Narratives\" WHERE \"Title\" IS ? AND "
+                                          "\"Description\" IS ? COLLATE BINARY"),
+                           QObject::tr("Writing the narratives"));
     }
 
     void mergeAgents(const QSqlDatabase& db)
