@@ -151,14 +151,18 @@ void AdminHandlers::placePanel()
     w.SSPanel3->setGeometry(setup.adjusted(margin, margin, -margin, -margin));
 }
 
+bool AdminHandlers::findPickedInspector()
+{
+    const QComboBox* names = w.SSPanel3->Combo6;
+    const int entry = names->currentIndex();
+    return entry >= 0 && findInspector(names->itemData(entry), names->itemText(entry));
+}
+
 void AdminHandlers::Combo6_Click()
 {
     AdminPanel* p = w.SSPanel3;
-    const int entry = p->Combo6->currentIndex();
-    if (entry < 0)
-        return;
     try {
-        if (!findInspector(p->Combo6->itemData(entry), p->Combo6->itemText(entry)))
+        if (!findPickedInspector())
             return;
         if (isYes(w.Data5.field(kAdministrator)))
             selectOption3();
@@ -311,7 +315,7 @@ void AdminHandlers::SSCommand11_Click()
     if (entry < 0)
         return;
     try {
-        if (!findInspector(p->Combo6->itemData(entry), p->Combo6->itemText(entry)))
+        if (!findPickedInspector())
             return;
         w.Data5.deleteCurrent();
         w.Data5.refresh();

@@ -26,6 +26,8 @@ public:
 private:
     // Makes the inspector of a list entry current in Data5; false when it is gone.
     bool findInspector(const QVariant& recordId, const QString& name);
+    // The same for the inspector picked in the panel's list; false when none is picked.
+    bool findPickedInspector();
     void placePanel();
     void selectOption3();
     void showOldPassword();

@@ -1,5 +1,7 @@
 #include "access/AdminPanel.h"
 
+#include "ui/RaisedPanel.h"
+
 #include "ui/TypingLengthValidator.h"
 
 #include <QComboBox>
@@ -43,11 +45,7 @@ QLabel* heading(const QString& text, QWidget* parent)
 
 AdminPanel::AdminPanel(QWidget* parent) : QFrame(parent)
 {
-    setObjectName(QStringLiteral("SSPanel3"));
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Raised);
-    setLineWidth(2);
-    setAutoFillBackground(true);
+    makeRaisedPanel(this, QStringLiteral("SSPanel3"));
 
     Combo6 = new QComboBox(this);
     Combo6->setObjectName(QStringLiteral("Combo6"));

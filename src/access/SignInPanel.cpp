@@ -1,4 +1,6 @@
 #include "access/SignInPanel.h"
+
+#include "ui/RaisedPanel.h"
 #include "ui/TypingLengthValidator.h"
 
 #include <QComboBox>
@@ -11,11 +13,7 @@
 
 SignInPanel::SignInPanel(QWidget* parent) : QFrame(parent)
 {
-    setObjectName(QStringLiteral("SSPanel1"));
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Raised);
-    setLineWidth(2);
-    setAutoFillBackground(true);
+    makeRaisedPanel(this, QStringLiteral("SSPanel1"));
 
     auto* caption = new QLabel(tr("Access Control"), this);
     QFont big = caption->font();

@@ -399,21 +399,29 @@ int Recordset::recordCount() const
 
 void Recordset::moveFirst()
 {
-    d->requireOpen();
-    d->clearBuffer();
-    std::optional<Row> row = d->firstRow();
-    if (!row) {
-        d->setNoRecords();
-        noCurrentRecord();
-    }
-    d->setCurrent(*row);
+    moveToEnd(true);
 }
 
 void Recordset::moveLast()
 {
+    moveToEnd(false);
+}
+
+void Recordset::moveNext()
+{
+    step(true);
+}
+
+void Recordset::movePrevious()
+{
+    step(false);
+}
+
+void Recordset::moveToEnd(bool first)
+{
     d->requireOpen();
     d->clearBuffer();
-    std::optional<Row> row = d->lastRow();
+    std::optional<Row> row = first ? d->firstRow() : d->lastRow();
     if (!row) {
         d->setNoRecords();
         noCurrentRecord();
@@ -421,13 +429,19 @@ void Recordset::moveLast()
     d->setCurrent(*row);
 }
 
-void Recordset::moveNext()
+// One record forward or back. Stepping off the end leaves no current record, with EOF
+// (or BOF) set; both are set when the source holds no record at all.
+void Recordset::step(bool forward)
 {
     d->requireOpen();
-    if (d->eof)
+    if (forward ? d->eof : d->bof)
         noCurrentRecord();
     d->clearBuffer();
-    std::optional<Row> row = d->bof || !d->current ? d->firstRow() : d->rowAfter(d->current->key);
+    std::optional<Row> row;
+    if (forward)
+        row = d->bof || !d->current ? d->firstRow() : d->rowAfter(d->current->key);
+    else
+        row = d->eof || !d->current ? d->lastRow() : d->rowBefore(d->current->key);
     if (row) {
         d->setCurrent(*row);
         return;
@@ -435,26 +449,8 @@ void Recordset::moveNext()
     const bool empty = d->sourceIsEmpty();
     d->current.reset();
     d->onDeleted = false;
-    d->eof = true;
-    d->bof = empty;
-}
-
-void Recordset::movePrevious()
-{
-    d->requireOpen();
-    if (d->bof)
-        noCurrentRecord();
-    d->clearBuffer();
-    std::optional<Row> row = d->eof || !d->current ? d->lastRow() : d->rowBefore(d->current->key);
-    if (row) {
-        d->setCurrent(*row);
-        return;
-    }
-    const bool empty = d->sourceIsEmpty();
-    d->current.reset();
-    d->onDeleted = false;
-    d->bof = true;
-    d->eof = empty;
+    d->eof = forward || empty;
+    d->bof = !forward || empty;
 }
 
 void Recordset::findFirst(const Criterion& criterion)

@@ -106,6 +106,9 @@ public:
     void setField(const QString& name, const QVariant& value);
 
 private:
+    void moveToEnd(bool first);
+    void step(bool forward);
+
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -87,6 +87,15 @@ QRadioButton* newOption(const QString& name, const QString& caption, QButtonGrou
     return button;
 }
 
+// An exclusive group of option buttons, one for each caption, named "<name>(index)".
+template <std::size_t N>
+void newOptionGroup(QWidget* frame, const char* name, QRadioButton* (&buttons)[N], const QStringList& captions)
+{
+    auto* group = new QButtonGroup(frame);
+    for (int i = 0; i < int(N); ++i)
+        buttons[i] = newOption(arrayName(name, i), captions.value(i), group, i);
+}
+
 QLabel* newCaption(const QString& text, QWidget* buddy = nullptr)
 {
     auto* label = new QLabel(text);
@@ -223,9 +232,7 @@ QGroupBox* FormScreen::buildOwner()
 QGroupBox* FormScreen::buildType()
 {
     auto* frame = newFrame(tr("4. Type"));
-    auto* group = new QButtonGroup(frame);
-    Option1[0] = newOption(arrayName("Option1", 0), tr("Repair"), group, 0);
-    Option1[1] = newOption(arrayName("Option1", 1), tr("Alteration"), group, 1);
+    newOptionGroup(frame, "Option1", Option1, {tr("Repair"), tr("Alteration")});
     auto* column = compact(new QVBoxLayout(frame));
     column->addWidget(Option1[0]);
     column->addWidget(Option1[1]);
@@ -300,12 +307,10 @@ QGroupBox* FormScreen::buildConformity()
         Text7[i] = newLineEdit(arrayName("Text7", i), agencyDesign[i], AddressLineLength);
     Text7[4] = newLineEdit(arrayName("Text7", 4), {}, CertificateLength);
 
-    auto* kinds = new QButtonGroup(frame);
-    const QString kindCaptions[] = {tr("U.S. Certificated Mechanic"), tr("Foreign Certificated Mechanic"),
-                                    tr("Certificated Repair Station"), tr("Certificated Maintenance Organization"),
-                                    tr("Manufacturer")};
-    for (int i = 0; i < 5; ++i)
-        Option2[i] = newOption(arrayName("Option2", i), kindCaptions[i], kinds, i);
+    newOptionGroup(frame, "Option2", Option2,
+                   {tr("U.S. Certificated Mechanic"), tr("Foreign Certificated Mechanic"),
+                    tr("Certificated Repair Station"), tr("Certificated Maintenance Organization"),
+                    tr("Manufacturer")});
 
     Check2 = new QCheckBox(tr("Extended range fuel per 14 CFR Part 43 App. B"));
     Check2->setObjectName(QStringLiteral("Check2"));
@@ -355,17 +360,12 @@ QGroupBox* FormScreen::buildConformity()
 QGroupBox* FormScreen::buildApproval()
 {
     auto* frame = newFrame(tr("7. Approval to Return to Service"));
-    auto* verdicts = new QButtonGroup(frame);
-    Option5[0] = newOption(arrayName("Option5", 0), tr("Approved"), verdicts, 0);
-    Option5[1] = newOption(arrayName("Option5", 1), tr("Rejected"), verdicts, 1);
+    newOptionGroup(frame, "Option5", Option5, {tr("Approved"), tr("Rejected")});
 
-    auto* by = new QButtonGroup(frame);
-    const QString byCaptions[] = {tr("FAA Flt. Standards Inspector"), tr("Manufacturer"),
-                                  tr("Maintenance Organization"),
-                                  tr("Persons Approved by Canadian Department of Transportation"), tr("FAA Designee"),
-                                  tr("Repair Station"), tr("Inspection Authorization")};
-    for (int i = 0; i < 7; ++i)
-        Option6[i] = newOption(arrayName("Option6", i), byCaptions[i], by, i);
+    newOptionGroup(frame, "Option6", Option6,
+                   {tr("FAA Flt. Standards Inspector"), tr("Manufacturer"), tr("Maintenance Organization"),
+                    tr("Persons Approved by Canadian Department of Transportation"), tr("FAA Designee"),
+                    tr("Repair Station"), tr("Inspection Authorization")});
     Text3 = newLineEdit(QStringLiteral("Text3"));
     Text13 = newLineEdit(QStringLiteral("Text13"), {}, CertificateLength);
     Combo5 = newCombo(QStringLiteral("Combo5"), SignerLength);

@@ -46,19 +46,21 @@ void BackPage::drawFixedContent(PrintSurface& s)
     s.box(500, 1210, 11000, 14150);
     s.setDrawWidth(5);
     s.box(4640, 13950, 4800, 14110);  // "Additional Sheets Are Attached"
-    at(s, A11b, 5300, 70, QStringLiteral("NOTICE"));
-    at(s, A9i, 620, 370,
-       QStringLiteral("Weight and balance or operating limitation changes shall be entered in the appropriate aircraft "
-                      "record.  An alteration must be"));
-    at(s, A9i, 620, 550,
-       QStringLiteral("compatible with all previous alterations to assure continued conformity with the applicable "
-                      "airworthiness requirements."));
-    at(s, A8b, 620, 1260, QStringLiteral("8.  Description of Work Accomplished"));
-    at(s, A7i, 620, 1460,
-       QStringLiteral("(If more space is required, attach additional sheets. Identify with aircraft nationality and "
-                      "registration mark and date work completed.)"));
-    at(s, A7r, 4890, 13950, QStringLiteral("Additional Sheets Are Attached"));
-    at(s, A7r, 6750, 14170, QStringLiteral("U.S. GOVERNMENT PRINTING OFFICE: 1992-769-012/60157"));
+    PageText::labels(s, {
+        {A11b, 5300, 70, "NOTICE"},
+        {A9i, 620, 370,
+         "Weight and balance or operating limitation changes shall be entered in the appropriate aircraft record.  "
+         "An alteration must be"},
+        {A9i, 620, 550,
+         "compatible with all previous alterations to assure continued conformity with the applicable airworthiness "
+         "requirements."},
+        {A8b, 620, 1260, "8.  Description of Work Accomplished"},
+        {A7i, 620, 1460,
+         "(If more space is required, attach additional sheets. Identify with aircraft nationality and registration "
+         "mark and date work completed.)"},
+        {A7r, 4890, 13950, "Additional Sheets Are Attached"},
+        {A7r, 6750, 14170, "U.S. GOVERNMENT PRINTING OFFICE: 1992-769-012/60157"},
+    });
 }
 
 void BackPage::drawDescription(PrintSurface& s, const FormSnapshot& form)

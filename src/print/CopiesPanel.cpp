@@ -1,5 +1,7 @@
 #include "print/CopiesPanel.h"
 
+#include "ui/RaisedPanel.h"
+
 #include "print/PrintJob.h"
 
 #include <QHBoxLayout>
@@ -10,9 +12,7 @@
 
 CopiesPanel::CopiesPanel(QWidget* parent) : QFrame(parent)
 {
-    setObjectName(QStringLiteral("Panel3D5"));
-    setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setLineWidth(2);
+    makeRaisedPanel(this, QStringLiteral("Panel3D5"));
 
     Label13 = new QLabel(QStringLiteral("Copies"), this);
     Label13->setObjectName(QStringLiteral("Label13"));

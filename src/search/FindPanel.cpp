@@ -1,5 +1,7 @@
 #include "search/FindPanel.h"
 
+#include "ui/RaisedPanel.h"
+
 #include "search/SearchBoxes.h"
 #include "ui/TypingLengthValidator.h"
 
@@ -25,11 +27,7 @@ QPushButton* panelButton(QWidget* parent, const char* name, const QString& capti
 
 FindPanel::FindPanel(QWidget* parent) : QFrame(parent)
 {
-    setObjectName(QStringLiteral("Panel3D3"));
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Raised);
-    setLineWidth(3);
-    setAutoFillBackground(true);
+    makeRaisedPanel(this, QStringLiteral("Panel3D3"), 3);
     // A tinted, framed panel, so that it stands apart from the form screen it lies on.
     setStyleSheet(QStringLiteral("#Panel3D3 { background: #dde6f0; border: 2px solid #1f3a5f; border-radius: 4px; }"));
 

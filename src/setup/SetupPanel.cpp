@@ -1,4 +1,6 @@
 #include "setup/SetupPanel.h"
+
+#include "ui/RaisedPanel.h"
 #include "ui/TypingLengthValidator.h"
 
 #include <QComboBox>
@@ -85,11 +87,7 @@ void FolderList::showPath()
 
 SetupPanel::SetupPanel(QWidget* parent) : QFrame(parent)
 {
-    setObjectName(QStringLiteral("Panel3D7"));
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Raised);
-    setLineWidth(2);
-    setAutoFillBackground(true);
+    makeRaisedPanel(this, QStringLiteral("Panel3D7"));
 
     Drive1 = new QComboBox(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
