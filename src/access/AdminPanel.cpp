@@ -64,7 +64,6 @@ AdminPanel::AdminPanel(QWidget* parent) : QFrame(parent)
     TypingLengthValidator::install(Text47[10], 10);
     Text47[12] = box(this, 12);
     Text47[12]->setEchoMode(QLineEdit::Password);
-    Text47[12]->setMaxLength(10);
     TypingLengthValidator::install(Text47[12], 10);  // a paste is cut between characters
     Text47[11] = box(this, 11);
     Text47[13] = box(this, 13);

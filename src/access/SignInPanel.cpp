@@ -28,7 +28,6 @@ SignInPanel::SignInPanel(QWidget* parent) : QFrame(parent)
     Text44 = new QLineEdit(this);
     Text44->setObjectName(QStringLiteral("Text44"));
     Text44->setEchoMode(QLineEdit::Password);
-    Text44->setMaxLength(8);
     TypingLengthValidator::install(Text44, 8);  // a paste is cut between characters
     SSCommand2 = new QPushButton(tr("Submit"), this);
     SSCommand2->setObjectName(QStringLiteral("SSCommand2"));

@@ -58,8 +58,9 @@ FindPanel::FindPanel(QWidget* parent) : QFrame(parent)
         box->setObjectName(QString::fromLatin1(boxInfo.name));
         // Only typed text goes into these boxes, so the limit never cuts a stored value.
         if (boxInfo.maxLength > 0) {
-            box->setMaxLength(boxInfo.maxLength);
-            TypingLengthValidator::install(box, boxInfo.maxLength);  // a paste is cut between characters
+            // The validator limits typing and cuts a paste between characters; a box's own
+            // maximum length would cut first, through a character.
+            TypingLengthValidator::install(box, boxInfo.maxLength);
         }
         auto* label = new QLabel(QCoreApplication::translate("FindPanel", boxInfo.label), this);
         label->setBuddy(box);

@@ -111,10 +111,8 @@ SetupPanel::SetupPanel(QWidget* parent) : QFrame(parent)
     }
     // Typing limits only; they match the columns of the agency table.
     const int limits[7] = {100, 100, 58, 40, 30, 50, 20};
-    for (int i = 0; i < 7; ++i) {
-        Text8[i]->setMaxLength(limits[i]);
+    for (int i = 0; i < 7; ++i)
         TypingLengthValidator::install(Text8[i], limits[i]);  // a paste is cut between characters
-    }
     Command2 = new QPushButton(tr("Delete"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     agency->addWidget(Command2, 7, 1, Qt::AlignRight);

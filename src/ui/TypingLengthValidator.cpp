@@ -18,21 +18,6 @@ TypingLengthValidator* TypingLengthValidator::install(QLineEdit* box, int maxLen
     return validator;
 }
 
-namespace {
-
-bool hasHalfPair(const QString& text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        else if (text.at(i).isSurrogate())
-            return true;
-    }
-    return false;
-}
-
-}  // namespace
-
 QValidator::State TypingLengthValidator::validate(QString& input, int& pos) const
 {
     // Text set by code leaves the box unmodified while it is validated: take it whole.
@@ -40,8 +25,7 @@ QValidator::State TypingLengthValidator::validate(QString& input, int& pos) cons
     if (!m_box->isModified())
         return Acceptable;
     const qsizetype allowed = qMax<qsizetype>(m_maxLength, m_lastText.size());
-    // A half pair is what a box's own maximum length leaves of an emoji it cut.
-    if (input.size() <= allowed && !hasHalfPair(input))
+    if (input.size() <= allowed)
         return Acceptable;
 
     // The inserted text is what lies between the part before and the part after that
@@ -54,9 +38,7 @@ QValidator::State TypingLengthValidator::validate(QString& input, int& pos) cons
     while (after < shorter - before && input.at(input.size() - 1 - after) == m_lastText.at(m_lastText.size() - 1 - after))
         ++after;
     const QString inserted = input.mid(before, input.size() - before - after);
-    qsizetype kept = TextCut::fittingLength(inserted, allowed - (input.size() - inserted.size()));
-    if (kept > 0 && inserted.at(kept - 1).isHighSurrogate())
-        --kept;
+    const qsizetype kept = TextCut::fittingLength(inserted, allowed - (input.size() - inserted.size()));
     if (kept == inserted.size())
         return Acceptable;
     if (kept <= 0)

@@ -113,6 +113,10 @@ void CharacterCutsTest::pasteAcrossALimitKeepsWholeCharacters_data()
                                                                     << QString(18, u'N') + "X" << false;
     QTest::newRow("sign-in password: emoji over by one unit") << "Text44" << QString(7, u'p') << kEmoji
                                                               << QString(7, u'p') << false;
+    QTest::newRow("find make: accent across the limit") << "Text28" << QString(38, u'M') << "x" + accent
+                                                        << QString(38, u'M') + "x" << false;
+    QTest::newRow("set-up certificate: flag across the limit") << "Text8(4)" << QString(28, u'C') << flag
+                                                               << QString(28, u'C') << false;
     // The description: 1 048 576 characters, kept as lines so the box lays out quickly.
     const QString fullLine = QString(99, u'd') + "\n";
     const QString nearlyFull = fullLine.repeated(10485) + QString(75, u'd');  // 1 048 575 units

@@ -4,6 +4,7 @@
 #include "search/FindPanel.h"
 #include "search/SearchConditions.h"
 #include "search/SearchHandlers.h"
+#include "ui/TypingLengthValidator.h"
 #include "setup/SetupHandlers.h"
 #include "setup/SetupPanel.h"
 
@@ -191,7 +192,9 @@ private slots:
         QLineEdit* box = panel.findChild<QLineEdit*>(name);
         QVERIFY(box);
         QCOMPARE(panel.boxes().at(order), box);
-        QTEST(box->maxLength(), "limit");
+        // The typing limit: the validator's, or none (the box's own default of 32767).
+        const auto* limit = qobject_cast<const TypingLengthValidator*>(box->validator());
+        QTEST(limit ? limit->maxLength() : box->maxLength(), "limit");
         QLabel* label = nullptr;
         for (QLabel* l : panel.findChildren<QLabel*>())
             if (l->buddy() == box)
