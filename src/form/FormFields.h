@@ -50,7 +50,6 @@ struct PrintPlace {
 
 struct Field {
     const char* control;           // the box's objectName, "Text7(0)" for an array member
-    int item;                      // the numbered item of the form the box belongs to
     QString FormSnapshot::*value;  // where a snapshot holds the text
     const QString* column;         // the Form column; nullptr for Unit and NotStored boxes
     const char* label;             // the box's label, for messages that name it

@@ -1,5 +1,7 @@
 #include "form/FormScreen.h"
 
+#include "form/FormFields.h"
+
 #include "form/FormTexts.h"
 #include "ui/CapitalsLineEdit.h"
 #include "ui/Clock.h"
@@ -177,6 +179,13 @@ FormScreen::FormScreen(QWidget* parent) : QFrame(parent), m_clock(&systemClock)
     buildBackPage();
     setTabOrderItemByItem();
     connectEntryAids();
+
+    // The text boxes of the form's field table, found once by name: showing, saving and
+    // printing reach them from here without searching the screen each time.
+    for (const FormFields::Field& field : FormFields::all()) {
+        m_fieldBoxes.push_back(findChild<QWidget*>(QLatin1String(field.control)));
+        Q_ASSERT_X(m_fieldBoxes.back(), "FormScreen", field.control);
+    }
 }
 
 QGroupBox* FormScreen::buildAircraft()
@@ -598,9 +607,9 @@ void FormScreen::resizeEvent(QResizeEvent* event)
     layoutBackPage();
 }
 
-QWidget* FormScreen::control(const char* objectName) const
+QWidget* FormScreen::box(const FormFields::Field& field) const
 {
-    return findChild<QWidget*>(QLatin1String(objectName));
+    return m_fieldBoxes.at(&field - FormFields::all().data());
 }
 
 int FormScreen::selectedIndex(std::span<QRadioButton* const> group)

@@ -5,8 +5,12 @@
 
 #include <functional>
 #include <span>
+#include <vector>
 
 class Clock;
+namespace FormFields {
+struct Field;
+}
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -66,8 +70,8 @@ public:
     QComboBox* Combo13 = nullptr;     // narrative title; editable
     QPlainTextEdit* Text18 = nullptr;  // description of work (a MultiLineBox: typing and pasting stop at its stored length)
 
-    // The box of the form with this objectName ("Text7(0)"); nullptr when there is none.
-    QWidget* control(const char* objectName) const;
+    // The text box of a row of the form's field table.
+    QWidget* box(const FormFields::Field& field) const;
 
     // Today's date for the date fillers; the system clock unless set. The clock must
     // outlive the screen; nullptr goes back to the system clock.
@@ -131,6 +135,7 @@ private:
     QString today() const;
 
     QWidget* m_front = nullptr;  // all boxes of the front page
+    std::vector<QWidget*> m_fieldBoxes;  // by row of FormFields::all()
     const Clock* m_clock = nullptr;
     std::function<QString(int)> m_approvalNumberAt;
     bool m_inList1Click = false;

@@ -28,7 +28,7 @@ FormSnapshot FormSnapshot::read(const FormScreen& screen)
 {
     FormSnapshot form;
     for (const FormFields::Field& field : FormFields::all())
-        form.*field.value = controlText(screen.control(field.control));
+        form.*field.value = controlText(screen.box(field));
     form.typeOfWork = FormScreen::selectedIndex(screen.Option1);
     form.unitKind = screen.List1->currentRow();
     form.agencyKind = FormScreen::selectedIndex(screen.Option2);

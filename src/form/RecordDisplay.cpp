@@ -33,7 +33,7 @@ constexpr int kUnitKinds[] = {FormSnapshot::Airframe, FormSnapshot::Powerplant, 
 // its selection) or leaves the box as it was, as the row says.
 void showValue(const FormScreen& screen, const FormFields::Field& field, const QVariant& value)
 {
-    QWidget* box = screen.control(field.control);
+    QWidget* box = screen.box(field);
     auto* combo = qobject_cast<QComboBox*>(box);
     if (value.isNull()) {
         if (field.whenNull == FormFields::WhenNull::KeepsBox)
@@ -121,7 +121,7 @@ void RecordDisplay::showUnit(const Recordset& r)
         s.List1->setCurrentRow(kind);
         for (const FormFields::Field& field : FormFields::all()) {
             if (field.group == FormFields::Group::Unit && field.unitColumns[kind])
-                setControlText(s.control(field.control), r.field(*field.unitColumns[kind]).toString());
+                setControlText(s.box(field), r.field(*field.unitColumns[kind]).toString());
         }
     }
 }

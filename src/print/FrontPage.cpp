@@ -98,15 +98,19 @@ void marks(PrintSurface& s, int selected, const QPointF (&places)[N])
         mark(s, int(i) == selected, places[i].x(), places[i].y());
 }
 
-// The single-line texts of one item, each at the place the form's field table gives it.
-// An empty box prints nothing.
-void entries(PrintSurface& s, const FormSnapshot& form, int item)
+// The single-line texts of the boxes from `first` to `last` in the form's field table,
+// each at the place the table gives it, in the table's order. An empty box prints nothing.
+void entries(PrintSurface& s, const FormSnapshot& form, const char* first, const char* last)
 {
-    for (const FormFields::Field& field : FormFields::all()) {
-        if (field.item != item || !field.printed)
+    const std::span<const FormFields::Field> fields = FormFields::all();
+    const FormFields::Field* from = FormFields::byControl(QString::fromLatin1(first));
+    const FormFields::Field* to = FormFields::byControl(QString::fromLatin1(last));
+    Q_ASSERT(from && to && from <= to);
+    for (const FormFields::Field* field = from; field <= to && field < fields.data() + fields.size(); ++field) {
+        if (!field->printed)
             continue;
-        const FormFields::PrintPlace& place = *field.printed;
-        const QString text = place.asDate ? FrontPage::printedDate(form.*field.value) : form.*field.value;
+        const FormFields::PrintPlace& place = *field->printed;
+        const QString text = place.asDate ? FrontPage::printedDate(form.*field->value) : form.*field->value;
         if (!text.isEmpty())
             at(s, Font{Arial, place.pointSize, place.bold}, place.x, place.y, text);
     }
@@ -188,7 +192,7 @@ void FrontPage::drawAircraftAndOwner(PrintSurface& s, const FormSnapshot& form)
         {A8r, 6120, 2315, "Model"},
         {A8r, 8575, 2315, "Series"},
     });
-    entries(s, form, 1);
+    entries(s, form, "Combo1(0)", "Text1(1)");
 
     at(s, Q9b, 560, 3020, QStringLiteral("2. Owner"));
     const QString asShown = QStringLiteral("(As shown on registration certificate)");
@@ -212,7 +216,7 @@ void FrontPage::drawAircraftAndOwner(PrintSurface& s, const FormSnapshot& form)
             s.printSameLine(lines[k]);
         }
     }
-    entries(s, form, 2);
+    entries(s, form, "Text2(1)", "Text2(3)");
 
     at(s, Q9b, 5300, 3595, QStringLiteral("3. For FAA Use Only"));
 }
@@ -289,7 +293,7 @@ void FrontPage::drawConformity(PrintSurface& s, const FormSnapshot& form)
         {A7r, 5440, 10110, "Certificated Maintenance Organization"},
         {A7r, 9000, 9390, "Manufacturer"},
     });
-    entries(s, form, 6);
+    entries(s, form, "Text7(0)", "Text7(4)");
     marks(s, form.agencyKind, {{5145, 9400}, {5145, 9640}, {5145, 9880}, {5145, 10120}, {8705, 9400}});
 
     at(s, A8r, 620, 10380,
@@ -308,6 +312,7 @@ void FrontPage::drawConformity(PrintSurface& s, const FormSnapshot& form)
     if (form.extendedRangeFuel == 1)  // 2 is the greyed state, which is not a tick
         at(s, A8r, 2350, 11450, QStringLiteral("X"));
     at(s, A8r, 3160, 11070, QStringLiteral("Signature/Date of Authorized Individual"));
+    entries(s, form, "Combo3", "Text16");
 }
 
 void FrontPage::drawApproval(PrintSurface& s, const FormSnapshot& form)
@@ -338,6 +343,7 @@ void FrontPage::drawApproval(PrintSurface& s, const FormSnapshot& form)
         {A8r, 7820, 12705, "Department of Transport"},
         {A8r, 7430, 12970, "Other (Specify)"},
     });
+    entries(s, form, "Text3", "Text3");
     mark(s, form.verdict == FormSnapshot::Approved, 5450, 12250);
     mark(s, form.verdict == FormSnapshot::Rejected, 7150, 12250);
     marks(s, form.approvedBy, {{1075, 12647.5}, {2865, 12647.5}, {4770, 12647.5}, {7525, 12647.5},
@@ -347,5 +353,5 @@ void FrontPage::drawApproval(PrintSurface& s, const FormSnapshot& form)
         {A8r, 560, 13605, "Designation No."},
         {A8r, 3160, 13455, "Signature/Date of Authorized Individual"},
     });
-    entries(s, form, 7);
+    entries(s, form, "Text13", "Text17");
 }

@@ -297,10 +297,14 @@ void FrontPageTest::labels()
 
 void FrontPageTest::labelsInDrawingOrder()
 {
-    // Headings and block labels come block by block, top to bottom.
+    // Headings and block labels come block by block, top to bottom, and each entry in its
+    // place among them: the signer of item 6 after its signature label, the other approver
+    // of item 7 before its certificate label.
     const QStringList order = {"US Department", "MAJOR  REPAIR  AND  ALTERATION", "1. Aircraft", "2. Owner",
                                "3. For FAA Use Only", "4. Type", "5. Unit Identification", "6. Conformity Statement",
-                               "7. Approval for Return to Service", "FAA Form 337", "(10-06)"};
+                               "VQ4R123K", "Signature/Date of Authorized Individual", "Robert Lancaster",
+                               "7. Approval for Return to Service", "Other approver", "Certificate or",
+                               "Signature/Date of Authorized Individual", "DMIR-2207", "FAA Form 337", "(10-06)"};
     QStringList printed;
     for (const PrintOp& op : textOps(drawFront(completeForm()))) {
         if (order.contains(op.text))
