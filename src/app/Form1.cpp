@@ -256,7 +256,7 @@ void Form1::openSettings()
         Installation::ensure(m_context.programFolder);
     } catch (const DbError& error) {
         // A first start that cannot make its files says why, not that a file is unreadable.
-        QString reason = error.number() == EngineError::DiskFull ? tr("the disk is full") : error.message();
+        QString reason = error.number() == EngineError::DiskFull ? fileFaultInWords(error) : error.message();
         if (reason.endsWith(QLatin1Char('.')))
             reason.chop(1);
         messages().tell(tr("The program's files could not be created in \"%1\": %2.\n\n"

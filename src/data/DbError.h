@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <stdexcept>
 
@@ -74,5 +75,28 @@ T readOr(Read&& read, T otherwise)
         return read();
     } catch (const DbError&) {
         return otherwise;
+    }
+}
+
+// Why a file could not be used, in words a person reads (the engine's own message
+// carries the statement); empty when the error is not about the file itself.
+inline QString fileFaultInWords(const DbError& error)
+{
+    switch (error.number()) {
+    case EngineError::FileNotFound:
+        return QCoreApplication::translate("DbError", "the file is not there");
+    case EngineError::InvalidPath:
+        return QCoreApplication::translate("DbError", "the folder is not there");
+    case EngineError::ReadOnly:
+        return QCoreApplication::translate("DbError", "the file is read-only");
+    case EngineError::LockedByAnother:
+        return QCoreApplication::translate("DbError", "another program keeps the file locked");
+    case EngineError::DiskFull:
+        return QCoreApplication::translate("DbError", "the disk is full");
+    case EngineError::CannotOpenFile:
+    case EngineError::UnrecognizedFormat:
+        return error.message();
+    default:
+        return {};
     }
 }

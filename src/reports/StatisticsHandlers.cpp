@@ -14,25 +14,6 @@
 
 namespace {
 
-// Why a count could not be made, in words: the engine's message carries its statement.
-QString reasonFor(const DbError& error)
-{
-    switch (error.number()) {
-    case EngineError::FileNotFound:
-        return QObject::tr("the file is not there");
-    case EngineError::InvalidPath:
-        return QObject::tr("the folder is not there");
-    case EngineError::ReadOnly:
-        return QObject::tr("the file is read-only, and the counts need to write to it");
-    case EngineError::LockedByAnother:
-        return QObject::tr("another program keeps the file locked");
-    case EngineError::DiskFull:
-        return QObject::tr("the disk is full");
-    default:
-        return error.message();
-    }
-}
-
 QString countText(double value)
 {
     return QString::number(value, 'f', value == qRound64(value) ? 0 : 2);
@@ -80,7 +61,10 @@ void StatisticsHandlers::SSCommand14_Click()
     try {
         forms = Database::open(formsFile);
     } catch (const DbError& error) {
-        failure = reasonFor(error);
+        // The file could not be opened: no count can be made.
+        failure = fileFaultInWords(error);
+        if (failure.isEmpty())
+            failure = error.message();
     }
     if (forms) {
         // The four counts make and drop the stored query in one transaction: one commit
@@ -127,8 +111,7 @@ StatisticsHandlers::Outcome StatisticsHandlers::count(Database& forms, const Per
     try {
         createStoredQuery(forms, statement);
     } catch (const DbError& error) {
-        failure = reasonFor(error);
-        return error.number() == EngineError::QuerySyntax ? Outcome::Stop : Outcome::Skipped;
+        return failed(error, failure);
     }
     Outcome outcome = Outcome::Counted;
     try {
@@ -137,13 +120,22 @@ StatisticsHandlers::Outcome StatisticsHandlers::count(Database& forms, const Per
         const QVariant value = w.datSecondaryRS.field(QStringLiteral("NewCount"));
         w.Text48[statement.box]->setText(countText(value.toDouble()));
     } catch (const DbError& error) {
-        failure = reasonFor(error);
-        outcome = error.number() == EngineError::QuerySyntax ? Outcome::Stop : Outcome::Skipped;
+        outcome = failed(error, failure);
     }
     skipFailingStep([&] {
         forms.deleteQuery(queryName);
     });
     return outcome;
+}
+
+// A count that fails on a date the engine does not read stops the calculation silently,
+// and any other failure skips that count; only a file that cannot be used (gone,
+// read-only, locked, full) means no count can be made, which failure then says.
+StatisticsHandlers::Outcome StatisticsHandlers::failed(const DbError& error, QString& failure)
+{
+    if (failure.isEmpty())
+        failure = fileFaultInWords(error);
+    return error.number() == EngineError::QuerySyntax ? Outcome::Stop : Outcome::Skipped;
 }
 
 void StatisticsHandlers::createStoredQuery(Database& forms, const PeriodCountQueries::Statement& statement)

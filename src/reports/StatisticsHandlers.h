@@ -7,6 +7,7 @@
 #include <memory>
 
 class Database;
+class DbError;
 class QString;
 
 // The report-period counts of approved and rejected repairs and alterations, on the
@@ -28,6 +29,7 @@ private:
     enum class Outcome { Counted, Skipped, Stop };
     // Runs one count into its box; a count not made gives the engine's reason in failure.
     Outcome count(Database& forms, const PeriodCountQueries::Statement& statement, QString& failure);
+    static Outcome failed(const DbError& error, QString& failure);
     void createStoredQuery(Database& forms, const PeriodCountQueries::Statement& statement);
     void showTotals();
 
