@@ -114,6 +114,21 @@ bool isAgentsFile(const QString& path)
     return QFileInfo(path).fileName().compare(QString::fromLatin1(Schema::kAgentsFile), Qt::CaseInsensitive) == 0;
 }
 
+// How every file is written, by its own connection or attached to another's: every
+// change is on the disk before the call that made it returns, and deleted content is
+// overwritten rather than left in free pages. The rollback journal is kept between
+// commits instead of being deleted each time, which makes a durable save several times
+// faster and, unlike a write-ahead log, stays safe on network shares; the inspectors'
+// file deletes it, so no old password stays in it. `schema` names an attached file.
+QStringList writingPragmas(const QString& path, const QString& schema = {})
+{
+    const QString prefix = schema.isEmpty() ? QString() : schema + QLatin1Char('.');
+    return {QStringLiteral("PRAGMA %1synchronous = FULL").arg(prefix),
+            QStringLiteral("PRAGMA %1secure_delete = ON").arg(prefix),
+            QStringLiteral("PRAGMA %1journal_mode = %2")
+                .arg(prefix, isAgentsFile(path) ? QStringLiteral("DELETE") : QStringLiteral("PERSIST"))};
+}
+
 [[noreturn]] void notOurs(const QString& path, const QString& why)
 {
     throw DbError(EngineError::UnrecognizedFormat,
@@ -246,17 +261,17 @@ void Database::connect()
     fileIdentity(d->path, &d->device, &d->inode);
     if (!db.open())
         throwEngineError(db.lastError(), QString(), d->path);
-    // Every change is on the disk before the call that made it returns, and deleted
-    // content is overwritten rather than left in free pages. The rollback journal is
-    // kept between commits instead of being deleted each time, which makes a durable
-    // save several times faster and, unlike a write-ahead log, stays safe on network
-    // shares; the inspectors' file deletes it, so no old password stays in it.
-    runOnce(QStringLiteral("PRAGMA synchronous = FULL"));
-    runOnce(QStringLiteral("PRAGMA secure_delete = ON"));
-    runOnce(isAgentsFile(d->path) ? QStringLiteral("PRAGMA journal_mode = DELETE")
-                                  : QStringLiteral("PRAGMA journal_mode = PERSIST"));
+    for (const QString& pragma : writingPragmas(d->path))
+        runOnce(pragma);
     if (!EngineFunctions::registerOn(db))
         throw DbError(EngineError::GeneralFailure, QStringLiteral("Could not prepare the connection to '%1'.").arg(d->path));
+}
+
+void Database::attach(const QString& path, const QString& schema)
+{
+    execute(QStringLiteral("ATTACH DATABASE ? AS %1").arg(schema), {path});
+    for (const QString& pragma : writingPragmas(path, schema))
+        rows(pragma);  // journal_mode answers with a row
 }
 
 void Database::addMissingParts(const QList<const TableSpec*>& tables)

@@ -46,6 +46,9 @@ public:
     QList<QVariantList> rows(const QString& sql, const QVariantList& params = {}, QStringList* columnNames = nullptr);
     // A single value (first column of the first row), null when there is no row.
     QVariant value(const QString& sql, const QVariantList& params = {});
+    // Attaches another of the program's files to this connection under `schema`, written
+    // as it is through its own connection; changes to both then commit together.
+    void attach(const QString& path, const QString& schema);
 
     // Stored queries (views). createQuery throws ObjectExists (3012) when the name is taken.
     void createQuery(const QString& name, const QString& sql);

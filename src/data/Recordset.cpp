@@ -133,7 +133,7 @@ struct Recordset::Private {
     std::optional<Row> firstRow()
     {
         if (isLoaded())
-            return loadedRows.isEmpty() ? std::nullopt : std::optional<Row>(Row{0, loadedRows.first()});
+            return loadedRows.isEmpty() ? std::nullopt : std::optional<Row>(Row{0, loadedRows.first(), {}});
         return fetchOne({}, false);
     }
 
@@ -141,21 +141,21 @@ struct Recordset::Private {
     {
         if (isLoaded())
             return loadedRows.isEmpty() ? std::nullopt
-                                        : std::optional<Row>(Row{loadedRows.size() - 1, loadedRows.last()});
+                                        : std::optional<Row>(Row{loadedRows.size() - 1, loadedRows.last(), {}});
         return fetchOne({}, true);
     }
 
     std::optional<Row> rowAfter(qint64 key)
     {
         if (isLoaded())
-            return key + 1 < loadedRows.size() ? std::optional<Row>(Row{key + 1, loadedRows[key + 1]}) : std::nullopt;
+            return key + 1 < loadedRows.size() ? std::optional<Row>(Row{key + 1, loadedRows[key + 1], {}}) : std::nullopt;
         return fetchOne(keyAfter(key), false);
     }
 
     std::optional<Row> rowBefore(qint64 key)
     {
         if (isLoaded())
-            return key - 1 >= 0 && key - 1 < loadedRows.size() ? std::optional<Row>(Row{key - 1, loadedRows[key - 1]})
+            return key - 1 >= 0 && key - 1 < loadedRows.size() ? std::optional<Row>(Row{key - 1, loadedRows[key - 1], {}})
                                                                 : std::nullopt;
         return fetchOne(keyBefore(key), true);
     }

@@ -40,10 +40,6 @@ FieldSpec yesNo(const char* name)
 {
     return {QString::fromLatin1(name), FieldKind::YesNo, 0};
 }
-FieldSpec date(const char* name)
-{
-    return {QString::fromLatin1(name), FieldKind::Date, 0};
-}
 FieldSpec number(const char* name)
 {
     return {QString::fromLatin1(name), FieldKind::Number, 0};

@@ -494,7 +494,7 @@ private:
 
         // Both files are changed in one transaction: the agents file is attached to the
         // forms file's connection, so the engine commits the two together or neither.
-        forms->execute(QStringLiteral("ATTACH DATABASE ? AS %1").arg(kAgentsSchema), {agents->path()});
+        forms->attach(agents->path(), kAgentsSchema);
         struct Detach {
             Database& db;
             ~Detach()
@@ -505,8 +505,6 @@ private:
                 }
             }
         } detach{*forms};
-        forms->execute(QStringLiteral("PRAGMA %1.synchronous = FULL").arg(kAgentsSchema));
-        forms->rows(QStringLiteral("PRAGMA %1.journal_mode = PERSIST").arg(kAgentsSchema));
 
         forms->beginTransaction();
         try {
