@@ -8,13 +8,14 @@
 // characters in paragraphs), inspectors, narratives and an agency.
 namespace DataGenerator {
 
-struct Summary {
+struct Summary
+{
     int forms = 0;
-    int aircraft = 0;     // distinct registration marks
-    int makeModels = 0;   // rows of the aircraft table
+    int aircraft = 0;    // distinct registration marks
+    int makeModels = 0;  // rows of the aircraft table
     qint64 descriptionCharacters = 0;
 };
 
-Summary generate(const QString& programFolder, int forms, quint32 seed = 337);
+Summary generate(const QString &programFolder, int forms, quint32 seed = 337);
 
 }  // namespace DataGenerator

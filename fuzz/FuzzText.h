@@ -12,13 +12,13 @@ namespace FuzzText {
 
 // Text from fuzz bytes as the program gets it from a text box: UTF-8 decoded, so
 // invalid sequences become U+FFFD and surrogates always come in pairs.
-inline QString fromBytes(const uint8_t* data, size_t size)
+inline QString fromBytes(const uint8_t *data, size_t size)
 {
-    return QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    return QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
 }
 
 // Splits the input at its first zero byte into two texts.
-inline std::pair<QString, QString> twoTexts(const uint8_t* data, size_t size)
+inline std::pair<QString, QString> twoTexts(const uint8_t *data, size_t size)
 {
     size_t cut = 0;
     while (cut < size && data[cut] != 0)
@@ -29,20 +29,20 @@ inline std::pair<QString, QString> twoTexts(const uint8_t* data, size_t size)
 }
 
 // A finding: print what was violated and abort, so libFuzzer saves the input.
-[[noreturn]] inline void fail(const char* what, const QString& detail = {})
+[[noreturn]] inline void fail(const char *what, const QString &detail = {})
 {
     std::fprintf(stderr, "FINDING: %s\n%s\n", what, detail.toUtf8().constData());
     std::abort();
 }
 
-inline void check(bool ok, const char* what, const QString& detail = {})
+inline void check(bool ok, const char *what, const QString &detail = {})
 {
     if (!ok)
         fail(what, detail);
 }
 
 // True when the text splits a surrogate pair at its start or its end.
-inline bool splitsPair(const QString& line)
+inline bool splitsPair(const QString &line)
 {
     return !line.isEmpty() && (line.front().isLowSurrogate() || line.back().isHighSurrogate());
 }
@@ -61,7 +61,7 @@ inline double characterWidth(char32_t c)
     return 40 + (c % 7) * 30;
 }
 
-inline double width(const QString& text)
+inline double width(const QString &text)
 {
     double sum = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {

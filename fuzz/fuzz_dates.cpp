@@ -8,11 +8,12 @@
 #include <cmath>
 #include <cstring>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = FuzzText::fromBytes(data, size);
     const QDate parsed = Dates::parse(text);
-    FuzzText::check(parsed.isNull() || parsed.isValid(), "an invalid date returned as a date", text);
+    FuzzText::check(parsed.isNull() || parsed.isValid(), "an invalid date returned as a date",
+                    text);
     const double number = Numbers::leadingValue(text);
     FuzzText::check(!std::isnan(number), "the leading number is not a number", text);
 

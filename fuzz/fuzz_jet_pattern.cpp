@@ -11,7 +11,8 @@
 
 namespace {
 
-struct RefToken {
+struct RefToken
+{
     enum Kind { Literal, Any, Digit, Set, Star } kind = Literal;
     char32_t c = 0;
     bool negated = false;
@@ -23,7 +24,7 @@ char32_t fold(char32_t c)
     return QChar::toCaseFolded(c);
 }
 
-std::vector<RefToken> parse(const QList<uint>& p)
+std::vector<RefToken> parse(const QList<uint> &p)
 {
     std::vector<RefToken> tokens;
     for (qsizetype i = 0; i < p.size(); ++i) {
@@ -63,7 +64,7 @@ std::vector<RefToken> parse(const QList<uint>& p)
     return tokens;
 }
 
-bool one(const RefToken& t, char32_t c)
+bool one(const RefToken &t, char32_t c)
 {
     switch (t.kind) {
     case RefToken::Literal:
@@ -75,7 +76,8 @@ bool one(const RefToken& t, char32_t c)
     case RefToken::Set: {
         bool in = false;
         for (auto [lo, hi] : t.ranges) {
-            for (char32_t v : {c, fold(c), char32_t(QChar::toLower(c)), char32_t(QChar::toUpper(c))})
+            for (char32_t v :
+                 {c, fold(c), char32_t(QChar::toLower(c)), char32_t(QChar::toUpper(c))})
                 in = in || (v >= lo && v <= hi);
         }
         return in != t.negated;
@@ -87,10 +89,10 @@ bool one(const RefToken& t, char32_t c)
 }
 
 // memo[t][i]: 0 unknown, 1 no, 2 yes.
-bool refMatch(const std::vector<RefToken>& p, const QList<uint>& s, size_t t, qsizetype i,
-              std::vector<std::vector<char>>& memo)
+bool refMatch(const std::vector<RefToken> &p, const QList<uint> &s, size_t t, qsizetype i,
+              std::vector<std::vector<char>> &memo)
 {
-    char& m = memo[t][size_t(i)];
+    char &m = memo[t][size_t(i)];
     if (m)
         return m == 2;
     bool r;
@@ -104,7 +106,7 @@ bool refMatch(const std::vector<RefToken>& p, const QList<uint>& s, size_t t, qs
     return r;
 }
 
-bool reference(const QString& pattern, const QString& text)
+bool reference(const QString &pattern, const QString &text)
 {
     const std::vector<RefToken> p = parse(pattern.toUcs4());
     const QList<uint> s = text.toUcs4();
@@ -112,7 +114,7 @@ bool reference(const QString& pattern, const QString& text)
     return refMatch(p, s, 0, 0, memo);
 }
 
-QString bracketed(const QString& text)
+QString bracketed(const QString &text)
 {
     QString out;
     for (QChar c : text) {
@@ -124,7 +126,7 @@ QString bracketed(const QString& text)
     return out;
 }
 
-bool isAscii(const QString& s)
+bool isAscii(const QString &s)
 {
     for (QChar c : s) {
         if (c.unicode() > 0x7f)
@@ -134,13 +136,15 @@ bool isAscii(const QString& s)
 }
 
 // The engine's LIKE on a prefix: ASCII letters without regard to case, all else exact.
-bool asciiFoldedStartsWith(const QString& text, const QString& prefix)
+bool asciiFoldedStartsWith(const QString &text, const QString &prefix)
 {
     if (text.size() < prefix.size())
         return false;
     for (qsizetype i = 0; i < prefix.size(); ++i) {
         const char16_t a = text[i].unicode(), b = prefix[i].unicode();
-        auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+        auto lower = [](char16_t c) {
+            return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+        };
         if (lower(a) != lower(b))
             return false;
     }
@@ -149,16 +153,19 @@ bool asciiFoldedStartsWith(const QString& text, const QString& prefix)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size > 4096)
         return 0;  // the reference is quadratic; long inputs add nothing but time
     const auto [pattern, text] = FuzzText::twoTexts(data, size);
     const bool fast = JetPattern::matches(pattern, text);
-    FuzzText::check(fast == reference(pattern, text), "matcher differs from the reference",
-                    QStringLiteral("pattern [%1] text [%2] matcher %3").arg(pattern, text).arg(fast));
-    FuzzText::check(JetPattern::matches(bracketed(text), text), "bracketed text does not match itself", text);
-    FuzzText::check(JetPattern::matches(QStringLiteral("*"), text), "* does not match everything", text);
+    FuzzText::check(
+        fast == reference(pattern, text), "matcher differs from the reference",
+        QStringLiteral("pattern [%1] text [%2] matcher %3").arg(pattern, text).arg(fast));
+    FuzzText::check(JetPattern::matches(bracketed(text), text),
+                    "bracketed text does not match itself", text);
+    FuzzText::check(JetPattern::matches(QStringLiteral("*"), text), "* does not match everything",
+                    text);
     // A plain ASCII prefix lets the engine narrow the rows with its own LIKE, which
     // folds ASCII letters only: the narrowing must never drop a text the matcher takes.
     // The search cuts that prefix before "k" and "s", which two non-ASCII letters fold onto.
@@ -169,7 +176,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             prefix.truncate(cut);
     }
     if (fast && isAscii(prefix))
-        FuzzText::check(asciiFoldedStartsWith(text, prefix), "plain prefix match the engine's LIKE would miss",
+        FuzzText::check(asciiFoldedStartsWith(text, prefix),
+                        "plain prefix match the engine's LIKE would miss",
                         QStringLiteral("pattern [%1] text [%2]").arg(pattern, text));
     return 0;
 }

@@ -4,7 +4,7 @@
 #include "FuzzText.h"
 #include "print/LineBreaking.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString name = FuzzText::fromBytes(data, size);
     const QStringList lines = LineBreaking::ownerNameLines(name, FuzzText::width);
@@ -12,8 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QString flat = name;
     flat.remove(QLatin1Char('\r'));
     flat.remove(QLatin1Char('\n'));
-    FuzzText::check(flat.startsWith(lines.join(QString())), "lines are not the name in order", name);
-    for (const QString& line : lines) {
+    FuzzText::check(flat.startsWith(lines.join(QString())), "lines are not the name in order",
+                    name);
+    for (const QString &line : lines) {
         FuzzText::check(!line.contains(QLatin1Char('\r')) && !line.contains(QLatin1Char('\n')),
                         "a line holds a line break", line);
         FuzzText::check(!FuzzText::splitsPair(line), "a line splits a character in two", name);

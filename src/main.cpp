@@ -2,8 +2,8 @@
 #include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "app/Version.h"
-#include "print/Emblem.h"
 #include "import/ImportCommand.h"
+#include "print/Emblem.h"
 #include "ui/Clock.h"
 #include "ui/QtMessageService.h"
 
@@ -23,7 +23,7 @@ void nameApplication()
 
 }  // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     // "--import-access FOLDER [--data-folder DIR]" imports and ends without a window.
     if (const std::optional<int> status = runImportCommand(argc, argv))
@@ -44,7 +44,8 @@ int main(int argc, char** argv)
     // The window manager matches the window to the desktop entry and its icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("form337"));
     // The installed icon; run from a build folder, the emblem drawn here.
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("form337"), QPixmap::fromImage(Emblem::image())));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("form337"), QPixmap::fromImage(Emblem::image())));
 
     QtMessageService messages;
     SystemClock clock;
@@ -54,7 +55,9 @@ int main(int argc, char** argv)
     context.messages = &messages;
     context.clock = &clock;
     // Every stored change is committed when it is made, so ending at once loses nothing stored.
-    context.endProgram = [] { QCoreApplication::exit(0); };
+    context.endProgram = [] {
+        QCoreApplication::exit(0);
+    };
 
     Form1 window(context);
     messages.setParent(&window);

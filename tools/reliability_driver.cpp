@@ -51,7 +51,7 @@
 
 namespace {
 
-void report(const QJsonObject& line)
+void report(const QJsonObject &line)
 {
     const QByteArray text = QJsonDocument(line).toJson(QJsonDocument::Compact);
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
@@ -62,12 +62,14 @@ void report(const QJsonObject& line)
 // A form changed or deleted by the other program since it was shown is reported as a
 // conflict and the stored version taken (No); other questions are answered Yes (Delete
 // asks first); anything else is reported.
-class DriverMessages : public MessageService {
+class DriverMessages : public MessageService
+{
 public:
-    Msg::Answer ask(const Msg::Request& request) override
+    Msg::Answer ask(const Msg::Request &request) override
     {
-        for (const auto& [title, kind] : {std::pair{"Form changed on another workstation", "changed"},
-                                          std::pair{"Form deleted on another workstation", "deleted"}}) {
+        for (const auto &[title, kind] :
+             {std::pair{"Form changed on another workstation", "changed"},
+              std::pair{"Form deleted on another workstation", "deleted"}}) {
             if (request.title == QLatin1String(title)) {
                 ++conflicts;
                 lastConflict = QString::fromLatin1(kind);
@@ -84,45 +86,106 @@ public:
     int told = 0;
     int conflicts = 0;
     QString lastConflict;
-    const QString* serial = nullptr;  // the form on screen
+    const QString *serial = nullptr;  // the form on screen
 };
 
 // The boxes a driver fills and the fields they are stored in.
-struct Entry {
-    const char* field;
-    QWidget* (*box)(FormScreen&);
+struct Entry
+{
+    const char *field;
+    QWidget *(*box)(FormScreen &);
 };
 const Entry kEntries[] = {
-    {"RegNum", [](FormScreen& s) -> QWidget* { return s.Combo1[0]; }},
-    {"Make", [](FormScreen& s) -> QWidget* { return s.Combo1[1]; }},
-    {"Model", [](FormScreen& s) -> QWidget* { return s.Combo1[2]; }},
-    {"Serial", [](FormScreen& s) -> QWidget* { return s.Text1[0]; }},
-    {"Rating1", [](FormScreen& s) -> QWidget* { return s.Text1[1]; }},
-    {"OwnerName", [](FormScreen& s) -> QWidget* { return s.Text2[0]; }},
-    {"OwnerAdd1", [](FormScreen& s) -> QWidget* { return s.Text2[1]; }},
-    {"OwnerAdd2", [](FormScreen& s) -> QWidget* { return s.Text2[2]; }},
-    {"OwnerName2", [](FormScreen& s) -> QWidget* { return s.Text2[3]; }},
-    {"AgencyName", [](FormScreen& s) -> QWidget* { return s.Text7[0]; }},
-    {"AgencyAdd1", [](FormScreen& s) -> QWidget* { return s.Text7[1]; }},
-    {"AgencyAdd2", [](FormScreen& s) -> QWidget* { return s.Text7[2]; }},
-    {"AgencyAdd3", [](FormScreen& s) -> QWidget* { return s.Text7[3]; }},
-    {"AgencyCert", [](FormScreen& s) -> QWidget* { return s.Text7[4]; }},
-    {"ApproveName", [](FormScreen& s) -> QWidget* { return s.Combo3; }},
-    {"ApproveCert", [](FormScreen& s) -> QWidget* { return s.Text13; }},
-    {"Signed", [](FormScreen& s) -> QWidget* { return s.Combo5; }},
-    {"Back", [](FormScreen& s) -> QWidget* { return s.Text18; }},
+    {"RegNum",
+     [](FormScreen &s) -> QWidget * {
+         return s.Combo1[0];
+     }},
+    {"Make",
+     [](FormScreen &s) -> QWidget * {
+         return s.Combo1[1];
+     }},
+    {"Model",
+     [](FormScreen &s) -> QWidget * {
+         return s.Combo1[2];
+     }},
+    {"Serial",
+     [](FormScreen &s) -> QWidget * {
+         return s.Text1[0];
+     }},
+    {"Rating1",
+     [](FormScreen &s) -> QWidget * {
+         return s.Text1[1];
+     }},
+    {"OwnerName",
+     [](FormScreen &s) -> QWidget * {
+         return s.Text2[0];
+     }},
+    {"OwnerAdd1",
+     [](FormScreen &s) -> QWidget * {
+         return s.Text2[1];
+     }},
+    {"OwnerAdd2",
+     [](FormScreen &s) -> QWidget * {
+         return s.Text2[2];
+     }},
+    {"OwnerName2",
+     [](FormScreen &s) -> QWidget * {
+         return s.Text2[3];
+     }},
+    {"AgencyName",
+     [](FormScreen &s) -> QWidget * {
+         return s.Text7[0];
+     }},
+    {"AgencyAdd1",
+     [](FormScreen &s) -> QWidget * {
+         return s.Text7[1];
+     }},
+    {"AgencyAdd2",
+     [](FormScreen &s) -> QWidget * {
+         return s.Text7[2];
+     }},
+    {"AgencyAdd3",
+     [](FormScreen &s) -> QWidget * {
+         return s.Text7[3];
+     }},
+    {"AgencyCert",
+     [](FormScreen &s) -> QWidget * {
+         return s.Text7[4];
+     }},
+    {"ApproveName",
+     [](FormScreen &s) -> QWidget * {
+         return s.Combo3;
+     }},
+    {"ApproveCert",
+     [](FormScreen &s) -> QWidget * {
+         return s.Text13;
+     }},
+    {"Signed",
+     [](FormScreen &s) -> QWidget * {
+         return s.Combo5;
+     }},
+    {"Back",
+     [](FormScreen &s) -> QWidget * {
+         return s.Text18;
+     }},
 };
 
-class Driver {
+class Driver
+{
 public:
-    Driver(const QString& folder, quint32 seed) : m_seed(seed), m_random(seed), m_clock(QDate(2001, 3, 5))
+    Driver(const QString &folder, quint32 seed)
+        : m_seed(seed)
+        , m_random(seed)
+        , m_clock(QDate(2001, 3, 5))
     {
         m_messages.serial = &m_current;
         AppContext context;
         context.programFolder = folder;
         context.messages = &m_messages;
         context.clock = &m_clock;
-        context.endProgram = [] { std::_Exit(3); };
+        context.endProgram = [] {
+            std::_Exit(3);
+        };
         m_window = std::make_unique<Form1>(context);
         m_window->activate();
     }
@@ -156,7 +219,7 @@ public:
             if (newest.isEmpty())
                 return saveNew();
             serial = newest.at(int(m_random.bounded(quint32(newest.size())))).value(0).toString();
-        } catch (const DbError& e) {
+        } catch (const DbError &e) {
             report({{"op", "message"}, {"text", QStringLiteral("listing failed: ") + e.message()}});
             return;
         }
@@ -170,17 +233,19 @@ public:
         editCurrent();
     }
 
-    void waitForAnotherChange(const QString& serial, const QString& shownVersion)
+    void waitForAnotherChange(const QString &serial, const QString &shownVersion)
     {
         const QDeadlineTimer patience(600);
         while (!patience.hasExpired()) {
             QThread::msleep(25);
             try {
                 if (m_window->Data1.database()
-                        ->value(QStringLiteral("SELECT Rating1 FROM Form WHERE Serial = ?"), {serial})
-                        .toString() != shownVersion)
+                        ->value(QStringLiteral("SELECT Rating1 FROM Form WHERE Serial = ?"),
+                                {serial})
+                        .toString()
+                    != shownVersion)
                     return;
-            } catch (const DbError&) {
+            } catch (const DbError &) {
                 return;
             }
         }
@@ -209,27 +274,27 @@ public:
     // The period statistics over this driver's year: its approved repairs.
     void count()
     {
-        AdminPanel* admin = m_window->SSPanel3;
+        AdminPanel *admin = m_window->SSPanel3;
         admin->Text48[0]->setText(QStringLiteral("-1"));
         const int year = yearOf(QStringLiteral("S%1-").arg(m_seed));
         admin->Text47[11]->setText(Dates::longForm(QDate(year, 1, 1)));
         admin->Text47[13]->setText(Dates::longForm(QDate(year, 12, 31)));
         m_window->statisticsHandlers().SSCommand14_Click();
         report({{"op", "counted"},
-              {"approvedRepairs", admin->Text48[0]->text().toInt()},
-              {"expected", int(m_stored.size())}});
+                {"approvedRepairs", admin->Text48[0]->text().toInt()},
+                {"expected", int(m_stored.size())}});
     }
 
 private:
     // Finds the stored form by its serial number and shows it as the find panel would.
-    bool show(const QString& serial, bool mustExist)
+    bool show(const QString &serial, bool mustExist)
     {
-        Recordset& forms = m_window->Data1;
+        Recordset &forms = m_window->Data1;
         try {
             forms.setTable(QStringLiteral("Form"));
             forms.refresh();
             forms.findFirst(Criterion::equals(QStringLiteral("Serial"), serial));
-        } catch (const DbError& e) {
+        } catch (const DbError &e) {
             report({{"op", "message"}, {"text", QStringLiteral("find failed: ") + e.message()}});
             m_current.clear();
             return false;
@@ -238,7 +303,8 @@ private:
             // The stored form moved on without being shown: the next edit starts a new form.
             m_current.clear();
             if (mustExist)
-                report({{"op", "message"}, {"text", QStringLiteral("stored form not found: ") + serial}});
+                report({{"op", "message"},
+                        {"text", QStringLiteral("stored form not found: ") + serial}});
             return false;
         }
         m_window->NewFormFlag = 0;
@@ -247,15 +313,18 @@ private:
         return true;
     }
 
-    bool isMine(const QString& serial) const { return serial.startsWith(QStringLiteral("S%1-").arg(m_seed)); }
+    bool isMine(const QString &serial) const
+    {
+        return serial.startsWith(QStringLiteral("S%1-").arg(m_seed));
+    }
 
     // The year of a form: its first driver's, whoever edits it.
-    static int yearOf(const QString& serial)
+    static int yearOf(const QString &serial)
     {
         return 2000 + int(serial.mid(1, serial.indexOf(u'-') - 1).toUInt() % 50);
     }
 
-    QString text(const QString& serial, const QString& token, const char* field)
+    QString text(const QString &serial, const QString &token, const char *field)
     {
         const QString f = QString::fromLatin1(field);
         if (f == QLatin1String("RegNum"))
@@ -271,8 +340,8 @@ private:
         if (f == QLatin1String("Back")) {
             // From a line to several pages of the database, so saves span many pages.
             const int words = 5 + int(m_random.bounded(1500u));
-            return QStringLiteral("%1 %2: ").arg(serial, token) +
-                   QStringLiteral("replaced spar cap ").repeated(words).trimmed();
+            return QStringLiteral("%1 %2: ").arg(serial, token)
+                   + QStringLiteral("replaced spar cap ").repeated(words).trimmed();
         }
         if (f == QLatin1String("ApproveName") || f == QLatin1String("Signed"))
             return QStringLiteral("Jane Doe");
@@ -284,12 +353,12 @@ private:
 
     void save()
     {
-        FormScreen& s = *m_window->Panel3D1;
+        FormScreen &s = *m_window->Panel3D1;
         const int rev = m_saves++;
         const QString token = QStringLiteral("S%1 #%2").arg(m_seed).arg(rev);
         const QString basedOn = controlText(s.Text1[1]);
         QJsonObject fields;
-        for (const Entry& e : kEntries) {
+        for (const Entry &e : kEntries) {
             const QString value = text(m_current, token, e.field);
             setControlText(e.box(s), value);
             fields.insert(QString::fromLatin1(e.field), value);
@@ -298,11 +367,11 @@ private:
         const int year = yearOf(m_current);
         const QDate formDate(year, 1 + int(m_random.bounded(12u)), 1 + int(m_random.bounded(28u)));
         const QDate approveDate(year, 6, 15);
-        s.Option1[0]->setChecked(true);       // repair
+        s.Option1[0]->setChecked(true);  // repair
         if (s.List1->currentRow() != 0)
-            s.List1->setCurrentRow(0);        // airframe
-        s.Option2[2]->setChecked(true);       // certificated repair station
-        s.Option5[0]->setChecked(true);       // approved
+            s.List1->setCurrentRow(0);   // airframe
+        s.Option2[2]->setChecked(true);  // certificated repair station
+        s.Option5[0]->setChecked(true);  // approved
         s.Option6[4]->setChecked(true);
         setControlText(s.Text16, Dates::longForm(formDate));
         setControlText(s.Text17, Dates::longForm(approveDate));
@@ -314,7 +383,10 @@ private:
         fields.insert("Approved", -1);
         fields.insert("ApprovedBy", 4);
         fields.insert("Rating3", 0);
-        const QJsonObject line{{"serial", m_current}, {"rev", rev}, {"token", token}, {"basedOn", basedOn},
+        const QJsonObject line{{"serial", m_current},
+                               {"rev", rev},
+                               {"token", token},
+                               {"basedOn", basedOn},
                                {"fields", fields}};
         QJsonObject saving = line;
         saving.insert("op", "saving");
@@ -350,13 +422,14 @@ private:
 
 }  // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 4) {
-        std::fprintf(stderr, "usage: reliability_driver crash FOLDER SEED | soak FOLDER SECONDS SEED\n");
+        std::fprintf(stderr,
+                     "usage: reliability_driver crash FOLDER SEED | soak FOLDER SECONDS SEED\n");
         return 2;
     }
     const QString mode = args[1];

@@ -16,7 +16,7 @@ namespace {
 
 constexpr double kCanvas = 256.0;  // the drawing's own units, as in the SVG's viewBox
 
-void paintSheet(QPainter& p)
+void paintSheet(QPainter &p)
 {
     QPainterPath sheet;
     sheet.addRoundedRect(QRectF(40, 12, 176, 232), 10, 10);
@@ -46,7 +46,7 @@ QImage icon(int size)
 
 }  // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     if (argc != 2) {
         std::fputs("usage: render_icon FOLDER\n", stderr);

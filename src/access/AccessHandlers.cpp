@@ -1,11 +1,11 @@
 #include "access/AccessHandlers.h"
 
 #include "access/AdminHandlers.h"
-#include "ui/FocusLossFilter.h"
 #include "access/SignInPanel.h"
 #include "form/FormScreen.h"
 #include "ui/Clock.h"
 #include "ui/Dates.h"
+#include "ui/FocusLossFilter.h"
 #include "ui/ListFill.h"
 #include "ui/MessageService.h"
 
@@ -14,11 +14,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-AccessHandlers::AccessHandlers(const AccessParts& parts) : w(parts), m_admin(std::make_unique<AdminHandlers>(w))
+AccessHandlers::AccessHandlers(const AccessParts &parts)
+    : w(parts)
+    , m_admin(std::make_unique<AdminHandlers>(w))
 {
-    SignInPanel* panel = w.SSPanel1;
-    QObject::connect(panel->SSCommand2, &QPushButton::clicked, panel, [this] { SSCommand2_Click(); });
-    QObject::connect(panel->SSCommand1, &QPushButton::clicked, panel, [this] { SSCommand1_Click(); });
+    SignInPanel *panel = w.SSPanel1;
+    QObject::connect(panel->SSCommand2, &QPushButton::clicked, panel,
+                     [this] { SSCommand2_Click(); });
+    QObject::connect(panel->SSCommand1, &QPushButton::clicked, panel,
+                     [this] { SSCommand1_Click(); });
     QObject::connect(panel->Text44, &QLineEdit::returnPressed, panel, [this] { Text44_Enter(); });
     FocusLossFilter::install(panel->Text44, [this] { Text44_LostFocus(); });
     QObject::connect(w.agentsButton, &QPushButton::clicked, panel, [this] { SSCommand9_Click(); });
@@ -32,12 +36,13 @@ void AccessHandlers::AgentSecurity()
     if (m_checking)
         return;
     m_checking = true;
-    struct Reset {
-        bool& flag;
+    struct Reset
+    {
+        bool &flag;
         ~Reset() { flag = false; }
     } reset{m_checking};
 
-    SignInPanel* panel = w.SSPanel1;
+    SignInPanel *panel = w.SSPanel1;
     const int position = panel->Combo4->currentIndex();
     const QString password = panel->Text44->text();
 
@@ -54,14 +59,16 @@ void AccessHandlers::AgentSecurity()
     }
 
     // The password lists hold one slot per listed name.
-    const QString stored = position < w.AgentPasswords.size() ? w.AgentPasswords.at(position) : QString();
+    const QString stored
+        = position < w.AgentPasswords.size() ? w.AgentPasswords.at(position) : QString();
     if (position < w.AgentPasswords.size() && stored == password) {
         signedIn();
         return;
     }
 
-    const auto answer = w.messages.ask({QObject::tr("Try again?"), QObject::tr("Password Incorrect"),
-                                          Msg::Buttons::YesNo, Msg::Icon::Exclamation, Msg::Answer::Yes});
+    const auto answer
+        = w.messages.ask({QObject::tr("Try again?"), QObject::tr("Password Incorrect"),
+                          Msg::Buttons::YesNo, Msg::Icon::Exclamation, Msg::Answer::Yes});
     if (answer == Msg::Answer::No) {
         w.endProgram();
         return;
@@ -72,10 +79,10 @@ void AccessHandlers::AgentSecurity()
 
 void AccessHandlers::signedIn()
 {
-    SignInPanel* panel = w.SSPanel1;
+    SignInPanel *panel = w.SSPanel1;
     m_admin->setSignedIn(true);
     panel->hide();
-    FormScreen* form = w.Panel3D1;
+    FormScreen *form = w.Panel3D1;
     form->Combo1[0]->setFocus();
     ListFill::setText(form->Combo3, panel->Combo4->currentText());
     form->Text16->setText(Dates::longForm(w.clock.today()));

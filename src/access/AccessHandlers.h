@@ -8,9 +8,10 @@
 class AdminHandlers;
 
 // Sign-in on the "Access Control" panel, and the entry to the inspector administration.
-class AccessHandlers {
+class AccessHandlers
+{
 public:
-    explicit AccessHandlers(const AccessParts& parts);
+    explicit AccessHandlers(const AccessParts &parts);
     ~AccessHandlers();
 
     // The check of the name and password on the sign-in panel.
@@ -21,7 +22,7 @@ public:
     void Text44_Enter();      // Enter in the password box
     void SSCommand9_Click();  // "Agents" on the set-up panel
 
-    AdminHandlers& adminHandlers() const { return *m_admin; }
+    AdminHandlers &adminHandlers() const { return *m_admin; }
 
     // The password that lets someone in without choosing a name (compared in upper case),
     // and the administrator password of the inspector panel (compared exactly).

@@ -1,17 +1,17 @@
 #include "access/AdminHandlers.h"
 
 #include "access/AccessHandlers.h"
+#include "access/AccessParts.h"
 #include "access/AdminPanel.h"
 #include "access/SignInPanel.h"
-#include "access/AccessParts.h"
 #include "data/Criterion.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
 #include "ui/ButtonBar.h"
-#include "ui/Twips.h"
 #include "ui/ControlText.h"
 #include "ui/MessageService.h"
 #include "ui/StoreConflict.h"
+#include "ui/Twips.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -27,7 +27,7 @@ const QString kApprovalNumber = QStringLiteral("ApprovalNumber");
 const QString kAdministrator = QStringLiteral("Administrator");
 
 // Sets slot position of a list kept parallel to a names list, growing it as needed.
-void setSlot(QStringList& list, int position, const QString& value)
+void setSlot(QStringList &list, int position, const QString &value)
 {
     while (list.size() <= position)
         list.append(QString());
@@ -36,9 +36,10 @@ void setSlot(QStringList& list, int position, const QString& value)
 
 }  // namespace
 
-AdminHandlers::AdminHandlers(const AccessParts& parts) : w(parts)
+AdminHandlers::AdminHandlers(const AccessParts &parts)
+    : w(parts)
 {
-    AdminPanel* p = w.SSPanel3;
+    AdminPanel *p = w.SSPanel3;
     QObject::connect(p->Combo6, &QComboBox::currentIndexChanged, p, [this](int index) {
         if (index >= 0)
             Combo6_Click();
@@ -57,13 +58,11 @@ AdminHandlers::AdminHandlers(const AccessParts& parts) : w(parts)
 
 void AdminHandlers::SSCommand9_Click()
 {
-    AdminPanel* p = w.SSPanel3;
-    const SignInPanel* signIn = w.SSPanel1;
+    AdminPanel *p = w.SSPanel3;
+    const SignInPanel *signIn = w.SSPanel1;
 
     bool tableEmpty = true;
-    skipFailingStep([&] {
-        tableEmpty = w.Data5.isEmpty();
-    });
+    skipFailingStep([&] { tableEmpty = w.Data5.isEmpty(); });
     // The panel shows stored passwords: until someone has signed in (by name or with the
     // master password) a name merely selected in the sign-in list opens nothing. An empty
     // table has no one to sign in, so the first inspector can still be entered.
@@ -85,9 +84,8 @@ void AdminHandlers::SSCommand9_Click()
 
     bool found = false;
     if (position >= 0) {
-        skipFailingStep([&] {
-            found = findInspector(signedRecord, signIn->Combo4->currentText());
-        });
+        skipFailingStep(
+            [&] { found = findInspector(signedRecord, signIn->Combo4->currentText()); });
     }
     // Only a listed inspector, the master sign-in or an empty table may open the panel.
     if (!tableEmpty && !found && signIn->Text44->text() != AccessHandlers::kAdministratorPassword)
@@ -110,9 +108,7 @@ void AdminHandlers::SSCommand9_Click()
     // The master sign-in has no record of its own; the master password is the administrator's.
     bool administrator = !found;
     if (found) {
-        skipFailingStep([&] {
-            administrator = isYes(w.Data5.field(kAdministrator));
-        });
+        skipFailingStep([&] { administrator = isYes(w.Data5.field(kAdministrator)); });
     }
     if (administrator) {
         p->Option3->setEnabled(true);
@@ -127,7 +123,7 @@ void AdminHandlers::SSCommand9_Click()
     p->update();
 }
 
-bool AdminHandlers::findInspector(const QVariant& recordId, const QString& name)
+bool AdminHandlers::findInspector(const QVariant &recordId, const QString &name)
 {
     // Names compare without regard to case, so only the record key tells "Adam Lee"
     // from "ADAM LEE"; the name serves entries that carry no key.
@@ -153,14 +149,14 @@ void AdminHandlers::placePanel()
 
 bool AdminHandlers::findPickedInspector()
 {
-    const QComboBox* names = w.SSPanel3->Combo6;
+    const QComboBox *names = w.SSPanel3->Combo6;
     const int entry = names->currentIndex();
     return entry >= 0 && findInspector(names->itemData(entry), names->itemText(entry));
 }
 
 void AdminHandlers::Combo6_Click()
 {
-    AdminPanel* p = w.SSPanel3;
+    AdminPanel *p = w.SSPanel3;
     try {
         if (!findPickedInspector())
             return;
@@ -171,7 +167,7 @@ void AdminHandlers::Combo6_Click()
         p->Text47[17]->setText(w.Data5.text(kName));
         p->Text47[15]->setText(w.Data5.text(kApprovalNumber));
         p->Text47[10]->setText(w.Data5.text(kPassword));
-    } catch (const DbError&) {
+    } catch (const DbError &) {
         return;
     }
     showOldPassword();
@@ -182,16 +178,17 @@ void AdminHandlers::Text47_Change(int index)
 {
     if (index != 12)
         return;
-    AdminPanel* p = w.SSPanel3;
+    AdminPanel *p = w.SSPanel3;
     p->Option3->setEnabled(p->Text47[12]->text() == AccessHandlers::kAdministratorPassword);
 }
 
 void AdminHandlers::Option3_Click()
 {
-    AdminPanel* p = w.SSPanel3;
+    AdminPanel *p = w.SSPanel3;
     const bool yes = p->Option3->isChecked();
-    for (QWidget* control : {static_cast<QWidget*>(p->Text47[17]), static_cast<QWidget*>(p->Combo6),
-                             static_cast<QWidget*>(p->SSCommand12), static_cast<QWidget*>(p->SSCommand11)})
+    for (QWidget *control :
+         {static_cast<QWidget *>(p->Text47[17]), static_cast<QWidget *>(p->Combo6),
+          static_cast<QWidget *>(p->SSCommand12), static_cast<QWidget *>(p->SSCommand11)})
         control->setEnabled(yes);
     if (!yes)
         p->Option4->setChecked(true);
@@ -201,7 +198,7 @@ void AdminHandlers::Option3_Click()
 
 void AdminHandlers::selectOption3()
 {
-    AdminPanel* p = w.SSPanel3;
+    AdminPanel *p = w.SSPanel3;
     // Selecting the button that is already selected changes nothing, so its click is run here.
     if (p->Option3->isChecked())
         Option3_Click();
@@ -220,12 +217,10 @@ void AdminHandlers::setAdministering(bool administering)
 
 void AdminHandlers::SSCommand12_Click()
 {
-    AdminPanel* p = w.SSPanel3;
+    AdminPanel *p = w.SSPanel3;
     p->showNameEntry(true);
     w.NewAgentFlag = 1;
-    skipFailingStep([&] {
-        w.Data5.addNew();
-    });
+    skipFailingStep([&] { w.Data5.addNew(); });
     p->update();
     for (int i : {17, 15, 10})
         p->Text47[i]->clear();
@@ -238,7 +233,7 @@ void AdminHandlers::SSCommand12_Click()
 
 void AdminHandlers::SSCommand10_Click()
 {
-    AdminPanel* p = w.SSPanel3;
+    AdminPanel *p = w.SSPanel3;
     const bool adding = w.NewAgentFlag == 1;
     const QString name = p->Text47[17]->text();
     const QString approvalNumber = p->Text47[15]->text();
@@ -256,7 +251,8 @@ void AdminHandlers::SSCommand10_Click()
             else if (!adding && w.Data5.editMode() == Recordset::EditMode::None)
                 w.Data5.edit();
             w.Data5.setField(kName, name);
-            w.Data5.setField(kApprovalNumber, approvalNumber.isNull() ? QStringLiteral("") : approvalNumber);
+            w.Data5.setField(kApprovalNumber,
+                             approvalNumber.isNull() ? QStringLiteral("") : approvalNumber);
             // An empty new-password box keeps the stored password.
             if (!newPassword.isEmpty())
                 w.Data5.setField(kPassword, newPassword);
@@ -265,12 +261,13 @@ void AdminHandlers::SSCommand10_Click()
             storedPassword = w.Data5.text(kPassword);
             stored = true;
         }
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         skipFailingStep([&] {
             if (w.Data5.editMode() != Recordset::EditMode::None && !adding)
                 w.Data5.cancelUpdate();
         });
-        QString text = QObject::tr("The DMIR \"%1\" could not be saved: %2").arg(name, error.message());
+        QString text
+            = QObject::tr("The DMIR \"%1\" could not be saved: %2").arg(name, error.message());
         const QString advice = StoreConflict::prepareRetry(w.Data5, error);
         if (!advice.isEmpty())
             text += QStringLiteral(".\n\n") + advice;
@@ -282,13 +279,11 @@ void AdminHandlers::SSCommand10_Click()
         // The new inspector can sign in and sign at once: the name lists of sign-in and
         // administration and the parallel password and approval-number slots grow together.
         QVariant record;
-        skipFailingStep([&] {
-            record = w.Data5.recordId();
-        });
+        skipFailingStep([&] { record = w.Data5.recordId(); });
         addListItem(p->Combo6, name);
         p->Combo6->setItemData(p->Combo6->count() - 1, record);
         p->Combo6->setCurrentIndex(p->Combo6->count() - 1);
-        QComboBox* signInNames = w.SSPanel1->Combo4;
+        QComboBox *signInNames = w.SSPanel1->Combo4;
         addListItem(signInNames, name);
         const int position = signInNames->count() - 1;
         signInNames->setItemData(position, record);
@@ -307,7 +302,7 @@ void AdminHandlers::SSCommand10_Click()
 
 void AdminHandlers::SSCommand11_Click()
 {
-    AdminPanel* p = w.SSPanel3;
+    AdminPanel *p = w.SSPanel3;
     if (w.NewAgentFlag != 0)
         return;
     // Without a picked inspector there is nothing to delete: the record and the list stay as they are.
@@ -319,8 +314,9 @@ void AdminHandlers::SSCommand11_Click()
             return;
         w.Data5.deleteCurrent();
         w.Data5.refresh();
-    } catch (const DbError& error) {
-        reportFailure(QObject::tr("The DMIR \"%1\" could not be deleted: %2").arg(p->Combo6->itemText(entry), error.message()));
+    } catch (const DbError &error) {
+        reportFailure(QObject::tr("The DMIR \"%1\" could not be deleted: %2")
+                          .arg(p->Combo6->itemText(entry), error.message()));
         return;
     }
     for (int i : {9, 10, 17})
@@ -337,7 +333,7 @@ void AdminHandlers::SSCommand11_Click()
 
 void AdminHandlers::SSCommand13_Click()
 {
-    AdminPanel* p = w.SSPanel3;
+    AdminPanel *p = w.SSPanel3;
     // A new inspector that was not saved is dropped.
     skipFailingStep([&] {
         if (w.Data5.editMode() != Recordset::EditMode::None)
@@ -352,13 +348,11 @@ void AdminHandlers::SSCommand13_Click()
 void AdminHandlers::showOldPassword()
 {
     QString stored;
-    skipFailingStep([&] {
-        stored = w.Data5.text(kPassword);
-    });
+    skipFailingStep([&] { stored = w.Data5.text(kPassword); });
     w.SSPanel3->Text47[9]->setText(stored);
 }
 
-void AdminHandlers::reportFailure(const QString& text)
+void AdminHandlers::reportFailure(const QString &text)
 {
     w.messages.tell(text, QObject::tr("DMIR"), Msg::Icon::Exclamation);
 }

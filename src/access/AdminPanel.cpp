@@ -17,24 +17,24 @@
 
 namespace {
 
-QLineEdit* box(QWidget* parent, int index)
+QLineEdit *box(QWidget *parent, int index)
 {
-    auto* edit = new QLineEdit(parent);
+    auto *edit = new QLineEdit(parent);
     edit->setObjectName(QStringLiteral("Text47(%1)").arg(index));
     return edit;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
+QPushButton *button(QWidget *parent, const char *name, const QString &caption)
 {
-    auto* b = new QPushButton(caption, parent);
+    auto *b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setMinimumWidth(80);
     return b;
 }
 
-QLabel* heading(const QString& text, QWidget* parent)
+QLabel *heading(const QString &text, QWidget *parent)
 {
-    auto* label = new QLabel(text, parent);
+    auto *label = new QLabel(text, parent);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
@@ -43,7 +43,8 @@ QLabel* heading(const QString& text, QWidget* parent)
 
 }  // namespace
 
-AdminPanel::AdminPanel(QWidget* parent) : QFrame(parent)
+AdminPanel::AdminPanel(QWidget *parent)
+    : QFrame(parent)
 {
     makeRaisedPanel(this, QStringLiteral("SSPanel3"));
 
@@ -71,8 +72,8 @@ AdminPanel::AdminPanel(QWidget* parent) : QFrame(parent)
         Text47[i]->setToolTip(tr("A date, for example March 01, 2001"));
 
     // Combo6 and the name entry box share one place.
-    auto* nameSlot = new QWidget(this);
-    auto* nameStack = new QStackedLayout(nameSlot);
+    auto *nameSlot = new QWidget(this);
+    auto *nameStack = new QStackedLayout(nameSlot);
     nameStack->addWidget(Combo6);
     nameStack->addWidget(Text47[17]);
     Combo6->setParent(nameSlot);
@@ -87,7 +88,7 @@ AdminPanel::AdminPanel(QWidget* parent) : QFrame(parent)
     Option4->setObjectName(QStringLiteral("Option4"));
     Option4->setChecked(true);
     Text47[12]->setParent(Frame1);
-    auto* frameLayout = new QGridLayout(Frame1);
+    auto *frameLayout = new QGridLayout(Frame1);
     frameLayout->addWidget(Option3, 0, 0);
     frameLayout->addWidget(Option4, 0, 1);
     frameLayout->addWidget(new QLabel(tr("Admin Password"), Frame1), 1, 0);
@@ -98,7 +99,7 @@ AdminPanel::AdminPanel(QWidget* parent) : QFrame(parent)
     SSCommand12 = button(this, "SSCommand12", tr("New"));
     SSCommand13 = button(this, "SSCommand13", tr("Exit"));
 
-    auto* inspector = new QGridLayout;
+    auto *inspector = new QGridLayout;
     inspector->addWidget(new QLabel(tr("DMIR Name"), this), 0, 0);
     inspector->addWidget(nameSlot, 0, 1);
     inspector->addWidget(new QLabel(tr("Certification Number"), this), 1, 0);
@@ -108,10 +109,10 @@ AdminPanel::AdminPanel(QWidget* parent) : QFrame(parent)
     inspector->addWidget(new QLabel(tr("New Password"), this), 3, 0);
     inspector->addWidget(Text47[10], 3, 1);
     inspector->addWidget(Frame1, 4, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {SSCommand10, SSCommand11, SSCommand12, SSCommand13})
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *b : {SSCommand10, SSCommand11, SSCommand12, SSCommand13})
         buttons->addWidget(b);
-    auto* left = new QVBoxLayout;
+    auto *left = new QVBoxLayout;
     left->addWidget(heading(tr("DMIR"), this));
     left->addLayout(inspector);
     left->addStretch(1);
@@ -120,16 +121,16 @@ AdminPanel::AdminPanel(QWidget* parent) : QFrame(parent)
     // The report-period block: two dates, "Calculate", and the grid of counts.
     SSCommand14 = button(this, "SSCommand14", tr("Calculate"));
     SSCommand14->setEnabled(false);
-    auto* period = new QGridLayout;
+    auto *period = new QGridLayout;
     period->addWidget(heading(tr("Report Period"), this), 0, 0);
     period->addWidget(Text47[11], 0, 1);
     period->addWidget(new QLabel(tr("To"), this), 1, 0);
     period->addWidget(Text47[13], 1, 1);
     period->addWidget(SSCommand14, 2, 1, Qt::AlignRight);
-    auto* grid = new QGridLayout;
+    auto *grid = new QGridLayout;
     grid->addWidget(heading(tr("Approved"), this), 0, 1, Qt::AlignCenter);
     grid->addWidget(heading(tr("Rejected"), this), 0, 2, Qt::AlignCenter);
-    const char* const rows[3] = {"Repair", "Alteration", "Total"};
+    const char *const rows[3] = {"Repair", "Alteration", "Total"};
     const int boxes[3][2] = {{0, 2}, {1, 4}, {3, 5}};
     for (int row = 0; row < 3; ++row) {
         grid->addWidget(new QLabel(tr(rows[row]), this), row + 1, 0);
@@ -143,13 +144,13 @@ AdminPanel::AdminPanel(QWidget* parent) : QFrame(parent)
             grid->addWidget(Text48[index], row + 1, column + 1);
         }
     }
-    auto* right = new QVBoxLayout;
+    auto *right = new QVBoxLayout;
     right->addLayout(period);
     right->addSpacing(12);
     right->addLayout(grid);
     right->addStretch(1);
 
-    auto* columns = new QHBoxLayout(this);
+    auto *columns = new QHBoxLayout(this);
     columns->setContentsMargins(16, 12, 16, 12);
     columns->addLayout(left, 1);
     columns->addSpacing(32);  // not setSpacing: nested layouts would take it over
@@ -172,6 +173,6 @@ AdminPanel::AdminPanel(QWidget* parent) : QFrame(parent)
 
 void AdminPanel::showNameEntry(bool entering)
 {
-    auto* stack = static_cast<QStackedLayout*>(Combo6->parentWidget()->layout());
-    stack->setCurrentWidget(entering ? static_cast<QWidget*>(Text47[17]) : Combo6);
+    auto *stack = static_cast<QStackedLayout *>(Combo6->parentWidget()->layout());
+    stack->setCurrentWidget(entering ? static_cast<QWidget *>(Text47[17]) : Combo6);
 }

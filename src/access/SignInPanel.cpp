@@ -11,11 +11,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SignInPanel::SignInPanel(QWidget* parent) : QFrame(parent)
+SignInPanel::SignInPanel(QWidget *parent)
+    : QFrame(parent)
 {
     makeRaisedPanel(this, QStringLiteral("SSPanel1"));
 
-    auto* caption = new QLabel(tr("Access Control"), this);
+    auto *caption = new QLabel(tr("Access Control"), this);
     QFont big = caption->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.4);
@@ -38,14 +39,14 @@ SignInPanel::SignInPanel(QWidget* parent) : QFrame(parent)
     SSCommand2->setFocusPolicy(Qt::TabFocus);
     SSCommand1->setFocusPolicy(Qt::TabFocus);
 
-    auto* fields = new QFormLayout;
+    auto *fields = new QFormLayout;
     fields->addRow(tr("Select name"), Combo4);
     fields->addRow(tr("Enter password"), Text44);
-    auto* buttons = new QHBoxLayout;
+    auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(SSCommand2);
     buttons->addWidget(SSCommand1);
-    auto* layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->addWidget(caption);
     layout->addLayout(fields);
     layout->addLayout(buttons);

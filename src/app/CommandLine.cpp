@@ -5,11 +5,12 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
-CommandLine::CommandLine(const QStringList& arguments)
+CommandLine::CommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("FAA Form 337 \"Major Repair and Alteration\": fill in, store, find, count and print the form.\n"
+        QStringLiteral("FAA Form 337 \"Major Repair and Alteration\": fill in, store, find, count "
+                       "and print the form.\n"
                        "Without an option the window starts."));
     // Our own help and version options: Qt's helpers would add "--help-all" for options
     // of the window, which no option-driven run opens.
@@ -19,14 +20,16 @@ CommandLine::CommandLine(const QStringList& arguments)
                                      QStringLiteral("Print the program's version and end."));
     // The import runs before this parser sees the command line (see ImportCommand.h);
     // its options are listed here so that the help names every option.
-    const QCommandLineOption importAccess(QStringLiteral("import-access"),
-                                          QStringLiteral("Import the old program's Access files from FOLDER into "
-                                                         "the data folder, print a summary and end."),
-                                          QStringLiteral("FOLDER"));
-    const QCommandLineOption dataFolder(QStringLiteral("data-folder"),
-                                        QStringLiteral("With --import-access: the data folder to import into "
-                                                       "(default: the one the settings name)."),
-                                        QStringLiteral("DIR"));
+    const QCommandLineOption importAccess(
+        QStringLiteral("import-access"),
+        QStringLiteral("Import the old program's Access files from FOLDER into "
+                       "the data folder, print a summary and end."),
+        QStringLiteral("FOLDER"));
+    const QCommandLineOption dataFolder(
+        QStringLiteral("data-folder"),
+        QStringLiteral("With --import-access: the data folder to import into "
+                       "(default: the one the settings name)."),
+        QStringLiteral("DIR"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(importAccess);
@@ -37,7 +40,8 @@ CommandLine::CommandLine(const QStringList& arguments)
         m_text = parser.errorText();
     } else if (!parser.positionalArguments().isEmpty()) {
         m_action = Action::Refuse;
-        m_text = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+        m_text = QStringLiteral("Unexpected argument '%1'.")
+                     .arg(parser.positionalArguments().constFirst());
     } else if (parser.isSet(dataFolder) && !parser.isSet(importAccess)) {
         m_action = Action::Refuse;
         m_text = QStringLiteral("--data-folder goes with --import-access.");
@@ -54,7 +58,7 @@ CommandLine::CommandLine(const QStringList& arguments)
 
 int CommandLine::run() const
 {
-    FILE* stream = m_action == Action::Refuse ? stderr : stdout;
+    FILE *stream = m_action == Action::Refuse ? stderr : stdout;
     std::fputs(m_text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
     return exitCode();

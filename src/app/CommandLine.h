@@ -6,16 +6,17 @@
 // The program's command line. With no argument the window starts; "--help" and
 // "--version" print their text and end; anything else is refused with a message
 // that names the fault, so a typing error never starts the window unnoticed.
-class CommandLine {
+class CommandLine
+{
 public:
     enum class Action { StartWindow, ShowHelp, ShowVersion, Refuse };
 
     // arguments[0] is the program itself, as in QCoreApplication::arguments().
-    explicit CommandLine(const QStringList& arguments);
+    explicit CommandLine(const QStringList &arguments);
 
     Action action() const { return m_action; }
     // The help or version text, or the error message of a refusal.
-    const QString& text() const { return m_text; }
+    const QString &text() const { return m_text; }
     // 0, or 2 for a command line that was refused.
     int exitCode() const { return m_action == Action::Refuse ? 2 : 0; }
 

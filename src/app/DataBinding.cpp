@@ -29,7 +29,7 @@ namespace {
 const QString kForms = QString::fromLatin1(Schema::kFormsFile);
 const QString kAgents = QString::fromLatin1(Schema::kAgentsFile);
 
-QString textOr(const Recordset& rs, const QString& field, const QString& placeholder)
+QString textOr(const Recordset &rs, const QString &field, const QString &placeholder)
 {
     const QVariant v = rs.field(field);
     return v.isNull() ? placeholder : v.toString();
@@ -37,7 +37,8 @@ QString textOr(const Recordset& rs, const QString& field, const QString& placeho
 
 }  // namespace
 
-DataBinding::DataBinding(Form1& window) : w(window)
+DataBinding::DataBinding(Form1 &window)
+    : w(window)
 {
     QObject::connect(w.Panel3D7, &SetupPanel::Dir1_Change, &w, [this] { Dir1_Change(); });
     QObject::connect(w.Panel3D7, &SetupPanel::Drive1_Change, &w, [this] { Drive1_Change(); });
@@ -121,10 +122,10 @@ DataBinding::Outcome DataBinding::bindAndFill()
     w.Data9.setTable(QStringLiteral("Narratives"));
     w.datSecondaryRS.setTable(QStringLiteral("Form"));
 
-    for (Recordset* rs : {&w.Data1, &w.Data3, &w.Data5, &w.Data10}) {
+    for (Recordset *rs : {&w.Data1, &w.Data3, &w.Data5, &w.Data10}) {
         try {
             rs->refresh();
-        } catch (const DbError& error) {
+        } catch (const DbError &error) {
             switch (error.number()) {
             case EngineError::FileNotFound:
             case EngineError::InvalidProcedureCall:
@@ -146,21 +147,24 @@ DataBinding::Outcome DataBinding::bindAndFill()
                     m_accessFolder = QFileInfo(DataFolder::resolvePath(rs->databaseName())).path();
                     return Outcome::AccessFiles;
                 }
-                w.messages().tell(QObject::tr("The data file \"%1\" cannot be read: %2\n\n"
-                                              "Choose the folder that holds the data files.")
-                                      .arg(QDir::toNativeSeparators(DataFolder::resolvePath(rs->databaseName())),
-                                           error.message()),
-                                  QObject::tr("Data file unreadable"), Msg::Icon::Exclamation);
+                w.messages().tell(
+                    QObject::tr("The data file \"%1\" cannot be read: %2\n\n"
+                                "Choose the folder that holds the data files.")
+                        .arg(QDir::toNativeSeparators(DataFolder::resolvePath(rs->databaseName())),
+                             error.message()),
+                    QObject::tr("Data file unreadable"), Msg::Icon::Exclamation);
                 openSetupForMissingFiles();
                 return Outcome::FilesMissing;
             case EngineError::LockedByAnother:
                 // Another program kept the file locked past the wait; nothing is bound
                 // rather than a screen with empty lists and no word why.
-                w.messages().tell(QObject::tr("The data file \"%1\" is locked by another program and could not be "
-                                              "opened.\n\nClose the other program, or wait until it is done, and "
-                                              "start this program again.")
-                                      .arg(QDir::toNativeSeparators(DataFolder::resolvePath(rs->databaseName()))),
-                                  QObject::tr("Data file in use"), Msg::Icon::Exclamation);
+                w.messages().tell(
+                    QObject::tr(
+                        "The data file \"%1\" is locked by another program and could not be "
+                        "opened.\n\nClose the other program, or wait until it is done, and "
+                        "start this program again.")
+                        .arg(QDir::toNativeSeparators(DataFolder::resolvePath(rs->databaseName()))),
+                    QObject::tr("Data file in use"), Msg::Icon::Exclamation);
                 openSetupForMissingFiles();
                 return Outcome::FilesMissing;
             default:
@@ -189,8 +193,8 @@ DataBinding::Outcome DataBinding::bindAndFill()
 
 void DataBinding::fillLists()
 {
-    FormScreen* form = w.Panel3D1;
-    auto distinctValues = [this](const QString& sql, const QString& field) {
+    FormScreen *form = w.Panel3D1;
+    auto distinctValues = [this](const QString &sql, const QString &field) {
         QStringList values;
         skipFailingStep([&] {
             w.Data2.setSql(sql);
@@ -205,12 +209,18 @@ void DataBinding::fillLists()
         });
         return values;
     };
-    ListFill::replaceItems(form->Combo1[0], distinctValues(
-        QStringLiteral("SELECT DISTINCT RegNum FROM Form WHERE RegNum IS NOT NULL ORDER BY RegNum"),
-        QStringLiteral("RegNum")));
-    ListFill::replaceItems(form->Combo1[1], distinctValues(
-        QStringLiteral("SELECT DISTINCT Make FROM aircraft WHERE Make IS NOT NULL ORDER BY Make"),
-        QStringLiteral("Make")));
+    ListFill::replaceItems(
+        form->Combo1[0],
+        distinctValues(
+            QStringLiteral(
+                "SELECT DISTINCT RegNum FROM Form WHERE RegNum IS NOT NULL ORDER BY RegNum"),
+            QStringLiteral("RegNum")));
+    ListFill::replaceItems(
+        form->Combo1[1],
+        distinctValues(
+            QStringLiteral(
+                "SELECT DISTINCT Make FROM aircraft WHERE Make IS NOT NULL ORDER BY Make"),
+            QStringLiteral("Make")));
 
     // Inspectors: the four name lists and the password and approval-number lists
     // stay parallel, one slot per listed name.
@@ -242,15 +252,19 @@ void DataBinding::fillLists()
 
 void DataBinding::fillAgencyFromNewestForm()
 {
-    FormScreen* form = w.Panel3D1;
+    FormScreen *form = w.Panel3D1;
     skipFailingStep([&] {
         w.Data1.moveLast();
         if (!w.Data1.hasCurrent())
             return;
-        form->Text7[0]->setText(textOr(w.Data1, QStringLiteral("AgencyName"), QStringLiteral("Name")));
-        form->Text7[1]->setText(textOr(w.Data1, QStringLiteral("AgencyAdd1"), QStringLiteral("Address")));
-        form->Text7[2]->setText(textOr(w.Data1, QStringLiteral("AgencyAdd2"), QStringLiteral("City & State")));
-        form->Text7[3]->setText(textOr(w.Data1, QStringLiteral("AgencyAdd3"), QStringLiteral("Zip & Country")));
+        form->Text7[0]->setText(
+            textOr(w.Data1, QStringLiteral("AgencyName"), QStringLiteral("Name")));
+        form->Text7[1]->setText(
+            textOr(w.Data1, QStringLiteral("AgencyAdd1"), QStringLiteral("Address")));
+        form->Text7[2]->setText(
+            textOr(w.Data1, QStringLiteral("AgencyAdd2"), QStringLiteral("City & State")));
+        form->Text7[3]->setText(
+            textOr(w.Data1, QStringLiteral("AgencyAdd3"), QStringLiteral("Zip & Country")));
         form->Text7[4]->setText(textOr(w.Data1, QStringLiteral("AgencyCert"), QString()));
         const QVariant kind = w.Data1.field(QStringLiteral("AgencyKind"));
         if (!kind.isNull() && kind.toInt() >= 0 && kind.toInt() < 5)
@@ -260,21 +274,24 @@ void DataBinding::fillAgencyFromNewestForm()
 
 void DataBinding::fillAgencyFromSetup()
 {
-    FormScreen* form = w.Panel3D1;
+    FormScreen *form = w.Panel3D1;
     skipFailingStep([&] {
-        const Recordset& agency = w.Data10;
+        const Recordset &agency = w.Data10;
         if (!agency.hasCurrent())
             return;
-        auto both = [&](const QString& a, const QString& b, const QString& sep, const QString& placeholder) {
+        auto both = [&](const QString &a, const QString &b, const QString &sep,
+                        const QString &placeholder) {
             const QVariant va = agency.field(a), vb = agency.field(b);
             return va.isNull() || vb.isNull() ? placeholder : va.toString() + sep + vb.toString();
         };
-        form->Text7[0]->setText(textOr(agency, QStringLiteral("AgencyName"), QStringLiteral("Name")));
-        form->Text7[1]->setText(textOr(agency, QStringLiteral("AgencyAdd1"), QStringLiteral("Address")));
-        form->Text7[2]->setText(both(QStringLiteral("AgencyAdd2"), QStringLiteral("AgencyAdd3"), QStringLiteral(", "),
-                                     QStringLiteral("City & State")));
-        form->Text7[3]->setText(both(QStringLiteral("Rating1"), QStringLiteral("Rating2"), QStringLiteral(" "),
-                                     QStringLiteral("Zip & Country")));
+        form->Text7[0]->setText(
+            textOr(agency, QStringLiteral("AgencyName"), QStringLiteral("Name")));
+        form->Text7[1]->setText(
+            textOr(agency, QStringLiteral("AgencyAdd1"), QStringLiteral("Address")));
+        form->Text7[2]->setText(both(QStringLiteral("AgencyAdd2"), QStringLiteral("AgencyAdd3"),
+                                     QStringLiteral(", "), QStringLiteral("City & State")));
+        form->Text7[3]->setText(both(QStringLiteral("Rating1"), QStringLiteral("Rating2"),
+                                     QStringLiteral(" "), QStringLiteral("Zip & Country")));
         form->Text7[4]->setText(textOr(agency, QStringLiteral("AgencyCert"), QString()));
         const QVariant kind = agency.field(QStringLiteral("AgencyKind"));
         const int index = kind.isNull() ? 2 : kind.toInt();
@@ -292,15 +309,17 @@ void DataBinding::openSetupForMissingFiles()
     w.setupHandlers().Command3D18_Click();
 }
 
-void DataBinding::tellPathTooLong(const QString& folder)
+void DataBinding::tellPathTooLong(const QString &folder)
 {
-    w.messages().tell(QObject::tr("The data files cannot be kept in the folder \"%1\": its path is too long for the "
-                                  "database engine, which opens file paths of at most %2 bytes (the data files "
-                                  "there would need %3).\n\nChoose a folder with a shorter path.")
-                          .arg(QDir::toNativeSeparators(folder))
-                          .arg(DataFolder::longestEnginePath())
-                          .arg(DataFolder::dataFilePathBytes(folder)),
-                      QObject::tr("Folder path too long"), Msg::Icon::Exclamation);
+    w.messages().tell(
+        QObject::tr(
+            "The data files cannot be kept in the folder \"%1\": its path is too long for the "
+            "database engine, which opens file paths of at most %2 bytes (the data files "
+            "there would need %3).\n\nChoose a folder with a shorter path.")
+            .arg(QDir::toNativeSeparators(folder))
+            .arg(DataFolder::longestEnginePath())
+            .arg(DataFolder::dataFilePathBytes(folder)),
+        QObject::tr("Folder path too long"), Msg::Icon::Exclamation);
 }
 
 void DataBinding::Dir1_Change()
@@ -319,12 +338,14 @@ void DataBinding::Dir1_Change()
         }
         w.Panel3D7->showIndicator(0);
         m_bound = false;
-        for (Recordset* rs : {&w.Data1, &w.Data2, &w.Data3, &w.Data5, &w.Data10, &w.datSecondaryRS, &w.Data9})
+        for (Recordset *rs :
+             {&w.Data1, &w.Data2, &w.Data3, &w.Data5, &w.Data10, &w.datSecondaryRS, &w.Data9})
             rs->close();
         skipFailingStep([&] {
             w.setupCursor.moveFirst();
             w.setupCursor.edit();
-            w.setupCursor.setField(QStringLiteral("DataPath"), DataFolder::withTrailingSeparator(chosen));
+            w.setupCursor.setField(QStringLiteral("DataPath"),
+                                   DataFolder::withTrailingSeparator(chosen));
             w.setupCursor.update();
         });
         SetDataPaths();

@@ -6,9 +6,10 @@ class Form1;
 
 // Binds the data controls to the files of the data folder and refills every list
 // that comes from the data; reacts to a new folder or drive in the set-up panel.
-class DataBinding {
+class DataBinding
+{
 public:
-    explicit DataBinding(Form1& window);
+    explicit DataBinding(Form1 &window);
 
     void SetDataPaths();
     void Dir1_Change();
@@ -26,9 +27,9 @@ private:
     void fillAgencyFromNewestForm();
     void fillAgencyFromSetup();
     void openSetupForMissingFiles();
-    void tellPathTooLong(const QString& folder);
+    void tellPathTooLong(const QString &folder);
 
-    Form1& w;
-    bool m_bound = false;  // the data controls are bound to the stored folder
+    Form1 &w;
+    bool m_bound = false;    // the data controls are bound to the stored folder
     QString m_accessFolder;  // the folder whose Access files were met by the last binding
 };

@@ -1,17 +1,17 @@
 #include "app/Form1.h"
 
+#include "access/AccessHandlers.h"
 #include "access/AdminPanel.h"
 #include "access/SignInPanel.h"
 #include "app/DataBinding.h"
 #include "app/PanelDragger.h"
 #include "app/Version.h"
+#include "data/DataFolder.h"
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "data/EngineLog.h"
 #include "data/Installation.h"
 #include "data/Schema.h"
-#include "data/DataFolder.h"
-#include "access/AccessHandlers.h"
 #include "form/FormHandlers.h"
 #include "form/FormScreen.h"
 #include "import/ImportHandlers.h"
@@ -19,8 +19,8 @@
 #include "print/CopiesPanel.h"
 #include "print/PrintHandlers.h"
 #include "reports/StatisticsHandlers.h"
-#include "search/SearchHandlers.h"
 #include "search/FindPanel.h"
+#include "search/SearchHandlers.h"
 #include "setup/SetupHandlers.h"
 #include "setup/SetupPanel.h"
 #include "ui/Clock.h"
@@ -38,9 +38,9 @@
 
 namespace {
 
-QPushButton* barButton(QWidget* parent, const char* name, const QString& caption)
+QPushButton *barButton(QWidget *parent, const char *name, const QString &caption)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto *button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setMinimumHeight(34);
     button->setMinimumWidth(84);
@@ -49,11 +49,14 @@ QPushButton* barButton(QWidget* parent, const char* name, const QString& caption
 
 }  // namespace
 
-Form1::Form1(const AppContext& context, QWidget* parent) : QWidget(parent), m_context(context)
+Form1::Form1(const AppContext &context, QWidget *parent)
+    : QWidget(parent)
+    , m_context(context)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("FAA Form 337"));
-    EngineLog::setFolder(m_context.logFolder.isEmpty() ? m_context.programFolder : m_context.logFolder);
+    EngineLog::setFolder(m_context.logFolder.isEmpty() ? m_context.programFolder
+                                                       : m_context.logFolder);
 
     m_surface = new QWidget(this);
     m_surface->setObjectName(QStringLiteral("surface"));
@@ -68,21 +71,22 @@ Form1::Form1(const AppContext& context, QWidget* parent) : QWidget(parent), m_co
     Panel3D5 = new CopiesPanel(m_surface);
     SSPanel1 = new SignInPanel(m_surface);
 
-    auto* layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_surface, 1);
-    QWidget* buttonBar = buildButtonBar();
+    QWidget *buttonBar = buildButtonBar();
     layout->addWidget(buttonBar);
 
     composeSubsystems();
     m_findDragger = std::make_unique<PanelDragger>(Panel3D3, this, PanelDragger::Mode::Move);
-    m_setupDragger = std::make_unique<PanelDragger>(Panel3D7, this, PanelDragger::Mode::RepaintOnly);
+    m_setupDragger
+        = std::make_unique<PanelDragger>(Panel3D7, this, PanelDragger::Mode::RepaintOnly);
 
     connect(Command3D12, &QPushButton::clicked, this, &Form1::Command3D12_Click);
 
     // Help: F1 anywhere in the window, or the button bar's context menu, tells the version.
-    auto* about = new QAction(tr("About FAA Form 337"), this);
+    auto *about = new QAction(tr("About FAA Form 337"), this);
     about->setObjectName(QStringLiteral("actAbout"));
     about->setShortcut(QKeySequence(Qt::Key_F1));
     about->setShortcutContext(Qt::WindowShortcut);
@@ -90,7 +94,8 @@ Form1::Form1(const AppContext& context, QWidget* parent) : QWidget(parent), m_co
     addAction(about);
     buttonBar->addAction(about);
     buttonBar->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(Panel3D1, &FormScreen::registrationMarkTyped, this, [this] { m_buttonBar.apply(ButtonBar::Event::MarkPresent); });
+    connect(Panel3D1, &FormScreen::registrationMarkTyped, this,
+            [this] { m_buttonBar.apply(ButtonBar::Event::MarkPresent); });
     // Picking from a list changes the boxes' text as typing does: with a mark present, Save is offered.
     connect(Panel3D1, &FormScreen::Combo1_Click, this, [this] {
         if (!Panel3D1->Combo1[0]->currentText().isEmpty())
@@ -117,40 +122,52 @@ Form1::~Form1() = default;
 void Form1::composeSubsystems()
 {
     m_dataBinding = std::make_unique<DataBinding>(*this);
-    m_setupHandlers = std::make_unique<SetupHandlers>(SetupParts{Panel3D7, Panel3D1, SSPanel1, Panel3D3, Panel3D4,
-                                                                 setupCursor, Data10, selectedPrinterName,
-                                                                 m_context.programFolder, m_buttonBar, messages()});
+    m_setupHandlers = std::make_unique<SetupHandlers>(
+        SetupParts{Panel3D7, Panel3D1, SSPanel1, Panel3D3, Panel3D4, setupCursor, Data10,
+                   selectedPrinterName, m_context.programFolder, m_buttonBar, messages()});
     m_formHandlers = std::make_unique<FormHandlers>(
         FormParts{Panel3D1, Data1, Data2, Data10, NewFormFlag, m_buttonBar, messages()});
-    m_accessHandlers = std::make_unique<AccessHandlers>(
-        AccessParts{SSPanel1, SSPanel3, Panel3D1, Panel3D7, Panel3D7->SSCommand9, Data5, NewAgentFlag, AgentPasswords,
-                    AgentApprovalNumbers, m_buttonBar, messages(), clock(), [this] { endProgram(); }});
-    m_statisticsHandlers = std::make_unique<StatisticsHandlers>(StatisticsParts{
-        SSPanel3->Text47[11], SSPanel3->Text47[13], SSPanel3->SSCommand14,
-        {SSPanel3->Text48[0], SSPanel3->Text48[1], SSPanel3->Text48[2], SSPanel3->Text48[3], SSPanel3->Text48[4],
-         SSPanel3->Text48[5]},
-        datSecondaryRS, messages(), [this] { return m_dataBinding->dataFolder(); }});
-    m_searchHandlers = std::make_unique<SearchHandlers>(SearchParts{Panel3D3, Panel3D1, Panel3D7, Panel3D4, Data1,
-                                                                    NewFormFlag, FindFromFirst, m_buttonBar, messages()});
-    m_narrativeHandlers =
-        std::make_unique<NarrativeHandlers>(NarrativeParts{Panel3D1, SSCommand3, Data1, Data9, m_buttonBar, messages()});
+    m_accessHandlers = std::make_unique<AccessHandlers>(AccessParts{
+        SSPanel1, SSPanel3, Panel3D1, Panel3D7, Panel3D7->SSCommand9, Data5, NewAgentFlag,
+        AgentPasswords, AgentApprovalNumbers, m_buttonBar, messages(), clock(), [this] {
+            endProgram();
+        }});
+    m_statisticsHandlers = std::make_unique<StatisticsHandlers>(
+        StatisticsParts{SSPanel3->Text47[11],
+                        SSPanel3->Text47[13],
+                        SSPanel3->SSCommand14,
+                        {SSPanel3->Text48[0], SSPanel3->Text48[1], SSPanel3->Text48[2],
+                         SSPanel3->Text48[3], SSPanel3->Text48[4], SSPanel3->Text48[5]},
+                        datSecondaryRS,
+                        messages(),
+                        [this] {
+                            return m_dataBinding->dataFolder();
+                        }});
+    m_searchHandlers = std::make_unique<SearchHandlers>(
+        SearchParts{Panel3D3, Panel3D1, Panel3D7, Panel3D4, Data1, NewFormFlag, FindFromFirst,
+                    m_buttonBar, messages()});
+    m_narrativeHandlers = std::make_unique<NarrativeHandlers>(
+        NarrativeParts{Panel3D1, SSCommand3, Data1, Data9, m_buttonBar, messages()});
     m_printHandlers = std::make_unique<PrintHandlers>(
-        PrintParts{Panel3D1, Panel3D5, Command3D14, cmdPreview, cmdExportPdf, Data3, setupCursor, selectedPrinterName,
-                   m_context.printEnvironment, messages(), clock()});
-    m_importHandlers = std::make_unique<ImportHandlers>(ImportParts{
-        this, Panel3D7->cmdImportAccess, m_context.programFolder, messages(), [this] { return m_dataBinding->dataFolder(); }});
+        PrintParts{Panel3D1, Panel3D5, Command3D14, cmdPreview, cmdExportPdf, Data3, setupCursor,
+                   selectedPrinterName, m_context.printEnvironment, messages(), clock()});
+    m_importHandlers = std::make_unique<ImportHandlers>(
+        ImportParts{this, Panel3D7->cmdImportAccess, m_context.programFolder, messages(), [this] {
+                        return m_dataBinding->dataFolder();
+                    }});
 
     connect(m_formHandlers.get(), &FormHandlers::formDeleted, this, &Form1::SetDataPaths);
     connect(m_setupHandlers.get(), &SetupHandlers::bindingRequested, this, &Form1::SetDataPaths);
     connect(m_searchHandlers.get(), &SearchHandlers::matchFound, this, &Form1::ShowRecord);
-    connect(m_importHandlers.get(), &ImportHandlers::dataImported, this, [this] { m_setupHandlers->dataReplaced(); });
+    connect(m_importHandlers.get(), &ImportHandlers::dataImported, this,
+            [this] { m_setupHandlers->dataReplaced(); });
     connect(m_importHandlers.get(), &ImportHandlers::dataFolderChosen, this,
-            [this](const QString& folder) { m_setupHandlers->useDataFolder(folder); });
+            [this](const QString &folder) { m_setupHandlers->useDataFolder(folder); });
 }
 
-QWidget* Form1::buildButtonBar()
+QWidget *Form1::buildButtonBar()
 {
-    auto* bar = new QFrame(this);
+    auto *bar = new QFrame(this);
     bar->setObjectName(QStringLiteral("buttonBar"));
     bar->setStyleSheet(QStringLiteral(
         "#buttonBar { background: #1f3a5f; }"
@@ -174,17 +191,24 @@ QWidget* Form1::buildButtonBar()
     Command3D19 = barButton(bar, "Command3D19", tr("New"));
     Command3D27 = barButton(bar, "Command3D27", tr("Find"));
     using B = ButtonBar::Button;
-    for (auto [role, button] : {std::pair{B::Exit, Command3D12}, {B::Save, Command3D13}, {B::Print, Command3D14},
-                                {B::Delete, Command3D15}, {B::Next, Command3D16}, {B::Previous, Command3D17},
-                                {B::Setup, Command3D18}, {B::New, Command3D19}, {B::Find, Command3D27}})
+    for (auto [role, button] : {std::pair{B::Exit, Command3D12},
+                                {B::Save, Command3D13},
+                                {B::Print, Command3D14},
+                                {B::Delete, Command3D15},
+                                {B::Next, Command3D16},
+                                {B::Previous, Command3D17},
+                                {B::Setup, Command3D18},
+                                {B::New, Command3D19},
+                                {B::Find, Command3D27}})
         m_buttonBar.add(role, button);
     SSCommand3 = barButton(bar, "SSCommand3", tr("Back"));
     SSCommand3->setToolTip(tr("Description of work on the back of the form"));
 
-    auto* row = new QHBoxLayout(bar);
+    auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(6, 4, 6, 4);
-    for (QPushButton* b : {Command3D19, Command3D13, Command3D15, Command3D17, Command3D16, Command3D27,
-                           SSCommand3, Command3D14, cmdPreview, cmdExportPdf, Command3D18})
+    for (QPushButton *b :
+         {Command3D19, Command3D13, Command3D15, Command3D17, Command3D16, Command3D27, SSCommand3,
+          Command3D14, cmdPreview, cmdExportPdf, Command3D18})
         row->addWidget(b);
     row->addStretch();
     row->addWidget(Command3D12);
@@ -196,22 +220,25 @@ void Form1::placePanels()
     const int width = m_surface->width();
     Panel3D1->setGeometry(0, 0, width, qMax(m_surface->height(), twipsToPixels(9705, this)));
     const QSize signIn = SSPanel1->sizeHint().expandedTo(QSize(360, 180));
-    SSPanel1->setGeometry((width - signIn.width()) / 2, twipsToPixels(2400, this), signIn.width(), signIn.height());
-    const QRect setupArea(twipsToPixels(600, this), twipsToPixels(300, this), qMin(width - 2 * twipsToPixels(600, this),
-                          twipsToPixels(14000, this)), qMin(m_surface->height() - twipsToPixels(600, this),
-                          twipsToPixels(8700, this)));
+    SSPanel1->setGeometry((width - signIn.width()) / 2, twipsToPixels(2400, this), signIn.width(),
+                          signIn.height());
+    const QRect setupArea(
+        twipsToPixels(600, this), twipsToPixels(300, this),
+        qMin(width - 2 * twipsToPixels(600, this), twipsToPixels(14000, this)),
+        qMin(m_surface->height() - twipsToPixels(600, this), twipsToPixels(8700, this)));
     Panel3D7->setGeometry(setupArea);
     const QSize copies = Panel3D5->sizeHint().expandedTo(QSize(220, 110));
-    Panel3D5->setGeometry((width - copies.width()) / 2, twipsToPixels(3000, this), copies.width(), copies.height());
+    Panel3D5->setGeometry((width - copies.width()) / 2, twipsToPixels(3000, this), copies.width(),
+                          copies.height());
 }
 
-void Form1::resizeEvent(QResizeEvent* event)
+void Form1::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     placePanels();
 }
 
-bool Form1::event(QEvent* e)
+bool Form1::event(QEvent *e)
 {
     const bool handled = QWidget::event(e);
     if (e->type() == QEvent::WindowActivate && !m_activated)
@@ -219,12 +246,12 @@ bool Form1::event(QEvent* e)
     return handled;
 }
 
-MessageService& Form1::messages() const
+MessageService &Form1::messages() const
 {
     return *m_context.messages;
 }
 
-Clock& Form1::clock() const
+Clock &Form1::clock() const
 {
     return *m_context.clock;
 }
@@ -251,19 +278,23 @@ void Form1::activate()
 
 void Form1::openSettings()
 {
-    const QString settingsPath = DataFolder::resolve(m_context.programFolder, QString::fromLatin1(Schema::kSettingsFile));
+    const QString settingsPath
+        = DataFolder::resolve(m_context.programFolder, QString::fromLatin1(Schema::kSettingsFile));
     try {
         Installation::ensure(m_context.programFolder);
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         // A first start that cannot make its files says why, not that a file is unreadable.
-        QString reason = error.number() == EngineError::DiskFull ? fileFaultInWords(error) : error.message();
+        QString reason
+            = error.number() == EngineError::DiskFull ? fileFaultInWords(error) : error.message();
         if (reason.endsWith(QLatin1Char('.')))
             reason.chop(1);
-        messages().tell(tr("The program's files could not be created in \"%1\": %2.\n\n"
-                           "The program will end; make room or choose another place, and start it again.")
-                            .arg(QDir::toNativeSeparators(m_context.programFolder), reason),
-                        error.number() == EngineError::DiskFull ? tr("Disk full") : tr("Program files not created"),
-                        Msg::Icon::Critical);
+        messages().tell(
+            tr("The program's files could not be created in \"%1\": %2.\n\n"
+               "The program will end; make room or choose another place, and start it again.")
+                .arg(QDir::toNativeSeparators(m_context.programFolder), reason),
+            error.number() == EngineError::DiskFull ? tr("Disk full")
+                                                    : tr("Program files not created"),
+            Msg::Icon::Critical);
         endProgram();
         return;
     }
@@ -279,9 +310,10 @@ void Form1::openSettings()
             setupCursor.update();
         }
         setupCursor.moveFirst();
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         settingsDatabase.reset();
-        messages().tell(tr("The settings file \"%1\" cannot be opened: %2\n\nThe program will end; nothing was changed.")
+        messages().tell(tr("The settings file \"%1\" cannot be opened: %2\n\nThe program will end; "
+                           "nothing was changed.")
                             .arg(settingsPath, error.message()),
                         tr("Settings file unreadable"), Msg::Icon::Critical);
         endProgram();
@@ -311,8 +343,9 @@ void Form1::Combo1_Click(int index)
 
 void Form1::Command3D12_Click()
 {
-    const auto answer = messages().ask({tr("Are you sure you want to exit? Have you saved your form?"), tr("Exit"),
-                                        Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::Yes});
+    const auto answer
+        = messages().ask({tr("Are you sure you want to exit? Have you saved your form?"),
+                          tr("Exit"), Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::Yes});
     if (answer == Msg::Answer::Yes)
         endProgram();
 }
@@ -324,9 +357,7 @@ void Form1::showAbout()
     QVariant dataPath;
     if (settingsDatabase) {
         // The folder line is left out; the version is what this box is for.
-        skipFailingStep([&] {
-            dataPath = setupCursor.field(QStringLiteral("DataPath"));
-        });
+        skipFailingStep([&] { dataPath = setupCursor.field(QStringLiteral("DataPath")); });
     }
     if (!dataPath.toString().isEmpty())
         text += tr("\nData folder (forms and inspectors): %1").arg(dataPath.toString());

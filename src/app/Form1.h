@@ -32,10 +32,11 @@ class ImportHandlers;
 // The main window "FAA Form 337": composes the panels, holds the button bar, the
 // window-level state and the data controls, and wires the events. Subsystems work
 // on it through their own handler classes.
-class Form1 : public QWidget {
+class Form1 : public QWidget
+{
     Q_OBJECT
 public:
-    explicit Form1(const AppContext& context, QWidget* parent = nullptr);
+    explicit Form1(const AppContext &context, QWidget *parent = nullptr);
     ~Form1() override;
 
     // Runs the activation steps once (the first activation of the window calls it;
@@ -49,36 +50,37 @@ public:
     void showAbout();          // F1: the program's name, version and folders
 
     // Services.
-    const AppContext& context() const { return m_context; }
-    MessageService& messages() const;
-    Clock& clock() const;
+    const AppContext &context() const { return m_context; }
+    MessageService &messages() const;
+    Clock &clock() const;
     void endProgram();
 
     // Panels.
-    FormScreen* Panel3D1;   // the form screen
-    SignInPanel* SSPanel1;  // "Access Control"
-    FindPanel* Panel3D3;    // "Find Match"
-    CopiesPanel* Panel3D5;  // the "Copies" box of the print request
-    SetupPanel* Panel3D7;   // set-up
-    AdminPanel* SSPanel3;   // inspector administration
-    QFrame* Panel3D4;       // the maker's advertisement; never shown
+    FormScreen *Panel3D1;   // the form screen
+    SignInPanel *SSPanel1;  // "Access Control"
+    FindPanel *Panel3D3;    // "Find Match"
+    CopiesPanel *Panel3D5;  // the "Copies" box of the print request
+    SetupPanel *Panel3D7;   // set-up
+    AdminPanel *SSPanel3;   // inspector administration
+    QFrame *Panel3D4;       // the maker's advertisement; never shown
 
     // The button bar.
-    QPushButton* Command3D12;  // "Exit"
-    QPushButton* Command3D13;  // "Save"
-    QPushButton* Command3D14;  // "Print"
-    QPushButton* Command3D15;  // "Delete"
-    QPushButton* Command3D16;  // next stored form
-    QPushButton* Command3D17;  // previous stored form
-    QPushButton* Command3D18;  // "Set-up" / "Save"
-    QPushButton* Command3D19;  // "New"
-    QPushButton* Command3D27;  // "Find"
-    QPushButton* SSCommand3;   // page button "Back" / "Front"
-    QPushButton* cmdPreview;   // "Preview": the printed pages on screen; enabled with Print
-    QPushButton* cmdExportPdf; // "Export PDF": the printed pages as one PDF file; enabled with Print
+    QPushButton *Command3D12;  // "Exit"
+    QPushButton *Command3D13;  // "Save"
+    QPushButton *Command3D14;  // "Print"
+    QPushButton *Command3D15;  // "Delete"
+    QPushButton *Command3D16;  // next stored form
+    QPushButton *Command3D17;  // previous stored form
+    QPushButton *Command3D18;  // "Set-up" / "Save"
+    QPushButton *Command3D19;  // "New"
+    QPushButton *Command3D27;  // "Find"
+    QPushButton *SSCommand3;   // page button "Back" / "Front"
+    QPushButton *cmdPreview;   // "Preview": the printed pages on screen; enabled with Print
+    QPushButton
+        *cmdExportPdf;  // "Export PDF": the printed pages as one PDF file; enabled with Print
 
     // The table of which event switches which button of the bar on or off.
-    ButtonBar& buttonBar() { return m_buttonBar; }
+    ButtonBar &buttonBar() { return m_buttonBar; }
 
     // The settings database and its cursor over Setup, open for the whole run.
     std::shared_ptr<Database> settingsDatabase;
@@ -94,42 +96,42 @@ public:
     Recordset datSecondaryRS{QStringLiteral("datSecondaryRS")};  // counts
 
     // Window-level state.
-    int NewFormFlag = 1;              // 1 while the screen holds a form not yet stored
-    int NewAgentFlag = 0;             // 1 while a new inspector is being entered
-    int FindFromFirst = 1;            // 1: a search shows its first match, 0 its last
-    QStringList AgentPasswords;       // parallel to the inspector name lists
-    QStringList AgentApprovalNumbers; // parallel to the inspector name lists
-    QString selectedPrinterName;      // chosen in the set-up panel; empty for the system default
+    int NewFormFlag = 1;               // 1 while the screen holds a form not yet stored
+    int NewAgentFlag = 0;              // 1 while a new inspector is being entered
+    int FindFromFirst = 1;             // 1: a search shows its first match, 0 its last
+    QStringList AgentPasswords;        // parallel to the inspector name lists
+    QStringList AgentApprovalNumbers;  // parallel to the inspector name lists
+    QString selectedPrinterName;       // chosen in the set-up panel; empty for the system default
 
     // The handlers of each subsystem.
-    DataBinding& dataBinding() const { return *m_dataBinding; }
-    SetupHandlers& setupHandlers() const { return *m_setupHandlers; }
-    FormHandlers& formHandlers() const { return *m_formHandlers; }
-    AccessHandlers& accessHandlers() const { return *m_accessHandlers; }
-    StatisticsHandlers& statisticsHandlers() const { return *m_statisticsHandlers; }
-    SearchHandlers& searchHandlers() const { return *m_searchHandlers; }
-    NarrativeHandlers& narrativeHandlers() const { return *m_narrativeHandlers; }
-    PrintHandlers& printHandlers() const { return *m_printHandlers; }
-    ImportHandlers& importHandlers() const { return *m_importHandlers; }
+    DataBinding &dataBinding() const { return *m_dataBinding; }
+    SetupHandlers &setupHandlers() const { return *m_setupHandlers; }
+    FormHandlers &formHandlers() const { return *m_formHandlers; }
+    AccessHandlers &accessHandlers() const { return *m_accessHandlers; }
+    StatisticsHandlers &statisticsHandlers() const { return *m_statisticsHandlers; }
+    SearchHandlers &searchHandlers() const { return *m_searchHandlers; }
+    NarrativeHandlers &narrativeHandlers() const { return *m_narrativeHandlers; }
+    PrintHandlers &printHandlers() const { return *m_printHandlers; }
+    ImportHandlers &importHandlers() const { return *m_importHandlers; }
 
     // Procedures other subsystems call.
     void ShowRecord();
     void Combo1_Click(int index);
 
 protected:
-    bool event(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     ButtonBar m_buttonBar;
-    QWidget* buildButtonBar();
+    QWidget *buildButtonBar();
     void composeSubsystems();
     void placePanels();
     void openSettings();
     void setIdleButtons();
 
     AppContext m_context;
-    QWidget* m_surface;
+    QWidget *m_surface;
     bool m_activated = false;
     std::unique_ptr<PanelDragger> m_findDragger;
     std::unique_ptr<PanelDragger> m_setupDragger;

@@ -4,8 +4,10 @@
 #include <QRubberBand>
 #include <QWidget>
 
-PanelDragger::PanelDragger(QWidget* panel, QWidget* window, Mode mode)
-    : m_panel(panel), m_window(window), m_mode(mode)
+PanelDragger::PanelDragger(QWidget *panel, QWidget *window, Mode mode)
+    : m_panel(panel)
+    , m_window(window)
+    , m_mode(mode)
 {
     m_panel->installEventFilter(this);
 }
@@ -15,13 +17,13 @@ PanelDragger::~PanelDragger()
     delete m_outline;
 }
 
-bool PanelDragger::eventFilter(QObject* watched, QEvent* event)
+bool PanelDragger::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != m_panel)
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
+        auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() != Qt::LeftButton)
             return false;
         m_dragging = true;
@@ -30,7 +32,7 @@ bool PanelDragger::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     case QEvent::MouseMove: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
+        auto *mouse = static_cast<QMouseEvent *>(event);
         if (!m_dragging || m_mode != Mode::Move || !(mouse->buttons() & Qt::LeftButton))
             return false;
         m_drawingPosition = m_panel->pos() + mouse->position().toPoint() - m_grab;
@@ -42,7 +44,7 @@ bool PanelDragger::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     case QEvent::MouseButtonRelease: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
+        auto *mouse = static_cast<QMouseEvent *>(event);
         if (!m_dragging || mouse->button() != Qt::LeftButton)
             return false;
         m_dragging = false;
@@ -60,7 +62,7 @@ bool PanelDragger::eventFilter(QObject* watched, QEvent* event)
 
 void PanelDragger::repaintAll()
 {
-    for (QWidget* child : m_window->findChildren<QWidget*>()) {
+    for (QWidget *child : m_window->findChildren<QWidget *>()) {
         if (child->isVisible())
             child->update();
     }

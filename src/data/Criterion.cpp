@@ -9,15 +9,16 @@
 
 namespace {
 
-QString checkedField(const QString& field)
+QString checkedField(const QString &field)
 {
     if (!SchemaSql::isPlainIdentifier(field))
         throw DbError(EngineError::QuerySyntax,
-                      QStringLiteral("Syntax error in query expression: '%1' is not a field name.").arg(field));
+                      QStringLiteral("Syntax error in query expression: '%1' is not a field name.")
+                          .arg(field));
     return SchemaSql::quoted(field);
 }
 
-bool isAscii(const QString& text)
+bool isAscii(const QString &text)
 {
     for (QChar c : text) {
         if (c.unicode() > 0x7f)
@@ -28,7 +29,7 @@ bool isAscii(const QString& text)
 
 // A LIKE pattern of the engine that matches exactly the texts starting with prefix
 // (ASCII letters without regard to case).
-QString enginePrefixPattern(const QString& prefix)
+QString enginePrefixPattern(const QString &prefix)
 {
     QString escaped;
     for (QChar c : prefix) {
@@ -39,16 +40,17 @@ QString enginePrefixPattern(const QString& prefix)
     return escaped + u'%';
 }
 
-Criterion compare(const QString& field, const char* op, const QVariant& value)
+Criterion compare(const QString &field, const char *op, const QVariant &value)
 {
-    return {QStringLiteral("%1 %2 ?").arg(checkedField(field), QLatin1String(op)), {EngineValues::toBound(value)}};
+    return {QStringLiteral("%1 %2 ?").arg(checkedField(field), QLatin1String(op)),
+            {EngineValues::toBound(value)}};
 }
 
-Criterion join(const QList<Criterion>& parts, const char* op)
+Criterion join(const QList<Criterion> &parts, const char *op)
 {
     QStringList texts;
     QVariantList params;
-    for (const Criterion& part : parts) {
+    for (const Criterion &part : parts) {
         if (part.isEmpty())
             continue;
         texts << QLatin1Char('(') + part.sql + QLatin1Char(')');
@@ -61,7 +63,7 @@ Criterion join(const QList<Criterion>& parts, const char* op)
 
 }  // namespace
 
-Criterion Criterion::equals(const QString& field, const QVariant& value)
+Criterion Criterion::equals(const QString &field, const QVariant &value)
 {
     const QString name = checkedField(field);
     if (EngineValues::isNullValue(value))
@@ -74,7 +76,7 @@ Criterion Criterion::equals(const QString& field, const QVariant& value)
     return {QStringLiteral("%1 = ?").arg(name), {bound}};
 }
 
-Criterion Criterion::like(const QString& field, const QString& pattern)
+Criterion Criterion::like(const QString &field, const QString &pattern)
 {
     const QString name = checkedField(field);
     const Criterion exact{QStringLiteral("jet_like(?, %1)").arg(name), {pattern}};
@@ -96,27 +98,27 @@ Criterion Criterion::like(const QString& field, const QString& pattern)
     return exact;
 }
 
-Criterion Criterion::atLeast(const QString& field, const QVariant& value)
+Criterion Criterion::atLeast(const QString &field, const QVariant &value)
 {
     return compare(field, ">=", value);
 }
 
-Criterion Criterion::atMost(const QString& field, const QVariant& value)
+Criterion Criterion::atMost(const QString &field, const QVariant &value)
 {
     return compare(field, "<=", value);
 }
 
-Criterion Criterion::isYes(const QString& field, bool yes)
+Criterion Criterion::isYes(const QString &field, bool yes)
 {
     return compare(field, "=", yes ? -1 : 0);
 }
 
-Criterion Criterion::allOf(const QList<Criterion>& parts)
+Criterion Criterion::allOf(const QList<Criterion> &parts)
 {
     return join(parts, " AND ");
 }
 
-Criterion Criterion::anyOf(const QList<Criterion>& parts)
+Criterion Criterion::anyOf(const QList<Criterion> &parts)
 {
     return join(parts, " OR ");
 }

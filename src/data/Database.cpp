@@ -14,14 +14,15 @@
 #include <QHash>
 #include <QMutex>
 #include <QRecursiveMutex>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QSet>
 #include <sqlite3.h>
 #include <sys/stat.h>
 
-struct Database::Private {
+struct Database::Private
+{
     QString path;
     QString registryKey;
     QString connectionName;
@@ -40,19 +41,21 @@ namespace {
 const QString kConnectOptions = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
 
 QRecursiveMutex registryMutex;  // recursive: a failed open destroys its Database while holding it
-QHash<QString, std::weak_ptr<Database>>& registry()
+QHash<QString, std::weak_ptr<Database>> &registry()
 {
     static QHash<QString, std::weak_ptr<Database>> instances;
     return instances;
 }
 
-QString newConnectionName(const char* purpose)
+QString newConnectionName(const char *purpose)
 {
     static QAtomicInt counter;
-    return QStringLiteral("form337-%1-%2").arg(QLatin1String(purpose)).arg(counter.fetchAndAddRelaxed(1));
+    return QStringLiteral("form337-%1-%2")
+        .arg(QLatin1String(purpose))
+        .arg(counter.fetchAndAddRelaxed(1));
 }
 
-int engineNumberFor(const QSqlError& error)
+int engineNumberFor(const QSqlError &error)
 {
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
@@ -77,9 +80,12 @@ int engineNumberFor(const QSqlError& error)
             return EngineError::ObjectExists;
         if (text.contains(QLatin1String("no such table")))
             return EngineError::TableNotFound;
-        if (text.contains(QLatin1String("syntax error")) || text.contains(QLatin1String("unrecognized token")) ||
-            text.contains(QLatin1String("incomplete input")) || text.contains(QLatin1String("no such column")) ||
-            text.contains(QLatin1String("no such function")) || text.contains(QLatin1String("wrong number of arguments")))
+        if (text.contains(QLatin1String("syntax error"))
+            || text.contains(QLatin1String("unrecognized token"))
+            || text.contains(QLatin1String("incomplete input"))
+            || text.contains(QLatin1String("no such column"))
+            || text.contains(QLatin1String("no such function"))
+            || text.contains(QLatin1String("wrong number of arguments")))
             return EngineError::QuerySyntax;
         return EngineError::GeneralFailure;
     default:
@@ -87,19 +93,20 @@ int engineNumberFor(const QSqlError& error)
     }
 }
 
-void runQuery(QSqlQuery& query, const QString& sql, const QVariantList& params, const QString& file)
+void runQuery(QSqlQuery &query, const QString &sql, const QVariantList &params, const QString &file)
 {
     if (!query.prepare(sql))
         throwEngineError(query.lastError(), sql, file);
-    for (const QVariant& p : params)
+    for (const QVariant &p : params)
         query.addBindValue(EngineValues::toBound(p));
     if (!query.exec())
         throwEngineError(query.lastError(), sql, file);
 }
 
-bool fileIdentity(const QString& path, dev_t* device, ino_t* inode)
+bool fileIdentity(const QString &path, dev_t *device, ino_t *inode)
 {
-    struct stat info {};
+    struct stat info
+    { };
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return false;
     *device = info.st_dev;
@@ -109,9 +116,11 @@ bool fileIdentity(const QString& path, dev_t* device, ino_t* inode)
 
 // The inspectors' file holds the passwords: its journal is deleted after each commit
 // instead of being kept with the old pages in it.
-bool isAgentsFile(const QString& path)
+bool isAgentsFile(const QString &path)
 {
-    return QFileInfo(path).fileName().compare(QString::fromLatin1(Schema::kAgentsFile), Qt::CaseInsensitive) == 0;
+    return QFileInfo(path).fileName().compare(QString::fromLatin1(Schema::kAgentsFile),
+                                              Qt::CaseInsensitive)
+           == 0;
 }
 
 // How every file is written, by its own connection or attached to another's: every
@@ -120,28 +129,31 @@ bool isAgentsFile(const QString& path)
 // commits instead of being deleted each time, which makes a durable save several times
 // faster and, unlike a write-ahead log, stays safe on network shares; the inspectors'
 // file deletes it, so no old password stays in it. `schema` names an attached file.
-QStringList writingPragmas(const QString& path, const QString& schema = {})
+QStringList writingPragmas(const QString &path, const QString &schema = {})
 {
     const QString prefix = schema.isEmpty() ? QString() : schema + QLatin1Char('.');
     return {QStringLiteral("PRAGMA %1synchronous = FULL").arg(prefix),
             QStringLiteral("PRAGMA %1secure_delete = ON").arg(prefix),
             QStringLiteral("PRAGMA %1journal_mode = %2")
-                .arg(prefix, isAgentsFile(path) ? QStringLiteral("DELETE") : QStringLiteral("PERSIST"))};
+                .arg(prefix,
+                     isAgentsFile(path) ? QStringLiteral("DELETE") : QStringLiteral("PERSIST"))};
 }
 
-[[noreturn]] void notOurs(const QString& path, const QString& why)
+[[noreturn]] void notOurs(const QString &path, const QString &why)
 {
     throw DbError(EngineError::UnrecognizedFormat,
                   QStringLiteral("Unrecognized database format '%1': %2").arg(path, why));
 }
 
 // Every expected table with its key and all its fields, compared without regard to case.
-void checkTables(const QSqlDatabase& db, const QString& path, const QList<const TableSpec*>& expected)
+void checkTables(const QSqlDatabase &db, const QString &path,
+                 const QList<const TableSpec *> &expected)
 {
-    for (const TableSpec* definition : expected) {
+    for (const TableSpec *definition : expected) {
         QSqlQuery query(db);
         query.setForwardOnly(true);
-        runQuery(query, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {definition->name}, path);
+        runQuery(query, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {definition->name},
+                 path);
         QSet<QString> columns;
         while (query.next())
             columns.insert(query.value(0).toString().toLower());
@@ -149,9 +161,10 @@ void checkTables(const QSqlDatabase& db, const QString& path, const QList<const 
             notOurs(path, QStringLiteral("table %1 is missing").arg(definition->name));
         if (!columns.contains(QString::fromLatin1(SchemaSql::kRecordId).toLower()))
             notOurs(path, QStringLiteral("table %1 has no record key").arg(definition->name));
-        for (const FieldSpec& field : definition->fields) {
+        for (const FieldSpec &field : definition->fields) {
             if (!columns.contains(field.name.toLower()))
-                notOurs(path, QStringLiteral("field %1.%2 is missing").arg(definition->name, field.name));
+                notOurs(path,
+                        QStringLiteral("field %1.%2 is missing").arg(definition->name, field.name));
         }
     }
 }
@@ -159,17 +172,18 @@ void checkTables(const QSqlDatabase& db, const QString& path, const QList<const 
 // Looks at the file without the possibility of changing it: the header first (an
 // empty file would otherwise be taken as a new database), then, on a read-only
 // connection, the tables.
-void checkFormat(const QString& path, const QList<const TableSpec*>& expected)
+void checkFormat(const QString &path, const QList<const TableSpec *> &expected)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw DbError(EngineError::CannotOpenFile, QStringLiteral("Cannot read '%1': %2").arg(path, file.errorString()));
+        throw DbError(EngineError::CannotOpenFile,
+                      QStringLiteral("Cannot read '%1': %2").arg(path, file.errorString()));
     static const QByteArray kHeader("SQLite format 3\0", 16);
     if (file.read(16) != kHeader)
         notOurs(path, QStringLiteral("not a database of this program"));
     file.close();
 
-    auto checkOn = [&](const QString& options) {
+    auto checkOn = [&](const QString &options) {
         const QString name = newConnectionName("check");
         try {
             {
@@ -189,7 +203,7 @@ void checkFormat(const QString& path, const QList<const TableSpec*>& expected)
     };
     try {
         checkOn(QStringLiteral("QSQLITE_OPEN_READONLY;") + kConnectOptions);
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         // A program that died in the middle of a change left its journal behind, which
         // only a connection that may write can roll back: the file is one of ours (its
         // header said so), so it is recovered as any program of this engine would.
@@ -201,32 +215,40 @@ void checkFormat(const QString& path, const QList<const TableSpec*>& expected)
 
 }  // namespace
 
-void throwEngineError(const QSqlError& error, const QString& statement, const QString& file)
+void throwEngineError(const QSqlError &error, const QString &statement, const QString &file)
 {
     // The statement goes to the log only: the message names the file and the engine's reason.
     const QString reason = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     EngineLog::write(file, statement, reason, error.nativeErrorCode());
-    DbError failure(engineNumberFor(error),
-                    file.isEmpty() ? reason : QStringLiteral("%1 (file \"%2\")").arg(reason, QDir::toNativeSeparators(file)));
+    DbError failure(
+        engineNumberFor(error),
+        file.isEmpty()
+            ? reason
+            : QStringLiteral("%1 (file \"%2\")").arg(reason, QDir::toNativeSeparators(file)));
     failure.setFile(file);
     throw failure;
 }
 
-std::shared_ptr<Database> Database::open(const QString& path, const QList<const TableSpec*>& expectedTables)
+std::shared_ptr<Database> Database::open(const QString &path,
+                                         const QList<const TableSpec *> &expectedTables)
 {
     if (path.trimmed().isEmpty() || path.contains(QChar(0)))
-        throw DbError(EngineError::InvalidPath, QStringLiteral("'%1' is not a valid path.").arg(path));
+        throw DbError(EngineError::InvalidPath,
+                      QStringLiteral("'%1' is not a valid path.").arg(path));
     const QFileInfo given(QDir::cleanPath(path));
     const QFileInfo folder(given.path());
     if (!folder.isDir())
-        throw DbError(EngineError::InvalidPath, QStringLiteral("'%1' is not a valid path.").arg(path));
+        throw DbError(EngineError::InvalidPath,
+                      QStringLiteral("'%1' is not a valid path.").arg(path));
     const QString resolved = DataFolder::resolve(given.path(), given.fileName());
     const QFileInfo file(resolved);
     if (!file.exists())
-        throw DbError(EngineError::FileNotFound, QStringLiteral("Could not find file '%1'.").arg(path));
+        throw DbError(EngineError::FileNotFound,
+                      QStringLiteral("Could not find file '%1'.").arg(path));
     // The folder is valid, so this is no reason to give it up: the file is named instead.
     if (file.isDir())
-        throw DbError(EngineError::CannotOpenFile, QStringLiteral("'%1' is a folder, not a file.").arg(resolved));
+        throw DbError(EngineError::CannotOpenFile,
+                      QStringLiteral("'%1' is a folder, not a file.").arg(resolved));
 
     const QString key = file.canonicalFilePath();
     QMutexLocker lock(&registryMutex);
@@ -253,32 +275,35 @@ std::shared_ptr<Database> Database::open(const QString& path, const QList<const 
     return database;
 }
 
-Database::Database(std::unique_ptr<Private> priv) : d(std::move(priv)) {}
+Database::Database(std::unique_ptr<Private> priv)
+    : d(std::move(priv))
+{ }
 
 void Database::connect()
 {
-    QSqlDatabase& db = d->db;
+    QSqlDatabase &db = d->db;
     fileIdentity(d->path, &d->device, &d->inode);
     if (!db.open())
         throwEngineError(db.lastError(), QString(), d->path);
-    for (const QString& pragma : writingPragmas(d->path))
+    for (const QString &pragma : writingPragmas(d->path))
         runOnce(pragma);
     if (!EngineFunctions::registerOn(db))
-        throw DbError(EngineError::GeneralFailure, QStringLiteral("Could not prepare the connection to '%1'.").arg(d->path));
+        throw DbError(EngineError::GeneralFailure,
+                      QStringLiteral("Could not prepare the connection to '%1'.").arg(d->path));
 }
 
-void Database::attach(const QString& path, const QString& schema)
+void Database::attach(const QString &path, const QString &schema)
 {
     execute(QStringLiteral("ATTACH DATABASE ? AS %1").arg(schema), {path});
-    for (const QString& pragma : writingPragmas(path, schema))
+    for (const QString &pragma : writingPragmas(path, schema))
         rows(pragma);  // journal_mode answers with a row
 }
 
-void Database::addMissingParts(const QList<const TableSpec*>& tables)
+void Database::addMissingParts(const QList<const TableSpec *> &tables)
 {
     // A file made by an earlier version gets the change counters and indexes it lacks,
     // once. Where the file cannot be written the program still reads it, without them.
-    for (const TableSpec* definition : tables) {
+    for (const TableSpec *definition : tables) {
         const QString key = definition->name.toLower();
         if (d->prepared.contains(key))
             continue;
@@ -288,13 +313,13 @@ void Database::addMissingParts(const QList<const TableSpec*>& tables)
             statements.prepend(SchemaSql::addChangeCounterStatement(*definition));
         // An index or counter that cannot be added (a read-only file) is left out: the
         // file still reads, only more slowly or without the lost-update check.
-        for (const QString& statement : std::as_const(statements))
+        for (const QString &statement : std::as_const(statements))
             skipFailingStep([&] { execute(statement); });
         d->countsChanges.remove(key);
     }
 }
 
-void Database::runOnce(const QString& sql, const QVariantList& params)
+void Database::runOnce(const QString &sql, const QVariantList &params)
 {
     QSqlQuery query(d->db);
     runQuery(query, sql, params, d->path);
@@ -307,12 +332,12 @@ bool Database::hasMoved() const
     return !fileIdentity(d->path, &device, &inode) || device != d->device || inode != d->inode;
 }
 
-template <typename Work>
+template<typename Work>
 auto Database::reopeningOnce(Work work) -> decltype(work())
 {
     try {
         return work();
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         // The data folder was replaced or mounted again while the program ran (a network
         // share that reconnected): the connection still holds the old, unlinked file, which
         // the engine refuses to write. The file at the path is opened again and the
@@ -328,11 +353,13 @@ auto Database::reopeningOnce(Work work) -> decltype(work())
             if (!QFileInfo(d->path).isFile())
                 throw DbError(EngineError::FileNotFound, QStringLiteral("the file is not there"));
             connect();
-        } catch (const DbError& reopenError) {
-            DbError failure(EngineError::ReadOnly,
-                            QStringLiteral("The data folder was replaced while the program ran and the file \"%1\" "
-                                           "could not be opened again: %2")
-                                .arg(QDir::toNativeSeparators(d->path), reopenError.message()));
+        } catch (const DbError &reopenError) {
+            DbError failure(
+                EngineError::ReadOnly,
+                QStringLiteral(
+                    "The data folder was replaced while the program ran and the file \"%1\" "
+                    "could not be opened again: %2")
+                    .arg(QDir::toNativeSeparators(d->path), reopenError.message()));
             failure.setFile(d->path);
             throw failure;
         }
@@ -360,12 +387,12 @@ QSqlDatabase Database::connection() const
     return d->db;
 }
 
-void Database::execute(const QString& sql, const QVariantList& params)
+void Database::execute(const QString &sql, const QVariantList &params)
 {
     reopeningOnce([&] { runOnce(sql, params); });
 }
 
-Database::Written Database::write(const QString& sql, const QVariantList& params)
+Database::Written Database::write(const QString &sql, const QVariantList &params)
 {
     return reopeningOnce([&] {
         QSqlQuery query(d->db);
@@ -374,7 +401,8 @@ Database::Written Database::write(const QString& sql, const QVariantList& params
     });
 }
 
-QList<QVariantList> Database::rows(const QString& sql, const QVariantList& params, QStringList* columnNames)
+QList<QVariantList> Database::rows(const QString &sql, const QVariantList &params,
+                                   QStringList *columnNames)
 {
     return reopeningOnce([&] {
         QSqlQuery query(d->db);
@@ -401,7 +429,7 @@ QList<QVariantList> Database::rows(const QString& sql, const QVariantList& param
     });
 }
 
-QVariant Database::value(const QString& sql, const QVariantList& params)
+QVariant Database::value(const QString &sql, const QVariantList &params)
 {
     return reopeningOnce([&] {
         QSqlQuery query(d->db);
@@ -415,30 +443,34 @@ QVariant Database::value(const QString& sql, const QVariantList& params)
     });
 }
 
-bool Database::countsChanges(const QString& table)
+bool Database::countsChanges(const QString &table)
 {
     const QString key = table.toLower();
     auto known = d->countsChanges.constFind(key);
     if (known != d->countsChanges.constEnd())
         return *known;
-    const bool counts = value(QStringLiteral("SELECT count(*) FROM pragma_table_info(?) WHERE name = ? COLLATE NOCASE"),
-                              {table, QString::fromLatin1(SchemaSql::kChangeCount)})
-                            .toInt() > 0;
+    const bool counts
+        = value(QStringLiteral(
+                    "SELECT count(*) FROM pragma_table_info(?) WHERE name = ? COLLATE NOCASE"),
+                {table, QString::fromLatin1(SchemaSql::kChangeCount)})
+              .toInt()
+          > 0;
     d->countsChanges.insert(key, counts);
     return counts;
 }
 
 namespace {
 
-void checkQueryName(const QString& name)
+void checkQueryName(const QString &name)
 {
     if (!SchemaSql::isPlainIdentifier(name))
-        throw DbError(EngineError::QuerySyntax, QStringLiteral("'%1' is not a valid query name.").arg(name));
+        throw DbError(EngineError::QuerySyntax,
+                      QStringLiteral("'%1' is not a valid query name.").arg(name));
 }
 
 // Puts the values in place of the "?" placeholders that stand outside quotes,
 // written as literals (a stored query cannot keep bound values).
-QString withLiterals(const QString& sql, const QVariantList& params)
+QString withLiterals(const QString &sql, const QVariantList &params)
 {
     QString result;
     qsizetype next = 0;
@@ -453,7 +485,8 @@ QString withLiterals(const QString& sql, const QVariantList& params)
             quote = u']';
         } else if (c == u'?') {
             if (next >= params.size())
-                throw DbError(EngineError::QuerySyntax, QStringLiteral("Too few values for the query."));
+                throw DbError(EngineError::QuerySyntax,
+                              QStringLiteral("Too few values for the query."));
             result += EngineValues::toLiteral(params[next++]);
             continue;
         }
@@ -466,35 +499,39 @@ QString withLiterals(const QString& sql, const QVariantList& params)
 
 }  // namespace
 
-void Database::createQuery(const QString& name, const QString& sql)
+void Database::createQuery(const QString &name, const QString &sql)
 {
     checkQueryName(name);
-    const QVariant taken = value(
-        QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = ? COLLATE NOCASE AND type IN ('view', 'table')"),
-        {name});
+    const QVariant taken = value(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = ? "
+                                                "COLLATE NOCASE AND type IN ('view', 'table')"),
+                                 {name});
     if (taken.toInt() > 0)
-        throw DbError(EngineError::ObjectExists, QStringLiteral("Object '%1' already exists.").arg(name));
+        throw DbError(EngineError::ObjectExists,
+                      QStringLiteral("Object '%1' already exists.").arg(name));
     execute(QStringLiteral("CREATE VIEW %1 AS %2").arg(SchemaSql::quoted(name), sql));
 }
 
-void Database::createQuery(const QString& name, const QString& sql, const QVariantList& params)
+void Database::createQuery(const QString &name, const QString &sql, const QVariantList &params)
 {
     createQuery(name, withLiterals(sql, params));
 }
 
-void Database::deleteQuery(const QString& name)
+void Database::deleteQuery(const QString &name)
 {
     checkQueryName(name);
     if (!hasQuery(name))
-        throw DbError(EngineError::ItemNotFound, QStringLiteral("Item '%1' not found in this collection.").arg(name));
+        throw DbError(EngineError::ItemNotFound,
+                      QStringLiteral("Item '%1' not found in this collection.").arg(name));
     execute(QStringLiteral("DROP VIEW %1").arg(SchemaSql::quoted(name)));
 }
 
-bool Database::hasQuery(const QString& name)
+bool Database::hasQuery(const QString &name)
 {
-    return value(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'view' AND name = ? COLLATE NOCASE"),
+    return value(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'view' AND name = "
+                                "? COLLATE NOCASE"),
                  {name})
-               .toInt() > 0;
+               .toInt()
+           > 0;
 }
 
 void Database::beginTransaction()

@@ -3,9 +3,9 @@
 #include "data/Criterion.h"
 
 #include <QList>
-#include <QStringList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <memory>
 
@@ -14,7 +14,8 @@ struct TableSpec;
 // One open database file. Instances are shared: opening the same file twice (under
 // any case of its name) returns the same connection while someone still holds it.
 // Every call that touches the engine throws DbError with the engine's error number.
-class Database {
+class Database
+{
 public:
     // Opens an existing file and checks that it holds the expected tables.
     //   folder missing or not a path -> InvalidPath (3044)
@@ -22,11 +23,12 @@ public:
     //   not a database of ours (garbage, empty, an old Access file, tables missing)
     //                                -> UnrecognizedFormat (3343); the file is not changed
     // Locks are waited out for a few seconds before LockedByAnother (3260) is thrown.
-    static std::shared_ptr<Database> open(const QString& path, const QList<const TableSpec*>& expectedTables = {});
+    static std::shared_ptr<Database> open(const QString &path,
+                                          const QList<const TableSpec *> &expectedTables = {});
 
     ~Database();
-    Database(const Database&) = delete;
-    Database& operator=(const Database&) = delete;
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
 
     QString path() const;  // the resolved file path
     QSqlDatabase connection() const;
@@ -34,34 +36,36 @@ public:
     // Runs one statement with bound values (bool binds as -1/0, QDate as ISO text).
     // A statement the engine refuses because the file at the path was replaced (the data
     // folder mounted again) is run once more on the file opened anew.
-    void execute(const QString& sql, const QVariantList& params = {});
+    void execute(const QString &sql, const QVariantList &params = {});
     // The same, telling what it wrote.
-    struct Written {
+    struct Written
+    {
         int rowsAffected = 0;
         qint64 lastInsertId = 0;
     };
-    Written write(const QString& sql, const QVariantList& params = {});
+    Written write(const QString &sql, const QVariantList &params = {});
     // Runs a query and returns all its rows (for small results only), and the names of
     // its columns when asked.
-    QList<QVariantList> rows(const QString& sql, const QVariantList& params = {}, QStringList* columnNames = nullptr);
+    QList<QVariantList> rows(const QString &sql, const QVariantList &params = {},
+                             QStringList *columnNames = nullptr);
     // A single value (first column of the first row), null when there is no row.
-    QVariant value(const QString& sql, const QVariantList& params = {});
+    QVariant value(const QString &sql, const QVariantList &params = {});
     // Attaches another of the program's files to this connection under `schema`, written
     // as it is through its own connection; changes to both then commit together.
-    void attach(const QString& path, const QString& schema);
+    void attach(const QString &path, const QString &schema);
 
     // Stored queries (views). createQuery throws ObjectExists (3012) when the name is taken.
-    void createQuery(const QString& name, const QString& sql);
+    void createQuery(const QString &name, const QString &sql);
     // The same with values for the "?" placeholders of sql: a stored query cannot keep
     // bound values, so they are written into it as properly quoted literals (dates as
     // ISO text, bool as -1/0). DeleteQuery throws ItemNotFound (3265) for an unknown name.
-    void createQuery(const QString& name, const QString& sql, const QVariantList& params);
-    void deleteQuery(const QString& name);
-    bool hasQuery(const QString& name);
+    void createQuery(const QString &name, const QString &sql, const QVariantList &params);
+    void deleteQuery(const QString &name);
+    bool hasQuery(const QString &name);
 
     // True when the table carries the change counter (a file that could not be given
     // one, being read-only, has none).
-    bool countsChanges(const QString& table);
+    bool countsChanges(const QString &table);
 
     // Explicit transactions for multi-statement changes; begin takes the write lock
     // at once (waiting for another program's write like any other lock).
@@ -75,10 +79,10 @@ public:
 
 private:
     void connect();
-    void addMissingParts(const QList<const TableSpec*>& tables);
-    void runOnce(const QString& sql, const QVariantList& params = {});
+    void addMissingParts(const QList<const TableSpec *> &tables);
+    void runOnce(const QString &sql, const QVariantList &params = {});
     bool hasMoved() const;
-    template <typename Work>
+    template<typename Work>
     auto reopeningOnce(Work work) -> decltype(work());
 
     std::unique_ptr<Private> d;
@@ -86,4 +90,5 @@ private:
 
 // Maps a failed Qt SQL call to a DbError with the engine number. The message names the
 // file and the engine's reason; the statement is written to the engine log only.
-[[noreturn]] void throwEngineError(const class QSqlError& error, const QString& statement, const QString& file);
+[[noreturn]] void throwEngineError(const class QSqlError &error, const QString &statement,
+                                   const QString &file);

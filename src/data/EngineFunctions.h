@@ -8,6 +8,6 @@ class QSqlDatabase;
 namespace EngineFunctions {
 
 // Returns false when the connection is not one the functions can be added to.
-bool registerOn(const QSqlDatabase& db);
+bool registerOn(const QSqlDatabase &db);
 
 }  // namespace EngineFunctions

@@ -11,7 +11,7 @@ namespace EngineLog {
 namespace {
 
 QMutex logMutex;
-QString& logFolder()
+QString &logFolder()
 {
     static QString folder;
     return folder;
@@ -19,7 +19,7 @@ QString& logFolder()
 
 }  // namespace
 
-void setFolder(const QString& folder)
+void setFolder(const QString &folder)
 {
     QMutexLocker lock(&logMutex);
     logFolder() = folder;
@@ -31,7 +31,8 @@ QString folder()
     return logFolder();
 }
 
-void write(const QString& file, const QString& statement, const QString& engineText, const QString& engineCode)
+void write(const QString &file, const QString &statement, const QString &engineText,
+           const QString &engineCode)
 {
     QMutexLocker lock(&logMutex);
     // A folder that is not there (yet) gets no log rather than a folder made in passing.
@@ -49,7 +50,8 @@ void write(const QString& file, const QString& statement, const QString& engineT
         return;  // a log that cannot be written must not stand in the way of the work
     if (isNew)
         log.setPermissions(QFile::ReadOwner | QFile::WriteOwner);  // private to the user
-    QString entry = QDateTime::currentDateTimeUtc().toString(Qt::ISODate) + QStringLiteral(" engine error");
+    QString entry
+        = QDateTime::currentDateTimeUtc().toString(Qt::ISODate) + QStringLiteral(" engine error");
     if (!engineCode.isEmpty())
         entry += QStringLiteral(" ") + engineCode;
     entry += QStringLiteral("\n  file: ") + file + QStringLiteral("\n  engine: ") + engineText;

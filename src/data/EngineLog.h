@@ -8,13 +8,14 @@
 // The log is kept to about 1 MB: a full log becomes the one old log, replacing the last.
 namespace EngineLog {
 
-inline const char* const kFileName = "form337-errors.log";
+inline const char *const kFileName = "form337-errors.log";
 constexpr qint64 kRotateSize = 1024 * 1024;
 
 // The folder of the log; empty (the default) or a folder that does not exist writes nothing.
-void setFolder(const QString& folder);
+void setFolder(const QString &folder);
 QString folder();
 
-void write(const QString& file, const QString& statement, const QString& engineText, const QString& engineCode);
+void write(const QString &file, const QString &statement, const QString &engineText,
+           const QString &engineCode);
 
 }  // namespace EngineLog

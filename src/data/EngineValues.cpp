@@ -11,7 +11,7 @@ namespace EngineValues {
 
 namespace {
 
-bool isNumberType(const QVariant& value)
+bool isNumberType(const QVariant &value)
 {
     switch (value.typeId()) {
     case QMetaType::Int:
@@ -30,21 +30,22 @@ bool isNumberType(const QVariant& value)
     }
 }
 
-bool isStringType(const QVariant& value)
+bool isStringType(const QVariant &value)
 {
-    return value.typeId() == QMetaType::QString || value.typeId() == QMetaType::QByteArray ||
-           value.typeId() == QMetaType::QChar;
+    return value.typeId() == QMetaType::QString || value.typeId() == QMetaType::QByteArray
+           || value.typeId() == QMetaType::QChar;
 }
 
-[[noreturn]] void conversionError(const FieldSpec& field, const QVariant& value)
+[[noreturn]] void conversionError(const FieldSpec &field, const QVariant &value)
 {
     throw DbError(EngineError::DataTypeConversion,
-                  QStringLiteral("Data type conversion error: %1 cannot hold \"%2\"").arg(field.name, value.toString()),
+                  QStringLiteral("Data type conversion error: %1 cannot hold \"%2\"")
+                      .arg(field.name, value.toString()),
                   field.name);
 }
 
 // Whole numbers as qlonglong, others as double; an invalid QVariant when the value is no number.
-QVariant asNumber(const QVariant& value)
+QVariant asNumber(const QVariant &value)
 {
     double number = 0;
     if (value.typeId() == QMetaType::Bool) {
@@ -70,7 +71,7 @@ QVariant asNumber(const QVariant& value)
 
 }  // namespace
 
-bool isNullValue(const QVariant& value)
+bool isNullValue(const QVariant &value)
 {
     if (value.isNull())
         return true;
@@ -79,7 +80,7 @@ bool isNullValue(const QVariant& value)
     return false;
 }
 
-QVariant toBound(const QVariant& value)
+QVariant toBound(const QVariant &value)
 {
     switch (value.typeId()) {
     case QMetaType::Bool:
@@ -93,7 +94,7 @@ QVariant toBound(const QVariant& value)
     }
 }
 
-QVariant toStored(const FieldSpec& field, const QVariant& value)
+QVariant toStored(const FieldSpec &field, const QVariant &value)
 {
     if (isNullValue(value))
         return QVariant();
@@ -133,7 +134,7 @@ QVariant toStored(const FieldSpec& field, const QVariant& value)
     return value;
 }
 
-QVariant fromResult(const QVariant& stored)
+QVariant fromResult(const QVariant &stored)
 {
     if (stored.isNull())
         return QVariant();
@@ -145,7 +146,7 @@ QVariant fromResult(const QVariant& stored)
     return stored;
 }
 
-QVariant fromStored(FieldKind kind, const QVariant& stored)
+QVariant fromStored(FieldKind kind, const QVariant &stored)
 {
     if (stored.isNull())
         return QVariant();
@@ -171,7 +172,7 @@ QVariant fromStored(FieldKind kind, const QVariant& stored)
     return stored;
 }
 
-QString toLiteral(const QVariant& value)
+QString toLiteral(const QVariant &value)
 {
     const QVariant bound = toBound(value);
     if (isNullValue(bound))

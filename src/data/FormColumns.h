@@ -6,48 +6,48 @@
 // length in characters (0 where the kind has none). The schema builds the table from
 // this list, and the rest of the program names the columns by the constants below,
 // so a column is written down once.
-#define FORM337_FORM_COLUMNS(X)                                                         \
-    X(RegNum, Text, 20)                                                                 \
-    X(Make, Text, 40)                                                                   \
-    X(Model, Text, 40)                                                                  \
-    X(Serial, Text, 30)                                                                 \
-    X(Rating1, Text, 30)                                                                \
-    X(OwnerName, Text, 255)                                                             \
-    X(OwnerAdd1, Text, 100)                                                             \
-    X(OwnerAdd2, Text, 100)                                                             \
-    X(OwnerName2, Text, 100)                                                            \
-    X(AirType1, YesNo, 0)                                                               \
-    X(AirType2, YesNo, 0)                                                               \
-    X(PowType1, YesNo, 0)                                                               \
-    X(PowType2, YesNo, 0)                                                               \
-    X(PowMake, Text, 50)                                                                \
-    X(PowModel, Text, 50)                                                               \
-    X(PowSerial, Text, 50)                                                              \
-    X(ProType1, YesNo, 0)                                                               \
-    X(ProType2, YesNo, 0)                                                               \
-    X(ProMake, Text, 50)                                                                \
-    X(ProModel, Text, 50)                                                               \
-    X(ProSerial, Text, 50)                                                              \
-    X(AppType1, YesNo, 0)                                                               \
-    X(AppType2, YesNo, 0)                                                               \
-    X(AppDesc, Text, 50)                                                                \
-    X(AppMake, Text, 50)                                                                \
-    X(AppModel, Text, 50)                                                               \
-    X(AppSerial, Text, 50)                                                              \
-    X(AgencyName, Text, 100)                                                            \
-    X(AgencyAdd1, Text, 100)                                                            \
-    X(AgencyAdd2, Text, 100)                                                            \
-    X(AgencyAdd3, Text, 100)                                                            \
-    X(AgencyCert, Text, 30)                                                             \
-    X(AgencyKind, Number, 0)                                                            \
-    X(Rating3, Number, 0)                                                               \
-    X(FormDate, Date, 0)                                                                \
-    X(ApproveName, Text, 50)                                                            \
-    X(Approved, YesNo, 0)                                                               \
-    X(ApprovedBy, Number, 0)                                                            \
-    X(ApproveCert, Text, 30)                                                            \
-    X(Signed, Text, 50)                                                                 \
-    X(ApproveDate, Date, 0)                                                             \
+#define FORM337_FORM_COLUMNS(X) \
+    X(RegNum, Text, 20) \
+    X(Make, Text, 40) \
+    X(Model, Text, 40) \
+    X(Serial, Text, 30) \
+    X(Rating1, Text, 30) \
+    X(OwnerName, Text, 255) \
+    X(OwnerAdd1, Text, 100) \
+    X(OwnerAdd2, Text, 100) \
+    X(OwnerName2, Text, 100) \
+    X(AirType1, YesNo, 0) \
+    X(AirType2, YesNo, 0) \
+    X(PowType1, YesNo, 0) \
+    X(PowType2, YesNo, 0) \
+    X(PowMake, Text, 50) \
+    X(PowModel, Text, 50) \
+    X(PowSerial, Text, 50) \
+    X(ProType1, YesNo, 0) \
+    X(ProType2, YesNo, 0) \
+    X(ProMake, Text, 50) \
+    X(ProModel, Text, 50) \
+    X(ProSerial, Text, 50) \
+    X(AppType1, YesNo, 0) \
+    X(AppType2, YesNo, 0) \
+    X(AppDesc, Text, 50) \
+    X(AppMake, Text, 50) \
+    X(AppModel, Text, 50) \
+    X(AppSerial, Text, 50) \
+    X(AgencyName, Text, 100) \
+    X(AgencyAdd1, Text, 100) \
+    X(AgencyAdd2, Text, 100) \
+    X(AgencyAdd3, Text, 100) \
+    X(AgencyCert, Text, 30) \
+    X(AgencyKind, Number, 0) \
+    X(Rating3, Number, 0) \
+    X(FormDate, Date, 0) \
+    X(ApproveName, Text, 50) \
+    X(Approved, YesNo, 0) \
+    X(ApprovedBy, Number, 0) \
+    X(ApproveCert, Text, 30) \
+    X(Signed, Text, 50) \
+    X(ApproveDate, Date, 0) \
     X(Back, LongText, 1048576)
 
 namespace FormColumn {

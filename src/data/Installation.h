@@ -9,6 +9,6 @@
 namespace Installation {
 
 // Returns true when a new installation was made.
-bool ensure(const QString& programFolder);
+bool ensure(const QString &programFolder);
 
 }  // namespace Installation

@@ -11,18 +11,19 @@ char32_t fold(char32_t c)
 }
 
 // Reads the code point at index i of text and moves i past it.
-char32_t nextCodePoint(QStringView text, qsizetype& i)
+char32_t nextCodePoint(QStringView text, qsizetype &i)
 {
     const char16_t first = text[i].unicode();
     ++i;
-    if (QChar::isHighSurrogate(first) && i < text.size() && QChar::isLowSurrogate(text[i].unicode()))
+    if (QChar::isHighSurrogate(first) && i < text.size()
+        && QChar::isLowSurrogate(text[i].unicode()))
         return QChar::surrogateToUcs4(first, text[i++].unicode());
     return first;
 }
 
 }  // namespace
 
-JetMatcher::JetMatcher(const QString& pattern)
+JetMatcher::JetMatcher(const QString &pattern)
 {
     const QList<uint> p = pattern.toUcs4();
     const qsizetype n = p.size();
@@ -73,11 +74,11 @@ JetMatcher::JetMatcher(const QString& pattern)
     }
 }
 
-bool JetMatcher::setContains(const Token& token, char32_t c)
+bool JetMatcher::setContains(const Token &token, char32_t c)
 {
     // Case-insensitive: the character matches when it or its other case lies in a range.
     const char32_t variants[] = {c, fold(c), QChar::toLower(c), QChar::toUpper(c)};
-    for (const Range& r : token.ranges) {
+    for (const Range &r : token.ranges) {
         for (char32_t v : variants) {
             if (v >= r.low && v <= r.high)
                 return true;
@@ -86,7 +87,7 @@ bool JetMatcher::setContains(const Token& token, char32_t c)
     return false;
 }
 
-bool JetMatcher::tokenMatches(const Token& token, char32_t c)
+bool JetMatcher::tokenMatches(const Token &token, char32_t c)
 {
     switch (token.kind) {
     case Kind::Literal:

@@ -8,27 +8,30 @@
 // calls it once per row, so the pattern is parsed only once per statement).
 // Every token but "*" consumes exactly one character, which lets matching run
 // in O(pattern x text) with a single remembered "*" instead of backtracking.
-class JetMatcher {
+class JetMatcher
+{
 public:
-    explicit JetMatcher(const QString& pattern);
+    explicit JetMatcher(const QString &pattern);
 
     bool matches(QStringView text) const;
 
 private:
     enum class Kind { Literal, AnyChar, Digit, Set, Star };
-    struct Range {
+    struct Range
+    {
         char32_t low;
         char32_t high;
     };
-    struct Token {
+    struct Token
+    {
         Kind kind = Kind::Literal;
         char32_t folded = 0;        // Literal: the case-folded character
         bool negated = false;       // Set: "[!...]"
         std::vector<Range> ranges;  // Set: single characters are ranges of one
     };
 
-    static bool setContains(const Token& token, char32_t c);
-    static bool tokenMatches(const Token& token, char32_t c);
+    static bool setContains(const Token &token, char32_t c);
+    static bool tokenMatches(const Token &token, char32_t c);
 
     std::vector<Token> m_tokens;
 };

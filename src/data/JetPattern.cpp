@@ -4,12 +4,12 @@
 
 namespace JetPattern {
 
-bool matches(const QString& pattern, const QString& text)
+bool matches(const QString &pattern, const QString &text)
 {
     return JetMatcher(pattern).matches(text);
 }
 
-bool isPlainPrefix(const QString& pattern, QString* prefix)
+bool isPlainPrefix(const QString &pattern, QString *prefix)
 {
     if (!pattern.endsWith(u'*'))
         return false;

@@ -10,10 +10,10 @@
 // match. A "[" without a closing "]" matches itself.
 namespace JetPattern {
 
-bool matches(const QString& pattern, const QString& text);
+bool matches(const QString &pattern, const QString &text);
 
 // True when the pattern is plain text followed by one trailing "*" and holds no
 // other special character: such a pattern is a prefix test and can use an index.
-bool isPlainPrefix(const QString& pattern, QString* prefix = nullptr);
+bool isPlainPrefix(const QString &pattern, QString *prefix = nullptr);
 
 }  // namespace JetPattern

@@ -16,7 +16,8 @@ enum class SourceKind { None, Table, Sql, StoredQuery };
 
 // One record of the source: its key (RecordId for tables, the row index for
 // loaded rows) and its values in column order.
-struct Row {
+struct Row
+{
     qint64 key = 0;
     QVariantList values;
     QVariant changeCount;  // null where the table keeps none
@@ -27,10 +28,11 @@ struct Row {
     throw DbError(EngineError::NoCurrentRecord, QStringLiteral("No current record."));
 }
 
-const FieldSpec* dateFieldNamed(const QString& column)
+const FieldSpec *dateFieldNamed(const QString &column)
 {
-    for (const TableSpec* definition : Schema::formsFileTables() + Schema::agentsFileTables() + Schema::settingsFileTables()) {
-        const FieldSpec* field = definition->field(column);
+    for (const TableSpec *definition :
+         Schema::formsFileTables() + Schema::agentsFileTables() + Schema::settingsFileTables()) {
+        const FieldSpec *field = definition->field(column);
         if (field && field->kind == FieldKind::Date)
             return field;
     }
@@ -39,7 +41,8 @@ const FieldSpec* dateFieldNamed(const QString& column)
 
 }  // namespace
 
-struct Recordset::Private {
+struct Recordset::Private
+{
     QString name;
     QString databaseName;
 
@@ -51,9 +54,9 @@ struct Recordset::Private {
     QString storedQuery;
 
     std::shared_ptr<Database> db;
-    const TableSpec* definition = nullptr;  // table sources
-    QString selectList;               // table sources: RecordId, every field, the change counter
-    bool countsChanges = false;       // table sources: the table keeps a change counter
+    const TableSpec *definition = nullptr;  // table sources
+    QString selectList;          // table sources: RecordId, every field, the change counter
+    bool countsChanges = false;  // table sources: the table keeps a change counter
 
     // Loaded sources (SQL text or stored query): the rows and their column names.
     QStringList columns;
@@ -77,14 +80,16 @@ struct Recordset::Private {
     void requireOpen() const
     {
         if (!db)
-            throw DbError(EngineError::ObjectNotSet, QStringLiteral("%1 has no open database.").arg(name));
+            throw DbError(EngineError::ObjectNotSet,
+                          QStringLiteral("%1 has no open database.").arg(name));
     }
 
     void requireUpdatable() const
     {
         requireOpen();
         if (kind != SourceKind::Table)
-            throw DbError(EngineError::ReadOnly, QStringLiteral("%1: the record source is read-only.").arg(name));
+            throw DbError(EngineError::ReadOnly,
+                          QStringLiteral("%1: the record source is read-only.").arg(name));
     }
 
     void clearBuffer()
@@ -98,14 +103,16 @@ struct Recordset::Private {
 
     // The key is found first and the record read by it after: selecting whole records
     // here would make the engine carry the long texts of every candidate through its sort.
-    std::optional<Row> fetchOne(const Criterion& condition, bool descending)
+    std::optional<Row> fetchOne(const Criterion &condition, bool descending)
     {
         const Criterion where = Criterion::allOf({filter, condition});
         const QString key = QLatin1String(SchemaSql::kRecordId);
-        QString statement = QStringLiteral("SELECT %1 FROM %2").arg(key, SchemaSql::quoted(definition->name));
+        QString statement
+            = QStringLiteral("SELECT %1 FROM %2").arg(key, SchemaSql::quoted(definition->name));
         if (!where.isEmpty())
             statement += QStringLiteral(" WHERE ") + where.sql;
-        statement += QStringLiteral(" ORDER BY %1 %2 LIMIT 1").arg(key, descending ? QLatin1String("DESC") : QLatin1String("ASC"));
+        statement += QStringLiteral(" ORDER BY %1 %2 LIMIT 1")
+                         .arg(key, descending ? QLatin1String("DESC") : QLatin1String("ASC"));
         const QVariant found = db->value(statement, where.params);
         if (found.isNull())
             return std::nullopt;
@@ -114,13 +121,14 @@ struct Recordset::Private {
 
     std::optional<Row> fetchByKey(qint64 key)
     {
-        const QList<QVariantList> rows = db->rows(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                                                      .arg(selectList, SchemaSql::quoted(definition->name),
-                                                           QLatin1String(SchemaSql::kRecordId)),
-                                                  {key});
+        const QList<QVariantList> rows
+            = db->rows(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                           .arg(selectList, SchemaSql::quoted(definition->name),
+                                QLatin1String(SchemaSql::kRecordId)),
+                       {key});
         if (rows.isEmpty())
             return std::nullopt;
-        const QVariantList& stored = rows.first();
+        const QVariantList &stored = rows.first();
         return Row{key, stored.mid(1, definition->fields.size()),
                    countsChanges ? stored.value(definition->fields.size() + 1) : QVariant()};
     }
@@ -133,30 +141,35 @@ struct Recordset::Private {
     std::optional<Row> firstRow()
     {
         if (isLoaded())
-            return loadedRows.isEmpty() ? std::nullopt : std::optional<Row>(Row{0, loadedRows.first(), {}});
+            return loadedRows.isEmpty() ? std::nullopt
+                                        : std::optional<Row>(Row{0, loadedRows.first(), {}});
         return fetchOne({}, false);
     }
 
     std::optional<Row> lastRow()
     {
         if (isLoaded())
-            return loadedRows.isEmpty() ? std::nullopt
-                                        : std::optional<Row>(Row{loadedRows.size() - 1, loadedRows.last(), {}});
+            return loadedRows.isEmpty()
+                       ? std::nullopt
+                       : std::optional<Row>(Row{loadedRows.size() - 1, loadedRows.last(), {}});
         return fetchOne({}, true);
     }
 
     std::optional<Row> rowAfter(qint64 key)
     {
         if (isLoaded())
-            return key + 1 < loadedRows.size() ? std::optional<Row>(Row{key + 1, loadedRows[key + 1], {}}) : std::nullopt;
+            return key + 1 < loadedRows.size()
+                       ? std::optional<Row>(Row{key + 1, loadedRows[key + 1], {}})
+                       : std::nullopt;
         return fetchOne(keyAfter(key), false);
     }
 
     std::optional<Row> rowBefore(qint64 key)
     {
         if (isLoaded())
-            return key - 1 >= 0 && key - 1 < loadedRows.size() ? std::optional<Row>(Row{key - 1, loadedRows[key - 1], {}})
-                                                                : std::nullopt;
+            return key - 1 >= 0 && key - 1 < loadedRows.size()
+                       ? std::optional<Row>(Row{key - 1, loadedRows[key - 1], {}})
+                       : std::nullopt;
         return fetchOne(keyBefore(key), true);
     }
 
@@ -167,7 +180,7 @@ struct Recordset::Private {
         return !firstRow().has_value();
     }
 
-    void setCurrent(const Row& row)
+    void setCurrent(const Row &row)
     {
         current = row;
         onDeleted = false;
@@ -191,7 +204,7 @@ struct Recordset::Private {
             setNoRecords();
     }
 
-    int columnOf(const QString& field) const
+    int columnOf(const QString &field) const
     {
         if (isLoaded()) {
             for (int i = 0; i < columns.size(); ++i) {
@@ -204,24 +217,27 @@ struct Recordset::Private {
                     return i;
             }
         }
-        throw DbError(EngineError::ItemNotFound, QStringLiteral("Item not found in this collection: %1").arg(field));
+        throw DbError(EngineError::ItemNotFound,
+                      QStringLiteral("Item not found in this collection: %1").arg(field));
     }
 
-    QVariant readValue(int column, const QVariant& stored) const
+    QVariant readValue(int column, const QVariant &stored) const
     {
         if (!isLoaded())
             return EngineValues::fromStored(definition->fields[column].kind, stored);
-        if (const FieldSpec* dateField = dateFieldNamed(columns[column]))
+        if (const FieldSpec *dateField = dateFieldNamed(columns[column]))
             return EngineValues::fromStored(dateField->kind, stored);
         return EngineValues::fromResult(stored);
     }
 
     void load()
     {
-        const QString statement = kind == SourceKind::StoredQuery
-                                      ? QStringLiteral("SELECT * FROM %1").arg(SchemaSql::quoted(storedQuery))
-                                      : sql;
-        loadedRows = db->rows(statement, kind == SourceKind::Sql ? sqlParams : QVariantList(), &columns);
+        const QString statement
+            = kind == SourceKind::StoredQuery
+                  ? QStringLiteral("SELECT * FROM %1").arg(SchemaSql::quoted(storedQuery))
+                  : sql;
+        loadedRows
+            = db->rows(statement, kind == SourceKind::Sql ? sqlParams : QVariantList(), &columns);
     }
 
     // An edit found no record with the counter it read: tells whether the record was
@@ -229,18 +245,23 @@ struct Recordset::Private {
     [[noreturn]] void throwConflict(qint64 key)
     {
         const bool stillStored = db->value(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?")
-                                               .arg(SchemaSql::quoted(definition->name), QLatin1String(SchemaSql::kRecordId)),
+                                               .arg(SchemaSql::quoted(definition->name),
+                                                    QLatin1String(SchemaSql::kRecordId)),
                                            {key})
-                                     .toInt() > 0;
-        DbError conflict(stillStored ? EngineError::ChangedByAnother : EngineError::RecordDeleted,
-                         stillStored ? QStringLiteral("it was changed on another workstation since it was shown here")
-                                     : QStringLiteral("it was deleted on another workstation since it was shown here"));
+                                     .toInt()
+                                 > 0;
+        DbError conflict(
+            stillStored ? EngineError::ChangedByAnother : EngineError::RecordDeleted,
+            stillStored
+                ? QStringLiteral("it was changed on another workstation since it was shown here")
+                : QStringLiteral("it was deleted on another workstation since it was shown here"));
         conflict.setFile(db->path());
         throw conflict;
     }
 };
 
-Recordset::Recordset(const QString& name) : d(std::make_unique<Private>())
+Recordset::Recordset(const QString &name)
+    : d(std::make_unique<Private>())
 {
     d->name = name;
 }
@@ -252,7 +273,7 @@ QString Recordset::name() const
     return d->name;
 }
 
-void Recordset::setDatabaseName(const QString& path)
+void Recordset::setDatabaseName(const QString &path)
 {
     d->databaseName = path;
 }
@@ -262,14 +283,14 @@ QString Recordset::databaseName() const
     return d->databaseName;
 }
 
-void Recordset::setTable(const QString& table, const Criterion& filter)
+void Recordset::setTable(const QString &table, const Criterion &filter)
 {
     d->kind = SourceKind::Table;
     d->tableName = table;
     d->filter = filter;
 }
 
-void Recordset::setSql(const QString& sql, const QVariantList& params)
+void Recordset::setSql(const QString &sql, const QVariantList &params)
 {
     d->kind = SourceKind::Sql;
     d->tableName.clear();
@@ -278,7 +299,7 @@ void Recordset::setSql(const QString& sql, const QVariantList& params)
     d->sqlParams = params;
 }
 
-void Recordset::setStoredQuery(const QString& name)
+void Recordset::setStoredQuery(const QString &name)
 {
     d->kind = SourceKind::StoredQuery;
     d->tableName.clear();
@@ -301,21 +322,24 @@ void Recordset::refresh()
     d->clearBuffer();
     d->noMatch = false;
 
-    const TableSpec* definition = nullptr;
+    const TableSpec *definition = nullptr;
     if (d->kind == SourceKind::Table) {
         definition = Schema::table(d->tableName);
         if (!definition)
-            throw DbError(EngineError::TableNotFound, QStringLiteral("Cannot find table '%1'.").arg(d->tableName));
+            throw DbError(EngineError::TableNotFound,
+                          QStringLiteral("Cannot find table '%1'.").arg(d->tableName));
     }
     if (d->kind == SourceKind::StoredQuery && !SchemaSql::isPlainIdentifier(d->storedQuery))
-        throw DbError(EngineError::QuerySyntax, QStringLiteral("'%1' is not a valid query name.").arg(d->storedQuery));
+        throw DbError(EngineError::QuerySyntax,
+                      QStringLiteral("'%1' is not a valid query name.").arg(d->storedQuery));
 
     // A failed refresh leaves the record set closed rather than half open. The old
     // database is kept until the new one is open, so re-opening the same file reuses it.
     d->setNoRecords();
     std::shared_ptr<Database> db;
     try {
-        db = Database::open(d->databaseName, definition ? QList<const TableSpec*>{definition} : QList<const TableSpec*>{});
+        db = Database::open(d->databaseName, definition ? QList<const TableSpec *>{definition}
+                                                        : QList<const TableSpec *>{});
     } catch (...) {
         d->db.reset();
         throw;
@@ -327,7 +351,7 @@ void Recordset::refresh()
     try {
         if (definition) {
             QStringList select{QLatin1String(SchemaSql::kRecordId)};
-            for (const FieldSpec& field : definition->fields)
+            for (const FieldSpec &field : definition->fields)
                 select << SchemaSql::quoted(field.name);
             d->countsChanges = db->countsChanges(definition->name);
             if (d->countsChanges)
@@ -391,7 +415,8 @@ int Recordset::recordCount() const
         return 0;
     if (d->isLoaded())
         return d->loadedRows.size();
-    QString statement = QStringLiteral("SELECT count(*) FROM %1").arg(SchemaSql::quoted(d->definition->name));
+    QString statement
+        = QStringLiteral("SELECT count(*) FROM %1").arg(SchemaSql::quoted(d->definition->name));
     if (!d->filter.isEmpty())
         statement += QStringLiteral(" WHERE ") + d->filter.sql;
     return d->db->value(statement, d->filter.params).toInt();
@@ -453,11 +478,12 @@ void Recordset::step(bool forward)
     d->bof = !forward || empty;
 }
 
-void Recordset::findFirst(const Criterion& criterion)
+void Recordset::findFirst(const Criterion &criterion)
 {
     d->requireOpen();
     if (d->isLoaded())
-        throw DbError(EngineError::NotSupported, QStringLiteral("%1: find needs a table as record source.").arg(d->name));
+        throw DbError(EngineError::NotSupported,
+                      QStringLiteral("%1: find needs a table as record source.").arg(d->name));
     if (d->kind == SourceKind::None)
         noCurrentRecord();
     d->clearBuffer();
@@ -467,11 +493,12 @@ void Recordset::findFirst(const Criterion& criterion)
         d->setCurrent(*row);
 }
 
-void Recordset::findLast(const Criterion& criterion)
+void Recordset::findLast(const Criterion &criterion)
 {
     d->requireOpen();
     if (d->isLoaded())
-        throw DbError(EngineError::NotSupported, QStringLiteral("%1: find needs a table as record source.").arg(d->name));
+        throw DbError(EngineError::NotSupported,
+                      QStringLiteral("%1: find needs a table as record source.").arg(d->name));
     if (d->kind == SourceKind::None)
         noCurrentRecord();
     d->clearBuffer();
@@ -505,24 +532,26 @@ void Recordset::edit()
 void Recordset::update()
 {
     if (d->mode == EditMode::None)
-        throw DbError(EngineError::UpdateWithoutEdit, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+        throw DbError(EngineError::UpdateWithoutEdit,
+                      QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
     d->requireUpdatable();
 
     // Every value is checked before anything is written.
-    for (const QString& fieldName : std::as_const(d->changedOrder)) {
-        const FieldSpec* field = d->definition->field(fieldName);
-        const QVariant& value = d->changed[fieldName];
-        if ((field->kind == FieldKind::Text || field->kind == FieldKind::LongText) && !value.isNull() &&
-            value.toString().size() > field->maxLength)
+    for (const QString &fieldName : std::as_const(d->changedOrder)) {
+        const FieldSpec *field = d->definition->field(fieldName);
+        const QVariant &value = d->changed[fieldName];
+        if ((field->kind == FieldKind::Text || field->kind == FieldKind::LongText)
+            && !value.isNull() && value.toString().size() > field->maxLength)
             throw DbError(EngineError::ValueTooLarge,
-                          QStringLiteral("The field '%1' is too small to accept the amount of data you attempted to add.")
+                          QStringLiteral("The field '%1' is too small to accept the amount of data "
+                                         "you attempted to add.")
                               .arg(field->name),
                           field->name);
     }
 
     QStringList names;
     QVariantList values;
-    for (const QString& fieldName : std::as_const(d->changedOrder)) {
+    for (const QString &fieldName : std::as_const(d->changedOrder)) {
         names << SchemaSql::quoted(fieldName);
         values << d->changed[fieldName];
     }
@@ -545,17 +574,20 @@ void Recordset::update()
             for (int i = 0; i < names.size(); ++i)
                 marks << QStringLiteral("?");
             statement = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                            .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+                            .arg(table, names.join(QStringLiteral(", ")),
+                                 marks.join(QStringLiteral(", ")));
         }
         key = d->db->write(statement, values).lastInsertId;
     } else {
         key = d->current->key;
         if (!names.isEmpty()) {
             QStringList assignments;
-            for (const QString& n : std::as_const(names))
+            for (const QString &n : std::as_const(names))
                 assignments << n + QStringLiteral(" = ?");
-            QString statement = QStringLiteral("UPDATE %1 SET %2").arg(table, assignments.join(QStringLiteral(", ")));
-            QString where = QStringLiteral(" WHERE %1 = ?").arg(QLatin1String(SchemaSql::kRecordId));
+            QString statement = QStringLiteral("UPDATE %1 SET %2")
+                                    .arg(table, assignments.join(QStringLiteral(", ")));
+            QString where
+                = QStringLiteral(" WHERE %1 = ?").arg(QLatin1String(SchemaSql::kRecordId));
             values << key;
             // The record is changed only as it was read: a change made meanwhile by another
             // program raised its counter, and this update then finds no record to change.
@@ -588,7 +620,8 @@ void Recordset::reread()
     d->clearBuffer();
     std::optional<Row> row = d->fetchByKey(d->current->key);
     if (!row) {
-        DbError gone(EngineError::RecordDeleted, QStringLiteral("it was deleted on another workstation"));
+        DbError gone(EngineError::RecordDeleted,
+                     QStringLiteral("it was deleted on another workstation"));
         gone.setFile(d->db->path());
         throw gone;
     }
@@ -598,7 +631,8 @@ void Recordset::reread()
 void Recordset::cancelUpdate()
 {
     if (d->mode == EditMode::None)
-        throw DbError(EngineError::UpdateWithoutEdit, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+        throw DbError(EngineError::UpdateWithoutEdit,
+                      QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
     d->clearBuffer();
 }
 
@@ -613,20 +647,22 @@ void Recordset::deleteCurrent()
     if (!d->current || d->onDeleted)
         noCurrentRecord();
     d->clearBuffer();
-    d->db->execute(QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
-                       .arg(SchemaSql::quoted(d->definition->name), QLatin1String(SchemaSql::kRecordId)),
-                   {d->current->key});
+    d->db->execute(
+        QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
+            .arg(SchemaSql::quoted(d->definition->name), QLatin1String(SchemaSql::kRecordId)),
+        {d->current->key});
     d->onDeleted = true;  // moves go on from the deleted record's place
 }
 
-QVariant Recordset::field(const QString& name) const
+QVariant Recordset::field(const QString &name) const
 {
     if (d->kind == SourceKind::None || !d->db)
         noCurrentRecord();
     const int column = d->columnOf(name);
     if (d->mode == EditMode::Add) {
         const QString fieldName = d->definition->fields[column].name;
-        return d->changed.contains(fieldName) ? d->readValue(column, d->changed[fieldName]) : QVariant();
+        return d->changed.contains(fieldName) ? d->readValue(column, d->changed[fieldName])
+                                              : QVariant();
     }
     if (d->mode == EditMode::Edit) {
         const QString fieldName = d->definition->fields[column].name;
@@ -645,12 +681,13 @@ qint64 Recordset::recordId() const
     return d->current->key;
 }
 
-void Recordset::setField(const QString& name, const QVariant& value)
+void Recordset::setField(const QString &name, const QVariant &value)
 {
     if (d->mode == EditMode::None)
-        throw DbError(EngineError::UpdateWithoutEdit, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+        throw DbError(EngineError::UpdateWithoutEdit,
+                      QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
     const int column = d->columnOf(name);
-    const FieldSpec& field = d->definition->fields[column];
+    const FieldSpec &field = d->definition->fields[column];
     const QVariant stored = EngineValues::toStored(field, value);
     if (!d->changed.contains(field.name))
         d->changedOrder << field.name;

@@ -24,22 +24,23 @@ struct TableSpec;
 // an empty source has both. Field values are null QVariants for Null; Yes/No
 // fields read as -1/0 (int), dates as QDate, numbers as int or double.
 // Every engine failure throws DbError.
-class Recordset {
+class Recordset
+{
 public:
-    explicit Recordset(const QString& name = {});
+    explicit Recordset(const QString &name = {});
     ~Recordset();
 
     QString name() const;  // e.g. "Data1", for messages
 
     // The database file; takes effect at the next refresh(). Resolved case-insensitively.
-    void setDatabaseName(const QString& path);
+    void setDatabaseName(const QString &path);
     QString databaseName() const;
 
     // Record sources.
-    void setTable(const QString& table, const Criterion& filter = {});
-    void setSql(const QString& sql, const QVariantList& params = {});
-    void setStoredQuery(const QString& name);
-    QString table() const;        // empty for SQL sources
+    void setTable(const QString &table, const Criterion &filter = {});
+    void setSql(const QString &sql, const QVariantList &params = {});
+    void setStoredQuery(const QString &name);
+    QString table() const;  // empty for SQL sources
     Criterion filter() const;
 
     // Opens (or re-opens) the database file and the record source, positioned on
@@ -62,18 +63,18 @@ public:
     // NoCurrentRecord (3021) on an empty source (bof and eof are then both true).
     void moveFirst();
     void moveLast();
-    void moveNext();       // NoCurrentRecord (3021) when already at eof
-    void movePrevious();   // NoCurrentRecord (3021) when already at bof
+    void moveNext();      // NoCurrentRecord (3021) when already at eof
+    void movePrevious();  // NoCurrentRecord (3021) when already at bof
 
     // Finds from the start (first) or the end (last) of the source; the record
     // becomes current. When nothing matches, noMatch() is true and the position is kept.
-    void findFirst(const Criterion& criterion);
-    void findLast(const Criterion& criterion);
+    void findFirst(const Criterion &criterion);
+    void findLast(const Criterion &criterion);
     bool noMatch() const;
 
     enum class EditMode { None, Edit, Add };
-    void addNew();   // starts a new record (all fields Null) in the edit buffer
-    void edit();     // copies the current record into the edit buffer; 3021 without one
+    void addNew();  // starts a new record (all fields Null) in the edit buffer
+    void edit();    // copies the current record into the edit buffer; 3021 without one
     // Writes the buffer durably (committed before it returns). Text longer than
     // its column throws ValueTooLarge (3163) naming the field, and nothing is
     // written; the buffer stays so the caller can cancel. After adding, the new
@@ -93,17 +94,17 @@ public:
 
     // Field of the current record (or of the edit buffer while editing).
     // ItemNotFound (3265) for an unknown field, NoCurrentRecord (3021) without a record.
-    QVariant field(const QString& name) const;
-    bool isNull(const QString& name) const { return field(name).isNull(); }
+    QVariant field(const QString &name) const;
+    bool isNull(const QString &name) const { return field(name).isNull(); }
     // The key of the current record of a table source (its RecordId): names and other
     // fields need not be unique, the key is. NoCurrentRecord (3021) without a record.
     qint64 recordId() const;
-    QString text(const QString& name) const { return field(name).toString(); }
+    QString text(const QString &name) const { return field(name).toString(); }
     // Sets a field in the edit buffer; UpdateWithoutEdit (3020) when not editing.
     // Bools become -1/0 in Yes/No fields; QDate or ISO date text ("YYYY-MM-DD") into
     // date fields; a number or number text into Number fields. A value the field
     // cannot hold (words into a number, other date text) throws DataTypeConversion (3421).
-    void setField(const QString& name, const QVariant& value);
+    void setField(const QString &name, const QVariant &value);
 
 private:
     void moveToEnd(bool first);
@@ -114,4 +115,7 @@ private:
 };
 
 // A Yes/No field value counts as set only when it holds -1 (true).
-inline bool isYes(const QVariant& v) { return !v.isNull() && v.toInt() == -1; }
+inline bool isYes(const QVariant &v)
+{
+    return !v.isNull() && v.toInt() == -1;
+}

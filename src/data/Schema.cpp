@@ -15,9 +15,9 @@
 #include <QUuid>
 #include <functional>
 
-const FieldSpec* TableSpec::field(const QString& fieldName) const
+const FieldSpec *TableSpec::field(const QString &fieldName) const
 {
-    for (const FieldSpec& f : fields) {
+    for (const FieldSpec &f : fields) {
         if (f.name.compare(fieldName, Qt::CaseInsensitive) == 0)
             return &f;
     }
@@ -28,19 +28,19 @@ namespace {
 
 constexpr int kLongTextLength = 1048576;
 
-FieldSpec text(const char* name, int length)
+FieldSpec text(const char *name, int length)
 {
     return {QString::fromLatin1(name), FieldKind::Text, length};
 }
-FieldSpec longText(const char* name)
+FieldSpec longText(const char *name)
 {
     return {QString::fromLatin1(name), FieldKind::LongText, kLongTextLength};
 }
-FieldSpec yesNo(const char* name)
+FieldSpec yesNo(const char *name)
 {
     return {QString::fromLatin1(name), FieldKind::YesNo, 0};
 }
-FieldSpec number(const char* name)
+FieldSpec number(const char *name)
 {
     return {QString::fromLatin1(name), FieldKind::Number, 0};
 }
@@ -49,90 +49,94 @@ FieldSpec number(const char* name)
 
 namespace Schema {
 
-const TableSpec& setupTable()
+const TableSpec &setupTable()
 {
     static const TableSpec definition{"Setup", {text("DataPath", 1024), number("TopShift")}};
     return definition;
 }
 
-const TableSpec& formTable()
+const TableSpec &formTable()
 {
-    static const TableSpec definition{QStringLiteral("Form"), {
-#define FORM337_COLUMN_SPEC(name, kind, length) FieldSpec{FormColumn::name, FieldKind::kind, length},
-        FORM337_FORM_COLUMNS(FORM337_COLUMN_SPEC)
+    static const TableSpec definition{QStringLiteral("Form"),
+                                      {
+#define FORM337_COLUMN_SPEC(name, kind, length) \
+    FieldSpec{FormColumn::name, FieldKind::kind, length},
+                                          FORM337_FORM_COLUMNS(FORM337_COLUMN_SPEC)
 #undef FORM337_COLUMN_SPEC
-    }};
+                                      }};
     return definition;
 }
 
-const TableSpec& aircraftTable()
+const TableSpec &aircraftTable()
 {
     static const TableSpec definition{"aircraft", {text("Make", 40), text("Model", 40)}};
     return definition;
 }
 
-const TableSpec& agencyTable()
+const TableSpec &agencyTable()
 {
     // City + ", " + state and zip + " " + country fill the form's agency lines (100 each).
     static const TableSpec definition{"Agency",
-                                {text("AgencyName", 100), text("AgencyAdd1", 100), text("AgencyAdd2", 58),
-                                 text("AgencyAdd3", 40), text("AgencyCert", 30), text("Rating2", 50),
-                                 text("Rating1", 20), number("AgencyKind")}};
+                                      {text("AgencyName", 100), text("AgencyAdd1", 100),
+                                       text("AgencyAdd2", 58), text("AgencyAdd3", 40),
+                                       text("AgencyCert", 30), text("Rating2", 50),
+                                       text("Rating1", 20), number("AgencyKind")}};
     return definition;
 }
 
-const TableSpec& narrativesTable()
+const TableSpec &narrativesTable()
 {
     static const TableSpec definition{"Narratives", {text("Title", 255), longText("Description")}};
     return definition;
 }
 
-const TableSpec& agentsTable()
+const TableSpec &agentsTable()
 {
     static const TableSpec definition{"Agents",
-                                {text("Name", 50), text("Password", 20), text("ApprovalNumber", 30),
-                                 yesNo("Administrator")}};
+                                      {text("Name", 50), text("Password", 20),
+                                       text("ApprovalNumber", 30), yesNo("Administrator")}};
     return definition;
 }
 
-const TableSpec& defaultsTable()
+const TableSpec &defaultsTable()
 {
     static const TableSpec definition{"Defaults", {text("Organ1", 20)}};
     return definition;
 }
 
-const TableSpec* table(const QString& name)
+const TableSpec *table(const QString &name)
 {
-    for (const TableSpec* definition : {&setupTable(), &formTable(), &aircraftTable(), &agencyTable(), &narrativesTable(),
-                                  &agentsTable(), &defaultsTable()}) {
+    for (const TableSpec *definition :
+         {&setupTable(), &formTable(), &aircraftTable(), &agencyTable(), &narrativesTable(),
+          &agentsTable(), &defaultsTable()}) {
         if (definition->name.compare(name, Qt::CaseInsensitive) == 0)
             return definition;
     }
     return nullptr;
 }
 
-QList<const TableSpec*> settingsFileTables()
+QList<const TableSpec *> settingsFileTables()
 {
     return {&setupTable()};
 }
 
-QList<const TableSpec*> formsFileTables()
+QList<const TableSpec *> formsFileTables()
 {
     return {&formTable(), &aircraftTable(), &agencyTable(), &narrativesTable()};
 }
 
-QList<const TableSpec*> agentsFileTables()
+QList<const TableSpec *> agentsFileTables()
 {
     return {&agentsTable(), &defaultsTable()};
 }
 
 namespace {
 
-void runOrThrow(QSqlQuery& query, const QString& sql, const QVariantList& params = {})
+void runOrThrow(QSqlQuery &query, const QString &sql, const QVariantList &params = {})
 {
     if (!query.prepare(sql))
         throwEngineError(query.lastError(), sql, QString());
-    for (const QVariant& p : params)
+    for (const QVariant &p : params)
         query.addBindValue(p);
     if (!query.exec())
         throwEngineError(query.lastError(), sql, QString());
@@ -141,19 +145,21 @@ void runOrThrow(QSqlQuery& query, const QString& sql, const QVariantList& params
 // Builds the file under a temporary name beside the target and renames it into
 // place at the end, so a failure never leaves a half-made file under the real name
 // and an existing file is never replaced.
-void createFile(const QString& path, const QList<const TableSpec*>& tables,
-                const std::function<void(QSqlQuery&)>& fillRecords)
+void createFile(const QString &path, const QList<const TableSpec *> &tables,
+                const std::function<void(QSqlQuery &)> &fillRecords)
 {
     const QFileInfo target(path);
     if (!target.dir().exists())
         throw DbError(EngineError::InvalidPath, QStringLiteral("Not a valid path: %1").arg(path));
     if (QFileInfo::exists(DataFolder::resolvePath(path)))
-        throw DbError(EngineError::ObjectExists, QStringLiteral("The file already exists: %1").arg(path));
+        throw DbError(EngineError::ObjectExists,
+                      QStringLiteral("The file already exists: %1").arg(path));
 
-    const QString temporary = target.dir().filePath(QStringLiteral(".%1.%2.new")
-                                                        .arg(target.fileName(),
-                                                             QUuid::createUuid().toString(QUuid::WithoutBraces)));
-    const QString connectionName = QStringLiteral("form337-create-%1").arg(QUuid::createUuid().toString());
+    const QString temporary = target.dir().filePath(
+        QStringLiteral(".%1.%2.new")
+            .arg(target.fileName(), QUuid::createUuid().toString(QUuid::WithoutBraces)));
+    const QString connectionName
+        = QStringLiteral("form337-create-%1").arg(QUuid::createUuid().toString());
     try {
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
@@ -164,8 +170,8 @@ void createFile(const QString& path, const QList<const TableSpec*>& tables,
             QFile::setPermissions(temporary, DataFolder::newFilePermissions(target.path()));
             QSqlQuery query(db);
             runOrThrow(query, QStringLiteral("BEGIN"));
-            for (const TableSpec* definition : tables) {
-                for (const QString& statement : SchemaSql::createStatements(*definition))
+            for (const TableSpec *definition : tables) {
+                for (const QString &statement : SchemaSql::createStatements(*definition))
                     runOrThrow(query, statement);
             }
             fillRecords(query);
@@ -174,12 +180,12 @@ void createFile(const QString& path, const QList<const TableSpec*>& tables,
             db.close();
         }
         QSqlDatabase::removeDatabase(connectionName);
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         QSqlDatabase::removeDatabase(connectionName);
         QFile::remove(temporary);
         // Named by the file it was to become, not the temporary one.
-        DbError failure(error.number(),
-                        QStringLiteral("%1 (while creating \"%2\")").arg(error.message(), QDir::toNativeSeparators(path)));
+        DbError failure(error.number(), QStringLiteral("%1 (while creating \"%2\")")
+                                            .arg(error.message(), QDir::toNativeSeparators(path)));
         failure.setFile(path);
         throw failure;
     } catch (...) {
@@ -196,22 +202,25 @@ void createFile(const QString& path, const QList<const TableSpec*>& tables,
 
 }  // namespace
 
-void createSettingsFile(const QString& path)
+void createSettingsFile(const QString &path)
 {
-    createFile(path, settingsFileTables(), [](QSqlQuery& query) {
-        runOrThrow(query, QStringLiteral("INSERT INTO \"Setup\" (\"DataPath\", \"TopShift\") VALUES (NULL, 0)"));
+    createFile(path, settingsFileTables(), [](QSqlQuery &query) {
+        runOrThrow(
+            query,
+            QStringLiteral("INSERT INTO \"Setup\" (\"DataPath\", \"TopShift\") VALUES (NULL, 0)"));
     });
 }
 
-void createFormsFile(const QString& path)
+void createFormsFile(const QString &path)
 {
-    createFile(path, formsFileTables(), [](QSqlQuery&) {});
+    createFile(path, formsFileTables(), [](QSqlQuery &) {});
 }
 
-void createAgentsFile(const QString& path)
+void createAgentsFile(const QString &path)
 {
-    createFile(path, agentsFileTables(), [](QSqlQuery& query) {
-        runOrThrow(query, QStringLiteral("INSERT INTO \"Defaults\" (\"Organ1\") VALUES (?)"), {QStringLiteral("1")});
+    createFile(path, agentsFileTables(), [](QSqlQuery &query) {
+        runOrThrow(query, QStringLiteral("INSERT INTO \"Defaults\" (\"Organ1\") VALUES (?)"),
+                   {QStringLiteral("1")});
     });
 }
 

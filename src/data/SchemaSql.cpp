@@ -8,7 +8,7 @@ namespace SchemaSql {
 
 namespace {
 
-QString columnType(const FieldSpec& field)
+QString columnType(const FieldSpec &field)
 {
     switch (field.kind) {
     case FieldKind::Text:
@@ -24,18 +24,19 @@ QString columnType(const FieldSpec& field)
     return QStringLiteral("TEXT");
 }
 
-struct IndexDefinition {
-    QString name;        // empty: the table's name and the fields
+struct IndexDefinition
+{
+    QString name;  // empty: the table's name and the fields
     QStringList fields;
-    QString where;       // a partial index holds only the rows that satisfy it
+    QString where;  // a partial index holds only the rows that satisfy it
 };
 
 // The unit flags of repairs (fields ending in 1) or alterations (ending in 2), written
 // exactly as the period counts write their condition, so the engine matches the two.
-QString anyUnitFlag(const char* suffix)
+QString anyUnitFlag(const char *suffix)
 {
     QStringList flags;
-    for (const char* unit : {"AirType", "PowType", "ProType", "AppType"})
+    for (const char *unit : {"AirType", "PowType", "ProType", "AppType"})
         flags << QStringLiteral("\"%1%2\" = -1").arg(QLatin1String(unit), QLatin1String(suffix));
     return flags.join(QStringLiteral(" OR "));
 }
@@ -43,13 +44,16 @@ QString anyUnitFlag(const char* suffix)
 // The indexes that the searches, lookups and counts of the program rely on. The period
 // counts read the repairs (or alterations) of one approval in a date range: a partial
 // index of those rows answers each count without reading the long rows of the table.
-QList<IndexDefinition> indexesOf(const QString& table)
+QList<IndexDefinition> indexesOf(const QString &table)
 {
     if (table == QLatin1String("Form"))
-        return {{{}, {"RegNum"}, {}},
-                {{}, {"Make"}, {}},
-                {QStringLiteral("Form_Repairs"), {"Approved", "FormDate", "RegNum"}, anyUnitFlag("1")},
-                {QStringLiteral("Form_Alterations"), {"Approved", "FormDate", "RegNum"}, anyUnitFlag("2")}};
+        return {
+            {{}, {"RegNum"}, {}},
+            {{}, {"Make"}, {}},
+            {QStringLiteral("Form_Repairs"), {"Approved", "FormDate", "RegNum"}, anyUnitFlag("1")},
+            {QStringLiteral("Form_Alterations"),
+             {"Approved", "FormDate", "RegNum"},
+             anyUnitFlag("2")}};
     if (table == QLatin1String("aircraft"))
         return {{{}, {"Make", "Model"}, {}}};
     if (table == QLatin1String("Narratives"))
@@ -61,22 +65,22 @@ QList<IndexDefinition> indexesOf(const QString& table)
 
 }  // namespace
 
-QString quoted(const QString& identifier)
+QString quoted(const QString &identifier)
 {
     return QLatin1Char('"') + identifier + QLatin1Char('"');
 }
 
-bool isPlainIdentifier(const QString& name)
+bool isPlainIdentifier(const QString &name)
 {
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
     return plain.match(name).hasMatch();
 }
 
-bool countsChanges(const TableSpec& definition)
+bool countsChanges(const TableSpec &definition)
 {
     // The records that people edit on screen; the other tables only gain and lose records.
-    static const QStringList edited{QStringLiteral("Form"), QStringLiteral("Agents"), QStringLiteral("Agency"),
-                                    QStringLiteral("Narratives")};
+    static const QStringList edited{QStringLiteral("Form"), QStringLiteral("Agents"),
+                                    QStringLiteral("Agency"), QStringLiteral("Narratives")};
     return edited.contains(definition.name, Qt::CaseInsensitive);
 }
 
@@ -89,38 +93,43 @@ QString changeCounterColumn()
 
 }  // namespace
 
-QString addChangeCounterStatement(const TableSpec& definition)
+QString addChangeCounterStatement(const TableSpec &definition)
 {
-    return QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(quoted(definition.name), changeCounterColumn());
+    return QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")
+        .arg(quoted(definition.name), changeCounterColumn());
 }
 
-QStringList createStatements(const TableSpec& definition)
+QStringList createStatements(const TableSpec &definition)
 {
     // A key is never given again once its record is deleted, so an update meant for a
     // deleted record can never land on a newer one.
-    QStringList columns{QStringLiteral("%1 INTEGER PRIMARY KEY AUTOINCREMENT").arg(QLatin1String(kRecordId))};
-    for (const FieldSpec& field : definition.fields)
+    QStringList columns{
+        QStringLiteral("%1 INTEGER PRIMARY KEY AUTOINCREMENT").arg(QLatin1String(kRecordId))};
+    for (const FieldSpec &field : definition.fields)
         columns << quoted(field.name) + QLatin1Char(' ') + columnType(field);
     if (countsChanges(definition))
         columns << changeCounterColumn();
 
-    QStringList statements{
-        QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(definition.name), columns.join(QStringLiteral(", ")))};
+    QStringList statements{QStringLiteral("CREATE TABLE %1 (%2)")
+                               .arg(quoted(definition.name), columns.join(QStringLiteral(", ")))};
     statements << indexStatements(definition);
     return statements;
 }
 
-QStringList indexStatements(const TableSpec& definition)
+QStringList indexStatements(const TableSpec &definition)
 {
     QStringList statements;
-    for (const IndexDefinition& index : indexesOf(definition.name)) {
+    for (const IndexDefinition &index : indexesOf(definition.name)) {
         QStringList quotedFields;
-        for (const QString& f : index.fields)
+        for (const QString &f : index.fields)
             quotedFields << quoted(f);
-        const QString name = index.name.isEmpty() ? QStringLiteral("%1_%2").arg(definition.name, index.fields.join(u'_'))
-                                                  : index.name;
+        const QString name
+            = index.name.isEmpty()
+                  ? QStringLiteral("%1_%2").arg(definition.name, index.fields.join(u'_'))
+                  : index.name;
         QString statement = QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
-                                .arg(quoted(name), quoted(definition.name), quotedFields.join(QStringLiteral(", ")));
+                                .arg(quoted(name), quoted(definition.name),
+                                     quotedFields.join(QStringLiteral(", ")));
         if (!index.where.isEmpty())
             statement += QStringLiteral(" WHERE ") + index.where;
         statements << statement;

@@ -9,25 +9,25 @@ struct TableSpec;
 // hidden RecordId key (which keeps insertion order across compaction) and its indexes.
 namespace SchemaSql {
 
-inline const char* const kRecordId = "RecordId";
+inline const char *const kRecordId = "RecordId";
 // The change counter: raised by every update, so an update can tell whether the record
 // changed since it was read (by another program on the same files).
-inline const char* const kChangeCount = "ChangeCount";
+inline const char *const kChangeCount = "ChangeCount";
 
 // The tables whose records carry a change counter.
-bool countsChanges(const TableSpec& definition);
-QString addChangeCounterStatement(const TableSpec& definition);
+bool countsChanges(const TableSpec &definition);
+QString addChangeCounterStatement(const TableSpec &definition);
 
-QStringList createStatements(const TableSpec& definition);
+QStringList createStatements(const TableSpec &definition);
 
 // The indexes of a table, each made only where it is missing (files made by an
 // earlier version get the indexes added later).
-QStringList indexStatements(const TableSpec& definition);
+QStringList indexStatements(const TableSpec &definition);
 
 // A name quoted for use in a statement; the caller checks it is a plain identifier.
-QString quoted(const QString& identifier);
+QString quoted(const QString &identifier);
 
 // True for names made of letters, digits and "_" that do not start with a digit.
-bool isPlainIdentifier(const QString& name);
+bool isPlainIdentifier(const QString &name);
 
 }  // namespace SchemaSql

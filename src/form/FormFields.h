@@ -40,7 +40,8 @@ enum class Group {
 
 // Where the front page prints a single-line text: the text's top-left corner in page
 // units, in Arial of the given size.
-struct PrintPlace {
+struct PrintPlace
+{
     double x;
     double y;
     double pointSize;
@@ -48,37 +49,39 @@ struct PrintPlace {
     bool asDate = false;  // printed in the form's long date form where it reads as a date
 };
 
-struct Field {
-    const char* control;           // the box's objectName, "Text7(0)" for an array member
+struct Field
+{
+    const char *control;           // the box's objectName, "Text7(0)" for an array member
     QString FormSnapshot::*value;  // where a snapshot holds the text
-    const QString* column;         // the Form column; nullptr for Unit and NotStored boxes
-    const char* label;             // the box's label, for messages that name it
-    const QString* placeholder;    // shown while the box holds no data; nullptr: none
+    const QString *column;         // the Form column; nullptr for Unit and NotStored boxes
+    const char *label;             // the box's label, for messages that name it
+    const QString *placeholder;    // shown while the box holds no data; nullptr: none
     Group group;
     Storage storage = Storage::Text;
     WhenNull whenNull = WhenNull::ShowsPlaceholder;
     std::optional<PrintPlace> printed = std::nullopt;  // nullopt: printed by a rule of its own
     // Unit boxes: the column for each unit kind (airframe, powerplant, propeller, appliance),
     // nullptr where that kind stores nothing from the box, and the label under that kind.
-    std::array<const QString*, 4> unitColumns{};
-    const char* applianceLabel = nullptr;
+    std::array<const QString *, 4> unitColumns{};
+    const char *applianceLabel = nullptr;
 };
 
 std::span<const Field> all();
 
 // The two Yes/No columns of a unit kind (FormSnapshot::UnitKind) that say whether the
 // form is a repair or an alteration of that kind of unit ("PowType1", "PowType2").
-struct TypeColumns {
-    const QString& repair;
-    const QString& alteration;
+struct TypeColumns
+{
+    const QString &repair;
+    const QString &alteration;
 };
 TypeColumns typeColumns(int unitKind);
 
 // The row of a control by its objectName; nullptr when the control is no text box of the form.
-const Field* byControl(QStringView objectName);
+const Field *byControl(QStringView objectName);
 
 // The label of the box a Form column is written from ("Owner's name" for OwnerName);
 // the column name itself for a column that no box writes.
-QString labelOf(const QString& column);
+QString labelOf(const QString &column);
 
 }  // namespace FormFields

@@ -13,10 +13,11 @@
 // The form screen's controller: the registration-mark pick-up, the model list, showing
 // a stored record, saving, New, next, previous and Delete. Each handler hands its
 // work to the class that does that one job.
-class FormHandlers : public QObject {
+class FormHandlers : public QObject
+{
     Q_OBJECT
 public:
-    explicit FormHandlers(const FormParts& parts);
+    explicit FormHandlers(const FormParts &parts);
 
     void ShowRecord();
     void Combo1_Click(int index);  // <= 0 the registration-mark pick-up, 1 the model list

@@ -1,9 +1,9 @@
 #include "form/FormNavigator.h"
 
+#include "data/DbError.h"
 #include "data/Recordset.h"
 #include "form/FormHandlers.h"
 #include "form/FormParts.h"
-#include "data/DbError.h"
 #include "ui/MessageService.h"
 
 namespace {
@@ -13,11 +13,12 @@ const QString kRanOffTheEnd = QStringLiteral("Press OK to continue. To Enter New
 
 }  // namespace
 
-FormNavigator::FormNavigator(const FormParts& parts, FormHandlers& controller) : w(parts), m_controller(controller)
-{
-}
+FormNavigator::FormNavigator(const FormParts &parts, FormHandlers &controller)
+    : w(parts)
+    , m_controller(controller)
+{ }
 
-void FormNavigator::tellNoRecords(const QString& text)
+void FormNavigator::tellNoRecords(const QString &text)
 {
     w.messages.tell(text, QStringLiteral("No records this direction."), Msg::Icon::Information);
 }
@@ -36,9 +37,11 @@ void FormNavigator::previous()
 // the set back on the last (or first) record, which is still on screen.
 void FormNavigator::step(Direction direction)
 {
-    Recordset& forms = w.Data1;
+    Recordset &forms = w.Data1;
     const bool forward = direction == Direction::Forward;
-    auto atEnd = [&] { return forward ? forms.eof() : forms.bof(); };
+    auto atEnd = [&] {
+        return forward ? forms.eof() : forms.bof();
+    };
     // A data error ends the step quietly; the screen stays as it was.
     skipFailingStep([&] {
         if (!forms.isOpen())
@@ -72,18 +75,19 @@ void FormNavigator::deleteShown()
     const QString title = QStringLiteral("Delete form on screen");
     if (!hasFormOnScreen()) {
         w.messages.tell(QStringLiteral("There is no stored form on screen to delete."), title,
-                          Msg::Icon::Information);
+                        Msg::Icon::Information);
         return;
     }
-    const Msg::Answer answer = w.messages.ask({QStringLiteral("Are you sure you want to delete this entire form?"),
-                                                 title, Msg::Buttons::YesNo, Msg::Icon::Critical, Msg::Answer::No});
+    const Msg::Answer answer
+        = w.messages.ask({QStringLiteral("Are you sure you want to delete this entire form?"),
+                          title, Msg::Buttons::YesNo, Msg::Icon::Critical, Msg::Answer::No});
     if (answer != Msg::Answer::Yes)
         return;
     try {
         w.Data1.deleteCurrent();
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         w.messages.tell(QStringLiteral("The form was not deleted: %1").arg(error.message()), title,
-                          Msg::Icon::Critical);
+                        Msg::Icon::Critical);
         return;
     }
     emit m_controller.formDeleted();

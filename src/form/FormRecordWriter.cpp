@@ -7,7 +7,8 @@
 
 namespace {
 
-void writeText(Recordset& record, const QString& column, const QString& text, FormFields::Storage storage)
+void writeText(Recordset &record, const QString &column, const QString &text,
+               FormFields::Storage storage)
 {
     switch (storage) {
     case FormFields::Storage::Text:
@@ -27,14 +28,14 @@ void writeText(Recordset& record, const QString& column, const QString& text, Fo
 
 // The repair and alteration flags of the chosen unit kind and the columns of that
 // kind's boxes; with no unit kind chosen no unit column is written.
-void writeUnit(Recordset& record, const FormSnapshot& form)
+void writeUnit(Recordset &record, const FormSnapshot &form)
 {
     if (form.unitKind < FormSnapshot::Airframe || form.unitKind > FormSnapshot::Appliance)
         return;
     const FormFields::TypeColumns type = FormFields::typeColumns(form.unitKind);
     record.setField(type.repair, form.typeOfWork == FormSnapshot::Repair);
     record.setField(type.alteration, form.typeOfWork == FormSnapshot::Alteration);
-    for (const FormFields::Field& field : FormFields::all()) {
+    for (const FormFields::Field &field : FormFields::all()) {
         if (field.group == FormFields::Group::Unit && field.unitColumns[form.unitKind])
             record.setField(*field.unitColumns[form.unitKind], form.*field.value);
     }
@@ -44,9 +45,9 @@ void writeUnit(Recordset& record, const FormSnapshot& form)
 
 namespace FormRecordWriter {
 
-void write(Recordset& record, const FormSnapshot& form)
+void write(Recordset &record, const FormSnapshot &form)
 {
-    for (const FormFields::Field& field : FormFields::all()) {
+    for (const FormFields::Field &field : FormFields::all()) {
         if (field.column)
             writeText(record, *field.column, form.*field.value, field.storage);
     }

@@ -9,6 +9,6 @@ struct FormSnapshot;
 // read as a date leaves its field as it was. Nothing is committed here.
 namespace FormRecordWriter {
 
-void write(Recordset& record, const FormSnapshot& form);
+void write(Recordset &record, const FormSnapshot &form);
 
 }  // namespace FormRecordWriter

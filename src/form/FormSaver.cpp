@@ -1,16 +1,16 @@
 #include "form/FormSaver.h"
 
-#include "form/FormHandlers.h"
-#include "data/Recordset.h"
-#include "form/FormParts.h"
-#include "ui/ButtonBar.h"
 #include "data/Criterion.h"
 #include "data/DbError.h"
+#include "data/Recordset.h"
 #include "form/FormFields.h"
-#include "form/FormSnapshot.h"
+#include "form/FormHandlers.h"
+#include "form/FormParts.h"
 #include "form/FormRecordWriter.h"
 #include "form/FormScreen.h"
+#include "form/FormSnapshot.h"
 #include "form/SaveCheck.h"
+#include "ui/ButtonBar.h"
 #include "ui/ControlText.h"
 #include "ui/MessageService.h"
 #include "ui/WaitCursor.h"
@@ -22,9 +22,10 @@
 
 #include <optional>
 
-FormSaver::FormSaver(const FormParts& parts, FormHandlers& controller) : w(parts), m_controller(controller)
-{
-}
+FormSaver::FormSaver(const FormParts &parts, FormHandlers &controller)
+    : w(parts)
+    , m_controller(controller)
+{ }
 
 void FormSaver::save()
 {
@@ -37,17 +38,18 @@ void FormSaver::save()
     ListFill::insertSorted(w.Panel3D1->Combo1[0], entries.registrationMark);
 }
 
-bool FormSaver::ensureAircraftPair(const FormSnapshot& e)
+bool FormSaver::ensureAircraftPair(const FormSnapshot &e)
 {
-    const QString& make = e.make;
-    const QString& model = e.model;
+    const QString &make = e.make;
+    const QString &model = e.model;
     // An empty make or model is no pair; the checks refuse such a form.
     if (make.isEmpty() || model.isEmpty())
         return true;
-    Recordset& pairs = w.Data2;
+    Recordset &pairs = w.Data2;
     try {
-        pairs.setTable(QStringLiteral("aircraft"), Criterion::allOf({Criterion::equals(QStringLiteral("Make"), make),
-                                                                     Criterion::equals(QStringLiteral("Model"), model)}));
+        pairs.setTable(QStringLiteral("aircraft"),
+                       Criterion::allOf({Criterion::equals(QStringLiteral("Make"), make),
+                                         Criterion::equals(QStringLiteral("Model"), model)}));
         pairs.refresh();
         if (!pairs.isEmpty())
             return true;
@@ -55,10 +57,11 @@ bool FormSaver::ensureAircraftPair(const FormSnapshot& e)
         pairs.setField(QStringLiteral("Make"), make);
         pairs.setField(QStringLiteral("Model"), model);
         pairs.update();
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         if (pairs.editMode() != Recordset::EditMode::None)
             pairs.cancelUpdate();
-        reportFailure(error, QStringLiteral("the make and model could not be added to the list of aircraft"));
+        reportFailure(
+            error, QStringLiteral("the make and model could not be added to the list of aircraft"));
         return false;
     }
     addListItem(w.Panel3D1->Combo1[1], make);
@@ -66,9 +69,9 @@ bool FormSaver::ensureAircraftPair(const FormSnapshot& e)
     return true;
 }
 
-bool FormSaver::passesChecks(const FormSnapshot& entries)
+bool FormSaver::passesChecks(const FormSnapshot &entries)
 {
-    for (const SaveCheck* check = SaveCheck::firstFailed(entries); check;
+    for (const SaveCheck *check = SaveCheck::firstFailed(entries); check;
          check = SaveCheck::firstFailed(entries, check->number)) {
         const Msg::Answer answer = w.messages.ask(check->message);
         if (!check->confirmable || answer != Msg::Answer::Yes)
@@ -77,7 +80,7 @@ bool FormSaver::passesChecks(const FormSnapshot& entries)
     return true;
 }
 
-bool FormSaver::storeForm(const FormSnapshot& entries)
+bool FormSaver::storeForm(const FormSnapshot &entries)
 {
     bool asNew = w.NewFormFlag == 1;
     bool overwrite = false;
@@ -89,12 +92,15 @@ bool FormSaver::storeForm(const FormSnapshot& entries)
         // user decides; the form on screen stays unless they choose to see the stored one.
         if (failure->number() == EngineError::ChangedByAnother) {
             const Msg::Answer answer = w.messages.ask(
-                {QStringLiteral("This form was changed on another workstation since it was shown here.\n\n"
-                                "Yes: store the form on screen in its place (the other workstation's changes are "
-                                "lost).\n"
-                                "No: show the stored form as the other workstation left it (what was typed here "
-                                "is not kept).\n"
-                                "Cancel: keep the form on screen, not saved."),
+                {QStringLiteral(
+                     "This form was changed on another workstation since it was shown here.\n\n"
+                     "Yes: store the form on screen in its place (the other workstation's changes "
+                     "are "
+                     "lost).\n"
+                     "No: show the stored form as the other workstation left it (what was typed "
+                     "here "
+                     "is not kept).\n"
+                     "Cancel: keep the form on screen, not saved."),
                  QStringLiteral("Form changed on another workstation"), Msg::Buttons::YesNoCancel,
                  Msg::Icon::Exclamation, Msg::Answer::Cancel});
             if (answer == Msg::Answer::Yes) {
@@ -107,10 +113,11 @@ bool FormSaver::storeForm(const FormSnapshot& entries)
         }
         if (failure->number() == EngineError::RecordDeleted) {
             const Msg::Answer answer = w.messages.ask(
-                {QStringLiteral("This form was deleted on another workstation since it was shown here.\n\n"
-                                "Store the form on screen as a new form?"),
-                 QStringLiteral("Form deleted on another workstation"), Msg::Buttons::YesNo, Msg::Icon::Exclamation,
-                 Msg::Answer::Yes});
+                {QStringLiteral(
+                     "This form was deleted on another workstation since it was shown here.\n\n"
+                     "Store the form on screen as a new form?"),
+                 QStringLiteral("Form deleted on another workstation"), Msg::Buttons::YesNo,
+                 Msg::Icon::Exclamation, Msg::Answer::Yes});
             if (answer != Msg::Answer::Yes)
                 return false;
             asNew = true;
@@ -121,9 +128,10 @@ bool FormSaver::storeForm(const FormSnapshot& entries)
     }
 }
 
-std::optional<DbError> FormSaver::writeRecord(const FormSnapshot& entries, bool asNew, bool overwrite)
+std::optional<DbError> FormSaver::writeRecord(const FormSnapshot &entries, bool asNew,
+                                              bool overwrite)
 {
-    Recordset& forms = w.Data1;
+    Recordset &forms = w.Data1;
     WaitCursor hourglass;
     try {
         if (asNew) {
@@ -134,7 +142,7 @@ std::optional<DbError> FormSaver::writeRecord(const FormSnapshot& entries, bool 
                 if (overwrite)
                     forms.reread();
                 forms.edit();
-            } catch (const DbError& error) {
+            } catch (const DbError &error) {
                 // The stored form is no longer there to change (a Delete that found it
                 // already gone elsewhere leaves none): it can only be stored anew.
                 if (error.number() != EngineError::NoCurrentRecord)
@@ -147,7 +155,7 @@ std::optional<DbError> FormSaver::writeRecord(const FormSnapshot& entries, bool 
         // record is the stored form later Saves of this screen change: a find by
         // mark could put another form of the same aircraft there instead.
         forms.update();
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         if (forms.editMode() != Recordset::EditMode::None)
             forms.cancelUpdate();
         return error;
@@ -159,19 +167,20 @@ void FormSaver::showStoredVersion()
 {
     try {
         w.Data1.reread();
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         reportFailure(error, QStringLiteral("the stored form could not be read"));
         return;
     }
     m_controller.ShowRecord();
 }
 
-void FormSaver::reportFailure(const DbError& error, const QString& whatFailed)
+void FormSaver::reportFailure(const DbError &error, const QString &whatFailed)
 {
     if (error.number() == EngineError::ValueTooLarge) {
-        w.messages.ask({QStringLiteral("The following field entry is too long: ") + FormFields::labelOf(error.field()),
-                          QStringLiteral("Field Entry Too Large"), Msg::Buttons::Ok, Msg::Icon::None,
-                          Msg::Answer::Ok});
+        w.messages.ask({QStringLiteral("The following field entry is too long: ")
+                            + FormFields::labelOf(error.field()),
+                        QStringLiteral("Field Entry Too Large"), Msg::Buttons::Ok, Msg::Icon::None,
+                        Msg::Answer::Ok});
         return;
     }
     QString text = QStringLiteral("The form was not saved: ");

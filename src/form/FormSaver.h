@@ -12,21 +12,22 @@ struct FormSnapshot;
 // Save: makes sure the make and model pair is known, checks the screen, then adds
 // the form as a new record or changes the current one, committed before it reports
 // anything done. A failed write leaves the form unsaved and on screen, with a message.
-class FormSaver {
+class FormSaver
+{
 public:
     // The controller shows the stored version when the person asks for it.
-    FormSaver(const FormParts& parts, FormHandlers& controller);
+    FormSaver(const FormParts &parts, FormHandlers &controller);
 
     void save();
 
 private:
-    bool ensureAircraftPair(const FormSnapshot& entries);
-    bool passesChecks(const FormSnapshot& entries);
-    bool storeForm(const FormSnapshot& entries);
-    std::optional<DbError> writeRecord(const FormSnapshot& entries, bool asNew, bool overwrite);
+    bool ensureAircraftPair(const FormSnapshot &entries);
+    bool passesChecks(const FormSnapshot &entries);
+    bool storeForm(const FormSnapshot &entries);
+    std::optional<DbError> writeRecord(const FormSnapshot &entries, bool asNew, bool overwrite);
     void showStoredVersion();
-    void reportFailure(const DbError& error, const QString& whatFailed);
+    void reportFailure(const DbError &error, const QString &whatFailed);
 
-    const FormParts& w;
-    FormHandlers& m_controller;
+    const FormParts &w;
+    FormHandlers &m_controller;
 };

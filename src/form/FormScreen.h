@@ -28,59 +28,62 @@ class QRadioButton;
 //
 // The back page (description of work Text18 under the title box Combo13) lies over
 // the whole form area while it is shown; see setBackPageShown().
-class FormScreen : public QFrame {
+class FormScreen : public QFrame
+{
     Q_OBJECT
 public:
-    explicit FormScreen(QWidget* parent = nullptr);
+    explicit FormScreen(QWidget *parent = nullptr);
 
     // Item 1 "Aircraft"
-    QComboBox* Combo1[3] = {};  // 0 registration mark, 1 make, 2 model; editable
-    QLineEdit* Text1[2] = {};   // 0 serial no., 1 series
+    QComboBox *Combo1[3] = {};  // 0 registration mark, 1 make, 2 model; editable
+    QLineEdit *Text1[2] = {};   // 0 serial no., 1 series
 
     // Item 2 "Owner": element 0 (the owner's name or names) is a MultiLineBox,
     // elements 1 to 3 (address, city & state, zip & country) are QLineEdits.
-    QWidget* Text2[4] = {};
+    QWidget *Text2[4] = {};
 
     // Item 4 "Type"
-    QRadioButton* Option1[2] = {};  // 0 "Repair", 1 "Alteration"
+    QRadioButton *Option1[2] = {};  // 0 "Repair", 1 "Alteration"
 
     // Item 5 "Unit"
-    QListWidget* List1 = nullptr;  // "Airframe", "Powerplant", "Propeller", "Appliance"
-    QLineEdit* Text4[2] = {};      // 0 make (an appliance's type), 1 appliance manufacturer
-    QLabel* Label10 = nullptr;     // caption of Text4(1), "Manufacturer"
-    QLineEdit* Text5 = nullptr;    // model; a CapitalsLineEdit
-    QLineEdit* Text6 = nullptr;         // serial no.
+    QListWidget *List1 = nullptr;  // "Airframe", "Powerplant", "Propeller", "Appliance"
+    QLineEdit *Text4[2] = {};      // 0 make (an appliance's type), 1 appliance manufacturer
+    QLabel *Label10 = nullptr;     // caption of Text4(1), "Manufacturer"
+    QLineEdit *Text5 = nullptr;    // model; a CapitalsLineEdit
+    QLineEdit *Text6 = nullptr;    // serial no.
 
     // Item 6 "Conformity Statement"
-    QLineEdit* Text7[5] = {};       // 0 name, 1 address, 2 city & state, 3 zip & country, 4 certificate no.
-    QRadioButton* Option2[5] = {};  // kind of agency
-    QCheckBox* Check2 = nullptr;    // extended range fuel
-    QComboBox* Combo3 = nullptr;    // signer of item 6; editable
-    QLineEdit* Text16 = nullptr;    // date of item 6
+    QLineEdit *Text7[5]
+        = {};  // 0 name, 1 address, 2 city & state, 3 zip & country, 4 certificate no.
+    QRadioButton *Option2[5] = {};  // kind of agency
+    QCheckBox *Check2 = nullptr;    // extended range fuel
+    QComboBox *Combo3 = nullptr;    // signer of item 6; editable
+    QLineEdit *Text16 = nullptr;    // date of item 6
 
     // Item 7 "Approval to Return to Service"
-    QRadioButton* Option5[2] = {};  // 0 "Approved", 1 "Rejected"
-    QRadioButton* Option6[7] = {};  // "BY"
-    QLineEdit* Text3 = nullptr;     // "Other (Specify)"
-    QLineEdit* Text13 = nullptr;    // certificate or designation no.
-    QComboBox* Combo5 = nullptr;    // signer of item 7; editable
-    QLineEdit* Text17 = nullptr;    // date of item 7
+    QRadioButton *Option5[2] = {};  // 0 "Approved", 1 "Rejected"
+    QRadioButton *Option6[7] = {};  // "BY"
+    QLineEdit *Text3 = nullptr;     // "Other (Specify)"
+    QLineEdit *Text13 = nullptr;    // certificate or designation no.
+    QComboBox *Combo5 = nullptr;    // signer of item 7; editable
+    QLineEdit *Text17 = nullptr;    // date of item 7
 
     // Item 8 (back page): hidden until setBackPageShown(true)
-    QComboBox* Combo13 = nullptr;     // narrative title; editable
-    QPlainTextEdit* Text18 = nullptr;  // description of work (a MultiLineBox: typing and pasting stop at its stored length)
+    QComboBox *Combo13 = nullptr;  // narrative title; editable
+    QPlainTextEdit *Text18
+        = nullptr;  // description of work (a MultiLineBox: typing and pasting stop at its stored length)
 
     // The text box of a row of the form's field table.
-    QWidget* box(const FormFields::Field& field) const;
+    QWidget *box(const FormFields::Field &field) const;
 
     // Today's date for the date fillers; the system clock unless set. The clock must
     // outlive the screen; nullptr goes back to the system clock.
-    void setClock(const Clock* clock);
+    void setClock(const Clock *clock);
 
     // Where Combo5_Click finds the approval number for a list position of Combo5;
     // a position without entry gives an empty number. The list must outlive the screen.
     void setApprovalNumbers(std::function<QString(int)> numberAt);
-    void setApprovalNumbers(const QStringList* numbers);
+    void setApprovalNumbers(const QStringList *numbers);
 
     // Shows the back page (title box across the top, description box filling the rest,
     // front boxes hidden) or the front page again.
@@ -90,9 +93,9 @@ public:
     // Exclusive option-button groups (Option1, Option2, Option5, Option6): selected
     // index, -1 for none; select one (an index outside the group selects nothing and
     // returns false); clear every button of the group.
-    static int selectedIndex(std::span<QRadioButton* const> group);
-    static bool selectOption(std::span<QRadioButton* const> group, int index);
-    static void clearOptions(std::span<QRadioButton* const> group);
+    static int selectedIndex(std::span<QRadioButton *const> group);
+    static bool selectOption(std::span<QRadioButton *const> group, int index);
+    static void clearOptions(std::span<QRadioButton *const> group);
 
 public slots:
     // The unit kind selected in List1 rearranges item 5. Runs on every change of
@@ -116,16 +119,16 @@ signals:
     void Combo1_Click(int index);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    QGroupBox* buildAircraft();
-    QGroupBox* buildOwner();
-    QGroupBox* buildType();
-    QGroupBox* buildUnit();
-    QGroupBox* buildConformity();
-    QGroupBox* buildApproval();
+    QGroupBox *buildAircraft();
+    QGroupBox *buildOwner();
+    QGroupBox *buildType();
+    QGroupBox *buildUnit();
+    QGroupBox *buildConformity();
+    QGroupBox *buildApproval();
     void buildBackPage();
     void setTabOrderItemByItem();
     void connectEntryAids();
@@ -134,9 +137,9 @@ private:
     void layoutBackPage();
     QString today() const;
 
-    QWidget* m_front = nullptr;  // all boxes of the front page
-    std::vector<QWidget*> m_fieldBoxes;  // by row of FormFields::all()
-    const Clock* m_clock = nullptr;
+    QWidget *m_front = nullptr;           // all boxes of the front page
+    std::vector<QWidget *> m_fieldBoxes;  // by row of FormFields::all()
+    const Clock *m_clock = nullptr;
     std::function<QString(int)> m_approvalNumberAt;
     bool m_inList1Click = false;
     bool m_list1ChangedMeanwhile = false;

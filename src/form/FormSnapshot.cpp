@@ -10,7 +10,7 @@
 namespace {
 
 // The check box value as the stored field knows it: 0 clear, 1 ticked, 2 greyed.
-int checkValue(const QCheckBox* box)
+int checkValue(const QCheckBox *box)
 {
     switch (box->checkState()) {
     case Qt::Checked:
@@ -24,10 +24,10 @@ int checkValue(const QCheckBox* box)
 
 }  // namespace
 
-FormSnapshot FormSnapshot::read(const FormScreen& screen)
+FormSnapshot FormSnapshot::read(const FormScreen &screen)
 {
     FormSnapshot form;
-    for (const FormFields::Field& field : FormFields::all())
+    for (const FormFields::Field &field : FormFields::all())
         form.*field.value = controlText(screen.box(field));
     form.typeOfWork = FormScreen::selectedIndex(screen.Option1);
     form.unitKind = screen.List1->currentRow();

@@ -1,7 +1,7 @@
 #include "form/RecordDisplay.h"
 
-#include "data/Recordset.h"
 #include "data/FormColumns.h"
+#include "data/Recordset.h"
 #include "form/FormFields.h"
 #include "form/FormScreen.h"
 #include "ui/ControlText.h"
@@ -18,23 +18,23 @@
 namespace {
 
 // Stored dates show in the system's short date form.
-QString displayText(const QVariant& value)
+QString displayText(const QVariant &value)
 {
     if (value.typeId() == QMetaType::QDate && value.toDate().isValid())
         return Dates::shortForm(value.toDate());
     return value.toString();
 }
 
-constexpr int kUnitKinds[] = {FormSnapshot::Airframe, FormSnapshot::Powerplant, FormSnapshot::Propeller,
-                               FormSnapshot::Appliance};
+constexpr int kUnitKinds[] = {FormSnapshot::Airframe, FormSnapshot::Powerplant,
+                              FormSnapshot::Propeller, FormSnapshot::Appliance};
 
 // Writes one stored value into its box. A combo shows the text with its list entry
 // selected when there is one; a Null value gives the box's placeholder (a combo loses
 // its selection) or leaves the box as it was, as the row says.
-void showValue(const FormScreen& screen, const FormFields::Field& field, const QVariant& value)
+void showValue(const FormScreen &screen, const FormFields::Field &field, const QVariant &value)
 {
-    QWidget* box = screen.box(field);
-    auto* combo = qobject_cast<QComboBox*>(box);
+    QWidget *box = screen.box(field);
+    auto *combo = qobject_cast<QComboBox *>(box);
     if (value.isNull()) {
         if (field.whenNull == FormFields::WhenNull::KeepsBox)
             return;
@@ -53,9 +53,9 @@ void showValue(const FormScreen& screen, const FormFields::Field& field, const Q
         setControlText(box, displayText(value));
 }
 
-void showGroup(const FormScreen& screen, const Recordset& record, FormFields::Group group)
+void showGroup(const FormScreen &screen, const Recordset &record, FormFields::Group group)
 {
-    for (const FormFields::Field& field : FormFields::all()) {
+    for (const FormFields::Field &field : FormFields::all()) {
         if (field.group == group)
             showValue(screen, field, record.field(*field.column));
     }
@@ -63,11 +63,11 @@ void showGroup(const FormScreen& screen, const Recordset& record, FormFields::Gr
 
 }  // namespace
 
-RecordDisplay::RecordDisplay(FormScreen& screen) : s(screen)
-{
-}
+RecordDisplay::RecordDisplay(FormScreen &screen)
+    : s(screen)
+{ }
 
-void RecordDisplay::show(const Recordset& r)
+void RecordDisplay::show(const Recordset &r)
 {
     showGroup(s, r, FormFields::Group::Registration);
     showAircraftOwnerAndAgency(r);
@@ -86,7 +86,7 @@ void RecordDisplay::show(const Recordset& r)
     showSignersAndDescription(r);
 }
 
-void RecordDisplay::showAircraftOwnerAndAgency(const Recordset& r)
+void RecordDisplay::showAircraftOwnerAndAgency(const Recordset &r)
 {
     showGroup(s, r, FormFields::Group::AircraftOwnerAgency);
     const QVariant kind = r.field(FormColumn::AgencyKind);
@@ -94,7 +94,7 @@ void RecordDisplay::showAircraftOwnerAndAgency(const Recordset& r)
         FormScreen::selectOption(s.Option2, kind.toInt());
 }
 
-void RecordDisplay::showTypeOfWork(const Recordset& r)
+void RecordDisplay::showTypeOfWork(const Recordset &r)
 {
     // Neither button is cleared first; with both kinds of flag set "Alteration" ends selected.
     bool repair = false;
@@ -110,7 +110,7 @@ void RecordDisplay::showTypeOfWork(const Recordset& r)
         s.Option1[FormSnapshot::Alteration]->setChecked(true);
 }
 
-void RecordDisplay::showUnit(const Recordset& r)
+void RecordDisplay::showUnit(const Recordset &r)
 {
     // Each kind whose flags are set is selected in turn, which applies its layout
     // before its columns are written; the last kind set decides what stays on screen.
@@ -119,14 +119,14 @@ void RecordDisplay::showUnit(const Recordset& r)
         if (!isYes(r.field(type.repair)) && !isYes(r.field(type.alteration)))
             continue;
         s.List1->setCurrentRow(kind);
-        for (const FormFields::Field& field : FormFields::all()) {
+        for (const FormFields::Field &field : FormFields::all()) {
             if (field.group == FormFields::Group::Unit && field.unitColumns[kind])
                 setControlText(s.box(field), r.field(*field.unitColumns[kind]).toString());
         }
     }
 }
 
-void RecordDisplay::showApproval(const Recordset& r)
+void RecordDisplay::showApproval(const Recordset &r)
 {
     const QVariant approved = r.field(FormColumn::Approved);
     if (!approved.isNull()) {
@@ -145,7 +145,7 @@ void RecordDisplay::showApproval(const Recordset& r)
         FormScreen::selectOption(s.Option6, by.toInt());
 }
 
-void RecordDisplay::showSignersAndDescription(const Recordset& r)
+void RecordDisplay::showSignersAndDescription(const Recordset &r)
 {
     showGroup(s, r, FormFields::Group::Signatures);
 }

@@ -3,8 +3,8 @@
 #include "data/Criterion.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
-#include "form/FormSnapshot.h"
 #include "form/FormScreen.h"
+#include "form/FormSnapshot.h"
 #include "form/FormTexts.h"
 #include "form/RecordDisplay.h"
 #include "ui/ControlText.h"
@@ -17,7 +17,7 @@
 
 namespace {
 
-void emptyCombo(QComboBox* combo)
+void emptyCombo(QComboBox *combo)
 {
     combo->setCurrentIndex(-1);
     combo->setEditText(QString());
@@ -25,9 +25,10 @@ void emptyCombo(QComboBox* combo)
 
 }  // namespace
 
-RegistrationPickup::RegistrationPickup(FormScreen& screen, Recordset& forms) : s(screen), m_forms(forms)
-{
-}
+RegistrationPickup::RegistrationPickup(FormScreen &screen, Recordset &forms)
+    : s(screen)
+    , m_forms(forms)
+{ }
 
 void RegistrationPickup::pickUp(int index)
 {

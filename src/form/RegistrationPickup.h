@@ -5,9 +5,10 @@ class Recordset;
 
 // The registration-mark pick-up: a form started from a mark repeats the aircraft,
 // owner and agency of that aircraft's latest stored form and nothing of the work.
-class RegistrationPickup {
+class RegistrationPickup
+{
 public:
-    RegistrationPickup(FormScreen& screen, Recordset& forms);
+    RegistrationPickup(FormScreen &screen, Recordset &forms);
 
     // index 0: a mark picked from the list; -1: the reset after a deletion, which
     // also empties the mark when no stored form carries it any more.
@@ -17,6 +18,6 @@ private:
     void clearAircraftAndOwner(bool clearMark);
     void resetWorkItems();
 
-    FormScreen& s;
-    Recordset& m_forms;
+    FormScreen &s;
+    Recordset &m_forms;
 };

@@ -20,7 +20,8 @@ constexpr int kHeaderSize = 0x18;
 constexpr unsigned kOffsetMask = 0x1fff;  // row offsets carry flags in their top bits
 constexpr int kMemoOverhead = MDB_MEMO_OVERHEAD;
 
-struct JetFormat {
+struct JetFormat
+{
     int version = -1;
     QString name;
     int pageSize = 0;
@@ -30,38 +31,46 @@ struct JetFormat {
 JetFormat jetFormat(int version)
 {
     switch (version) {
-    case MDB_VER_JET3: return {version, QStringLiteral("Access 97 (Jet 3)"), 2048};
-    case MDB_VER_JET4: return {version, QStringLiteral("Access 2000-2003 (Jet 4)"), 4096};
-    case MDB_VER_ACCDB_2007: return {version, QStringLiteral("Access 2007 (ACE 12)"), 4096};
-    case MDB_VER_ACCDB_2010: return {version, QStringLiteral("Access 2010 (ACE 14)"), 4096};
-    case MDB_VER_ACCDB_2013: return {version, QStringLiteral("Access 2013 (ACE 15)"), 4096};
-    case MDB_VER_ACCDB_2016: return {version, QStringLiteral("Access 2016 (ACE 16)"), 4096};
-    case MDB_VER_ACCDB_2019: return {version, QStringLiteral("Access 2019 (ACE 17)"), 4096};
-    default: return {};
+    case MDB_VER_JET3:
+        return {version, QStringLiteral("Access 97 (Jet 3)"), 2048};
+    case MDB_VER_JET4:
+        return {version, QStringLiteral("Access 2000-2003 (Jet 4)"), 4096};
+    case MDB_VER_ACCDB_2007:
+        return {version, QStringLiteral("Access 2007 (ACE 12)"), 4096};
+    case MDB_VER_ACCDB_2010:
+        return {version, QStringLiteral("Access 2010 (ACE 14)"), 4096};
+    case MDB_VER_ACCDB_2013:
+        return {version, QStringLiteral("Access 2013 (ACE 15)"), 4096};
+    case MDB_VER_ACCDB_2016:
+        return {version, QStringLiteral("Access 2016 (ACE 16)"), 4096};
+    case MDB_VER_ACCDB_2019:
+        return {version, QStringLiteral("Access 2019 (ACE 17)"), 4096};
+    default:
+        return {};
     }
 }
 
-QString nativeName(const QString& path)
+QString nativeName(const QString &path)
 {
     return QDir::toNativeSeparators(path);
 }
 
-bool headerIsAccess(const QByteArray& header)
+bool headerIsAccess(const QByteArray &header)
 {
     static const QByteArray jet("\x00\x01\x00\x00Standard Jet DB\x00", 20);
     static const QByteArray ace("\x00\x01\x00\x00Standard ACE DB\x00", 20);
     return header.size() >= kHeaderSize && (header.startsWith(jet) || header.startsWith(ace));
 }
 
-int headerVersion(const QByteArray& header)
+int headerVersion(const QByteArray &header)
 {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(header.constData());
-    return int(bytes[kVersionOffset] | (bytes[kVersionOffset + 1] << 8) | (bytes[kVersionOffset + 2] << 16) |
-               (unsigned(bytes[kVersionOffset + 3]) << 24));
+    const auto *bytes = reinterpret_cast<const unsigned char *>(header.constData());
+    return int(bytes[kVersionOffset] | (bytes[kVersionOffset + 1] << 8)
+               | (bytes[kVersionOffset + 2] << 16) | (unsigned(bytes[kVersionOffset + 3]) << 24));
 }
 
 // Checks everything that can be told about the file before libmdb opens it.
-JetFormat checkHeader(const QString& path)
+JetFormat checkHeader(const QString &path)
 {
     const QFileInfo info(path);
     const QString name = nativeName(path);
@@ -71,34 +80,39 @@ JetFormat checkHeader(const QString& path)
         throw ImportError(QObject::tr("\"%1\" is not a file.").arg(name));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw ImportError(QObject::tr("The file \"%1\" cannot be read: %2.").arg(name, file.errorString()));
+        throw ImportError(
+            QObject::tr("The file \"%1\" cannot be read: %2.").arg(name, file.errorString()));
     const qint64 size = file.size();
     const QByteArray header = file.read(kHeaderSize);
     if (size == 0)
-        throw ImportError(QObject::tr("The file \"%1\" is empty: it holds no Access data.").arg(name));
+        throw ImportError(
+            QObject::tr("The file \"%1\" is empty: it holds no Access data.").arg(name));
     if (!headerIsAccess(header))
         throw ImportError(QObject::tr("The file \"%1\" is not an Access database file.").arg(name));
     const int version = headerVersion(header);
     JetFormat format = jetFormat(version);
     if (format.version < 0)
-        throw ImportError(QObject::tr("The file \"%1\" is an Access file of a format this program cannot read "
-                                      "(version code %2, later than Access 2019). Open it in Access and save a "
-                                      "copy in the Access 2000-2003 format (.mdb), then import that copy.")
-                              .arg(name)
-                              .arg(version));
+        throw ImportError(
+            QObject::tr("The file \"%1\" is an Access file of a format this program cannot read "
+                        "(version code %2, later than Access 2019). Open it in Access and save a "
+                        "copy in the Access 2000-2003 format (.mdb), then import that copy.")
+                .arg(name)
+                .arg(version));
     // Jet writes whole pages only: a file that does not end on a page was cut short.
     if (size < 2 * format.pageSize || size % format.pageSize != 0)
-        throw ImportError(QObject::tr("The file \"%1\" is cut short (%2 bytes, not a whole number of %3-byte "
-                                      "pages): it was not copied completely.")
-                              .arg(name)
-                              .arg(size)
-                              .arg(format.pageSize));
+        throw ImportError(
+            QObject::tr("The file \"%1\" is cut short (%2 bytes, not a whole number of %3-byte "
+                        "pages): it was not copied completely.")
+                .arg(name)
+                .arg(size)
+                .arg(format.pageSize));
     return format;
 }
 
 // Frees a libmdb table definition on every way out.
-struct TableDefHolder {
-    MdbTableDef* table = nullptr;
+struct TableDefHolder
+{
+    MdbTableDef *table = nullptr;
     ~TableDefHolder()
     {
         if (table)
@@ -108,24 +122,27 @@ struct TableDefHolder {
 
 }  // namespace
 
-struct AccessFile::Private {
+struct AccessFile::Private
+{
     QString path;
     JetFormat format;
-    MdbHandle* mdb = nullptr;
+    MdbHandle *mdb = nullptr;
     QStringList tables;
     qint64 pageCount = 0;
 
     QString fileName() const { return nativeName(path); }
 
-    [[noreturn]] void damaged(const QString& table, const QString& what) const
+    [[noreturn]] void damaged(const QString &table, const QString &what) const
     {
-        throw ImportError(QObject::tr("The file \"%1\" is damaged or cut short: in table %2, %3. Nothing was imported.")
-                              .arg(fileName(), table, what));
+        throw ImportError(
+            QObject::tr(
+                "The file \"%1\" is damaged or cut short: in table %2, %3. Nothing was imported.")
+                .arg(fileName(), table, what));
     }
 
     // Walks the pages of a memo value that is not stored in the record itself, so
     // that a memo whose pages lie outside the file is refused instead of read in part.
-    void checkMemoPages(const QString& table, int start, int size) const
+    void checkMemoPages(const QString &table, int start, int size) const
     {
         if (size < kMemoOverhead)
             return;
@@ -134,10 +151,11 @@ struct AccessFile::Private {
             return;  // in the record
         gint32 pgRow = gint32(mdb_get_int32(mdb->pg_buf, start + 4));
         if (header & 0x40000000u) {
-            void* buffer = nullptr;
+            void *buffer = nullptr;
             int offset = 0;
             size_t length = 0;
-            if ((pgRow >> 8) >= pageCount || mdb_find_pg_row(mdb, pgRow, &buffer, &offset, &length) != 0)
+            if ((pgRow >> 8) >= pageCount
+                || mdb_find_pg_row(mdb, pgRow, &buffer, &offset, &length) != 0)
                 damaged(table, QObject::tr("a memo points outside the file"));
             return;
         }
@@ -147,11 +165,11 @@ struct AccessFile::Private {
         guint64 found = 0;
         qint64 pages = 0;
         while (pgRow != 0) {
-            void* buffer = nullptr;
+            void *buffer = nullptr;
             int offset = 0;
             size_t length = 0;
-            if ((pgRow >> 8) >= pageCount || ++pages > pageCount ||
-                mdb_find_pg_row(mdb, pgRow, &buffer, &offset, &length) != 0 || length < 4)
+            if ((pgRow >> 8) >= pageCount || ++pages > pageCount
+                || mdb_find_pg_row(mdb, pgRow, &buffer, &offset, &length) != 0 || length < 4)
                 damaged(table, QObject::tr("a memo continues outside the file"));
             found += length - 4;
             pgRow = gint32(mdb_get_int32(buffer, offset));
@@ -166,13 +184,13 @@ struct AccessFile::Private {
     {
         const size_t needed = size_t(3) * (size_t(size) + storedLength) + 64;
         mdb_set_bind_size(mdb, std::max<size_t>(needed, MDB_BIND_SIZE));
-        char* converted = mdb_col_to_string(mdb, mdb->pg_buf, start, type, size);
+        char *converted = mdb_col_to_string(mdb, mdb->pg_buf, start, type, size);
         const QString value = converted ? QString::fromUtf8(converted) : QString();
         g_free(converted);
         return value.isNull() ? QStringLiteral("") : value;
     }
 
-    QVariant value(const QString& table, const MdbColumn* column, const MdbField& field) const
+    QVariant value(const QString &table, const MdbColumn *column, const MdbField &field) const
     {
         const int type = column->col_type;
         if (type == MDB_BOOL)
@@ -209,12 +227,13 @@ struct AccessFile::Private {
             return text(MDB_TEXT, start, field.siz, 0);
         case MDB_MEMO: {
             checkMemoPages(table, start, field.siz);
-            const guint32 stored =
-                field.siz >= kMemoOverhead ? guint32(mdb_get_int32(mdb->pg_buf, start)) & 0x3fffffffu : 0;
+            const guint32 stored = field.siz >= kMemoOverhead
+                                       ? guint32(mdb_get_int32(mdb->pg_buf, start)) & 0x3fffffffu
+                                       : 0;
             return text(MDB_MEMO, start, field.siz, stored);
         }
         default: {
-            char* converted = mdb_col_to_string(mdb, mdb->pg_buf, start, type, field.siz);
+            char *converted = mdb_col_to_string(mdb, mdb->pg_buf, start, type, field.siz);
             const QString value = converted ? QString::fromUtf8(converted) : QString();
             g_free(converted);
             return value;
@@ -223,7 +242,8 @@ struct AccessFile::Private {
     }
 };
 
-AccessFile::AccessFile(const QString& path) : d(std::make_unique<Private>())
+AccessFile::AccessFile(const QString &path)
+    : d(std::make_unique<Private>())
 {
     d->path = path;
     d->format = checkHeader(path);
@@ -231,18 +251,21 @@ AccessFile::AccessFile(const QString& path) : d(std::make_unique<Private>())
     // Read-only: libmdb opens the file for reading and never writes to it.
     d->mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!d->mdb)
-        throw ImportError(QObject::tr("The file \"%1\" cannot be opened as an Access database.").arg(d->fileName()));
+        throw ImportError(QObject::tr("The file \"%1\" cannot be opened as an Access database.")
+                              .arg(d->fileName()));
     mdb_set_date_fmt(d->mdb, "%Y-%m-%d %H:%M:%S");
     mdb_set_boolean_fmt_numbers(d->mdb);
-    GPtrArray* catalog = mdb_read_catalog(d->mdb, MDB_TABLE);
+    GPtrArray *catalog = mdb_read_catalog(d->mdb, MDB_TABLE);
     if (!catalog) {
         mdb_close(d->mdb);
         d->mdb = nullptr;
-        throw ImportError(QObject::tr("The file \"%1\" is damaged or cut short: its list of tables cannot be read.")
-                              .arg(d->fileName()));
+        throw ImportError(
+            QObject::tr(
+                "The file \"%1\" is damaged or cut short: its list of tables cannot be read.")
+                .arg(d->fileName()));
     }
     for (guint i = 0; i < catalog->len; ++i) {
-        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(catalog, i));
+        auto *entry = static_cast<MdbCatalogEntry *>(g_ptr_array_index(catalog, i));
         if (entry->object_type == MDB_TABLE && mdb_is_user_table(entry))
             d->tables << QString::fromUtf8(entry->object_name);
     }
@@ -274,15 +297,15 @@ QStringList AccessFile::tableNames() const
     return d->tables;
 }
 
-bool AccessFile::hasTable(const QString& name) const
+bool AccessFile::hasTable(const QString &name) const
 {
     return d->tables.contains(name, Qt::CaseInsensitive);
 }
 
-int AccessFile::declaredRowCount(const QString& table) const
+int AccessFile::declaredRowCount(const QString &table) const
 {
     QString stored = table;
-    for (const QString& t : d->tables) {
+    for (const QString &t : d->tables) {
         if (t.compare(table, Qt::CaseInsensitive) == 0)
             stored = t;
     }
@@ -291,28 +314,31 @@ int AccessFile::declaredRowCount(const QString& table) const
     return holder.table ? int(holder.table->num_rows) : 0;
 }
 
-AccessFile::Table AccessFile::readTable(const QString& tableName, const std::function<bool()>& afterEachRow) const
+AccessFile::Table AccessFile::readTable(const QString &tableName,
+                                        const std::function<bool()> &afterEachRow) const
 {
     QString stored;
-    for (const QString& t : d->tables) {
+    for (const QString &t : d->tables) {
         if (t.compare(tableName, Qt::CaseInsensitive) == 0)
             stored = t;
     }
     if (stored.isEmpty())
-        throw ImportError(QObject::tr("The file \"%1\" has no table %2: it is not a data file of the old program.")
-                              .arg(d->fileName(), tableName));
+        throw ImportError(
+            QObject::tr(
+                "The file \"%1\" has no table %2: it is not a data file of the old program.")
+                .arg(d->fileName(), tableName));
 
     QByteArray name = stored.toUtf8();
     TableDefHolder holder{mdb_read_table_by_name(d->mdb, name.data(), MDB_TABLE)};
-    MdbTableDef* table = holder.table;
+    MdbTableDef *table = holder.table;
     if (!table || !mdb_read_columns(table))
         d->damaged(stored, QObject::tr("the definition cannot be read"));
 
     Table result;
     result.name = stored;
-    std::vector<MdbColumn*> columns(table->num_cols);
+    std::vector<MdbColumn *> columns(table->num_cols);
     for (unsigned i = 0; i < table->num_cols; ++i) {
-        columns[i] = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
+        columns[i] = static_cast<MdbColumn *>(g_ptr_array_index(table->columns, i));
         result.columns << QString::fromUtf8(columns[i]->name);
     }
 
@@ -339,15 +365,16 @@ AccessFile::Table AccessFile::readTable(const QString& tableName, const std::fun
     // libmdb ends a table quietly at a page it cannot read: the count the table
     // declares tells a complete reading from one cut short.
     if (result.rows.size() < qsizetype(table->num_rows))
-        throw ImportError(QObject::tr("The file \"%1\" is damaged or cut short: table %2 declares %3 records but "
-                                      "only %4 could be read. Nothing was imported.")
-                              .arg(d->fileName(), stored)
-                              .arg(table->num_rows)
-                              .arg(result.rows.size()));
+        throw ImportError(
+            QObject::tr("The file \"%1\" is damaged or cut short: table %2 declares %3 records but "
+                        "only %4 could be read. Nothing was imported.")
+                .arg(d->fileName(), stored)
+                .arg(table->num_rows)
+                .arg(result.rows.size()));
     return result;
 }
 
-bool AccessFile::hasAccessHeader(const QString& path)
+bool AccessFile::hasAccessHeader(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -355,14 +382,14 @@ bool AccessFile::hasAccessHeader(const QString& path)
     return headerIsAccess(file.read(kHeaderSize));
 }
 
-bool AccessFile::isAccessFile(const QString& path)
+bool AccessFile::isAccessFile(const QString &path)
 {
     if (!hasAccessHeader(path))
         return false;
     try {
         AccessFile file(path);
         return !file.tableNames().isEmpty();
-    } catch (const ImportError&) {
+    } catch (const ImportError &) {
         return false;
     }
 }

@@ -19,27 +19,29 @@
 // text stays an empty string, Null is a null QVariant), Yes/No as -1/0 (int), whole
 // numbers as int, other numbers as double, date/time as QDate with the time dropped.
 // Deleted records are not read (libmdb skips them).
-class AccessFile {
+class AccessFile
+{
 public:
     // Opens the file; throws ImportError naming the file when it cannot be read.
-    explicit AccessFile(const QString& path);
+    explicit AccessFile(const QString &path);
     ~AccessFile();
-    AccessFile(const AccessFile&) = delete;
-    AccessFile& operator=(const AccessFile&) = delete;
+    AccessFile(const AccessFile &) = delete;
+    AccessFile &operator=(const AccessFile &) = delete;
 
     QString path() const;
-    QString fileName() const;  // for messages
+    QString fileName() const;    // for messages
     QString formatName() const;  // e.g. "Access 2000-2003 (Jet 4)"
 
-    QStringList tableNames() const;  // user tables only
-    bool hasTable(const QString& name) const;  // without regard to case
+    QStringList tableNames() const;            // user tables only
+    bool hasTable(const QString &name) const;  // without regard to case
 
     // The number of records the table's definition declares (deleted ones not counted).
-    int declaredRowCount(const QString& table) const;
+    int declaredRowCount(const QString &table) const;
 
-    struct Table {
-        QString name;          // as the file spells it
-        QStringList columns;   // as the file spells them, in the table's column order
+    struct Table
+    {
+        QString name;         // as the file spells it
+        QStringList columns;  // as the file spells them, in the table's column order
         QList<QVariantList> rows;
     };
 
@@ -47,14 +49,14 @@ public:
     // record; returning false stops the reading with ImportCancelled. Throws ImportError
     // (naming the file and table) for a table that is missing or damaged: a record or
     // memo that points outside the file, or fewer records than the table declares.
-    Table readTable(const QString& table, const std::function<bool()>& afterEachRow = {}) const;
+    Table readTable(const QString &table, const std::function<bool()> &afterEachRow = {}) const;
 
     // True when the file starts like an Access file of a format libmdb reads and
     // libmdb opens it (the data folder test of the window). Never throws.
-    static bool isAccessFile(const QString& path);
+    static bool isAccessFile(const QString &path);
 
     // True when the first bytes are those of an Access file, whatever its version.
-    static bool hasAccessHeader(const QString& path);
+    static bool hasAccessHeader(const QString &path);
 
 private:
     struct Private;

@@ -30,22 +30,24 @@
 // then fails or is cancelled is removed again.
 namespace AccessImport {
 
-struct Progress {
-    QString stage;   // what is being done, for the progress dialog
-    qint64 done = 0; // records done: each record counts once when read and once when written
+struct Progress
+{
+    QString stage;    // what is being done, for the progress dialog
+    qint64 done = 0;  // records done: each record counts once when read and once when written
     qint64 total = 0;
 };
 
 // Called after every record; returning false cancels the import (nothing is written).
-using ProgressFunction = std::function<bool(const Progress&)>;
+using ProgressFunction = std::function<bool(const Progress &)>;
 
-ImportSummary run(const QString& sourceFolder, const QString& targetFolder, const ProgressFunction& progress = {});
+ImportSummary run(const QString &sourceFolder, const QString &targetFolder,
+                  const ProgressFunction &progress = {});
 
 // True when the folder holds a data file of the old program (an Access file under
 // the name of one of this program's data files).
-bool holdsAccessDataFiles(const QString& folder);
+bool holdsAccessDataFiles(const QString &folder);
 
 // The file names the old program kept its data in.
-inline const char* const kOldSettingsFile = "setup337.mdb";
+inline const char *const kOldSettingsFile = "setup337.mdb";
 
 }  // namespace AccessImport

@@ -13,4 +13,4 @@
 // usual), otherwise the exit status: 0 only when everything was imported, 1 when
 // nothing or not everything was, 2 for arguments that cannot be understood.
 // Needs no display: it runs before any window or QApplication exists.
-std::optional<int> runImportCommand(int argc, char** argv);
+std::optional<int> runImportCommand(int argc, char **argv);

@@ -10,13 +10,14 @@
 // The progress of an import: records done of total, with Cancel. Modal over its
 // parent; the import runs on the user-interface thread and calls update() after
 // every record, which repaints now and then and lets Cancel be clicked.
-class ImportProgressDialog : public QProgressDialog {
+class ImportProgressDialog : public QProgressDialog
+{
     Q_OBJECT
 public:
-    explicit ImportProgressDialog(QWidget* parent = nullptr);
+    explicit ImportProgressDialog(QWidget *parent = nullptr);
 
     // Shows the progress; false once Cancel was clicked.
-    bool update(const AccessImport::Progress& progress);
+    bool update(const AccessImport::Progress &progress);
 
 private:
     QElapsedTimer m_sinceRepaint;
@@ -24,8 +25,9 @@ private:
 };
 
 // The summary of an import: the headline, the counts per table, the problems and notes.
-class ImportSummaryDialog : public QDialog {
+class ImportSummaryDialog : public QDialog
+{
     Q_OBJECT
 public:
-    explicit ImportSummaryDialog(const ImportSummary& summary, QWidget* parent = nullptr);
+    explicit ImportSummaryDialog(const ImportSummary &summary, QWidget *parent = nullptr);
 };

@@ -5,9 +5,13 @@
 
 // A problem that stops an import: the message names the file (and where it can, the
 // table, record and field) in words meant for the person who asked for the import.
-class ImportError : public std::runtime_error {
+class ImportError : public std::runtime_error
+{
 public:
-    explicit ImportError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
+    explicit ImportError(const QString &message)
+        : std::runtime_error(message.toStdString())
+        , m_message(message)
+    { }
     QString message() const { return m_message; }
 
 private:
@@ -15,7 +19,10 @@ private:
 };
 
 // The person cancelled the import; nothing was written.
-class ImportCancelled : public std::runtime_error {
+class ImportCancelled : public std::runtime_error
+{
 public:
-    ImportCancelled() : std::runtime_error("import cancelled") {}
+    ImportCancelled()
+        : std::runtime_error("import cancelled")
+    { }
 };

@@ -7,16 +7,16 @@ bool ImportSummary::complete() const
 {
     if (!committed() || !problems.isEmpty())
         return false;
-    for (const TableCounts& c : tables) {
+    for (const TableCounts &c : tables) {
         if (c.refused > 0)
             return false;
     }
     return true;
 }
 
-ImportSummary::TableCounts& ImportSummary::counts(const QString& table)
+ImportSummary::TableCounts &ImportSummary::counts(const QString &table)
 {
-    for (TableCounts& c : tables) {
+    for (TableCounts &c : tables) {
         if (c.table == table)
             return c;
     }
@@ -24,9 +24,9 @@ ImportSummary::TableCounts& ImportSummary::counts(const QString& table)
     return tables.last();
 }
 
-const ImportSummary::TableCounts* ImportSummary::find(const QString& table) const
+const ImportSummary::TableCounts *ImportSummary::find(const QString &table) const
 {
-    for (const TableCounts& c : tables) {
+    for (const TableCounts &c : tables) {
         if (c.table == table)
             return &c;
     }
@@ -35,7 +35,7 @@ const ImportSummary::TableCounts* ImportSummary::find(const QString& table) cons
 
 int ImportSummary::formsRead() const
 {
-    const TableCounts* forms = find(QStringLiteral("Form"));
+    const TableCounts *forms = find(QStringLiteral("Form"));
     return forms ? forms->read : 0;
 }
 
@@ -50,8 +50,9 @@ QString ImportSummary::headline() const
 {
     switch (outcome) {
     case Outcome::Imported:
-        return complete() ? QObject::tr("The Access data was imported.")
-                          : QObject::tr("The Access data was imported, with the problems listed below.");
+        return complete()
+                   ? QObject::tr("The Access data was imported.")
+                   : QObject::tr("The Access data was imported, with the problems listed below.");
     case Outcome::Cancelled:
         return QObject::tr("The import was cancelled: nothing was imported, nothing was changed.");
     case Outcome::Failed:
@@ -76,7 +77,7 @@ QString ImportSummary::text() const
                                    .arg(QObject::tr("skipped"), 8)
                                    .arg(QObject::tr("refused"), 8);
         lines << header;
-        for (const TableCounts& c : tables) {
+        for (const TableCounts &c : tables) {
             lines << QStringLiteral("%1 %2 %3 %4 %5")
                          .arg(c.table, -12)
                          .arg(c.read, 8)
@@ -84,19 +85,20 @@ QString ImportSummary::text() const
                          .arg(c.skipped, 8)
                          .arg(c.refused, 8);
         }
-        lines << QObject::tr("(skipped: already present in the data folder, or kept out by a merging rule)");
+        lines << QObject::tr(
+            "(skipped: already present in the data folder, or kept out by a merging rule)");
         lines << QString();
     }
 
     if (!problems.isEmpty()) {
         lines << QObject::tr("Problems:");
-        for (const QString& p : problems)
+        for (const QString &p : problems)
             lines << QStringLiteral("- ") + p;
         lines << QString();
     }
     if (!notes.isEmpty()) {
         lines << QObject::tr("Notes:");
-        for (const QString& n : notes)
+        for (const QString &n : notes)
             lines << QStringLiteral("- ") + n;
         lines << QString();
     }
@@ -107,6 +109,7 @@ QString ImportSummary::text() const
                      .arg(formsPerSecond(), 0, 'f', 0);
     }
     if (!reportPath.isEmpty())
-        lines << QObject::tr("This summary is also in %1").arg(QDir::toNativeSeparators(reportPath));
+        lines
+            << QObject::tr("This summary is also in %1").arg(QDir::toNativeSeparators(reportPath));
     return lines.join(u'\n') + u'\n';
 }

@@ -7,14 +7,16 @@
 // What an import of Access data did: counts per table, every problem found and the
 // notes worth telling (inspectors kept, the old settings). Shown in a dialog, printed
 // by the command line and written to a text file beside the data files.
-struct ImportSummary {
+struct ImportSummary
+{
     enum class Outcome {
         Imported,   // committed
         Failed,     // stopped by a problem; nothing was written
         Cancelled,  // stopped by the person; nothing was written
     };
 
-    struct TableCounts {
+    struct TableCounts
+    {
         QString table;
         int read = 0;      // records read from the old file
         int imported = 0;  // records added
@@ -35,8 +37,8 @@ struct ImportSummary {
     // Committed with no record refused and no problem: the exit status 0 of the command line.
     bool complete() const;
 
-    TableCounts& counts(const QString& table);
-    const TableCounts* find(const QString& table) const;
+    TableCounts &counts(const QString &table);
+    const TableCounts *find(const QString &table) const;
     int formsRead() const;
     // Forms read per second over the whole import; 0 when nothing was timed.
     double formsPerSecond() const;

@@ -2,11 +2,11 @@
 
 #include "data/Criterion.h"
 #include "data/DbError.h"
+#include "data/Recordset.h"
 #include "form/FormScreen.h"
 #include "narratives/TitleBoxEvents.h"
-#include "ui/ControlText.h"
-#include "data/Recordset.h"
 #include "ui/ButtonBar.h"
+#include "ui/ControlText.h"
 #include "ui/MessageService.h"
 
 #include <QComboBox>
@@ -15,9 +15,10 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-const QString NarrativeHandlers::kPromptEmptyLibrary = QStringLiteral("Enter a title on this line for a NEW narrative.");
-const QString NarrativeHandlers::kPromptPickOrType =
-    QStringLiteral("Enter a title on this line for a NEW narrative or select from pull-down list.");
+const QString NarrativeHandlers::kPromptEmptyLibrary
+    = QStringLiteral("Enter a title on this line for a NEW narrative.");
+const QString NarrativeHandlers::kPromptPickOrType = QStringLiteral(
+    "Enter a title on this line for a NEW narrative or select from pull-down list.");
 
 namespace {
 
@@ -26,7 +27,7 @@ const QString kDescription = QStringLiteral("Description");
 
 // A Like pattern that matches the text itself: every character the pattern language
 // treats specially stands alone in a set of one.
-QString literalPattern(const QString& text)
+QString literalPattern(const QString &text)
 {
     QString pattern;
     for (QChar c : text) {
@@ -39,7 +40,7 @@ QString literalPattern(const QString& text)
 }
 
 // Stored texts may break lines with CR/LF; the description box holds "\n" only.
-QString asShown(const QString& stored)
+QString asShown(const QString &stored)
 {
     QString text = stored;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -48,23 +49,28 @@ QString asShown(const QString& stored)
 }
 
 // Neither prompt text is ever taken for a title, nor an empty or blank one.
-bool isStorableTitle(const QString& title)
+bool isStorableTitle(const QString &title)
 {
-    return !title.startsWith(QLatin1String("Enter a title")) && QString::compare(title, QLatin1String(" ")) > 0;
+    return !title.startsWith(QLatin1String("Enter a title"))
+           && QString::compare(title, QLatin1String(" ")) > 0;
 }
 
 }  // namespace
 
-NarrativeHandlers::NarrativeHandlers(const NarrativeParts& parts) : w(parts)
+NarrativeHandlers::NarrativeHandlers(const NarrativeParts &parts)
+    : w(parts)
 {
-    QComboBox* titleBox = w.Panel3D1->Combo13;
-    QObject::connect(w.SSCommand3, &QPushButton::clicked, w.SSCommand3, [this] { SSCommand3_Click(); });
+    QComboBox *titleBox = w.Panel3D1->Combo13;
+    QObject::connect(w.SSCommand3, &QPushButton::clicked, w.SSCommand3,
+                     [this] { SSCommand3_Click(); });
     // Every pick by the user, also of the entry already selected; code that selects
     // an entry runs Combo13_Click itself.
     QObject::connect(titleBox, &QComboBox::activated, titleBox, [this] { Combo13_Click(); });
-    QObject::connect(titleBox->lineEdit(), &QLineEdit::textEdited, titleBox, [this] { m_titleChanged = true; });
+    QObject::connect(titleBox->lineEdit(), &QLineEdit::textEdited, titleBox,
+                     [this] { m_titleChanged = true; });
     m_titleBoxEvents = std::make_unique<TitleBoxEvents>(
-        titleBox, [this](int key) { return Combo13_KeyPress(key); }, [this] { Combo13_LostFocus(); });
+        titleBox, [this](int key) { return Combo13_KeyPress(key); },
+        [this] { Combo13_LostFocus(); });
 }
 
 NarrativeHandlers::~NarrativeHandlers() = default;
@@ -79,7 +85,7 @@ void NarrativeHandlers::SSCommand3_Click()
 
 void NarrativeHandlers::openBackPage()
 {
-    FormScreen* screen = w.Panel3D1;
+    FormScreen *screen = w.Panel3D1;
     w.buttonBar.apply(ButtonBar::Event::DescriptionPageShown);
     // No stored description to show: the box stays as it is.
     skipFailingStep([&] {
@@ -97,7 +103,7 @@ void NarrativeHandlers::openBackPage()
 
 void NarrativeHandlers::rebuildTitleList()
 {
-    QComboBox* titleBox = w.Panel3D1->Combo13;
+    QComboBox *titleBox = w.Panel3D1->Combo13;
     const QString description = controlText(w.Panel3D1->Text18);
     QStringList titles;
     QString prompt = kPromptEmptyLibrary;
@@ -133,7 +139,7 @@ void NarrativeHandlers::rebuildTitleList()
 
 void NarrativeHandlers::Combo13_Click()
 {
-    QComboBox* titleBox = w.Panel3D1->Combo13;
+    QComboBox *titleBox = w.Panel3D1->Combo13;
     const int index = titleBox->currentIndex();
     if (index < 0)
         return;
@@ -147,7 +153,7 @@ void NarrativeHandlers::Combo13_Click()
     });
 }
 
-bool NarrativeHandlers::findNarrative(const QString& title, bool listedFromLibrary)
+bool NarrativeHandlers::findNarrative(const QString &title, bool listedFromLibrary)
 {
     w.Data9.findFirst(Criterion::equals(kTitle, title));
     if (!w.Data9.noMatch())
@@ -172,7 +178,7 @@ void NarrativeHandlers::Combo13_LostFocus()
 {
     if (!m_titleChanged)
         return;
-    QComboBox* titleBox = w.Panel3D1->Combo13;
+    QComboBox *titleBox = w.Panel3D1->Combo13;
     const QString title = titleBox->currentText();
     if (!isStorableTitle(title))
         return;
@@ -205,7 +211,8 @@ void NarrativeHandlers::storeNewNarrative()
 {
     const QString title = w.Panel3D1->Combo13->currentText();
     const QString description = controlText(w.Panel3D1->Text18);
-    if (!isStorableTitle(title) || !m_titleChanged || QString::compare(description, QLatin1String(" ")) <= 0)
+    if (!isStorableTitle(title) || !m_titleChanged
+        || QString::compare(description, QLatin1String(" ")) <= 0)
         return;
     try {
         ensureLibraryOpen();
@@ -213,12 +220,11 @@ void NarrativeHandlers::storeNewNarrative()
         w.Data9.setField(kTitle, title);
         w.Data9.setField(kDescription, description);
         w.Data9.update();
-    } catch (const DbError& error) {
-        skipFailingStep([&] {
-            w.Data9.cancelUpdate();
-        });
-        w.messages.tell(QObject::tr("The narrative \"%1\" could not be stored: %2").arg(title, error.message()),
-                          QObject::tr("Narrative not stored"), Msg::Icon::Exclamation);
+    } catch (const DbError &error) {
+        skipFailingStep([&] { w.Data9.cancelUpdate(); });
+        w.messages.tell(
+            QObject::tr("The narrative \"%1\" could not be stored: %2").arg(title, error.message()),
+            QObject::tr("Narrative not stored"), Msg::Icon::Exclamation);
     }
 }
 

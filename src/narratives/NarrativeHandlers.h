@@ -13,9 +13,10 @@ class TitleBoxEvents;
 // stored narratives, picking one copies its text into the description, and a newly
 // typed title is stored with the description when the back page is closed.
 // A stored narrative is never changed or removed here.
-class NarrativeHandlers {
+class NarrativeHandlers
+{
 public:
-    explicit NarrativeHandlers(const NarrativeParts& parts);
+    explicit NarrativeHandlers(const NarrativeParts &parts);
     ~NarrativeHandlers();
 
     static constexpr int kListedTitleLength = 50;
@@ -38,7 +39,7 @@ private:
     void closeBackPage();
     void rebuildTitleList();
     void storeNewNarrative();
-    bool findNarrative(const QString& listedTitle, bool listedFromLibrary);
+    bool findNarrative(const QString &listedTitle, bool listedFromLibrary);
     void ensureLibraryOpen();
 
     NarrativeParts w;

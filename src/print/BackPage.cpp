@@ -1,9 +1,9 @@
 #include "print/BackPage.h"
 
+#include "form/FormSnapshot.h"
 #include "print/LineBreaking.h"
 #include "print/PageText.h"
 #include "print/PrintSurface.h"
-#include "form/FormSnapshot.h"
 
 using PageText::Arial;
 using PageText::at;
@@ -27,10 +27,11 @@ QString BackPage::continuationHeading()
 
 QString BackPage::endLine()
 {
-    return QStringLiteral("- ").repeated(44) + QStringLiteral("E N D") + QStringLiteral(" -").repeated(44);
+    return QStringLiteral("- ").repeated(44) + QStringLiteral("E N D")
+           + QStringLiteral(" -").repeated(44);
 }
 
-void BackPage::draw(PrintSurface& s, const FormSnapshot& form)
+void BackPage::draw(PrintSurface &s, const FormSnapshot &form)
 {
     drawFixedContent(s);
     PageText::use(s, A9b);
@@ -39,34 +40,38 @@ void BackPage::draw(PrintSurface& s, const FormSnapshot& form)
     drawDescription(s, form);
 }
 
-void BackPage::drawFixedContent(PrintSurface& s)
+void BackPage::drawFixedContent(PrintSurface &s)
 {
     s.setDrawWidth(8);
     s.box(500, 10, 11000, 910);
     s.box(500, 1210, 11000, 14150);
     s.setDrawWidth(5);
     s.box(4640, 13950, 4800, 14110);  // "Additional Sheets Are Attached"
-    PageText::labels(s, {
-        {A11b, 5300, 70, "NOTICE"},
-        {A9i, 620, 370,
-         "Weight and balance or operating limitation changes shall be entered in the appropriate aircraft record.  "
-         "An alteration must be"},
-        {A9i, 620, 550,
-         "compatible with all previous alterations to assure continued conformity with the applicable airworthiness "
-         "requirements."},
-        {A8b, 620, 1260, "8.  Description of Work Accomplished"},
-        {A7i, 620, 1460,
-         "(If more space is required, attach additional sheets. Identify with aircraft nationality and registration "
-         "mark and date work completed.)"},
-        {A7r, 4890, 13950, "Additional Sheets Are Attached"},
-        {A7r, 6750, 14170, "U.S. GOVERNMENT PRINTING OFFICE: 1992-769-012/60157"},
-    });
+    PageText::labels(s,
+                     {
+                         {A11b, 5300, 70, "NOTICE"},
+                         {A9i, 620, 370,
+                          "Weight and balance or operating limitation changes shall be entered in "
+                          "the appropriate aircraft record.  "
+                          "An alteration must be"},
+                         {A9i, 620, 550,
+                          "compatible with all previous alterations to assure continued conformity "
+                          "with the applicable airworthiness "
+                          "requirements."},
+                         {A8b, 620, 1260, "8.  Description of Work Accomplished"},
+                         {A7i, 620, 1460,
+                          "(If more space is required, attach additional sheets. Identify with "
+                          "aircraft nationality and registration "
+                          "mark and date work completed.)"},
+                         {A7r, 4890, 13950, "Additional Sheets Are Attached"},
+                         {A7r, 6750, 14170, "U.S. GOVERNMENT PRINTING OFFICE: 1992-769-012/60157"},
+                     });
 }
 
-void BackPage::drawDescription(PrintSurface& s, const FormSnapshot& form)
+void BackPage::drawDescription(PrintSurface &s, const FormSnapshot &form)
 {
-    const QStringList lines =
-        LineBreaking::descriptionLines(form.description, [&s](const QString& t) { return s.textWidth(t); });
+    const QStringList lines = LineBreaking::descriptionLines(
+        form.description, [&s](const QString &t) { return s.textWidth(t); });
     // This page and a continuation sheet for every further 60 lines.
     s.expectPages(s.pagesDone() + 1 + (lines.isEmpty() ? 0 : int(lines.size() - 1) / LinesPerPage));
     int lineNumber = 0;
@@ -84,10 +89,11 @@ void BackPage::drawDescription(PrintSurface& s, const FormSnapshot& form)
         s.print(endLine());
 }
 
-void BackPage::beginContinuationSheet(PrintSurface& s, const FormSnapshot& form)
+void BackPage::beginContinuationSheet(PrintSurface &s, const FormSnapshot &form)
 {
     s.moveTo(4660, 13960);
-    s.print(QStringLiteral("X"));  // into the "Additional Sheets Are Attached" box of the page being left
+    s.print(QStringLiteral(
+        "X"));  // into the "Additional Sheets Are Attached" box of the page being left
     s.newPage();
     s.moveTo(600, 1260);
     s.printSameLine(continuationHeading());

@@ -6,20 +6,21 @@ class QString;
 
 // The back of FAA Form 337 with the description of work, carried over as many
 // continuation sheets as it needs, closed by the END line.
-class BackPage {
+class BackPage
+{
 public:
     static constexpr int LinesPerPage = 60;
     static constexpr double FirstLineY = 1710;
     static constexpr double LinePitch = 200;
     static constexpr double LineX = 600;
 
-    static void draw(PrintSurface& surface, const FormSnapshot& form);
+    static void draw(PrintSurface &surface, const FormSnapshot &form);
 
     static QString continuationHeading();
     static QString endLine();
 
 private:
-    static void drawFixedContent(PrintSurface& s);
-    static void drawDescription(PrintSurface& s, const FormSnapshot& form);
-    static void beginContinuationSheet(PrintSurface& s, const FormSnapshot& form);
+    static void drawFixedContent(PrintSurface &s);
+    static void drawDescription(PrintSurface &s, const FormSnapshot &form);
+    static void beginContinuationSheet(PrintSurface &s, const FormSnapshot &form);
 };

@@ -10,7 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CopiesPanel::CopiesPanel(QWidget* parent) : QFrame(parent)
+CopiesPanel::CopiesPanel(QWidget *parent)
+    : QFrame(parent)
 {
     makeRaisedPanel(this, QStringLiteral("Panel3D5"));
 
@@ -19,7 +20,7 @@ CopiesPanel::CopiesPanel(QWidget* parent) : QFrame(parent)
     Text45 = new QLineEdit(QStringLiteral("1"), this);
     Text45->setObjectName(QStringLiteral("Text45"));
     Label13->setBuddy(Text45);
-    const char* captions[] = {"OK", "Cancel"};
+    const char *captions[] = {"OK", "Cancel"};
     for (int i = 0; i < 2; ++i) {
         Command1[i] = new QPushButton(QString::fromLatin1(captions[i]), this);
         Command1[i]->setObjectName(QStringLiteral("Command1(%1)").arg(i));
@@ -27,19 +28,19 @@ CopiesPanel::CopiesPanel(QWidget* parent) : QFrame(parent)
     }
     Command1[0]->setDefault(true);
 
-    auto* row = new QHBoxLayout;
+    auto *row = new QHBoxLayout;
     row->addWidget(Label13);
     row->addWidget(Text45);
-    auto* buttons = new QHBoxLayout;
+    auto *buttons = new QHBoxLayout;
     buttons->addWidget(Command1[0]);
     buttons->addWidget(Command1[1]);
-    auto* layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addLayout(buttons);
     hide();
 }
 
-void CopiesPanel::open(const QVariant& organ1)
+void CopiesPanel::open(const QVariant &organ1)
 {
     Text45->setText(PrintJob::defaultCopiesText(organ1));
     show();

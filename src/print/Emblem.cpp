@@ -8,7 +8,7 @@ namespace Emblem {
 
 namespace {
 
-QPointF polar(const QPointF& centre, double radius, double degrees)
+QPointF polar(const QPointF &centre, double radius, double degrees)
 {
     const double a = qDegreesToRadians(degrees);
     return centre + QPointF(radius * std::cos(a), radius * std::sin(a));
@@ -16,20 +16,22 @@ QPointF polar(const QPointF& centre, double radius, double degrees)
 
 // One white stroke: a crescent that starts as a point near the centre and widens as it
 // sweeps out to the rim, curving the same way as its two neighbours.
-QPainterPath stroke(const QPointF& c, double r, double angle)
+QPainterPath stroke(const QPointF &c, double r, double angle)
 {
     QPainterPath path;
     path.moveTo(polar(c, r * 0.06, angle - 40));
-    path.cubicTo(polar(c, r * 0.45, angle - 10), polar(c, r * 0.80, angle + 5), polar(c, r * 1.05, angle + 30));
+    path.cubicTo(polar(c, r * 0.45, angle - 10), polar(c, r * 0.80, angle + 5),
+                 polar(c, r * 1.05, angle + 30));
     path.lineTo(polar(c, r * 1.05, angle + 52));
-    path.cubicTo(polar(c, r * 0.80, angle + 22), polar(c, r * 0.45, angle + 2), polar(c, r * 0.06, angle - 40));
+    path.cubicTo(polar(c, r * 0.80, angle + 22), polar(c, r * 0.45, angle + 2),
+                 polar(c, r * 0.06, angle - 40));
     path.closeSubpath();
     return path;
 }
 
 }  // namespace
 
-void paint(QPainter& p, const QRectF& square)
+void paint(QPainter &p, const QRectF &square)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);

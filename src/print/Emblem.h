@@ -12,6 +12,6 @@ namespace Emblem {
 QImage image();
 
 // Paints the emblem as a disc filling the given square; the application icon uses this too.
-void paint(QPainter& painter, const QRectF& square);
+void paint(QPainter &painter, const QRectF &square);
 
 }  // namespace Emblem

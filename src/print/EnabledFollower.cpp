@@ -3,16 +3,17 @@
 #include <QEvent>
 #include <QWidget>
 
-EnabledFollower::EnabledFollower(QWidget* leader, const QList<QWidget*>& followers)
-    : QObject(leader), m_leader(leader)
+EnabledFollower::EnabledFollower(QWidget *leader, const QList<QWidget *> &followers)
+    : QObject(leader)
+    , m_leader(leader)
 {
-    for (QWidget* follower : followers)
+    for (QWidget *follower : followers)
         m_followers.append(follower);
     leader->installEventFilter(this);
     follow();
 }
 
-bool EnabledFollower::eventFilter(QObject* watched, QEvent* event)
+bool EnabledFollower::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_leader && event->type() == QEvent::EnabledChange)
         follow();
@@ -21,7 +22,7 @@ bool EnabledFollower::eventFilter(QObject* watched, QEvent* event)
 
 void EnabledFollower::follow()
 {
-    for (const QPointer<QWidget>& follower : m_followers) {
+    for (const QPointer<QWidget> &follower : m_followers) {
         if (follower)
             follower->setEnabled(m_leader->isEnabled());
     }

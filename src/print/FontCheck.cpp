@@ -4,9 +4,10 @@
 
 namespace {
 
-struct Substitute {
-    const char* family;
-    const char* substitute;
+struct Substitute
+{
+    const char *family;
+    const char *substitute;
     int stretch;
 };
 
@@ -17,9 +18,9 @@ const Substitute substitutes[] = {
     {"Britannic Bold", "DejaVu Serif", 65},
 };
 
-const Substitute* find(const QString& family)
+const Substitute *find(const QString &family)
 {
-    for (const auto& s : substitutes) {
+    for (const auto &s : substitutes) {
         if (family.compare(QLatin1String(s.family), Qt::CaseInsensitive) == 0)
             return &s;
     }
@@ -28,30 +29,30 @@ const Substitute* find(const QString& family)
 
 }  // namespace
 
-QString FontCheck::substituteFor(const QString& family)
+QString FontCheck::substituteFor(const QString &family)
 {
-    const Substitute* s = find(family);
+    const Substitute *s = find(family);
     return s ? QString::fromLatin1(s->substitute) : QString();
 }
 
-int FontCheck::substituteStretch(const QString& family)
+int FontCheck::substituteStretch(const QString &family)
 {
-    const Substitute* s = find(family);
+    const Substitute *s = find(family);
     return s ? s->stretch : 100;
 }
 
-QString SystemFontCheck::findFamily(const QString& family) const
+QString SystemFontCheck::findFamily(const QString &family) const
 {
     if (m_families.isEmpty())
         m_families = QFontDatabase::families();
-    for (const QString& f : m_families) {
+    for (const QString &f : m_families) {
         if (f.compare(family, Qt::CaseInsensitive) == 0)
             return f;
     }
     return {};
 }
 
-QString SystemFontCheck::installedFamily(const QString& family) const
+QString SystemFontCheck::installedFamily(const QString &family) const
 {
     if (family.isEmpty())
         return {};

@@ -9,7 +9,7 @@
 namespace {
 
 // A side starts like a new print job: the printer's default font and line width, then the scale.
-void startSide(PrintSurface& s, std::optional<int> topShift)
+void startSide(PrintSurface &s, std::optional<int> topShift)
 {
     const FontState printerDefault;
     s.setFontName(printerDefault.name);
@@ -22,7 +22,7 @@ void startSide(PrintSurface& s, std::optional<int> topShift)
 
 }  // namespace
 
-void FormDocument::draw(PrintSurface& s, const FormSnapshot& form, std::optional<int> topShift)
+void FormDocument::draw(PrintSurface &s, const FormSnapshot &form, std::optional<int> topShift)
 {
     startSide(s, topShift);
     FrontPage::draw(s, form);

@@ -10,7 +10,7 @@ bool isLineBreak(QChar c)
 }
 
 // Where the paragraph that begins at `from` ends: the next CR or LF, or the end of the text.
-int paragraphEnd(const QString& text, int from)
+int paragraphEnd(const QString &text, int from)
 {
     for (int i = from; i < text.size(); ++i) {
         if (isLineBreak(text[i]))
@@ -20,20 +20,23 @@ int paragraphEnd(const QString& text, int from)
 }
 
 // The length of the line break at `at`: CR LF counts as one break of two characters.
-int breakLength(const QString& text, int at)
+int breakLength(const QString &text, int at)
 {
-    const bool crLf = text[at] == QLatin1Char('\r') && at + 1 < text.size() && text[at + 1] == QLatin1Char('\n');
+    const bool crLf = text[at] == QLatin1Char('\r') && at + 1 < text.size()
+                      && text[at + 1] == QLatin1Char('\n');
     return crLf ? 2 : 1;
 }
 
 // The largest number of characters from `start` (up to `end`) whose width `fits`.
 // Widths grow with the text, so a galloping search followed by a binary search finds
 // it with about 2 log(n) measurements, each no longer than twice the answer.
-int fittingLength(const QString& text, int start, int end, const TextWidth& width,
-                  const std::function<bool(double)>& fits)
+int fittingLength(const QString &text, int start, int end, const TextWidth &width,
+                  const std::function<bool(double)> &fits)
 {
     const int available = end - start;
-    auto fitsLength = [&](int n) { return fits(width(text.mid(start, n))); };
+    auto fitsLength = [&](int n) {
+        return fits(width(text.mid(start, n)));
+    };
     int good = 0;
     int bad = -1;
     for (int step = 1; bad < 0;) {
@@ -58,9 +61,10 @@ int fittingLength(const QString& text, int start, int end, const TextWidth& widt
 }
 
 // True when a cut before index `at` would split a character written as two UTF-16 units.
-bool splitsPair(const QString& text, int at)
+bool splitsPair(const QString &text, int at)
 {
-    return at > 0 && at < text.size() && text[at - 1].isHighSurrogate() && text[at].isLowSurrogate();
+    return at > 0 && at < text.size() && text[at - 1].isHighSurrogate()
+           && text[at].isLowSurrogate();
 }
 
 bool isOwnerBreak(QChar c)
@@ -70,17 +74,19 @@ bool isOwnerBreak(QChar c)
 
 bool isDescriptionBreak(QChar c)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char('-')
-        || c == QLatin1Char(':');
+    return c == QLatin1Char(' ') || c == QLatin1Char('/') || c == QLatin1Char('\\')
+           || c == QLatin1Char('-') || c == QLatin1Char(':');
 }
 
 }  // namespace
 
-QStringList ownerNameLines(const QString& name, const TextWidth& width)
+QStringList ownerNameLines(const QString &name, const TextWidth &width)
 {
     QStringList lines;
     const int n = int(name.size());
-    const auto fits = [](double w) { return w < OwnerNameWidthLimit; };
+    const auto fits = [](double w) {
+        return w < OwnerNameWidthLimit;
+    };
     auto lastLine = [&](int from, int to) {
         int length = std::min(to - from, OwnerNameLastLineMaxChars);
         if (splitsPair(name, from + length))
@@ -95,7 +101,8 @@ QStringList ownerNameLines(const QString& name, const TextWidth& width)
         if (end < start)
             end = paragraphEnd(name, start);  // found once per paragraph, not once per line
         const int fit = fittingLength(name, start, end, width, fits);
-        int lastOnLine = -1;  // index of the last character of the line, the break character it ends with
+        int lastOnLine
+            = -1;  // index of the last character of the line, the break character it ends with
         if (fit < end - start) {
             const int overflow = start + fit;
             if (isOwnerBreak(name[overflow])) {
@@ -126,11 +133,13 @@ QStringList ownerNameLines(const QString& name, const TextWidth& width)
     return lines;
 }
 
-QStringList descriptionLines(const QString& text, const TextWidth& width)
+QStringList descriptionLines(const QString &text, const TextWidth &width)
 {
     QStringList lines;
     const int n = int(text.size());
-    const auto fits = [](double w) { return w <= DescriptionWidthLimit; };
+    const auto fits = [](double w) {
+        return w <= DescriptionWidthLimit;
+    };
     int start = 0;
     int end = -1;
     for (;;) {

@@ -9,13 +9,13 @@
 // width measure as a function, so they can be checked with any font or with none.
 namespace LineBreaking {
 
-using TextWidth = std::function<double(const QString&)>;
+using TextWidth = std::function<double(const QString &)>;
 
 // Owner's name of item 2: at most four lines. A line is cut once its width reaches the
 // limit, after the last space or hyphen (which stays on the line); a run without either
 // stays whole on its line until the next space, hyphen or line break. Line breaks typed
 // in the name (CR LF, CR or LF) end a line. The last line keeps at most 120 characters.
-QStringList ownerNameLines(const QString& name, const TextWidth& width);
+QStringList ownerNameLines(const QString &name, const TextWidth &width);
 
 // Description of work on the back page: every printed line in order, the last one
 // included (possibly empty, as after a trailing line break). A line wider than the limit
@@ -23,7 +23,7 @@ QStringList ownerNameLines(const QString& name, const TextWidth& width);
 // other break character begins the next line); where none helps the line is cut hard
 // after the last character that fits. CR LF, CR and LF each end a paragraph.
 // The work is linear in the text's length, up to a logarithmic factor per line.
-QStringList descriptionLines(const QString& text, const TextWidth& width);
+QStringList descriptionLines(const QString &text, const TextWidth &width);
 
 inline constexpr double OwnerNameWidthLimit = 3980;
 inline constexpr int OwnerNameMaxLines = 4;

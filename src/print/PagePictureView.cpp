@@ -4,13 +4,14 @@
 
 #include <QPainter>
 
-PagePictureView::PagePictureView(QWidget* parent) : QWidget(parent)
+PagePictureView::PagePictureView(QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("pageView"));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PagePictureView::setPage(const QPicture& page)
+void PagePictureView::setPage(const QPicture &page)
 {
     m_page = page;
     m_sheet = QImage();
@@ -30,7 +31,8 @@ void PagePictureView::setPixelsPerInch(double pixelsPerInch)
 
 QSize PagePictureView::paperSize(double pixelsPerInch)
 {
-    return {qRound(PreviewPages::PaperWidthInches * pixelsPerInch), qRound(PreviewPages::PaperHeightInches * pixelsPerInch)};
+    return {qRound(PreviewPages::PaperWidthInches * pixelsPerInch),
+            qRound(PreviewPages::PaperHeightInches * pixelsPerInch)};
 }
 
 QSize PagePictureView::sizeHint() const
@@ -38,7 +40,7 @@ QSize PagePictureView::sizeHint() const
     return paperSize(m_pixelsPerInch) + QSize(2 * Margin, 2 * Margin);
 }
 
-const QImage& PagePictureView::sheet()
+const QImage &PagePictureView::sheet()
 {
     // Scrolling repaints often: the picture is played once per page and size.
     if (m_sheet.isNull()) {
@@ -49,13 +51,14 @@ const QImage& PagePictureView::sheet()
     return m_sheet;
 }
 
-void PagePictureView::paintEvent(QPaintEvent*)
+void PagePictureView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(0x80, 0x80, 0x80));
     const QSize paper = paperSize(m_pixelsPerInch);
     // Centred when the view is wider than the sheet.
     const int left = qMax(Margin, (width() - paper.width()) / 2);
-    painter.fillRect(QRect(QPoint(left + 4, Margin + 4), paper), QColor(0x50, 0x50, 0x50));  // shadow
+    painter.fillRect(QRect(QPoint(left + 4, Margin + 4), paper),
+                     QColor(0x50, 0x50, 0x50));  // shadow
     painter.drawImage(QPoint(left, Margin), sheet());
 }

@@ -6,15 +6,16 @@
 
 // One page of the form as a sheet of paper on a grey desk, painted from its picture at
 // the resolution asked for (pixels per inch of paper), so it stays sharp at every zoom.
-class PagePictureView : public QWidget {
+class PagePictureView : public QWidget
+{
     Q_OBJECT
 
 public:
     static constexpr int Margin = 16;  // desk around the sheet, in pixels
 
-    explicit PagePictureView(QWidget* parent = nullptr);
+    explicit PagePictureView(QWidget *parent = nullptr);
 
-    void setPage(const QPicture& page);
+    void setPage(const QPicture &page);
     void setPixelsPerInch(double pixelsPerInch);
     double pixelsPerInch() const { return m_pixelsPerInch; }
 
@@ -24,10 +25,10 @@ public:
     QSize sizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
-    const QImage& sheet();
+    const QImage &sheet();
 
     QPicture m_page;
     double m_pixelsPerInch = 96;

@@ -2,7 +2,8 @@
 
 // Hears how far a print run, a preview or an export has got, and may stop it: the
 // surface reports every finished page.
-class PageProgress {
+class PageProgress
+{
 public:
     virtual ~PageProgress() = default;
 

@@ -1,6 +1,6 @@
 #include "print/PageProgressDialog.h"
 
-PageProgressDialog::PageProgressDialog(const QString& title, QWidget* parent)
+PageProgressDialog::PageProgressDialog(const QString &title, QWidget *parent)
     : m_dialog(QObject::tr("Drawing the pages of the form..."), QObject::tr("Cancel"), 0, 0, parent)
 {
     m_dialog.setWindowTitle(title);
@@ -15,6 +15,7 @@ bool PageProgressDialog::pageDone(int pagesDone, int pagesTotal)
 {
     m_dialog.setLabelText(QObject::tr("Page %1 of %2").arg(pagesDone).arg(pagesTotal));
     m_dialog.setMaximum(pagesTotal);
-    m_dialog.setValue(pagesDone);  // a modal dialog lets the window paint and Cancel be pressed here
+    m_dialog.setValue(
+        pagesDone);  // a modal dialog lets the window paint and Cancel be pressed here
     return !m_dialog.wasCanceled();
 }

@@ -2,7 +2,9 @@
 
 #include <QPainterPath>
 
-PictureForwardingEngine::PictureForwardingEngine() : QPaintEngine(AllFeatures) {}
+PictureForwardingEngine::PictureForwardingEngine()
+    : QPaintEngine(AllFeatures)
+{ }
 
 PictureForwardingEngine::~PictureForwardingEngine()
 {
@@ -10,7 +12,7 @@ PictureForwardingEngine::~PictureForwardingEngine()
         m_target.end();
 }
 
-bool PictureForwardingEngine::begin(QPaintDevice*)
+bool PictureForwardingEngine::begin(QPaintDevice *)
 {
     m_pages.clear();
     beginPage();
@@ -47,7 +49,7 @@ void PictureForwardingEngine::startNextPage()
 
 void PictureForwardingEngine::copySourceState()
 {
-    const QPainter* source = painter();
+    const QPainter *source = painter();
     if (!source)
         return;
     m_target.setPen(source->pen());
@@ -64,7 +66,7 @@ void PictureForwardingEngine::copySourceState()
         m_target.setClipPath(source->clipPath());
 }
 
-void PictureForwardingEngine::updateState(const QPaintEngineState& state)
+void PictureForwardingEngine::updateState(const QPaintEngineState &state)
 {
     const DirtyFlags dirty = state.state();
     if (dirty & DirtyPen)
@@ -97,12 +99,13 @@ void PictureForwardingEngine::updateState(const QPaintEngineState& state)
         m_target.setClipping(state.isClipEnabled());
 }
 
-void PictureForwardingEngine::drawPath(const QPainterPath& path)
+void PictureForwardingEngine::drawPath(const QPainterPath &path)
 {
     m_target.drawPath(path);
 }
 
-void PictureForwardingEngine::drawPolygon(const QPointF* points, int pointCount, PolygonDrawMode mode)
+void PictureForwardingEngine::drawPolygon(const QPointF *points, int pointCount,
+                                          PolygonDrawMode mode)
 {
     switch (mode) {
     case PolylineMode:
@@ -117,18 +120,19 @@ void PictureForwardingEngine::drawPolygon(const QPointF* points, int pointCount,
     }
 }
 
-void PictureForwardingEngine::drawPixmap(const QRectF& target, const QPixmap& pixmap, const QRectF& source)
+void PictureForwardingEngine::drawPixmap(const QRectF &target, const QPixmap &pixmap,
+                                         const QRectF &source)
 {
     m_target.drawPixmap(target, pixmap, source);
 }
 
-void PictureForwardingEngine::drawImage(const QRectF& target, const QImage& image, const QRectF& source,
-                                        Qt::ImageConversionFlags flags)
+void PictureForwardingEngine::drawImage(const QRectF &target, const QImage &image,
+                                        const QRectF &source, Qt::ImageConversionFlags flags)
 {
     m_target.drawImage(target, image, source, flags);
 }
 
-void PictureForwardingEngine::drawTextItem(const QPointF& position, const QTextItem& textItem)
+void PictureForwardingEngine::drawTextItem(const QPointF &position, const QTextItem &textItem)
 {
     m_target.drawTextItem(position, textItem);
 }

@@ -3,7 +3,10 @@
 #include "print/PictureForwardingEngine.h"
 
 // No file name: the writer's own engine never begins, so nothing is written.
-PicturePages::PicturePages() : QPdfWriter(QString()), m_engine(std::make_unique<PictureForwardingEngine>()) {}
+PicturePages::PicturePages()
+    : QPdfWriter(QString())
+    , m_engine(std::make_unique<PictureForwardingEngine>())
+{ }
 
 PicturePages::~PicturePages() = default;
 
@@ -20,7 +23,7 @@ QList<QPicture> PicturePages::takePages()
     return m_engine->takePages();
 }
 
-QPaintEngine* PicturePages::paintEngine() const
+QPaintEngine *PicturePages::paintEngine() const
 {
     return m_engine.get();
 }

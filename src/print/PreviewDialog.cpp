@@ -25,9 +25,10 @@ const QList<int> zoomSteps = {25, 50, 75, 100, 125, 150, 200, 300, 400};
 constexpr int FitWidthItem = 0;
 constexpr int FitPageItem = 1;
 
-QToolButton* toolButton(QWidget* parent, const char* name, QStyle::StandardPixmap icon, const QString& tip)
+QToolButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
+                        const QString &tip)
 {
-    auto* button = new QToolButton(parent);
+    auto *button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(parent->style()->standardIcon(icon));
     button->setToolTip(tip);
@@ -37,12 +38,15 @@ QToolButton* toolButton(QWidget* parent, const char* name, QStyle::StandardPixma
 
 }  // namespace
 
-PreviewDialog::PreviewDialog(QList<QPicture> pages, const QString& registrationMark, QWidget* parent)
-    : QDialog(parent), m_pages(std::move(pages))
+PreviewDialog::PreviewDialog(QList<QPicture> pages, const QString &registrationMark,
+                             QWidget *parent)
+    : QDialog(parent)
+    , m_pages(std::move(pages))
 {
     setObjectName(QStringLiteral("PreviewDialog"));
     const QString mark = registrationMark.trimmed();
-    setWindowTitle(mark.isEmpty() ? tr("Print Preview - FAA Form 337") : tr("Print Preview - FAA Form 337 %1").arg(mark));
+    setWindowTitle(mark.isEmpty() ? tr("Print Preview - FAA Form 337")
+                                  : tr("Print Preview - FAA Form 337 %1").arg(mark));
 
     scrollArea = new QScrollArea(this);
     scrollArea->setObjectName(QStringLiteral("scrollArea"));
@@ -67,18 +71,18 @@ PreviewDialog::PreviewDialog(QList<QPicture> pages, const QString& registrationM
     connect(printButton, &QPushButton::clicked, this, &PreviewDialog::printRequested);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* buttons = new QHBoxLayout;
+    auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(exportButton);
     buttons->addWidget(printButton);
     buttons->addWidget(closeButton);
 
-    auto* layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildToolBar());
     layout->addWidget(scrollArea, 1);
     layout->addLayout(buttons);
 
-    auto shortcut = [this](const QKeySequence& keys, auto slot) {
+    auto shortcut = [this](const QKeySequence &keys, auto slot) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
     };
     shortcut(QKeySequence(Qt::Key_PageDown), [this] { showPage(m_current + 1); });
@@ -89,7 +93,7 @@ PreviewDialog::PreviewDialog(QList<QPicture> pages, const QString& registrationM
 
     // A sheet at fit width, most of it in view, on screens large and small.
     QSize size(960, 1000);
-    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableSize() * 0.9);
     resize(size);
 
@@ -97,17 +101,19 @@ PreviewDialog::PreviewDialog(QList<QPicture> pages, const QString& registrationM
     applyZoom();
 }
 
-QWidget* PreviewDialog::buildToolBar()
+QWidget *PreviewDialog::buildToolBar()
 {
-    auto* bar = new QWidget(this);
+    auto *bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("previewToolBar"));
     firstButton = toolButton(bar, "firstButton", QStyle::SP_MediaSkipBackward, tr("First page"));
-    previousButton = toolButton(bar, "previousButton", QStyle::SP_ArrowLeft, tr("Previous page (Page Up)"));
+    previousButton
+        = toolButton(bar, "previousButton", QStyle::SP_ArrowLeft, tr("Previous page (Page Up)"));
     nextButton = toolButton(bar, "nextButton", QStyle::SP_ArrowRight, tr("Next page (Page Down)"));
     lastButton = toolButton(bar, "lastButton", QStyle::SP_MediaSkipForward, tr("Last page"));
     pageLabel = new QLabel(bar);
     pageLabel->setObjectName(QStringLiteral("pageLabel"));
-    pageLabel->setMinimumWidth(pageLabel->fontMetrics().horizontalAdvance(tr("Page 88 of 88: Continuation sheet 88")));
+    pageLabel->setMinimumWidth(
+        pageLabel->fontMetrics().horizontalAdvance(tr("Page 88 of 88: Continuation sheet 88")));
     pageLabel->setAlignment(Qt::AlignCenter);
 
     zoomOutButton = new QToolButton(bar);
@@ -133,9 +139,10 @@ QWidget* PreviewDialog::buildToolBar()
     connect(zoomInButton, &QToolButton::clicked, this, &PreviewDialog::zoomIn);
     connect(zoomBox, &QComboBox::activated, this, &PreviewDialog::zoomBoxActivated);
 
-    auto* row = new QHBoxLayout(bar);
+    auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* w : std::initializer_list<QWidget*>{firstButton, previousButton, pageLabel, nextButton, lastButton})
+    for (QWidget *w : std::initializer_list<QWidget *>{firstButton, previousButton, pageLabel,
+                                                       nextButton, lastButton})
         row->addWidget(w);
     row->addStretch();
     row->addWidget(zoomOutButton);
@@ -161,11 +168,13 @@ double PreviewDialog::screenDpi() const
 
 double PreviewDialog::fittingPixelsPerInch() const
 {
-    const QSize room = scrollArea->viewport()->size() - QSize(2 * PagePictureView::Margin, 2 * PagePictureView::Margin);
+    const QSize room = scrollArea->viewport()->size()
+                       - QSize(2 * PagePictureView::Margin, 2 * PagePictureView::Margin);
     // Fit width leaves room for the vertical scroll bar that the taller sheet brings.
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const double byWidth = (room.width() - (scrollArea->verticalScrollBar()->isVisible() ? 0 : scrollBar)) /
-                           PreviewPages::PaperWidthInches;
+    const double byWidth
+        = (room.width() - (scrollArea->verticalScrollBar()->isVisible() ? 0 : scrollBar))
+          / PreviewPages::PaperWidthInches;
     if (m_mode == ZoomMode::FitWidth)
         return byWidth;
     const double byHeight = room.height() / PreviewPages::PaperHeightInches;
@@ -226,7 +235,8 @@ void PreviewDialog::zoomBoxActivated(int index)
 
 void PreviewDialog::applyZoom()
 {
-    const double pixelsPerInch = m_mode == ZoomMode::Fixed ? m_zoom * screenDpi() : fittingPixelsPerInch();
+    const double pixelsPerInch
+        = m_mode == ZoomMode::Fixed ? m_zoom * screenDpi() : fittingPixelsPerInch();
     pageView->setPixelsPerInch(qMax(8.0, pixelsPerInch));
     // The sheet is centred in a view at least as wide as the scroll area.
     pageView->resize(pageView->sizeHint().expandedTo(QSize(scrollArea->viewport()->width(), 0)));
@@ -235,7 +245,10 @@ void PreviewDialog::applyZoom()
 
 void PreviewDialog::updateControls()
 {
-    pageLabel->setText(tr("Page %1 of %2: %3").arg(m_current + 1).arg(pageCount()).arg(FormDocument::pageName(m_current)));
+    pageLabel->setText(tr("Page %1 of %2: %3")
+                           .arg(m_current + 1)
+                           .arg(pageCount())
+                           .arg(FormDocument::pageName(m_current)));
     firstButton->setEnabled(m_current > 0);
     previousButton->setEnabled(m_current > 0);
     nextButton->setEnabled(m_current + 1 < pageCount());
@@ -254,7 +267,7 @@ void PreviewDialog::updateControls()
     }
 }
 
-bool PreviewDialog::eventFilter(QObject* watched, QEvent* event)
+bool PreviewDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == scrollArea->viewport() && event->type() == QEvent::Resize)
         applyZoom();

@@ -14,13 +14,15 @@ class QToolButton;
 // The print preview: the pages of the form one at a time, with page navigation, zoom,
 // and buttons to print (the usual print request) or export the pages as a PDF file.
 // It only shows pages it is given; it neither prints nor stores anything itself.
-class PreviewDialog : public QDialog {
+class PreviewDialog : public QDialog
+{
     Q_OBJECT
 
 public:
     enum class ZoomMode { FitWidth, FitPage, Fixed };
 
-    PreviewDialog(QList<QPicture> pages, const QString& registrationMark, QWidget* parent = nullptr);
+    PreviewDialog(QList<QPicture> pages, const QString &registrationMark,
+                  QWidget *parent = nullptr);
 
     int pageCount() const { return int(m_pages.size()); }
     int currentPage() const { return m_current; }
@@ -34,29 +36,29 @@ public:
     void zoomIn();
     void zoomOut();
 
-    QToolButton* firstButton;
-    QToolButton* previousButton;
-    QToolButton* nextButton;
-    QToolButton* lastButton;
-    QLabel* pageLabel;
-    QToolButton* zoomOutButton;
-    QComboBox* zoomBox;
-    QToolButton* zoomInButton;
-    QPushButton* exportButton;
-    QPushButton* printButton;
-    QPushButton* closeButton;
-    QScrollArea* scrollArea;
-    PagePictureView* pageView;
+    QToolButton *firstButton;
+    QToolButton *previousButton;
+    QToolButton *nextButton;
+    QToolButton *lastButton;
+    QLabel *pageLabel;
+    QToolButton *zoomOutButton;
+    QComboBox *zoomBox;
+    QToolButton *zoomInButton;
+    QPushButton *exportButton;
+    QPushButton *printButton;
+    QPushButton *closeButton;
+    QScrollArea *scrollArea;
+    PagePictureView *pageView;
 
 signals:
     void printRequested();
     void exportRequested();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QWidget* buildToolBar();
+    QWidget *buildToolBar();
     void zoomBoxActivated(int index);
     void applyZoom();
     double fittingPixelsPerInch() const;

@@ -10,11 +10,13 @@ class PrintSurface;
 
 // Where the printed documents go. Each document (the front, then the back with its
 // continuation sheets) is begun as a print job of its own.
-class PrintEnvironment {
+class PrintEnvironment
+{
 public:
     enum class Side { Front, Back };
 
-    struct Document {
+    struct Document
+    {
         Side side = Side::Front;
         QString name;  // a short title for the job, e.g. "FAA Form 337 N12345"
     };
@@ -23,11 +25,11 @@ public:
 
     // A surface to draw the document on, or nullptr when the user declined to print it
     // (cancelled the file dialog). May throw PrintError when the printer cannot start.
-    virtual std::unique_ptr<PrintSurface> beginDocument(const Document& document) = 0;
+    virtual std::unique_ptr<PrintSurface> beginDocument(const Document &document) = 0;
 
     // Watches a run that may take long (printing, preview, export): pages done of total,
     // and a way to stop. nullptr: the run goes unwatched.
-    virtual std::unique_ptr<PageProgress> watchProgress(const QString& title)
+    virtual std::unique_ptr<PageProgress> watchProgress(const QString &title)
     {
         Q_UNUSED(title);
         return nullptr;

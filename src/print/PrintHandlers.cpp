@@ -2,26 +2,30 @@
 
 #include "data/DbError.h"
 #include "data/Recordset.h"
+#include "form/FormSnapshot.h"
 #include "print/CopiesPanel.h"
 #include "print/PreviewHandlers.h"
 #include "print/PrintJob.h"
 #include "print/QtPrintEnvironment.h"
-#include "form/FormSnapshot.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-PrintHandlers::PrintHandlers(const PrintParts& parts) : w(parts)
+PrintHandlers::PrintHandlers(const PrintParts &parts)
+    : w(parts)
 {
-    QObject::connect(w.Command3D14, &QPushButton::clicked, w.Panel3D5, [this] { Command3D14_Click(); });
-    QObject::connect(w.Panel3D5, &CopiesPanel::okPressed, w.Panel3D5, [this] { Command1_Click(0); });
-    QObject::connect(w.Panel3D5, &CopiesPanel::cancelPressed, w.Panel3D5, [this] { Command1_Click(1); });
+    QObject::connect(w.Command3D14, &QPushButton::clicked, w.Panel3D5,
+                     [this] { Command3D14_Click(); });
+    QObject::connect(w.Panel3D5, &CopiesPanel::okPressed, w.Panel3D5,
+                     [this] { Command1_Click(0); });
+    QObject::connect(w.Panel3D5, &CopiesPanel::cancelPressed, w.Panel3D5,
+                     [this] { Command1_Click(1); });
     m_previewHandlers = std::make_unique<PreviewHandlers>(w, *this);
 }
 
 PrintHandlers::~PrintHandlers() = default;
 
-PrintEnvironment& PrintHandlers::environment()
+PrintEnvironment &PrintHandlers::environment()
 {
     if (w.printEnvironment)
         return *w.printEnvironment;
@@ -34,7 +38,8 @@ PrintEnvironment& PrintHandlers::environment()
 std::optional<int> PrintHandlers::topShift() const
 {
     // An unreadable setting prints without the shift.
-    const QVariant shift = readOr([&] { return w.setupCursor.field(QStringLiteral("TopShift")); }, QVariant());
+    const QVariant shift
+        = readOr([&] { return w.setupCursor.field(QStringLiteral("TopShift")); }, QVariant());
     if (shift.isNull())
         return std::nullopt;
     return shift.toInt();
@@ -44,9 +49,7 @@ void PrintHandlers::Command3D14_Click()
 {
     QVariant organ1;
     // No defaults record: the box offers one copy.
-    skipFailingStep([&] {
-        organ1 = w.Data3.field(QStringLiteral("Organ1"));
-    });
+    skipFailingStep([&] { organ1 = w.Data3.field(QStringLiteral("Organ1")); });
     w.Panel3D5->open(organ1);
     w.Panel3D5->raise();
     w.Panel3D5->Text45->setFocus();

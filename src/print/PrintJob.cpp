@@ -1,30 +1,31 @@
 #include "print/PrintJob.h"
 
+#include "form/FormSnapshot.h"
 #include "print/BackPage.h"
 #include "print/FrontPage.h"
 #include "print/PageProgress.h"
 #include "print/PrintError.h"
 #include "print/PrintSurface.h"
-#include "form/FormSnapshot.h"
 #include "ui/Dates.h"
 #include "ui/MessageService.h"
 #include "ui/WaitCursor.h"
 
 #include <QVariant>
 
-PrintJob::PrintJob(PrintEnvironment& environment, MessageService& messages, TopShiftSource topShift)
-    : m_environment(environment), m_messages(messages), m_topShift(std::move(topShift))
-{
-}
+PrintJob::PrintJob(PrintEnvironment &environment, MessageService &messages, TopShiftSource topShift)
+    : m_environment(environment)
+    , m_messages(messages)
+    , m_topShift(std::move(topShift))
+{ }
 
-QString PrintJob::defaultCopiesText(const QVariant& organ1)
+QString PrintJob::defaultCopiesText(const QVariant &organ1)
 {
     if (organ1.isNull())
         return QStringLiteral("1");
     return QString::number(Numbers::leadingValue(organ1.toString()));
 }
 
-int PrintJob::printCopies(const QString& copiesText, const FormSnapshot& form)
+int PrintJob::printCopies(const QString &copiesText, const FormSnapshot &form)
 {
     const double copies = Numbers::leadingValue(copiesText);
     int runs = 0;
@@ -36,24 +37,26 @@ int PrintJob::printCopies(const QString& copiesText, const FormSnapshot& form)
     return runs;
 }
 
-std::unique_ptr<PrintSurface> PrintJob::begin(PrintEnvironment::Side side, const FormSnapshot& form)
+std::unique_ptr<PrintSurface> PrintJob::begin(PrintEnvironment::Side side, const FormSnapshot &form)
 {
     const QString mark = form.registrationMark.trimmed();
-    PrintEnvironment::Document document{side, mark.isEmpty() ? QStringLiteral("FAA Form 337")
-                                                             : QStringLiteral("FAA Form 337 ") + mark};
+    PrintEnvironment::Document document{side, mark.isEmpty()
+                                                  ? QStringLiteral("FAA Form 337")
+                                                  : QStringLiteral("FAA Form 337 ") + mark};
     auto surface = m_environment.beginDocument(document);
     if (surface)
         surface->setScale(m_topShift ? m_topShift() : std::optional<int>(0));
     return surface;
 }
 
-PrintJob::Outcome PrintJob::PrintForm(const FormSnapshot& form)
+PrintJob::Outcome PrintJob::PrintForm(const FormSnapshot &form)
 {
     WaitCursor hourglass;
     std::unique_ptr<PrintSurface> surface;
     // Each document is watched on its own, so the time spent at the reinsert prompt does
     // not count as printing.
-    std::unique_ptr<PageProgress> progress = m_environment.watchProgress(QStringLiteral("Printing"));
+    std::unique_ptr<PageProgress> progress
+        = m_environment.watchProgress(QStringLiteral("Printing"));
     try {
         surface = begin(PrintEnvironment::Side::Front, form);
         if (!surface)
@@ -63,9 +66,10 @@ PrintJob::Outcome PrintJob::PrintForm(const FormSnapshot& form)
         surface->endDoc();
         surface.reset();
 
-        const Msg::Answer answer = m_messages.ask({QStringLiteral("Press OK when ready or Cancel to not print back of form"),
-                                                   QStringLiteral("Reinsert form to print back"), Msg::Buttons::OkCancel,
-                                                   Msg::Icon::Information, Msg::Answer::Ok});
+        const Msg::Answer answer = m_messages.ask(
+            {QStringLiteral("Press OK when ready or Cancel to not print back of form"),
+             QStringLiteral("Reinsert form to print back"), Msg::Buttons::OkCancel,
+             Msg::Icon::Information, Msg::Answer::Ok});
         if (answer == Msg::Answer::Cancel)
             return Outcome::FrontOnly;
 
@@ -77,7 +81,7 @@ PrintJob::Outcome PrintJob::PrintForm(const FormSnapshot& form)
         BackPage::draw(*surface, form);
         surface->endDoc();
         return Outcome::Printed;
-    } catch (const PrintError& error) {
+    } catch (const PrintError &error) {
         // Cancel withdraws the document being printed; the user knows, so nothing is said.
         if (error.number() == PrintError::Cancelled)
             return Outcome::Stopped;
@@ -85,28 +89,28 @@ PrintJob::Outcome PrintJob::PrintForm(const FormSnapshot& form)
             reportFontsMissing(surface);
         else
             reportPrinterFailure(error.message());
-    } catch (const std::exception& error) {
+    } catch (const std::exception &error) {
         reportPrinterFailure(QString::fromLocal8Bit(error.what()));
     }
     return Outcome::Stopped;
 }
 
-void PrintJob::reportFontsMissing(std::unique_ptr<PrintSurface>& surface)
+void PrintJob::reportFontsMissing(std::unique_ptr<PrintSurface> &surface)
 {
     m_messages.ask({QStringLiteral("1) Save form. 2) Exit program. 3) Install fonts per manual."),
-                    QStringLiteral("Necessary printer fonts not installed"), Msg::Buttons::Ok, Msg::Icon::Critical,
-                    Msg::Answer::Ok});
+                    QStringLiteral("Necessary printer fonts not installed"), Msg::Buttons::Ok,
+                    Msg::Icon::Critical, Msg::Answer::Ok});
     // What was drawn before the missing font is ended as the document and printed.
     if (!surface)
         return;
     try {
         surface->endDoc();
-    } catch (const PrintError& error) {
+    } catch (const PrintError &error) {
         reportPrinterFailure(error.message());
     }
 }
 
-void PrintJob::reportPrinterFailure(const QString& detail)
+void PrintJob::reportPrinterFailure(const QString &detail)
 {
     m_messages.tell(QStringLiteral("The printer failed and printing was stopped.\n%1\n"
                                    "Check the printer and print the form again.")

@@ -9,8 +9,8 @@ namespace PrintMessages {
 inline Msg::Request fontsMissing()
 {
     return {QStringLiteral("1) Save form. 2) Exit program. 3) Install fonts per manual."),
-            QStringLiteral("Necessary printer fonts not installed"), Msg::Buttons::Ok, Msg::Icon::Critical,
-            Msg::Answer::Ok};
+            QStringLiteral("Necessary printer fonts not installed"), Msg::Buttons::Ok,
+            Msg::Icon::Critical, Msg::Answer::Ok};
 }
 
 }  // namespace PrintMessages

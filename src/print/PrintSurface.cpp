@@ -6,14 +6,17 @@
 
 #include <QtMath>
 
-PrintSurface::PrintSurface(const FontCheck& fonts) : m_fonts(fonts) {}
+PrintSurface::PrintSurface(const FontCheck &fonts)
+    : m_fonts(fonts)
+{ }
 
 void PrintSurface::setScale(std::optional<int> topShift)
 {
     // A shift that leaves the page no height would put everything at one line.
     if (topShift && *topShift >= PageBottom)
-        throw PrintError(PrintError::PrinterError,
-                         QStringLiteral("The print shift of %1 leaves no room on the page.").arg(*topShift));
+        throw PrintError(
+            PrintError::PrinterError,
+            QStringLiteral("The print shift of %1 leaves no room on the page.").arg(*topShift));
     m_scaleTop = topShift.value_or(0);
     m_x = 0;
     m_y = m_scaleTop;
@@ -21,7 +24,7 @@ void PrintSurface::setScale(std::optional<int> topShift)
     scaleChanged(topShift);
 }
 
-void PrintSurface::setFontName(const QString& name)
+void PrintSurface::setFontName(const QString &name)
 {
     if (!m_fonts.isInstalled(name))
         throw PrintError(PrintError::InvalidPropertyValue,
@@ -62,22 +65,23 @@ void PrintSurface::box(double x1, double y1, double x2, double y2)
     m_y = y2;
 }
 
-void PrintSurface::paintPicture(const QImage& picture, double x, double y, double width, double height)
+void PrintSurface::paintPicture(const QImage &picture, double x, double y, double width,
+                                double height)
 {
     drawPicture(picture, QRectF(x, y, width, height));
 }
 
-void PrintSurface::print(const QString& text)
+void PrintSurface::print(const QString &text)
 {
     drawAndAdvance(text, true);
 }
 
-void PrintSurface::printSameLine(const QString& text)
+void PrintSurface::printSameLine(const QString &text)
 {
     drawAndAdvance(text, false);
 }
 
-void PrintSurface::drawAndAdvance(const QString& text, bool lineFeed)
+void PrintSurface::drawAndAdvance(const QString &text, bool lineFeed)
 {
     drawText(QPointF(m_x, m_y), text, lineFeed);
     if (lineFeed) {
@@ -99,19 +103,20 @@ QFont PrintSurface::pageFont() const
     // Only a substitute that needs narrowing gets a stretch: asking for 100 would make Qt
     // look for a normal-width face and lose a narrow family's own width.
     const int stretch = FontCheck::substituteStretch(m_font.name);
-    if (stretch != 100 && !installed.isEmpty() && installed.compare(m_font.name, Qt::CaseInsensitive) != 0)
+    if (stretch != 100 && !installed.isEmpty()
+        && installed.compare(m_font.name, Qt::CaseInsensitive) != 0)
         font.setStretch(stretch);
     return font;
 }
 
-const QFontMetricsF& PrintSurface::metrics() const
+const QFontMetricsF &PrintSurface::metrics() const
 {
     if (!m_metrics)
         m_metrics.emplace(pageFont());
     return *m_metrics;
 }
 
-double PrintSurface::textWidth(const QString& text) const
+double PrintSurface::textWidth(const QString &text) const
 {
     // The scale is 1440 units to the inch across, so a twip-sized font measures in units.
     return metrics().horizontalAdvance(text);

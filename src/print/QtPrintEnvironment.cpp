@@ -13,50 +13,51 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
-QtPrintEnvironment::QtPrintEnvironment(const FontCheck& fonts)
-    : m_fonts(fonts), m_printerNames([] { return QPrinterInfo::availablePrinterNames(); })
-{
-}
+QtPrintEnvironment::QtPrintEnvironment(const FontCheck &fonts)
+    : m_fonts(fonts)
+    , m_printerNames([] { return QPrinterInfo::availablePrinterNames(); })
+{ }
 
-const FontCheck& QtPrintEnvironment::defaultFonts()
+const FontCheck &QtPrintEnvironment::defaultFonts()
 {
     static const SystemFontCheck fonts;
     return fonts;
 }
 
-QString QtPrintEnvironment::askWithDialog(const QString& suggestedPath)
+QString QtPrintEnvironment::askWithDialog(const QString &suggestedPath)
 {
     // The print run shows the hourglass; the user needs the ordinary pointer in the dialog.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(),
-                                                        QObject::tr("Save the printed form as PDF"), suggestedPath,
-                                                        QObject::tr("PDF files (*.pdf)"));
+    const QString chosen = QFileDialog::getSaveFileName(
+        QApplication::activeWindow(), QObject::tr("Save the printed form as PDF"), suggestedPath,
+        QObject::tr("PDF files (*.pdf)"));
     QApplication::restoreOverrideCursor();
     return chosen;
 }
 
-QString QtPrintEnvironment::pdfPath(const QString& chosen, Side side)
+QString QtPrintEnvironment::pdfPath(const QString &chosen, Side side)
 {
     static const QRegularExpression suffix(QStringLiteral("(-1-front|-2-back)?\\.pdf$"),
                                            QRegularExpression::CaseInsensitiveOption);
     QString stem = chosen;
     stem.remove(suffix);
-    return stem + (side == Side::Front ? QStringLiteral("-1-front.pdf") : QStringLiteral("-2-back.pdf"));
+    return stem
+           + (side == Side::Front ? QStringLiteral("-1-front.pdf") : QStringLiteral("-2-back.pdf"));
 }
 
-std::unique_ptr<PageProgress> QtPrintEnvironment::watchProgress(const QString& title)
+std::unique_ptr<PageProgress> QtPrintEnvironment::watchProgress(const QString &title)
 {
     return std::make_unique<PageProgressDialog>(title, QApplication::activeWindow());
 }
 
-std::unique_ptr<PrintSurface> QtPrintEnvironment::beginDocument(const Document& document)
+std::unique_ptr<PrintSurface> QtPrintEnvironment::beginDocument(const Document &document)
 {
     if (m_printerNames().isEmpty())
         return beginPdf(document);
     return beginOnPrinter(document);
 }
 
-std::unique_ptr<PrintSurface> QtPrintEnvironment::beginOnPrinter(const Document& document) const
+std::unique_ptr<PrintSurface> QtPrintEnvironment::beginOnPrinter(const Document &document) const
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (!m_printerName.isEmpty() && m_printerNames().contains(m_printerName))
@@ -67,7 +68,7 @@ std::unique_ptr<PrintSurface> QtPrintEnvironment::beginOnPrinter(const Document&
     return std::make_unique<QtPrintSurface>(std::move(printer), m_fonts);
 }
 
-std::unique_ptr<PrintSurface> QtPrintEnvironment::beginPdf(const Document& document)
+std::unique_ptr<PrintSurface> QtPrintEnvironment::beginPdf(const Document &document)
 {
     if (document.side == Side::Front || m_chosenPdfName.isEmpty()) {
         QString base = document.name;
@@ -83,8 +84,9 @@ std::unique_ptr<PrintSurface> QtPrintEnvironment::beginPdf(const Document& docum
     const QString path = pdfPath(m_chosenPdfName, document.side);
     auto file = std::make_unique<QSaveFile>(path);
     if (!file->open(QIODevice::WriteOnly))
-        throw PrintError(PrintError::PrinterError, QStringLiteral("The file \"%1\" cannot be written: %2")
-                                                       .arg(QDir::toNativeSeparators(path), file->errorString()));
+        throw PrintError(PrintError::PrinterError,
+                         QStringLiteral("The file \"%1\" cannot be written: %2")
+                             .arg(QDir::toNativeSeparators(path), file->errorString()));
     auto writer = std::make_unique<QPdfWriter>(file.get());
     writer->setTitle(document.name);
     writer->setCreator(QStringLiteral("FAA Form 337"));

@@ -1,9 +1,9 @@
 #include "print/RecordingSurface.h"
 
-RecordingSurface::RecordingSurface(const FontCheck& fonts, std::shared_ptr<PrintLog> log)
-    : PrintSurface(fonts), m_log(std::move(log))
-{
-}
+RecordingSurface::RecordingSurface(const FontCheck &fonts, std::shared_ptr<PrintLog> log)
+    : PrintSurface(fonts)
+    , m_log(std::move(log))
+{ }
 
 PrintOp RecordingSurface::op(PrintOp::Kind kind) const
 {
@@ -21,28 +21,28 @@ void RecordingSurface::scaleChanged(std::optional<int> topShift)
     m_log->append(o);
 }
 
-void RecordingSurface::drawLine(const QLineF& line)
+void RecordingSurface::drawLine(const QLineF &line)
 {
     PrintOp o = op(PrintOp::Line);
     o.area = QRectF(line.p1(), line.p2());
     m_log->append(o);
 }
 
-void RecordingSurface::drawBox(const QRectF& box)
+void RecordingSurface::drawBox(const QRectF &box)
 {
     PrintOp o = op(PrintOp::Box);
     o.area = box;
     m_log->append(o);
 }
 
-void RecordingSurface::drawPicture(const QImage&, const QRectF& target)
+void RecordingSurface::drawPicture(const QImage &, const QRectF &target)
 {
     PrintOp o = op(PrintOp::Picture);
     o.area = target;
     m_log->append(o);
 }
 
-void RecordingSurface::drawText(const QPointF& topLeft, const QString& text, bool lineFeed)
+void RecordingSurface::drawText(const QPointF &topLeft, const QString &text, bool lineFeed)
 {
     PrintOp o = op(PrintOp::Text);
     o.at = topLeft;

@@ -9,11 +9,13 @@
 // repair or an alteration, dated within the period (both ends included), approved or
 // rejected. Each statement yields one row with the field NewCount, counted over RegNum
 // (a form without registration mark is not counted; a Null Approved is in neither column).
-class PeriodCountQueries {
+class PeriodCountQueries
+{
 public:
     enum class Work { Repair, Alteration };
 
-    struct Statement {
+    struct Statement
+    {
         Work work;
         bool approved;
         int box;              // element of Text48 that shows the count
@@ -23,7 +25,7 @@ public:
 
     // In the order they are run: approved repairs (box 0), approved alterations (1),
     // rejected repairs (2), rejected alterations (4).
-    static QList<Statement> statements(const QDate& from, const QDate& to);
+    static QList<Statement> statements(const QDate &from, const QDate &to);
 
-    static Statement statement(Work work, bool approved, const QDate& from, const QDate& to);
+    static Statement statement(Work work, bool approved, const QDate &from, const QDate &to);
 };

@@ -21,11 +21,15 @@ QString countText(double value)
 
 }  // namespace
 
-StatisticsHandlers::StatisticsHandlers(const StatisticsParts& parts) : w(parts)
+StatisticsHandlers::StatisticsHandlers(const StatisticsParts &parts)
+    : w(parts)
 {
-    QObject::connect(w.periodStart, &QLineEdit::textChanged, w.periodStart, [this] { Text47_Change(11); });
-    QObject::connect(w.periodEnd, &QLineEdit::textChanged, w.periodEnd, [this] { Text47_Change(13); });
-    QObject::connect(w.SSCommand14, &QPushButton::clicked, w.SSCommand14, [this] { SSCommand14_Click(); });
+    QObject::connect(w.periodStart, &QLineEdit::textChanged, w.periodStart,
+                     [this] { Text47_Change(11); });
+    QObject::connect(w.periodEnd, &QLineEdit::textChanged, w.periodEnd,
+                     [this] { Text47_Change(13); });
+    QObject::connect(w.SSCommand14, &QPushButton::clicked, w.SSCommand14,
+                     [this] { SSCommand14_Click(); });
 }
 
 QDate StatisticsHandlers::periodStart() const
@@ -60,7 +64,7 @@ void StatisticsHandlers::SSCommand14_Click()
     std::shared_ptr<Database> forms;
     try {
         forms = Database::open(formsFile);
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         // The file could not be opened: no count can be made.
         failure = fileFaultInWords(error);
         if (failure.isEmpty())
@@ -75,7 +79,8 @@ void StatisticsHandlers::SSCommand14_Click()
             inTransaction = true;
         });
         w.datSecondaryRS.setDatabaseName(formsFile);
-        for (const PeriodCountQueries::Statement& statement : PeriodCountQueries::statements(from, to)) {
+        for (const PeriodCountQueries::Statement &statement :
+             PeriodCountQueries::statements(from, to)) {
             if (count(*forms, statement, failure) == Outcome::Stop)
                 break;
         }
@@ -85,32 +90,32 @@ void StatisticsHandlers::SSCommand14_Click()
         if (inTransaction) {
             try {
                 forms->commit();
-            } catch (const DbError&) {
-                skipFailingStep([&] {
-                    forms->rollback();
-                });
+            } catch (const DbError &) {
+                skipFailingStep([&] { forms->rollback(); });
             }
         }
     }
     if (!failure.isEmpty()) {
-        for (QLineEdit* box : w.Text48)
+        for (QLineEdit *box : w.Text48)
             box->clear();
-        w.messages.tell(QObject::tr("The counts for the period could not be made from \"%1\": %2.\n\n"
-                                      "The boxes are left empty.")
-                              .arg(QDir::toNativeSeparators(DataFolder::resolvePath(formsFile)), failure),
-                          QObject::tr("Report Period"), Msg::Icon::Exclamation);
+        w.messages.tell(
+            QObject::tr("The counts for the period could not be made from \"%1\": %2.\n\n"
+                        "The boxes are left empty.")
+                .arg(QDir::toNativeSeparators(DataFolder::resolvePath(formsFile)), failure),
+            QObject::tr("Report Period"), Msg::Icon::Exclamation);
         return;
     }
     showTotals();
 }
 
-StatisticsHandlers::Outcome StatisticsHandlers::count(Database& forms, const PeriodCountQueries::Statement& statement,
-                                                      QString& failure)
+StatisticsHandlers::Outcome
+StatisticsHandlers::count(Database &forms, const PeriodCountQueries::Statement &statement,
+                          QString &failure)
 {
     const QString queryName = QString::fromLatin1(kQueryName);
     try {
         createStoredQuery(forms, statement);
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         return failed(error, failure);
     }
     Outcome outcome = Outcome::Counted;
@@ -119,31 +124,30 @@ StatisticsHandlers::Outcome StatisticsHandlers::count(Database& forms, const Per
         w.datSecondaryRS.refresh();
         const QVariant value = w.datSecondaryRS.field(QStringLiteral("NewCount"));
         w.Text48[statement.box]->setText(countText(value.toDouble()));
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         outcome = failed(error, failure);
     }
-    skipFailingStep([&] {
-        forms.deleteQuery(queryName);
-    });
+    skipFailingStep([&] { forms.deleteQuery(queryName); });
     return outcome;
 }
 
 // A count that fails on a date the engine does not read stops the calculation silently,
 // and any other failure skips that count; only a file that cannot be used (gone,
 // read-only, locked, full) means no count can be made, which failure then says.
-StatisticsHandlers::Outcome StatisticsHandlers::failed(const DbError& error, QString& failure)
+StatisticsHandlers::Outcome StatisticsHandlers::failed(const DbError &error, QString &failure)
 {
     if (failure.isEmpty())
         failure = fileFaultInWords(error);
     return error.number() == EngineError::QuerySyntax ? Outcome::Stop : Outcome::Skipped;
 }
 
-void StatisticsHandlers::createStoredQuery(Database& forms, const PeriodCountQueries::Statement& statement)
+void StatisticsHandlers::createStoredQuery(Database &forms,
+                                           const PeriodCountQueries::Statement &statement)
 {
     const QString queryName = QString::fromLatin1(kQueryName);
     try {
         forms.createQuery(queryName, statement.sql, statement.params);
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         if (error.number() != EngineError::ObjectExists)
             throw;
         // Left over from a run that was interrupted: replace it.
@@ -154,8 +158,10 @@ void StatisticsHandlers::createStoredQuery(Database& forms, const PeriodCountQue
 
 void StatisticsHandlers::showTotals()
 {
-    const std::array<QLineEdit*, 6>& boxes = w.Text48;
-    auto valueOf = [&](int i) { return Numbers::leadingValue(boxes[i]->text()); };
+    const std::array<QLineEdit *, 6> &boxes = w.Text48;
+    auto valueOf = [&](int i) {
+        return Numbers::leadingValue(boxes[i]->text());
+    };
     boxes[3]->setText(countText(valueOf(1) + valueOf(0)));
     boxes[5]->setText(countText(valueOf(4) + valueOf(2)));
 }

@@ -13,12 +13,13 @@ class Recordset;
 // What the period statistics are given of the window: their boxes on the inspector
 // panel, the data control the counts are read through, the message boxes and the data
 // folder in use (names of the window design).
-struct StatisticsParts {
-    QLineEdit* periodStart;                // Text47(11): the first day of the period
-    QLineEdit* periodEnd;                  // Text47(13): the last day of the period
-    QPushButton* SSCommand14;              // "Calculate"
-    std::array<QLineEdit*, 6> Text48;      // the counts and their two totals
-    Recordset& datSecondaryRS;             // reads each count through the stored query
-    MessageService& messages;
-    std::function<QString()> dataFolder;   // the data folder the settings name, ending in "/"
+struct StatisticsParts
+{
+    QLineEdit *periodStart;             // Text47(11): the first day of the period
+    QLineEdit *periodEnd;               // Text47(13): the last day of the period
+    QPushButton *SSCommand14;           // "Calculate"
+    std::array<QLineEdit *, 6> Text48;  // the counts and their two totals
+    Recordset &datSecondaryRS;          // reads each count through the stored query
+    MessageService &messages;
+    std::function<QString()> dataFolder;  // the data folder the settings name, ending in "/"
 };

@@ -15,9 +15,9 @@
 
 namespace {
 
-QPushButton* panelButton(QWidget* parent, const char* name, const QString& caption)
+QPushButton *panelButton(QWidget *parent, const char *name, const QString &caption)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto *button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setMinimumHeight(30);
     return button;
@@ -25,13 +25,15 @@ QPushButton* panelButton(QWidget* parent, const char* name, const QString& capti
 
 }  // namespace
 
-FindPanel::FindPanel(QWidget* parent) : QFrame(parent)
+FindPanel::FindPanel(QWidget *parent)
+    : QFrame(parent)
 {
     makeRaisedPanel(this, QStringLiteral("Panel3D3"), 3);
     // A tinted, framed panel, so that it stands apart from the form screen it lies on.
-    setStyleSheet(QStringLiteral("#Panel3D3 { background: #dde6f0; border: 2px solid #1f3a5f; border-radius: 4px; }"));
+    setStyleSheet(QStringLiteral(
+        "#Panel3D3 { background: #dde6f0; border: 2px solid #1f3a5f; border-radius: 4px; }"));
 
-    auto* title = new QLabel(tr("Find Match"), this);
+    auto *title = new QLabel(tr("Find Match"), this);
     title->setObjectName(QStringLiteral("findTitle"));
     QFont titleFont = title->font();
     titleFont.setBold(true);
@@ -39,22 +41,23 @@ FindPanel::FindPanel(QWidget* parent) : QFrame(parent)
     title->setFont(titleFont);
     title->setAlignment(Qt::AlignCenter);
 
-    auto* instruction = new QLabel(tr("Enter the value you wish to match in the appropriate section(s). "
-                                      "Begin by clicking Find First or Find Last."),
-                                   this);
+    auto *instruction
+        = new QLabel(tr("Enter the value you wish to match in the appropriate section(s). "
+                        "Begin by clicking Find First or Find Last."),
+                     this);
     instruction->setObjectName(QStringLiteral("findInstruction"));
     instruction->setWordWrap(true);
     instruction->setAlignment(Qt::AlignCenter);
 
     // Two columns of labelled boxes: the aircraft and owner on the left, where
     // and by whom on the right; the tab order follows the search order.
-    auto* grid = new QGridLayout;
+    auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
     const int leftRows = 6;
     for (size_t i = 0; i < kSearchBoxes.size(); ++i) {
-        const SearchBox& boxInfo = kSearchBoxes[i];
-        auto* box = new QLineEdit(this);
+        const SearchBox &boxInfo = kSearchBoxes[i];
+        auto *box = new QLineEdit(this);
         box->setObjectName(QString::fromLatin1(boxInfo.name));
         // Only typed text goes into these boxes, so the limit never cuts a stored value.
         if (boxInfo.maxLength > 0) {
@@ -62,7 +65,7 @@ FindPanel::FindPanel(QWidget* parent) : QFrame(parent)
             // maximum length would cut first, through a character.
             TypingLengthValidator::install(box, boxInfo.maxLength);
         }
-        auto* label = new QLabel(QCoreApplication::translate("FindPanel", boxInfo.label), this);
+        auto *label = new QLabel(QCoreApplication::translate("FindPanel", boxInfo.label), this);
         label->setBuddy(box);
         const int row = int(i) < leftRows ? int(i) : int(i) - leftRows;
         const int column = int(i) < leftRows ? 0 : 2;
@@ -87,18 +90,18 @@ FindPanel::FindPanel(QWidget* parent) : QFrame(parent)
     Command3D7 = panelButton(this, "Command3D7", tr("Find First"));
     Command3D9 = panelButton(this, "Command3D9", tr("Find Last"));
     Command3D10 = panelButton(this, "Command3D10", tr("Show All Records"));
-    auto* buttons = new QHBoxLayout;
+    auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* b : {Command3D7, Command3D9, Command3D10})
+    for (QPushButton *b : {Command3D7, Command3D9, Command3D10})
         buttons->addWidget(b);
     buttons->addStretch();
 
-    QList<QWidget*> chain(m_boxes.begin(), m_boxes.end());
+    QList<QWidget *> chain(m_boxes.begin(), m_boxes.end());
     chain << Command3D7 << Command3D9 << Command3D10;
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 
-    auto* layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 10, 16, 12);
     layout->setSpacing(8);
     layout->addWidget(title);
@@ -114,13 +117,13 @@ FindPanel::FindPanel(QWidget* parent) : QFrame(parent)
 QStringList FindPanel::boxTexts() const
 {
     QStringList texts;
-    for (const QLineEdit* box : m_boxes)
+    for (const QLineEdit *box : m_boxes)
         texts << box->text();
     return texts;
 }
 
 void FindPanel::clearBoxes()
 {
-    for (QLineEdit* box : m_boxes)
+    for (QLineEdit *box : m_boxes)
         box->clear();
 }

@@ -6,12 +6,13 @@
 // also the order of the conditions): the box's name, its label, how many characters
 // may be typed (0: no limit), what goes before the typed text in the pattern, and
 // the Form field or fields it is matched against (several fields: any of them).
-struct SearchBox {
-    const char* name;
-    const char* label;
+struct SearchBox
+{
+    const char *name;
+    const char *label;
     int maxLength;
-    const char* patternPrefix;
-    std::array<const char*, 3> fields;  // unused slots are nullptr
+    const char *patternPrefix;
+    std::array<const char *, 3> fields;  // unused slots are nullptr
 };
 
 inline constexpr std::array<SearchBox, 11> kSearchBoxes{{

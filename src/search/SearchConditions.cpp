@@ -2,15 +2,15 @@
 
 #include "search/SearchBoxes.h"
 
-SearchConditions::SearchConditions(const QStringList& boxTexts)
+SearchConditions::SearchConditions(const QStringList &boxTexts)
 {
     for (size_t i = 0; i < kSearchBoxes.size(); ++i) {
         const QString text = qsizetype(i) < boxTexts.size() ? boxTexts.at(qsizetype(i)) : QString();
         if (text.isEmpty())
             continue;  // the text is used exactly as typed: blanks count
-        const SearchBox& box = kSearchBoxes[i];
+        const SearchBox &box = kSearchBoxes[i];
         Condition condition;
-        for (const char* field : box.fields) {
+        for (const char *field : box.fields) {
             if (field)
                 condition.fields << QString::fromLatin1(field);
         }
@@ -22,9 +22,9 @@ SearchConditions::SearchConditions(const QStringList& boxTexts)
 Criterion SearchConditions::criterion() const
 {
     QList<Criterion> all;
-    for (const Condition& condition : m_conditions) {
+    for (const Condition &condition : m_conditions) {
         QList<Criterion> any;
-        for (const QString& field : condition.fields)
+        for (const QString &field : condition.fields)
             any << Criterion::like(field, condition.pattern);
         all << Criterion::anyOf(any);
     }
@@ -35,15 +35,17 @@ QString SearchConditions::statement() const
 {
     QString text = QStringLiteral("Select Form.* from Form");
     QStringList parts;
-    for (const Condition& condition : m_conditions) {
+    for (const Condition &condition : m_conditions) {
         QString quoted = condition.pattern;
         quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
         quoted = QLatin1Char('"') + quoted + QLatin1Char('"');
         QStringList alternatives;
-        for (const QString& field : condition.fields)
+        for (const QString &field : condition.fields)
             alternatives << field + QLatin1String(" Like ") + quoted;
-        parts << (alternatives.size() == 1 ? alternatives.first()
-                                           : QLatin1Char('(') + alternatives.join(QLatin1String(" OR ")) + QLatin1Char(')'));
+        parts << (alternatives.size() == 1
+                      ? alternatives.first()
+                      : QLatin1Char('(') + alternatives.join(QLatin1String(" OR "))
+                            + QLatin1Char(')'));
     }
     if (!parts.isEmpty())
         text += QLatin1String(" where ") + parts.join(QLatin1String(" AND "));

@@ -11,17 +11,19 @@
 // pattern (the typed text, wildcards and all, followed by "*") on one field or on
 // any of several fields. The conditions become a Criterion with bound values;
 // statement() renders the same search as Jet SQL text for showing, never for running.
-class SearchConditions {
+class SearchConditions
+{
 public:
-    struct Condition {
+    struct Condition
+    {
         QStringList fields;  // more than one: the pattern may match any of them
         QString pattern;
     };
 
     // The texts in the boxes' search order; missing texts count as empty boxes.
-    explicit SearchConditions(const QStringList& boxTexts);
+    explicit SearchConditions(const QStringList &boxTexts);
 
-    const QList<Condition>& conditions() const { return m_conditions; }
+    const QList<Condition> &conditions() const { return m_conditions; }
     bool isEmpty() const { return m_conditions.isEmpty(); }
 
     // All conditions must hold; the empty criterion (every form) when no box is filled.

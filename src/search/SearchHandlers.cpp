@@ -13,13 +13,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-SearchHandlers::SearchHandlers(const SearchParts& parts) : w(parts)
+SearchHandlers::SearchHandlers(const SearchParts &parts)
+    : w(parts)
 {
     connect(w.buttonBar.button(ButtonBar::Button::Find), &QPushButton::clicked, this,
             &SearchHandlers::Command3D27_Click);
     connect(w.Panel3D3->Command3D7, &QPushButton::clicked, this, &SearchHandlers::Command3D7_Click);
     connect(w.Panel3D3->Command3D9, &QPushButton::clicked, this, &SearchHandlers::Command3D9_Click);
-    connect(w.Panel3D3->Command3D10, &QPushButton::clicked, this, &SearchHandlers::Command3D10_Click);
+    connect(w.Panel3D3->Command3D10, &QPushButton::clicked, this,
+            &SearchHandlers::Command3D10_Click);
 }
 
 void SearchHandlers::Command3D27_Click()
@@ -73,19 +75,19 @@ void SearchHandlers::SearchForms()
         found = w.Data1.hasCurrent();
         if (found && w.FindFromFirst != 1)
             w.Data1.moveLast();
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         found = false;
         failure = error.message();
     }
 
     if (!failure.isEmpty()) {
-        w.messages.tell(QObject::tr("The search could not be run: %1").arg(failure), QObject::tr("Search Results"),
-                          Msg::Icon::Exclamation);
+        w.messages.tell(QObject::tr("The search could not be run: %1").arg(failure),
+                        QObject::tr("Search Results"), Msg::Icon::Exclamation);
     } else if (found) {
         emit matchFound();
     } else {
-        w.messages.tell(QObject::tr("No matches found within database"), QObject::tr("Search Results"),
-                          Msg::Icon::None);
+        w.messages.tell(QObject::tr("No matches found within database"),
+                        QObject::tr("Search Results"), Msg::Icon::None);
     }
 
     w.Panel3D3->hide();

@@ -5,10 +5,11 @@
 #include <QObject>
 
 // The find panel's controller: opening it and finding stored forms by example.
-class SearchHandlers : public QObject {
+class SearchHandlers : public QObject
+{
     Q_OBJECT
 public:
-    explicit SearchHandlers(const SearchParts& parts);
+    explicit SearchHandlers(const SearchParts &parts);
 
     void Command3D27_Click();  // "Find": opens the panel
     void Command3D7_Click();   // "Find First"

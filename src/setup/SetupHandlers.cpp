@@ -2,9 +2,9 @@
 
 #include "data/DataFolder.h"
 #include "data/DbError.h"
+#include "data/Recordset.h"
 #include "form/FormScreen.h"
 #include "setup/SetupPanel.h"
-#include "data/Recordset.h"
 #include "ui/ButtonBar.h"
 #include "ui/MessageService.h"
 #include "ui/StoreConflict.h"
@@ -21,20 +21,22 @@
 namespace {
 
 // The agency boxes and the Agency fields they edit.
-struct AgencyBox {
+struct AgencyBox
+{
     int box;
-    const char* field;
+    const char *field;
 };
 constexpr AgencyBox kAgencyBoxes[] = {
     {0, "AgencyName"}, {1, "AgencyAdd1"}, {2, "AgencyAdd2"}, {3, "AgencyAdd3"},
-    {4, "AgencyCert"}, {6, "Rating1"},   {5, "Rating2"},
+    {4, "AgencyCert"}, {6, "Rating1"},    {5, "Rating2"},
 };
 
 }  // namespace
 
-SetupHandlers::SetupHandlers(const SetupParts& parts) : w(parts)
+SetupHandlers::SetupHandlers(const SetupParts &parts)
+    : w(parts)
 {
-    choosePrinter = [](QWidget* parent) {
+    choosePrinter = [](QWidget *parent) {
         QPrinter printer;
         QPrintDialog dialog(&printer, parent);
         return dialog.exec() == QDialog::Accepted ? printer.printerName() : QString();
@@ -42,7 +44,8 @@ SetupHandlers::SetupHandlers(const SetupParts& parts) : w(parts)
     connect(w.buttonBar.button(ButtonBar::Button::Setup), &QPushButton::clicked, this,
             &SetupHandlers::Command3D18_Click);
     connect(w.Panel3D7->Command2, &QPushButton::clicked, this, &SetupHandlers::Command2_Click);
-    connect(w.Panel3D7->Command3D29, &QPushButton::clicked, this, &SetupHandlers::Command3D29_Click);
+    connect(w.Panel3D7->Command3D29, &QPushButton::clicked, this,
+            &SetupHandlers::Command3D29_Click);
 }
 
 void SetupHandlers::Command3D18_Click()
@@ -70,7 +73,7 @@ void SetupHandlers::openPanel()
         const QString folder = stored.isNull() ? w.programFolder : stored.toString();
         // The drive list is set quietly first, so that only the folder list reports a
         // change: the stored folder compares equal and nothing is rebound.
-        SetupPanel* panel = w.Panel3D7;
+        SetupPanel *panel = w.Panel3D7;
         QStringList drives;
         for (int i = 0; i < panel->Drive1->count(); ++i)
             drives << panel->Drive1->itemText(i);
@@ -86,29 +89,28 @@ void SetupHandlers::openPanel()
 
 void SetupHandlers::showAgency()
 {
-    for (const AgencyBox& a : kAgencyBoxes) {
+    for (const AgencyBox &a : kAgencyBoxes) {
         QString value;
-        skipFailingStep([&] {
-            value = w.Data10.field(QString::fromLatin1(a.field)).toString();
-        });
+        skipFailingStep([&] { value = w.Data10.field(QString::fromLatin1(a.field)).toString(); });
         w.Panel3D7->Text8[a.box]->setText(value);
     }
 }
 
-void SetupHandlers::storeDataPath(const QString& folder)
+void SetupHandlers::storeDataPath(const QString &folder)
 {
     try {
         w.setupCursor.moveFirst();
         w.setupCursor.edit();
-        w.setupCursor.setField(QStringLiteral("DataPath"), DataFolder::withTrailingSeparator(folder));
+        w.setupCursor.setField(QStringLiteral("DataPath"),
+                               DataFolder::withTrailingSeparator(folder));
         w.setupCursor.update();
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         skipFailingStep([&] { w.setupCursor.cancelUpdate(); });
         reportWriteFailure(QObject::tr("The data folder"), error.message());
     }
 }
 
-void SetupHandlers::useDataFolder(const QString& folder)
+void SetupHandlers::useDataFolder(const QString &folder)
 {
     storeDataPath(folder);
     emit bindingRequested();
@@ -126,7 +128,7 @@ void SetupHandlers::dataReplaced()
 
 void SetupHandlers::saveAndClose()
 {
-    SetupPanel* panel = w.Panel3D7;
+    SetupPanel *panel = w.Panel3D7;
     const QString folder = panel->Dir1->path();
     if (!folder.isEmpty())
         storeDataPath(folder);
@@ -139,13 +141,11 @@ void SetupHandlers::saveAndClose()
             else
                 w.Data10.edit();
         }
-        for (const AgencyBox& a : kAgencyBoxes)
+        for (const AgencyBox &a : kAgencyBoxes)
             w.Data10.setField(QString::fromLatin1(a.field), panel->Text8[a.box]->text());
         w.Data10.update();
-    } catch (const DbError& error) {
-        skipFailingStep([&] {
-            w.Data10.cancelUpdate();
-        });
+    } catch (const DbError &error) {
+        skipFailingStep([&] { w.Data10.cancelUpdate(); });
         QString reason = error.message();
         const QString advice = StoreConflict::prepareRetry(w.Data10, error);
         if (!advice.isEmpty())
@@ -166,10 +166,10 @@ void SetupHandlers::saveAndClose()
     }
 }
 
-void SetupHandlers::reportWriteFailure(const QString& what, const QString& reason)
+void SetupHandlers::reportWriteFailure(const QString &what, const QString &reason)
 {
-    w.messages.tell(QObject::tr("%1 could not be saved: %2").arg(what, reason), QObject::tr("Not saved"),
-                      Msg::Icon::Exclamation);
+    w.messages.tell(QObject::tr("%1 could not be saved: %2").arg(what, reason),
+                    QObject::tr("Not saved"), Msg::Icon::Exclamation);
 }
 
 void SetupHandlers::Command2_Click()
@@ -177,7 +177,7 @@ void SetupHandlers::Command2_Click()
     try {
         if (w.Data10.editMode() != Recordset::EditMode::Add && w.Data10.hasCurrent())
             w.Data10.deleteCurrent();
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         reportWriteFailure(QObject::tr("The agency deletion"), error.message());
         return;
     }

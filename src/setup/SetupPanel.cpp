@@ -42,7 +42,8 @@ QPixmap indicatorPixmap(bool bound)
 
 }  // namespace
 
-FolderList::FolderList(QWidget* parent) : QWidget(parent)
+FolderList::FolderList(QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("Dir1"));
     m_model = new QFileSystemModel(this);
@@ -56,16 +57,15 @@ FolderList::FolderList(QWidget* parent) : QWidget(parent)
     m_tree->setToolTip(tr("Double click the folder to select"));
     m_pathLabel = new QLabel(this);
     m_pathLabel->setWordWrap(true);
-    auto* layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tree);
     layout->addWidget(m_pathLabel);
-    connect(m_tree, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
-        setPath(m_model->filePath(index));
-    });
+    connect(m_tree, &QTreeView::doubleClicked, this,
+            [this](const QModelIndex &index) { setPath(m_model->filePath(index)); });
 }
 
-void FolderList::setPath(const QString& path)
+void FolderList::setPath(const QString &path)
 {
     // Like the old folder list, only a different path is a change.
     if (path == m_path)
@@ -85,14 +85,15 @@ void FolderList::showPath()
     }
 }
 
-SetupPanel::SetupPanel(QWidget* parent) : QFrame(parent)
+SetupPanel::SetupPanel(QWidget *parent)
+    : QFrame(parent)
 {
     makeRaisedPanel(this, QStringLiteral("Panel3D7"));
 
     Drive1 = new QComboBox(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
     QStringList drives;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
         if (volume.isValid() && volume.isReady())
             drives << QDir(volume.rootPath()).absolutePath();
     }
@@ -101,8 +102,9 @@ SetupPanel::SetupPanel(QWidget* parent) : QFrame(parent)
     Drive1->addItems(drives);
     Dir1 = new FolderList(this);
 
-    static const char* const labels[7] = {"Name", "Addr 1", "City", "State", "FAA Cert. #", "Country", "Zip"};
-    auto* agency = new QGridLayout;
+    static const char *const labels[7]
+        = {"Name", "Addr 1", "City", "State", "FAA Cert. #", "Country", "Zip"};
+    auto *agency = new QGridLayout;
     for (int i = 0; i < 7; ++i) {
         Text8[i] = new QLineEdit(this);
         Text8[i]->setObjectName(QStringLiteral("Text8(%1)").arg(i));
@@ -123,7 +125,7 @@ SetupPanel::SetupPanel(QWidget* parent) : QFrame(parent)
     SSCommand9 = new QPushButton(this);
     SSCommand9->setObjectName(QStringLiteral("SSCommand9"));
     SSCommand9->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
-    auto* buttons = new QHBoxLayout;
+    auto *buttons = new QHBoxLayout;
     buttons->addWidget(Command3D29);
     buttons->addWidget(new QLabel(tr("Printers "), this));
     buttons->addSpacing(24);
@@ -132,11 +134,12 @@ SetupPanel::SetupPanel(QWidget* parent) : QFrame(parent)
     buttons->addStretch();
     cmdImportAccess = new QPushButton(tr("Import Access data..."), this);
     cmdImportAccess->setObjectName(QStringLiteral("cmdImportAccess"));
-    cmdImportAccess->setToolTip(tr("Bring the forms, inspectors, agency and narratives of the old program's Access "
-                                   "files into this program's data folder"));
+    cmdImportAccess->setToolTip(
+        tr("Bring the forms, inspectors, agency and narratives of the old program's Access "
+           "files into this program's data folder"));
     buttons->addWidget(cmdImportAccess);
 
-    auto* indicators = new QWidget(this);
+    auto *indicators = new QWidget(this);
     indicators->setFixedSize(32, 32);
     for (int i = 0; i < 2; ++i) {
         Picture1[i] = new QLabel(indicators);
@@ -146,8 +149,8 @@ SetupPanel::SetupPanel(QWidget* parent) : QFrame(parent)
         Picture1[i]->setToolTip(i == 1 ? tr("Data files found") : tr("Data files not found"));
     }
 
-    auto* folder = new QVBoxLayout;
-    auto* folderHead = new QHBoxLayout;
+    auto *folder = new QVBoxLayout;
+    auto *folderHead = new QHBoxLayout;
     folderHead->addWidget(new QLabel(tr("Path to Data"), this));
     folderHead->addStretch();
     folderHead->addWidget(indicators);
@@ -155,22 +158,22 @@ SetupPanel::SetupPanel(QWidget* parent) : QFrame(parent)
     folder->addWidget(Drive1);
     folder->addWidget(Dir1, 1);
 
-    auto* title = new QLabel(tr("Set-up"), this);
+    auto *title = new QLabel(tr("Set-up"), this);
     QFont bold = title->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.3);
     title->setFont(bold);
 
-    auto* right = new QVBoxLayout;
+    auto *right = new QVBoxLayout;
     right->addWidget(new QLabel(tr("Agency"), this));
     right->addLayout(agency);
     right->addStretch();
     right->addLayout(buttons);
 
-    auto* columns = new QHBoxLayout;
+    auto *columns = new QHBoxLayout;
     columns->addLayout(folder, 1);
     columns->addLayout(right, 1);
-    auto* layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->addWidget(title);
     layout->addLayout(columns, 1);
 
@@ -185,11 +188,11 @@ void SetupPanel::showIndicator(int index)
     m_frontIndicator = index;
 }
 
-QString SetupPanel::driveOf(const QString& path, const QStringList& drives)
+QString SetupPanel::driveOf(const QString &path, const QStringList &drives)
 {
     QString best;
     const QString cleanPath = QDir::cleanPath(path);
-    for (const QString& drive : drives) {
+    for (const QString &drive : drives) {
         const QString root = QDir::cleanPath(drive);
         const bool inside = cleanPath == root || root == QLatin1String("/")
                             || cleanPath.startsWith(root + QLatin1Char('/'));

@@ -13,26 +13,27 @@ class FolderList;
 
 // The set-up panel: the data folder (drive and folder lists), the agency's record,
 // the printer choice and the entry to the inspector administration.
-class SetupPanel : public QFrame {
+class SetupPanel : public QFrame
+{
     Q_OBJECT
 public:
-    explicit SetupPanel(QWidget* parent = nullptr);
+    explicit SetupPanel(QWidget *parent = nullptr);
 
-    QComboBox* Drive1;        // roots of the mounted volumes
-    FolderList* Dir1;         // the data folder; double-click selects
-    QLineEdit* Text8[7];      // Name, Addr 1, City, State, FAA Cert. #, Country, Zip
-    QPushButton* Command2;    // agency "Delete"
-    QPushButton* Command3D29; // printer set-up
-    QPushButton* SSCommand9;  // "Agents"
-    QPushButton* cmdImportAccess;  // "Import Access data...": the old program's data (src/import)
-    QLabel* Picture1[2];      // (0) files not found / folder changing, (1) bound
+    QComboBox *Drive1;             // roots of the mounted volumes
+    FolderList *Dir1;              // the data folder; double-click selects
+    QLineEdit *Text8[7];           // Name, Addr 1, City, State, FAA Cert. #, Country, Zip
+    QPushButton *Command2;         // agency "Delete"
+    QPushButton *Command3D29;      // printer set-up
+    QPushButton *SSCommand9;       // "Agents"
+    QPushButton *cmdImportAccess;  // "Import Access data...": the old program's data (src/import)
+    QLabel *Picture1[2];           // (0) files not found / folder changing, (1) bound
 
     // Brings one indicator picture to the front.
     void showIndicator(int index);
     int frontIndicator() const { return m_frontIndicator; }
 
     // The drive list entry that holds path (the longest mounted root that is a prefix of it).
-    static QString driveOf(const QString& path, const QStringList& drives);
+    static QString driveOf(const QString &path, const QStringList &drives);
 
 signals:
     void Dir1_Change();
@@ -44,14 +45,15 @@ private:
 
 // The folder list: a directory tree whose path changes when a folder is
 // double-clicked or when code sets it; every change of the path is reported.
-class FolderList : public QWidget {
+class FolderList : public QWidget
+{
     Q_OBJECT
 public:
-    explicit FolderList(QWidget* parent = nullptr);
+    explicit FolderList(QWidget *parent = nullptr);
 
     QString path() const { return m_path; }
     // Sets the path and reports the change when it differs from the present one.
-    void setPath(const QString& path);
+    void setPath(const QString &path);
 
 signals:
     void changed();
@@ -59,8 +61,8 @@ signals:
 private:
     void showPath();
 
-    QTreeView* m_tree;
-    QFileSystemModel* m_model;
-    QLabel* m_pathLabel;
+    QTreeView *m_tree;
+    QFileSystemModel *m_model;
+    QLabel *m_pathLabel;
     QString m_path;
 };

@@ -14,20 +14,23 @@ using E = ButtonBar::Event;
 // while its panel is open and its click stores the panel.
 enum class SetupCaption { Unchanged, SetUp, Save };
 
-struct Rule {
+struct Rule
+{
     E event;
     std::initializer_list<B> on;
     std::initializer_list<B> off;
     SetupCaption caption = SetupCaption::Unchanged;
 };
 
-constexpr std::initializer_list<B> kWholeBar = {B::Exit, B::Save, B::Print, B::Delete, B::Next,
-                                                B::Previous, B::Setup, B::New, B::Find};
+constexpr std::initializer_list<B> kWholeBar
+    = {B::Exit, B::Save, B::Print, B::Delete, B::Next, B::Previous, B::Setup, B::New, B::Find};
 
 // Every button not named by an event keeps its state. Next and previous walk a
 // search's result, so only a search turns them on.
 const Rule kRules[] = {
-    {E::Idle, {B::Find, B::Print, B::Exit, B::Setup}, {B::Delete, B::Save, B::New, B::Next, B::Previous},
+    {E::Idle,
+     {B::Find, B::Print, B::Exit, B::Setup},
+     {B::Delete, B::Save, B::New, B::Next, B::Previous},
      SetupCaption::SetUp},
     {E::DataBound, {}, {B::Delete, B::Save, B::New}},
     {E::NewForm, {}, {B::Delete, B::Save, B::New, B::Previous, B::Next}},
@@ -35,9 +38,14 @@ const Rule kRules[] = {
     {E::Saved, {B::Delete}, {B::New}},
     {E::FindPanelOpened, {}, kWholeBar, SetupCaption::SetUp},
     {E::SearchRun, kWholeBar, {}},
-    {E::SetupPanelOpened, {},
-     {B::Delete, B::Find, B::Print, B::New, B::Save, B::Exit, B::Previous, B::Next}, SetupCaption::Save},
-    {E::SetupPanelClosed, {B::Find, B::Print, B::Exit}, {B::Delete, B::Save, B::New}, SetupCaption::SetUp},
+    {E::SetupPanelOpened,
+     {},
+     {B::Delete, B::Find, B::Print, B::New, B::Save, B::Exit, B::Previous, B::Next},
+     SetupCaption::Save},
+    {E::SetupPanelClosed,
+     {B::Find, B::Print, B::Exit},
+     {B::Delete, B::Save, B::New},
+     SetupCaption::SetUp},
     {E::AdminPanelOpened, {}, {B::Setup}},
     {E::AdminPanelClosed, {B::Setup}, {}},
     {E::DescriptionPageShown, {}, {B::Save}},
@@ -45,27 +53,27 @@ const Rule kRules[] = {
 
 }  // namespace
 
-void ButtonBar::add(Button role, QPushButton* button)
+void ButtonBar::add(Button role, QPushButton *button)
 {
     m_buttons.insert(role, button);
 }
 
-QPushButton* ButtonBar::button(Button role) const
+QPushButton *ButtonBar::button(Button role) const
 {
     return m_buttons.value(role);
 }
 
 void ButtonBar::apply(Event event)
 {
-    for (const Rule& rule : kRules) {
+    for (const Rule &rule : kRules) {
         if (rule.event != event)
             continue;
         for (B role : rule.on) {
-            if (QPushButton* b = button(role))
+            if (QPushButton *b = button(role))
                 b->setEnabled(true);
         }
         for (B role : rule.off) {
-            if (QPushButton* b = button(role))
+            if (QPushButton *b = button(role))
                 b->setEnabled(false);
         }
         if (rule.caption != SetupCaption::Unchanged)
@@ -75,7 +83,7 @@ void ButtonBar::apply(Event event)
 
 void ButtonBar::setSetupCaption(bool panelOpen)
 {
-    QPushButton* setup = button(Button::Setup);
+    QPushButton *setup = button(Button::Setup);
     if (!setup)
         return;
     setup->setText(panelOpen ? QCoreApplication::translate("ButtonBar", "Save")

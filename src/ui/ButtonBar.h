@@ -7,7 +7,8 @@ class QPushButton;
 // The buttons of the main window's bar and the one table of which event switches
 // which of them on or off. Subsystems report what happened; the bar applies the
 // table, so the rules of the whole bar stand in one place (ButtonBar.cpp).
-class ButtonBar {
+class ButtonBar
+{
 public:
     enum class Button { Exit, Save, Print, Delete, Next, Previous, Setup, New, Find };
 
@@ -26,13 +27,13 @@ public:
         DescriptionPageShown,  // the back of the form screen, where Save waits for the page to close
     };
 
-    void add(Button role, QPushButton* button);
-    QPushButton* button(Button role) const;
+    void add(Button role, QPushButton *button);
+    QPushButton *button(Button role) const;
 
     void apply(Event event);
 
 private:
     void setSetupCaption(bool panelOpen);
 
-    QHash<Button, QPushButton*> m_buttons;
+    QHash<Button, QPushButton *> m_buttons;
 };

@@ -2,12 +2,12 @@
 
 #include <QKeyEvent>
 
-void CapitalsLineEdit::keyPressEvent(QKeyEvent* event)
+void CapitalsLineEdit::keyPressEvent(QKeyEvent *event)
 {
     const QString typed = event->text();
     if (typed.size() == 1 && typed.at(0) >= QLatin1Char('a') && typed.at(0) <= QLatin1Char('z')) {
-        QKeyEvent capital(event->type(), event->key(), event->modifiers(), typed.toUpper(), event->isAutoRepeat(),
-                          ushort(event->count()));
+        QKeyEvent capital(event->type(), event->key(), event->modifiers(), typed.toUpper(),
+                          event->isAutoRepeat(), ushort(event->count()));
         QLineEdit::keyPressEvent(&capital);
         event->setAccepted(capital.isAccepted());
         return;

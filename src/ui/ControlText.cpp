@@ -18,43 +18,44 @@ QString withNewlines(QString text)
 
 }  // namespace
 
-QString controlText(const QWidget* control)
+QString controlText(const QWidget *control)
 {
-    if (auto line = qobject_cast<const QLineEdit*>(control))
+    if (auto line = qobject_cast<const QLineEdit *>(control))
         return line->text();
-    if (auto plain = qobject_cast<const QPlainTextEdit*>(control))
+    if (auto plain = qobject_cast<const QPlainTextEdit *>(control))
         return plain->toPlainText();
-    if (auto rich = qobject_cast<const QTextEdit*>(control))
+    if (auto rich = qobject_cast<const QTextEdit *>(control))
         return rich->toPlainText();
-    if (auto combo = qobject_cast<const QComboBox*>(control))
+    if (auto combo = qobject_cast<const QComboBox *>(control))
         return combo->currentText();
-    if (auto label = qobject_cast<const QLabel*>(control))
+    if (auto label = qobject_cast<const QLabel *>(control))
         return label->text();
-    if (auto button = qobject_cast<const QAbstractButton*>(control))
+    if (auto button = qobject_cast<const QAbstractButton *>(control))
         return button->text();
     return {};
 }
 
-void setControlText(QWidget* control, const QString& text)
+void setControlText(QWidget *control, const QString &text)
 {
-    if (auto line = qobject_cast<QLineEdit*>(control))
+    if (auto line = qobject_cast<QLineEdit *>(control))
         line->setText(text);
-    else if (auto plain = qobject_cast<QPlainTextEdit*>(control))
+    else if (auto plain = qobject_cast<QPlainTextEdit *>(control))
         plain->setPlainText(withNewlines(text));
-    else if (auto rich = qobject_cast<QTextEdit*>(control))
+    else if (auto rich = qobject_cast<QTextEdit *>(control))
         rich->setPlainText(withNewlines(text));
-    else if (auto combo = qobject_cast<QComboBox*>(control)) {
+    else if (auto combo = qobject_cast<QComboBox *>(control)) {
         if (combo->isEditable())
             combo->setEditText(text);
         else
-            combo->setCurrentIndex(combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
-    } else if (auto label = qobject_cast<QLabel*>(control))
+            combo->setCurrentIndex(
+                combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+    } else if (auto label = qobject_cast<QLabel *>(control))
         label->setText(text);
-    else if (auto button = qobject_cast<QAbstractButton*>(control))
+    else if (auto button = qobject_cast<QAbstractButton *>(control))
         button->setText(text);
 }
 
-void addListItem(QComboBox* combo, const QString& item)
+void addListItem(QComboBox *combo, const QString &item)
 {
     const int index = combo->currentIndex();
     const QString text = combo->currentText();

@@ -11,12 +11,12 @@ class QWidget;
 // become "\n", so stored CR/LF texts show as separate lines.
 
 // The control's text; an empty text for a null pointer or a control without text.
-QString controlText(const QWidget* control);
+QString controlText(const QWidget *control);
 
 // Sets the control's text as code does: no typing limit, no upper-casing, and for a
 // combo box only the edit text (its list and list index stay as they are).
-void setControlText(QWidget* control, const QString& text);
+void setControlText(QWidget *control, const QString &text);
 
 // Adds an entry to a combo's list without changing its text or list index (a
 // QComboBox selects the first entry added to an empty list on its own).
-void addListItem(QComboBox* combo, const QString& item);
+void addListItem(QComboBox *combo, const QString &item);

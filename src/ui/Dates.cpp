@@ -5,17 +5,18 @@
 
 namespace Dates {
 
-QString longForm(const QDate& date)
+QString longForm(const QDate &date)
 {
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(date, QStringLiteral("MMMM dd, yyyy"));
+    return QLocale(QLocale::English, QLocale::UnitedStates)
+        .toString(date, QStringLiteral("MMMM dd, yyyy"));
 }
 
-QString shortForm(const QDate& date)
+QString shortForm(const QDate &date)
 {
     return QLocale::system().toString(date, QLocale::ShortFormat);
 }
 
-QDate parse(const QString& input)
+QDate parse(const QString &input)
 {
     const QString text = input.trimmed();
     if (text.isEmpty())
@@ -23,10 +24,11 @@ QDate parse(const QString& input)
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     const QLocale system = QLocale::system();
     const QStringList formats = {
-        QStringLiteral("MMMM d, yyyy"), QStringLiteral("MMMM dd, yyyy"), QStringLiteral("MMM d, yyyy"),
-        QStringLiteral("MMM/dd/yyyy"), QStringLiteral("MMM/d/yyyy"),
+        QStringLiteral("MMMM d, yyyy"), QStringLiteral("MMMM dd, yyyy"),
+        QStringLiteral("MMM d, yyyy"),  QStringLiteral("MMM/dd/yyyy"),
+        QStringLiteral("MMM/d/yyyy"),
     };
-    for (const QString& f : formats) {
+    for (const QString &f : formats) {
         QDate d = english.toDate(text, f);
         if (d.isValid())
             return d;
@@ -44,7 +46,8 @@ QDate parse(const QString& input)
     if (iso.isValid())
         return iso;
     // Numeric dates in the order of the user's locale (month first for US English).
-    static const QRegularExpression numeric(QStringLiteral("^(\\d{1,4})[/.-](\\d{1,2})[/.-](\\d{1,4})$"));
+    static const QRegularExpression numeric(
+        QStringLiteral("^(\\d{1,4})[/.-](\\d{1,2})[/.-](\\d{1,4})$"));
     const auto m = numeric.match(text);
     if (!m.hasMatch())
         return {};
@@ -56,8 +59,9 @@ QDate parse(const QString& input)
     // Day first only where the user's locale writes it so; without a locale
     // ("C"), month first as the database engine reads date literals.
     const QString shortFormat = system.dateFormat(QLocale::ShortFormat).toLower();
-    const bool dayFirst = system.language() != QLocale::C
-                          && shortFormat.indexOf(QLatin1Char('d')) < shortFormat.indexOf(QLatin1Char('m'));
+    const bool dayFirst
+        = system.language() != QLocale::C
+          && shortFormat.indexOf(QLatin1Char('d')) < shortFormat.indexOf(QLatin1Char('m'));
     return dayFirst ? QDate(c, b, a) : QDate(c, a, b);
 }
 
@@ -65,7 +69,7 @@ QDate parse(const QString& input)
 
 namespace Numbers {
 
-double leadingValue(const QString& text)
+double leadingValue(const QString &text)
 {
     static const QRegularExpression number(QStringLiteral("^\\s*([+-]?(\\d+(\\.\\d*)?|\\.\\d+))"));
     const auto m = number.match(text);

@@ -3,22 +3,23 @@
 #include <QFocusEvent>
 #include <QWidget>
 
-FocusLossFilter::FocusLossFilter(QWidget* control, std::function<void()> onLoss)
-    : QObject(control), m_onLoss(std::move(onLoss))
+FocusLossFilter::FocusLossFilter(QWidget *control, std::function<void()> onLoss)
+    : QObject(control)
+    , m_onLoss(std::move(onLoss))
 {
     control->installEventFilter(this);
 }
 
-FocusLossFilter* FocusLossFilter::install(QWidget* control, std::function<void()> onLoss)
+FocusLossFilter *FocusLossFilter::install(QWidget *control, std::function<void()> onLoss)
 {
     return new FocusLossFilter(control, std::move(onLoss));
 }
 
-bool FocusLossFilter::isLossOfFocus(const QEvent* event)
+bool FocusLossFilter::isLossOfFocus(const QEvent *event)
 {
     if (event->type() != QEvent::FocusOut)
         return false;
-    switch (static_cast<const QFocusEvent*>(event)->reason()) {
+    switch (static_cast<const QFocusEvent *>(event)->reason()) {
     case Qt::TabFocusReason:
     case Qt::BacktabFocusReason:
     case Qt::MouseFocusReason:
@@ -30,7 +31,7 @@ bool FocusLossFilter::isLossOfFocus(const QEvent* event)
     }
 }
 
-bool FocusLossFilter::eventFilter(QObject* watched, QEvent* event)
+bool FocusLossFilter::eventFilter(QObject *watched, QEvent *event)
 {
     if (isLossOfFocus(event) && m_onLoss)
         m_onLoss();

@@ -9,7 +9,8 @@ namespace ListFill {
 
 // Replaces a combo box's list in one go and keeps the text the user sees: a
 // list refill must not lose a registration mark or signer already on screen.
-inline void replaceItems(QComboBox* combo, const QStringList& items, const QVariantList& itemData = {})
+inline void replaceItems(QComboBox *combo, const QStringList &items,
+                         const QVariantList &itemData = {})
 {
     const QString text = combo->currentText();
     const QSignalBlocker block(combo);
@@ -24,7 +25,7 @@ inline void replaceItems(QComboBox* combo, const QStringList& items, const QVari
 }
 
 // Where a sorted list (ignoring case) has the entry, or would take it: a binary search.
-inline int sortedPosition(const QComboBox* combo, const QString& item, bool* found = nullptr)
+inline int sortedPosition(const QComboBox *combo, const QString &item, bool *found = nullptr)
 {
     int low = 0, high = combo->count();
     while (low < high) {
@@ -48,7 +49,7 @@ inline int sortedPosition(const QComboBox* combo, const QString& item, bool* fou
 // The row holding exactly this text. The long lists (registration marks, makes) are
 // sorted and searched by halves, so that showing a stored form stays instant with
 // hundreds of thousands of marks; short lists are searched in full.
-inline int rowOf(const QComboBox* combo, const QString& text)
+inline int rowOf(const QComboBox *combo, const QString &text)
 {
     constexpr int kLongList = 512;
     if (combo->count() > kLongList) {
@@ -57,12 +58,14 @@ inline int rowOf(const QComboBox* combo, const QString& text)
         if (found && combo->itemText(row) == text)
             return row;
     }
-    return combo->count() > kLongList ? -1 : combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    return combo->count() > kLongList
+               ? -1
+               : combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
 }
 
 // Sets a combo's text the way code set it in the old window: the matching list entry
 // (if any) becomes selected, and an editable combo shows the text as given.
-inline void setText(QComboBox* combo, const QString& text)
+inline void setText(QComboBox *combo, const QString &text)
 {
     combo->setCurrentIndex(rowOf(combo, text));
     if (combo->isEditable())
@@ -72,7 +75,7 @@ inline void setText(QComboBox* combo, const QString& text)
 // Adds an entry to a list kept in sorted order (ignoring case), unless it is there
 // already; a binary search keeps this quick on long lists. The combo's text and
 // selection stay as they were.
-inline void insertSorted(QComboBox* combo, const QString& item)
+inline void insertSorted(QComboBox *combo, const QString &item)
 {
     bool found = false;
     const int position = sortedPosition(combo, item, &found);

@@ -11,7 +11,8 @@ enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, ImportCancel };
 enum class Icon { None, Question, Information, Exclamation, Critical };
 enum class Answer { Ok, Cancel, Yes, No };
 
-struct Request {
+struct Request
+{
     QString text;
     QString title;  // empty means the application's default title
     Buttons buttons = Buttons::Ok;
@@ -21,17 +22,18 @@ struct Request {
 
 }  // namespace Msg
 
-class MessageService {
+class MessageService
+{
 public:
     virtual ~MessageService() = default;
-    virtual Msg::Answer ask(const Msg::Request& request) = 0;
+    virtual Msg::Answer ask(const Msg::Request &request) = 0;
 
     // Shorthand for an OK box.
-    void tell(const QString& text, const QString& title = {}, Msg::Icon icon = Msg::Icon::None)
+    void tell(const QString &text, const QString &title = {}, Msg::Icon icon = Msg::Icon::None)
     {
         ask({text, title, Msg::Buttons::Ok, icon, Msg::Answer::Ok});
     }
 };
 
 // The application's default title for boxes that name none.
-inline const char* const kApplicationTitle = "FAA Form 337";
+inline const char *const kApplicationTitle = "FAA Form 337";

@@ -3,11 +3,13 @@
 #include "ui/TextCut.h"
 
 #include <QKeyEvent>
-#include <climits>
 #include <QMimeData>
 #include <QTextBlock>
+#include <climits>
 
-MultiLineBox::MultiLineBox(int visibleLines, QWidget* parent) : QPlainTextEdit(parent), m_visibleLines(visibleLines)
+MultiLineBox::MultiLineBox(int visibleLines, QWidget *parent)
+    : QPlainTextEdit(parent)
+    , m_visibleLines(visibleLines)
 {
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -20,7 +22,8 @@ QSize MultiLineBox::sizeHint() const
 {
     const QMargins frame = contentsMargins();
     const int margin = int(2 * document()->documentMargin());
-    const int height = m_visibleLines * fontMetrics().lineSpacing() + margin + frame.top() + frame.bottom();
+    const int height
+        = m_visibleLines * fontMetrics().lineSpacing() + margin + frame.top() + frame.bottom();
     return {QPlainTextEdit::sizeHint().width(), height};
 }
 
@@ -40,11 +43,11 @@ int MultiLineBox::roomLeft() const
     return m_maxLength - (length - selected);
 }
 
-void MultiLineBox::keyPressEvent(QKeyEvent* event)
+void MultiLineBox::keyPressEvent(QKeyEvent *event)
 {
     const QString typed = event->text();
     const bool inserts = !typed.isEmpty() && (typed.at(0).isPrint() || typed == QLatin1String("\r"))
-        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+                         && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (inserts && roomLeft() < int(typed.size())) {
         event->accept();  // the box is full: the key is swallowed, like a full single-line box
         emit limitReached();
@@ -53,7 +56,7 @@ void MultiLineBox::keyPressEvent(QKeyEvent* event)
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void MultiLineBox::insertFromMimeData(const QMimeData* source)
+void MultiLineBox::insertFromMimeData(const QMimeData *source)
 {
     if (m_maxLength < 0 || !source->hasText()) {
         QPlainTextEdit::insertFromMimeData(source);

@@ -6,10 +6,11 @@
 // Backtab move the focus on instead of inserting a tab. An optional maximum length
 // limits typing and pasting only; text set by code is never cut. A paste that does
 // not fit is cut between characters, and the box says so with limitReached().
-class MultiLineBox : public QPlainTextEdit {
+class MultiLineBox : public QPlainTextEdit
+{
     Q_OBJECT
 public:
-    explicit MultiLineBox(int visibleLines, QWidget* parent = nullptr);
+    explicit MultiLineBox(int visibleLines, QWidget *parent = nullptr);
 
     void setTypingLimit(int maxLength) { m_maxLength = maxLength; }
     int typingLimit() const { return m_maxLength; }
@@ -22,8 +23,8 @@ signals:
     void limitReached();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void insertFromMimeData(const QMimeData* source) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
     int roomLeft() const;

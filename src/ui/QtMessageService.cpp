@@ -3,32 +3,53 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-Msg::Answer QtMessageService::ask(const Msg::Request& request)
+Msg::Answer QtMessageService::ask(const Msg::Request &request)
 {
     QMessageBox box(m_parent);
     box.setText(request.text);
-    box.setWindowTitle(request.title.isEmpty() ? QString::fromLatin1(kApplicationTitle) : request.title);
+    box.setWindowTitle(request.title.isEmpty() ? QString::fromLatin1(kApplicationTitle)
+                                               : request.title);
     switch (request.icon) {
-    case Msg::Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case Msg::Icon::Question: box.setIcon(QMessageBox::Question); break;
-    case Msg::Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Msg::Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case Msg::Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Msg::Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Msg::Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Msg::Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Msg::Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Msg::Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
     auto toQt = [](Msg::Answer a) {
         switch (a) {
-        case Msg::Answer::Ok: return QMessageBox::Ok;
-        case Msg::Answer::Cancel: return QMessageBox::Cancel;
-        case Msg::Answer::Yes: return QMessageBox::Yes;
-        case Msg::Answer::No: return QMessageBox::No;
+        case Msg::Answer::Ok:
+            return QMessageBox::Ok;
+        case Msg::Answer::Cancel:
+            return QMessageBox::Cancel;
+        case Msg::Answer::Yes:
+            return QMessageBox::Yes;
+        case Msg::Answer::No:
+            return QMessageBox::No;
         }
         return QMessageBox::Ok;
     };
-    QPushButton* importButton = nullptr;
+    QPushButton *importButton = nullptr;
     switch (request.buttons) {
-    case Msg::Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case Msg::Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case Msg::Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Msg::Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Msg::Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case Msg::Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
     case Msg::Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
@@ -47,9 +68,12 @@ Msg::Answer QtMessageService::ask(const Msg::Request& request)
     }
     box.setDefaultButton(toQt(request.defaultButton));
     switch (box.exec()) {
-    case QMessageBox::Cancel: return Msg::Answer::Cancel;
-    case QMessageBox::Yes: return Msg::Answer::Yes;
-    case QMessageBox::No: return Msg::Answer::No;
+    case QMessageBox::Cancel:
+        return Msg::Answer::Cancel;
+    case QMessageBox::Yes:
+        return Msg::Answer::Yes;
+    case QMessageBox::No:
+        return Msg::Answer::No;
     default:
         // Closed without a button: the choice that changes nothing.
         if (request.buttons == Msg::Buttons::YesNoCancel)

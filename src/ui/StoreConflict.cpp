@@ -7,12 +7,13 @@
 
 namespace StoreConflict {
 
-bool isConflict(const DbError& error)
+bool isConflict(const DbError &error)
 {
-    return error.number() == EngineError::ChangedByAnother || error.number() == EngineError::RecordDeleted;
+    return error.number() == EngineError::ChangedByAnother
+           || error.number() == EngineError::RecordDeleted;
 }
 
-QString prepareRetry(Recordset& record, const DbError& error)
+QString prepareRetry(Recordset &record, const DbError &error)
 {
     if (!isConflict(error))
         return {};
@@ -29,11 +30,12 @@ QString prepareRetry(Recordset& record, const DbError& error)
         },
         false);
     if (readAgain)
-        return QObject::tr("What is on screen is kept: Save again to store it in place of the other "
-                           "workstation's changes.");
+        return QObject::tr(
+            "What is on screen is kept: Save again to store it in place of the other "
+            "workstation's changes.");
     try {
         record.addNew();
-    } catch (const DbError&) {
+    } catch (const DbError &) {
         return {};
     }
     return QObject::tr("What is on screen is kept: Save again to store it as a new record.");

@@ -4,7 +4,7 @@
 
 namespace TextCut {
 
-qsizetype fittingLength(const QString& text, qsizetype room)
+qsizetype fittingLength(const QString &text, qsizetype room)
 {
     if (room <= 0)
         return 0;

@@ -10,6 +10,6 @@ namespace TextCut {
 // How many UTF-16 units of text, from its start, fit in room units and end
 // between two characters. All of the text when it fits; 0 when not even its first
 // character does.
-qsizetype fittingLength(const QString& text, qsizetype room);
+qsizetype fittingLength(const QString &text, qsizetype room);
 
 }  // namespace TextCut

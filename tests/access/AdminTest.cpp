@@ -1,9 +1,9 @@
 #include "AccessTestSupport.h"
 #include "access/AdminHandlers.h"
+#include "common/TestRegistry.h"
 #include "data/Criterion.h"
 #include "data/Recordset.h"
 #include "form/FormScreen.h"
-#include "common/TestRegistry.h"
 #include "setup/SetupPanel.h"
 
 #include <QPushButton>
@@ -15,7 +15,7 @@ using namespace AccessTest;
 namespace {
 
 // Signs in (or, with submit false, only chooses and types), opens the set-up panel and presses "Agents".
-void openAgents(Form1& w, int position, const QString& password, bool submit = true)
+void openAgents(Form1 &w, int position, const QString &password, bool submit = true)
 {
     w.show();  // the panels are placed once the window has its size
     if (submit) {
@@ -29,16 +29,16 @@ void openAgents(Form1& w, int position, const QString& password, bool submit = t
     w.Panel3D7->SSCommand9->click();
 }
 
-QVariant agentField(TestWindow& t, const QString& name, const QString& field)
+QVariant agentField(TestWindow &t, const QString &name, const QString &field)
 {
-    return t.value(QStringLiteral("FAAForm337A.mdb"), QStringLiteral("SELECT %1 FROM Agents WHERE Name = ?").arg(field),
-                   {name});
+    return t.value(QStringLiteral("FAAForm337A.mdb"),
+                   QStringLiteral("SELECT %1 FROM Agents WHERE Name = ?").arg(field), {name});
 }
 
 // Enters a new inspector with New and Save.
-void addInspector(Form1& w, const QString& name, const QString& number, const QString& password)
+void addInspector(Form1 &w, const QString &name, const QString &number, const QString &password)
 {
-    AdminPanel* p = w.SSPanel3;
+    AdminPanel *p = w.SSPanel3;
     p->SSCommand12->click();
     QTest::keyClicks(p->Text47[17], name);
     QTest::keyClicks(p->Text47[15], number);
@@ -48,7 +48,8 @@ void addInspector(Form1& w, const QString& name, const QString& number, const QS
 
 }  // namespace
 
-class AdminTest : public QObject {
+class AdminTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -58,15 +59,17 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<bool>("opens");
         QTest::addColumn<bool>("administering");
-        QTest::addColumn<QString>("shown");  // name in the name box
+        QTest::addColumn<QString>("shown");   // name in the name box
         QTest::addColumn<bool>("submitted");  // false: chosen and typed, never checked
         QTest::newRow("administrator") << 0 << "Pw1" << true << true << "Zoe" << true;
         QTest::newRow("inspector") << 1 << "adam-pw" << true << false << "Adam" << true;
         QTest::newRow("master in lower case") << -1 << "kxqd2718" << true << true << "" << true;
         QTest::newRow("master in upper case") << -1 << "KXQD2718" << false << false << "" << true;
         QTest::newRow("name chosen, not signed in") << 0 << "" << false << false << "" << false;
-        QTest::newRow("name and password typed, not submitted") << 1 << "adam-pw" << false << false << "" << false;
-        QTest::newRow("master typed, not submitted") << -1 << "kxqd2718" << false << false << "" << false;
+        QTest::newRow("name and password typed, not submitted")
+            << 1 << "adam-pw" << false << false << "" << false;
+        QTest::newRow("master typed, not submitted")
+            << -1 << "kxqd2718" << false << false << "" << false;
     }
 
     void openingTheViewOfEachSignIn()
@@ -80,9 +83,9 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, crew());
-        Form1& w = t.open();
+        Form1 &w = t.open();
         openAgents(w, position, password, submitted);
-        AdminPanel* p = w.SSPanel3;
+        AdminPanel *p = w.SSPanel3;
         QCOMPARE(p->isHidden(), !opens);
         QVERIFY(t.messages.asked.isEmpty());
         if (!opens) {
@@ -137,9 +140,9 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, crew());
-        Form1& w = t.open();
+        Form1 &w = t.open();
         openAgents(w, 1, QStringLiteral("adam-pw"));
-        AdminPanel* p = w.SSPanel3;
+        AdminPanel *p = w.SSPanel3;
         QCOMPARE(p->Text47[12]->echoMode(), QLineEdit::Password);
         QTest::keyClicks(p->Text47[12], typed);
         QCOMPARE(p->Option3->isEnabled(), enabled);
@@ -160,9 +163,9 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, crew() + QList<Agent>{{"O\"Brien's", "p\"w'1", "Q-\"1", true}});
-        Form1& w = t.open();
+        Form1 &w = t.open();
         openAgents(w, 0, QStringLiteral("Pw1"));
-        AdminPanel* p = w.SSPanel3;
+        AdminPanel *p = w.SSPanel3;
         p->Combo6->setCurrentIndex(3);
         QCOMPARE(p->Text47[17]->text(), QStringLiteral("O\"Brien's"));
         QCOMPARE(p->Text47[15]->text(), QStringLiteral("Q-\"1"));
@@ -180,8 +183,10 @@ private slots:
     {
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
-        QTest::newRow("ASCII") << "Adam Lee" << "ADAM LEE";
-        QTest::newRow("accented") << "Ünal Öz" << "ÜNAL ÖZ";
+        QTest::newRow("ASCII") << "Adam Lee"
+                               << "ADAM LEE";
+        QTest::newRow("accented") << "Ünal Öz"
+                                  << "ÜNAL ÖZ";
     }
 
     void namesDifferingOnlyInCaseAreDifferentInspectors()
@@ -190,10 +195,12 @@ private slots:
         QFETCH(QString, second);
         TestWindow t;
         t.install();
-        addAgents(t, crew() + QList<Agent>{{first, "first-pw", "F-1", false}, {second, "second-pw", "S-2", false}});
-        Form1& w = t.open();
+        addAgents(t, crew()
+                         + QList<Agent>{{first, "first-pw", "F-1", false},
+                                        {second, "second-pw", "S-2", false}});
+        Form1 &w = t.open();
         openAgents(w, 0, QStringLiteral("Pw1"));
-        AdminPanel* p = w.SSPanel3;
+        AdminPanel *p = w.SSPanel3;
         p->Combo6->setCurrentIndex(4);
         QCOMPARE(p->Text47[17]->text(), second);
         QCOMPARE(p->Text47[15]->text(), QStringLiteral("S-2"));
@@ -201,9 +208,10 @@ private slots:
 
         p->Text47[15]->setText(QStringLiteral("S-9"));
         p->SSCommand10->click();
-        auto number = [&t](const QString& password) {
+        auto number = [&t](const QString &password) {
             return t.value(QStringLiteral("FAAForm337A.mdb"),
-                           QStringLiteral("SELECT ApprovalNumber FROM Agents WHERE Password = ?"), {password});
+                           QStringLiteral("SELECT ApprovalNumber FROM Agents WHERE Password = ?"),
+                           {password});
         };
         QCOMPARE(number(QStringLiteral("second-pw")).toString(), QStringLiteral("S-9"));
         QCOMPARE(number(QStringLiteral("first-pw")).toString(), QStringLiteral("F-1"));
@@ -220,10 +228,18 @@ private slots:
         QTest::addColumn<QString>("newPassword");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("otherWorkstation");  // what another workstation did meanwhile
-        QTest::newRow("empty new password keeps the old") << "" << "adam-pw" << "";
-        QTest::newRow("new password") << "n\"ew'pw" << "n\"ew'pw" << "";
-        QTest::newRow("changed on another workstation meanwhile") << "n3w" << "n3w" << "changes";
-        QTest::newRow("deleted on another workstation meanwhile") << "n3w" << "n3w" << "deletes";
+        QTest::newRow("empty new password keeps the old") << ""
+                                                          << "adam-pw"
+                                                          << "";
+        QTest::newRow("new password") << "n\"ew'pw"
+                                      << "n\"ew'pw"
+                                      << "";
+        QTest::newRow("changed on another workstation meanwhile") << "n3w"
+                                                                  << "n3w"
+                                                                  << "changes";
+        QTest::newRow("deleted on another workstation meanwhile") << "n3w"
+                                                                  << "n3w"
+                                                                  << "deletes";
     }
 
     void saveChangesTheRecordOnScreen()
@@ -234,9 +250,9 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, crew());
-        Form1& w = t.open();
+        Form1 &w = t.open();
         openAgents(w, 0, QStringLiteral("Pw1"));
-        AdminPanel* p = w.SSPanel3;
+        AdminPanel *p = w.SSPanel3;
         p->Combo6->setCurrentIndex(1);
         p->Text47[15]->setText(QStringLiteral("B-7"));
         p->Text47[10]->setText(newPassword);
@@ -244,7 +260,8 @@ private slots:
         if (!otherWorkstation.isEmpty()) {
             Recordset other;
             other.setDatabaseName(t.folder + QStringLiteral("/FAAForm337A.mdb"));
-            other.setTable(QStringLiteral("Agents"), Criterion::equals(QStringLiteral("Name"), QStringLiteral("Adam")));
+            other.setTable(QStringLiteral("Agents"),
+                           Criterion::equals(QStringLiteral("Name"), QStringLiteral("Adam")));
             other.refresh();
             if (otherWorkstation == QLatin1String("changes")) {
                 other.edit();
@@ -256,7 +273,8 @@ private slots:
             // Refused and said so; what is on screen stays, and the other's work too.
             p->SSCommand10->click();
             QCOMPARE(t.messages.asked.size(), 1);
-            QVERIFY2(t.messages.lastText().contains(QStringLiteral("on another workstation")), qPrintable(t.messages.lastText()));
+            QVERIFY2(t.messages.lastText().contains(QStringLiteral("on another workstation")),
+                     qPrintable(t.messages.lastText()));
             QCOMPARE(p->Text47[15]->text(), QStringLiteral("B-7"));
             QCOMPARE(p->Text47[10]->text(), newPassword);
             if (otherWorkstation == QLatin1String("changes"))
@@ -280,9 +298,9 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, crew());
-        Form1& w = t.open();
+        Form1 &w = t.open();
         openAgents(w, -1, QStringLiteral("kxqd2718"));
-        AdminPanel* p = w.SSPanel3;
+        AdminPanel *p = w.SSPanel3;
 
         p->SSCommand12->click();
         QCOMPARE(w.NewAgentFlag, 1);
@@ -329,7 +347,7 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, crew());
-        Form1& w = t.open();
+        Form1 &w = t.open();
         openAgents(w, -1, QStringLiteral("kxqd2718"));
         addInspector(w, QStringLiteral("Nine"), QStringLiteral("9"), QStringLiteral("123456789"));
         QCOMPARE(agentField(t, "Nine", "Password").toString(), QStringLiteral("123456789"));
@@ -345,9 +363,9 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, crew());
-        Form1& w = t.open();
+        Form1 &w = t.open();
         openAgents(w, -1, QStringLiteral("kxqd2718"));
-        AdminPanel* p = w.SSPanel3;
+        AdminPanel *p = w.SSPanel3;
         p->SSCommand12->click();
         QTest::keyClicks(p->Text47[15], QStringLiteral("X-1"));
         p->SSCommand10->click();
@@ -368,9 +386,10 @@ private slots:
     {
         TestWindow t;
         t.install();
-        Form1& w = t.open();
-        openAgents(w, -1, QStringLiteral("anything"));  // no name, wrong master: the form stays covered
-        AdminPanel* p = w.SSPanel3;
+        Form1 &w = t.open();
+        openAgents(w, -1,
+                   QStringLiteral("anything"));  // no name, wrong master: the form stays covered
+        AdminPanel *p = w.SSPanel3;
         QVERIFY(!p->isHidden());
         QCOMPARE(w.NewAgentFlag, 1);
         QCOMPARE(w.Data5.editMode(), Recordset::EditMode::Add);
@@ -397,9 +416,9 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, crew());
-        Form1& w = t.open();
+        Form1 &w = t.open();
         openAgents(w, -1, QStringLiteral("kxqd2718"));
-        AdminPanel* p = w.SSPanel3;
+        AdminPanel *p = w.SSPanel3;
         QCOMPARE(p->Combo6->currentIndex(), -1);
         if (entering) {
             p->Combo6->setCurrentIndex(1);
@@ -418,9 +437,9 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, crew() + QList<Agent>{{"Last", "l", "L-1", false}});
-        Form1& w = t.open();
+        Form1 &w = t.open();
         openAgents(w, 0, QStringLiteral("Pw1"));
-        AdminPanel* p = w.SSPanel3;
+        AdminPanel *p = w.SSPanel3;
         p->Combo6->setCurrentIndex(1);
         p->SSCommand11->click();
         QCOMPARE(agentCount(t), 3);
@@ -441,9 +460,9 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, crew() + QList<Agent>{{"Last", "l", "L-1", false}});
-        Form1& w = t.open();
+        Form1 &w = t.open();
         openAgents(w, 3, QStringLiteral("l"));
-        AdminPanel* p = w.SSPanel3;
+        AdminPanel *p = w.SSPanel3;
         // Unlock the administrator's controls, delete someone listed before "Last", come back.
         QTest::keyClicks(p->Text47[12], QStringLiteral("kxqd2718"));
         p->Option3->click();
@@ -461,9 +480,9 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, crew());
-        Form1& w = t.open();
+        Form1 &w = t.open();
         openAgents(w, 0, QStringLiteral("Pw1"));
-        AdminPanel* p = w.SSPanel3;
+        AdminPanel *p = w.SSPanel3;
         p->SSCommand12->click();
         QTest::keyClicks(p->Text47[17], QStringLiteral("Ghost"));
         p->SSCommand13->click();

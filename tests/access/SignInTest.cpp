@@ -1,6 +1,6 @@
 #include "AccessTestSupport.h"
-#include "form/FormScreen.h"
 #include "common/TestRegistry.h"
+#include "form/FormScreen.h"
 
 #include <QFocusEvent>
 #include <QPushButton>
@@ -8,7 +8,8 @@
 
 using namespace AccessTest;
 
-class SignInTest : public QObject {
+class SignInTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -25,25 +26,36 @@ private slots:
         const QList<Agent> agents = crew();
         const QString march5 = QStringLiteral("March 05, 2001");
         // Without a name only the master password counts, in any case, and box 6 stays as it was.
-        QTest::newRow("master in lower case") << agents << -1 << "kxqd2718" << true << "" << "" << false;
-        QTest::newRow("master in mixed case") << agents << -1 << "KxQd2718" << true << "" << "" << false;
-        QTest::newRow("empty box, no name") << agents << -1 << "" << false << "" << "" << false;
-        QTest::newRow("wrong master") << agents << -1 << "kxqd2719" << false << "" << "" << false;
+        QTest::newRow("master in lower case") << agents << -1 << "kxqd2718" << true << ""
+                                              << "" << false;
+        QTest::newRow("master in mixed case") << agents << -1 << "KxQd2718" << true << ""
+                                              << "" << false;
+        QTest::newRow("empty box, no name") << agents << -1 << "" << false << ""
+                                            << "" << false;
+        QTest::newRow("wrong master") << agents << -1 << "kxqd2719" << false << ""
+                                      << "" << false;
         // With a name the stored password is compared exactly.
         QTest::newRow("right password") << agents << 0 << "Pw1" << true << "Zoe" << march5 << false;
-        QTest::newRow("right password, wrong case") << agents << 0 << "pw1" << false << "" << "" << true;
-        QTest::newRow("right password with a blank") << agents << 0 << "Pw1 " << false << "" << "" << true;
-        QTest::newRow("master password with a name") << agents << 1 << "kxqd2718" << false << "" << "" << true;
-        QTest::newRow("Null password, empty box") << agents << 2 << "" << true << "Nopass" << march5 << false;
-        QTest::newRow("Null password, text typed") << agents << 2 << "x" << false << "" << "" << true;
+        QTest::newRow("right password, wrong case") << agents << 0 << "pw1" << false << ""
+                                                    << "" << true;
+        QTest::newRow("right password with a blank") << agents << 0 << "Pw1 " << false << ""
+                                                     << "" << true;
+        QTest::newRow("master password with a name") << agents << 1 << "kxqd2718" << false << ""
+                                                     << "" << true;
+        QTest::newRow("Null password, empty box")
+            << agents << 2 << "" << true << "Nopass" << march5 << false;
+        QTest::newRow("Null password, text typed") << agents << 2 << "x" << false << ""
+                                                   << "" << true;
         // Names and passwords with quotes are plain text.
-        QTest::newRow("quotes") << QList<Agent>{{"O\"Brien's", "p\"w'1", "Q-1", false}} << 0 << "p\"w'1" << true
-                                << "O\"Brien's" << march5 << false;
+        QTest::newRow("quotes") << QList<Agent>{{"O\"Brien's", "p\"w'1", "Q-1", false}} << 0
+                                << "p\"w'1" << true << "O\"Brien's" << march5 << false;
         // Every listed inspector has a password slot, however long the list.
         QList<Agent> many;
         for (int i = 0; i < 40; ++i)
-            many << Agent{QStringLiteral("Agent %1").arg(i), QStringLiteral("pw%1").arg(i), QStringLiteral("N%1").arg(i)};
-        QTest::newRow("33rd inspector") << many << 32 << "pw32" << true << "Agent 32" << march5 << false;
+            many << Agent{QStringLiteral("Agent %1").arg(i), QStringLiteral("pw%1").arg(i),
+                          QStringLiteral("N%1").arg(i)};
+        QTest::newRow("33rd inspector")
+            << many << 32 << "pw32" << true << "Agent 32" << march5 << false;
     }
 
     void agentSecurity()
@@ -59,10 +71,10 @@ private slots:
         TestWindow t;  // today is 5 March 2001
         t.install();
         addAgents(t, agents);
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        FormScreen* f = w.Panel3D1;
+        FormScreen *f = w.Panel3D1;
         f->Text16->clear();
         t.messages.script = {Msg::Answer::Yes};
 
@@ -76,7 +88,7 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), f->Combo1[0]);
         if (asked) {
             QCOMPARE(t.messages.asked.size(), 1);
-            const Msg::Request& r = t.messages.asked.first();
+            const Msg::Request &r = t.messages.asked.first();
             QCOMPARE(r.text, QStringLiteral("Try again?"));
             QCOMPARE(r.title, QStringLiteral("Password Incorrect"));
             QCOMPARE(r.buttons, Msg::Buttons::YesNo);
@@ -99,7 +111,7 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, crew());
-        Form1& w = t.open();
+        Form1 &w = t.open();
         t.messages.script = {Msg::Answer::No};
         signIn(w, 1, QStringLiteral("wrong"));
         QCOMPARE(t.messages.asked.size(), 1);
@@ -113,10 +125,10 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, {{"Long", "abcdefghi", "L-1", false}});
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QLineEdit* box = w.SSPanel1->Text44;
+        QLineEdit *box = w.SSPanel1->Text44;
         QCOMPARE(box->echoMode(), QLineEdit::Password);
         w.SSPanel1->Combo4->setCurrentIndex(0);
         box->setFocus();
@@ -148,7 +160,7 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, crew());
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.SSPanel1->Combo4->setCurrentIndex(0);
         w.SSPanel1->Text44->setText(QStringLiteral("wrong"));
         QFocusEvent out(QEvent::FocusOut, Qt::FocusReason(reason));
@@ -161,10 +173,10 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, crew());
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        SignInPanel* panel = w.SSPanel1;
+        SignInPanel *panel = w.SSPanel1;
         panel->Combo4->setCurrentIndex(1);
         panel->Text44->setFocus();
         QTest::keyClicks(panel->Text44, QStringLiteral("nope"));
@@ -194,11 +206,12 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, crew());
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        SignInPanel* panel = w.SSPanel1;
-        t.messages.defaultYesNo = Msg::Answer::No;  // a wrongful check must not loop back into the box
+        SignInPanel *panel = w.SSPanel1;
+        t.messages.defaultYesNo
+            = Msg::Answer::No;  // a wrongful check must not loop back into the box
         panel->Combo4->setCurrentIndex(1);
         panel->Text44->setFocus();
         QTest::keyClicks(panel->Text44, QStringLiteral("Pw1"));  // Zoe's password under Adam's name
@@ -217,10 +230,10 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, crew());
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        SignInPanel* panel = w.SSPanel1;
+        SignInPanel *panel = w.SSPanel1;
         panel->Combo4->setCurrentIndex(0);
         panel->Text44->setFocus();
         QTest::keyClicks(panel->Text44, QStringLiteral("Pw1"));
@@ -238,7 +251,7 @@ private slots:
         TestWindow t;
         t.install();
         addAgents(t, crew());
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.SSPanel1->Text44->setText(QStringLiteral("wrong"));
         w.SSPanel1->SSCommand1->click();
         QCOMPARE(t.endCalls, 1);

@@ -1,13 +1,13 @@
-#include "common/TestRegistry.h"
 #include "access/AdminPanel.h"
 #include "access/SignInPanel.h"
 #include "app/CommandLine.h"
 #include "app/DataBinding.h"
 #include "app/PanelDragger.h"
 #include "app/Version.h"
+#include "common/TestRegistry.h"
+#include "common/TestWindow.h"
 #include "data/DataFolder.h"
 #include "data/Recordset.h"
-#include "common/TestWindow.h"
 #include "form/FormScreen.h"
 #include "search/FindPanel.h"
 #include "setup/SetupHandlers.h"
@@ -22,13 +22,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
-#include <unistd.h>
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
-QByteArray checksum(const QString& path)
+QByteArray checksum(const QString &path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
@@ -36,7 +36,7 @@ QByteArray checksum(const QString& path)
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-QStringList items(const QComboBox* combo)
+QStringList items(const QComboBox *combo)
 {
     QStringList out;
     for (int i = 0; i < combo->count(); ++i)
@@ -44,7 +44,7 @@ QStringList items(const QComboBox* combo)
     return out;
 }
 
-void writeGarbage(const QString& path)
+void writeGarbage(const QString &path)
 {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
@@ -55,7 +55,7 @@ void writeGarbage(const QString& path)
 
 // Makes nested folders under base so that the longest data-file path in the last one
 // takes exactly the given number of bytes; returns that folder.
-QString folderWithDataPathBytes(const QString& base, int bytes)
+QString folderWithDataPathBytes(const QString &base, int bytes)
 {
     QString folder = QFileInfo(base).canonicalFilePath();
     int missing = bytes - DataFolder::dataFilePathBytes(folder);
@@ -73,19 +73,22 @@ QString folderWithDataPathBytes(const QString& base, int bytes)
 
 }  // namespace
 
-class StartupTest : public QObject {
+class StartupTest : public QObject
+{
     Q_OBJECT
 
 private slots:
     void firstRunCreatesFilesAndStoresProgramFolder()
     {
         TestWindow t;
-        Form1& w = t.open();
-        for (const char* name : {"setup337.mdb", "Form337.mdb", "FAAForm337A.mdb"})
+        Form1 &w = t.open();
+        for (const char *name : {"setup337.mdb", "Form337.mdb", "FAAForm337A.mdb"})
             QVERIFY2(QFile::exists(t.folder + QLatin1Char('/') + QLatin1String(name)), name);
-        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), t.folder + QLatin1Char('/'));
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(),
+                 t.folder + QLatin1Char('/'));
         QCOMPARE(t.value("setup337.mdb", "SELECT TopShift FROM Setup").toInt(), 0);
-        QCOMPARE(t.value("FAAForm337A.mdb", "SELECT Organ1 FROM Defaults").toString(), QStringLiteral("1"));
+        QCOMPARE(t.value("FAAForm337A.mdb", "SELECT Organ1 FROM Defaults").toString(),
+                 QStringLiteral("1"));
         QCOMPARE(t.endCalls, 0);
         QVERIFY(t.messages.asked.isEmpty());
 
@@ -117,16 +120,21 @@ private slots:
     {
         TestWindow t;
         t.install();
-        t.exec("Form337.mdb", "INSERT INTO Form (RegNum, AgencyName, AgencyAdd1, AgencyKind) VALUES (?,?,?,?)",
+        t.exec("Form337.mdb",
+               "INSERT INTO Form (RegNum, AgencyName, AgencyAdd1, AgencyKind) VALUES (?,?,?,?)",
                {"N123", "Old Agency", "1 Old Road", 4});
-        t.exec("Form337.mdb", "INSERT INTO Form (RegNum, AgencyName, AgencyAdd1, AgencyAdd2, AgencyAdd3, AgencyCert, AgencyKind)"
-                              " VALUES (?,?,?,?,?,?,?)",
+        t.exec("Form337.mdb",
+               "INSERT INTO Form (RegNum, AgencyName, AgencyAdd1, AgencyAdd2, AgencyAdd3, "
+               "AgencyCert, AgencyKind)"
+               " VALUES (?,?,?,?,?,?,?)",
                {"N45\"Q", "Sky Repair", "9 Field Rd", "Tulsa, OK", "74101 USA", "RS-9", 3});
-        t.exec("Form337.mdb", "INSERT INTO aircraft (Make, Model) VALUES ('Piper', 'PA-28'), ('Cessna', '172'), ('Cessna', '182')");
-        t.exec("FAAForm337A.mdb", "INSERT INTO Agents (Name, Password, ApprovalNumber, Administrator) VALUES"
-                                  " ('Zoe', 'pw1', 'A-1', -1), (NULL, 'x', 'y', 0), ('Adam', NULL, 'A-2', 0)");
-        Form1& w = t.open();
-        FormScreen* f = w.Panel3D1;
+        t.exec("Form337.mdb", "INSERT INTO aircraft (Make, Model) VALUES ('Piper', 'PA-28'), "
+                              "('Cessna', '172'), ('Cessna', '182')");
+        t.exec("FAAForm337A.mdb",
+               "INSERT INTO Agents (Name, Password, ApprovalNumber, Administrator) VALUES"
+               " ('Zoe', 'pw1', 'A-1', -1), (NULL, 'x', 'y', 0), ('Adam', NULL, 'A-2', 0)");
+        Form1 &w = t.open();
+        FormScreen *f = w.Panel3D1;
         QCOMPARE(items(f->Combo1[0]), (QStringList{"N123", "N45\"Q"}));
         QCOMPARE(items(f->Combo1[1]), (QStringList{"Cessna", "Piper"}));
         // Names in table order, a Null name left out, the four lists parallel.
@@ -156,12 +164,15 @@ private slots:
         QTest::addColumn<QString>("line2");
         QTest::addColumn<QString>("line3");
         QTest::addColumn<int>("option");
-        QTest::newRow("complete") << QVariant("Wichita") << QVariant("KS") << QVariant("67201") << QVariant(1)
-                                  << "Wichita, KS" << "67201 USA" << 1;
-        QTest::newRow("no state") << QVariant("Wichita") << QVariant() << QVariant("67201") << QVariant()
-                                  << "City & State" << "67201 USA" << 2;
-        QTest::newRow("no zip") << QVariant("Wichita") << QVariant("KS") << QVariant() << QVariant(0)
-                                << "Wichita, KS" << "Zip & Country" << 0;
+        QTest::newRow("complete") << QVariant("Wichita") << QVariant("KS") << QVariant("67201")
+                                  << QVariant(1) << "Wichita, KS"
+                                  << "67201 USA" << 1;
+        QTest::newRow("no state") << QVariant("Wichita") << QVariant() << QVariant("67201")
+                                  << QVariant() << "City & State"
+                                  << "67201 USA" << 2;
+        QTest::newRow("no zip") << QVariant("Wichita") << QVariant("KS") << QVariant()
+                                << QVariant(0) << "Wichita, KS"
+                                << "Zip & Country" << 0;
     }
 
     void itemSixFromTheAgencyRecord()
@@ -172,10 +183,12 @@ private slots:
         QFETCH(QVariant, kind);
         TestWindow t;
         t.install();
-        t.exec("Form337.mdb", "INSERT INTO Agency (AgencyName, AgencyAdd1, AgencyAdd2, AgencyAdd3, AgencyCert, Rating1,"
-                              " Rating2, AgencyKind) VALUES ('Prairie Air', '5 Main', ?, ?, 'C-77', ?, 'USA', ?)",
+        t.exec("Form337.mdb",
+               "INSERT INTO Agency (AgencyName, AgencyAdd1, AgencyAdd2, AgencyAdd3, AgencyCert, "
+               "Rating1,"
+               " Rating2, AgencyKind) VALUES ('Prairie Air', '5 Main', ?, ?, 'C-77', ?, 'USA', ?)",
                {add2, add3, zip, kind});
-        Form1& w = t.open();
+        Form1 &w = t.open();
         QCOMPARE(w.Panel3D1->Text7[0]->text(), QStringLiteral("Prairie Air"));
         QTEST(w.Panel3D1->Text7[2]->text(), "line2");
         QTEST(w.Panel3D1->Text7[3]->text(), "line3");
@@ -199,9 +212,10 @@ private slots:
         t.install();
         QTemporaryDir data;
         if (!present.isEmpty())
-            QVERIFY(QFile::copy(t.folder + QLatin1Char('/') + present, data.path() + QLatin1Char('/') + present));
+            QVERIFY(QFile::copy(t.folder + QLatin1Char('/') + present,
+                                data.path() + QLatin1Char('/') + present));
         t.exec("setup337.mdb", "UPDATE Setup SET DataPath = ?", {data.path() + QLatin1Char('/')});
-        Form1& w = t.open();
+        Form1 &w = t.open();
         QVERIFY(!w.Panel3D7->isHidden());
         QCOMPARE(w.Panel3D7->frontIndicator(), 0);
         QCOMPARE(w.Command3D18->text(), QStringLiteral("Save"));
@@ -210,7 +224,8 @@ private slots:
         QCOMPARE(w.SSPanel1->Combo4->count(), 0);
         QCOMPARE(w.Panel3D7->Dir1->path(), data.path());
         // The stored folder is kept for the user to correct.
-        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), data.path() + QLatin1Char('/'));
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(),
+                 data.path() + QLatin1Char('/'));
     }
 
     void invalidPathFallsBackToTheProgramFolder()
@@ -218,8 +233,9 @@ private slots:
         TestWindow t;
         t.install();
         t.exec("setup337.mdb", "UPDATE Setup SET DataPath = ?", {t.folder + "/no/such/folder/"});
-        Form1& w = t.open();
-        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), t.folder + QLatin1Char('/'));
+        Form1 &w = t.open();
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(),
+                 t.folder + QLatin1Char('/'));
         QVERIFY(w.Panel3D7->isHidden());
         QVERIFY(w.Data1.isOpen());
     }
@@ -230,7 +246,7 @@ private slots:
         Schema::createSettingsFile(t.folder + "/SETUP337.MDB");
         Schema::createFormsFile(t.folder + "/form337.MDB");
         Schema::createAgentsFile(t.folder + "/faaform337a.mdb");
-        Form1& w = t.open();
+        Form1 &w = t.open();
         QVERIFY(w.Panel3D7->isHidden());
         // Nothing created beside them (SQLite keeps a journal beside a file written to).
         QCOMPARE(QDir(t.folder).entryList({"*.mdb", "*.MDB"}, QDir::Files).size(), 3);
@@ -242,7 +258,7 @@ private slots:
     void choosingTheStoredFolderChangesNothing()
     {
         TestWindow t;
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.NewFormFlag = 0;
         w.Panel3D7->showIndicator(0);
         w.Panel3D7->Dir1->setPath(t.folder);
@@ -253,14 +269,16 @@ private slots:
     void choosingAnotherFolderRebinds()
     {
         TestWindow t;
-        Form1& w = t.open();
+        Form1 &w = t.open();
         QTemporaryDir other;
         Schema::createFormsFile(other.path() + "/Form337.mdb");
         Schema::createAgentsFile(other.path() + "/FAAForm337A.mdb");
-        Database::open(other.path() + "/FAAForm337A.mdb")->execute("INSERT INTO Agents (Name) VALUES ('Kim')");
+        Database::open(other.path() + "/FAAForm337A.mdb")
+            ->execute("INSERT INTO Agents (Name) VALUES ('Kim')");
         w.NewFormFlag = 0;
         w.Panel3D7->Dir1->setPath(other.path());
-        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), other.path() + QLatin1Char('/'));
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(),
+                 other.path() + QLatin1Char('/'));
         QCOMPARE(w.NewFormFlag, 1);
         QCOMPARE(items(w.SSPanel1->Combo4), QStringList{"Kim"});
         QCOMPARE(w.Panel3D7->frontIndicator(), 1);
@@ -284,19 +302,21 @@ private slots:
         TestWindow t;
         t.install();
         QTemporaryDir base;
-        const QString folder = folderWithDataPathBytes(base.path(), DataFolder::longestEnginePath() + excess);
+        const QString folder
+            = folderWithDataPathBytes(base.path(), DataFolder::longestEnginePath() + excess);
         QCOMPARE(DataFolder::dataFilePathBytes(folder), DataFolder::longestEnginePath() + excess);
         // The files are made in a short folder and moved in: the engine could not make them there.
         QTemporaryDir spare;
         Schema::createFormsFile(spare.path() + "/Form337.mdb");
         Schema::createAgentsFile(spare.path() + "/FAAForm337A.mdb");
-        Database::open(spare.path() + "/FAAForm337A.mdb")->execute("INSERT INTO Agents (Name) VALUES ('Kim')");
-        for (const char* name : {"Form337.mdb", "FAAForm337A.mdb"})
+        Database::open(spare.path() + "/FAAForm337A.mdb")
+            ->execute("INSERT INTO Agents (Name) VALUES ('Kim')");
+        for (const char *name : {"Form337.mdb", "FAAForm337A.mdb"})
             QVERIFY(QFile::rename(spare.path() + '/' + name, folder + '/' + name));
 
         if (atStart)
             t.exec("setup337.mdb", "UPDATE Setup SET DataPath = ?", {folder + '/'});
-        Form1& w = t.open();
+        Form1 &w = t.open();
         if (!atStart)
             w.Panel3D7->Dir1->setPath(folder);
         const QString stored = t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString();
@@ -325,9 +345,10 @@ private slots:
     void rootFolderIsStoredWithOneSeparator()
     {
         TestWindow t;
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.Panel3D7->Dir1->setPath(QStringLiteral("/"));
-        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), QStringLiteral("/"));
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(),
+                 QStringLiteral("/"));
         // No data files at the root: the set-up panel is open to pick another folder.
         QVERIFY(!w.Panel3D7->isHidden());
         QCOMPARE(w.Panel3D7->frontIndicator(), 0);
@@ -337,14 +358,15 @@ private slots:
     {
         TestWindow t;
         t.install();
-        t.exec("Form337.mdb", "INSERT INTO Agency (AgencyName, AgencyAdd2, Rating1, Rating2) VALUES ('Acme', 'Ames', NULL, 'USA')");
-        Form1& w = t.open();
-        SetupPanel* p = w.Panel3D7;
+        t.exec("Form337.mdb", "INSERT INTO Agency (AgencyName, AgencyAdd2, Rating1, Rating2) "
+                              "VALUES ('Acme', 'Ames', NULL, 'USA')");
+        Form1 &w = t.open();
+        SetupPanel *p = w.Panel3D7;
         w.Command3D18->click();
         QVERIFY(!p->isHidden());
         QCOMPARE(w.Command3D18->text(), QStringLiteral("Save"));
-        for (QPushButton* b : {w.Command3D15, w.Command3D27, w.Command3D14, w.Command3D19, w.Command3D13, w.Command3D12,
-                               w.Command3D17, w.Command3D16})
+        for (QPushButton *b : {w.Command3D15, w.Command3D27, w.Command3D14, w.Command3D19,
+                               w.Command3D13, w.Command3D12, w.Command3D17, w.Command3D16})
             QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
         QCOMPARE(p->Text8[0]->text(), QStringLiteral("Acme"));
         QCOMPARE(p->Text8[6]->text(), QString());  // Null zip shows empty
@@ -359,12 +381,14 @@ private slots:
         QVERIFY(w.Command3D12->isEnabled());
         QVERIFY(!w.Command3D13->isEnabled());
         QVERIFY(!w.Command3D16->isEnabled());
-        QCOMPARE(t.value("Form337.mdb", "SELECT AgencyCert FROM Agency").toString(), QStringLiteral("O'Hare \"RS\" 5"));
+        QCOMPARE(t.value("Form337.mdb", "SELECT AgencyCert FROM Agency").toString(),
+                 QStringLiteral("O'Hare \"RS\" 5"));
         const QVariant zip = t.value("Form337.mdb", "SELECT Rating1 FROM Agency");
         QVERIFY(!zip.isNull());
         QCOMPARE(zip.toString(), QString());
         QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM Agency").toInt(), 1);
-        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), t.folder + QLatin1Char('/'));
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(),
+                 t.folder + QLatin1Char('/'));
     }
 
     void agencyChangedOnAnotherWorkstationStaysInThePanel()
@@ -372,8 +396,8 @@ private slots:
         TestWindow t;
         t.install();
         t.exec("Form337.mdb", "INSERT INTO Agency (AgencyName) VALUES ('Acme')");
-        Form1& w = t.open();
-        SetupPanel* p = w.Panel3D7;
+        Form1 &w = t.open();
+        SetupPanel *p = w.Panel3D7;
         w.Command3D18->click();
         p->Text8[4]->setText(QStringLiteral("RS-9"));
         Recordset other;
@@ -387,17 +411,20 @@ private slots:
         // Refused and said so; the panel stays open with what was typed.
         w.Command3D18->click();
         QCOMPARE(t.messages.asked.size(), 1);
-        QVERIFY2(t.messages.lastText().contains(QStringLiteral("on another workstation")), qPrintable(t.messages.lastText()));
+        QVERIFY2(t.messages.lastText().contains(QStringLiteral("on another workstation")),
+                 qPrintable(t.messages.lastText()));
         QVERIFY(!p->isHidden());
         QCOMPARE(p->Text8[4]->text(), QStringLiteral("RS-9"));
-        QCOMPARE(t.value("Form337.mdb", "SELECT AgencyName FROM Agency").toString(), QStringLiteral("Acme Aero"));
+        QCOMPARE(t.value("Form337.mdb", "SELECT AgencyName FROM Agency").toString(),
+                 QStringLiteral("Acme Aero"));
         QVERIFY(t.value("Form337.mdb", "SELECT AgencyCert FROM Agency").isNull());
 
         // Saved again, knowingly, what is on screen is stored.
         w.Command3D18->click();
         QCOMPARE(t.messages.asked.size(), 1);
         QVERIFY(p->isHidden());
-        QCOMPARE(t.value("Form337.mdb", "SELECT AgencyCert FROM Agency").toString(), QStringLiteral("RS-9"));
+        QCOMPARE(t.value("Form337.mdb", "SELECT AgencyCert FROM Agency").toString(),
+                 QStringLiteral("RS-9"));
         QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM Agency").toInt(), 1);
     }
 
@@ -406,7 +433,7 @@ private slots:
         TestWindow t;
         t.install();
         t.exec("Form337.mdb", "INSERT INTO Agency (AgencyName) VALUES ('Acme')");
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.Command3D18->click();
         w.Panel3D7->Command2->click();
         QVERIFY(!w.Panel3D7->Command2->isEnabled());
@@ -414,14 +441,17 @@ private slots:
         QCOMPARE(w.Panel3D7->Text8[0]->text(), QString());
         w.Panel3D7->Text8[0]->setText(QStringLiteral("Beta Aero"));
         w.Command3D18->click();
-        QCOMPARE(t.value("Form337.mdb", "SELECT AgencyName FROM Agency").toString(), QStringLiteral("Beta Aero"));
+        QCOMPARE(t.value("Form337.mdb", "SELECT AgencyName FROM Agency").toString(),
+                 QStringLiteral("Beta Aero"));
     }
 
     void printerChoiceIsKept()
     {
         TestWindow t;
-        Form1& w = t.open();
-        w.setupHandlers().choosePrinter = [](QWidget*) { return QStringLiteral("Office Laser"); };
+        Form1 &w = t.open();
+        w.setupHandlers().choosePrinter = [](QWidget *) {
+            return QStringLiteral("Office Laser");
+        };
         w.Panel3D7->Command3D29->click();
         QCOMPARE(w.selectedPrinterName, QStringLiteral("Office Laser"));
     }
@@ -437,10 +467,11 @@ private slots:
     {
         QFETCH(bool, yes);
         TestWindow t;
-        Form1& w = t.open();
+        Form1 &w = t.open();
         t.messages.script = {yes ? Msg::Answer::Yes : Msg::Answer::No};
         w.Command3D12->click();
-        QCOMPARE(t.messages.lastText(), QStringLiteral("Are you sure you want to exit? Have you saved your form?"));
+        QCOMPARE(t.messages.lastText(),
+                 QStringLiteral("Are you sure you want to exit? Have you saved your form?"));
         QCOMPARE(t.messages.asked.last().buttons, Msg::Buttons::YesNo);
         QCOMPARE(t.messages.asked.last().icon, Msg::Icon::Question);
         QCOMPARE(t.endCalls, yes ? 1 : 0);
@@ -450,15 +481,16 @@ private slots:
     void f1ShowsTheVersionAndFolders()
     {
         TestWindow t;
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QWidget* focus = QApplication::focusWidget();
+        QWidget *focus = QApplication::focusWidget();
         QVERIFY(focus);
         QTest::keyClick(focus, Qt::Key_F1);
         QCOMPARE(t.messages.asked.size(), 1);
         QCOMPARE(t.messages.asked.last().title, QStringLiteral("About FAA Form 337"));
-        QVERIFY(t.messages.lastText().contains(QStringLiteral("Version %1").arg(QLatin1String(kProgramVersion))));
+        QVERIFY(t.messages.lastText().contains(
+            QStringLiteral("Version %1").arg(QLatin1String(kProgramVersion))));
         QVERIFY(t.messages.lastText().contains(t.folder));
         QCOMPARE(t.endCalls, 0);
     }
@@ -471,8 +503,10 @@ private slots:
         QTest::addColumn<int>("action");
         QTest::addColumn<QString>("shows");
         const QString version = QStringLiteral("form337 %1\n").arg(QLatin1String(kProgramVersion));
-        const auto row = [](const char* name, const QStringList& args, CommandLine::Action action, const QString& shows) {
-            QTest::newRow(name) << (QStringList{QStringLiteral("form337")} + args) << int(action) << shows;
+        const auto row = [](const char *name, const QStringList &args, CommandLine::Action action,
+                            const QString &shows) {
+            QTest::newRow(name) << (QStringList{QStringLiteral("form337")} + args) << int(action)
+                                << shows;
         };
         row("none", {}, CommandLine::Action::StartWindow, {});
         row("--version", {"--version"}, CommandLine::Action::ShowVersion, version);
@@ -483,8 +517,10 @@ private slots:
         row("value on a flag", {"--version=2"}, CommandLine::Action::Refuse, "--version");
         row("stray argument", {"Form337.mdb"}, CommandLine::Action::Refuse, "'Form337.mdb'");
         row("stray after option", {"--version", "x"}, CommandLine::Action::Refuse, "'x'");
-        row("help names the import", {"--help"}, CommandLine::Action::ShowHelp, "--import-access <FOLDER>");
-        row("data folder alone", {"--data-folder", "/tmp"}, CommandLine::Action::Refuse, "--import-access");
+        row("help names the import", {"--help"}, CommandLine::Action::ShowHelp,
+            "--import-access <FOLDER>");
+        row("data folder alone", {"--data-folder", "/tmp"}, CommandLine::Action::Refuse,
+            "--import-access");
     }
 
     void commandLine()
@@ -494,7 +530,8 @@ private slots:
         QFETCH(QString, shows);
         const CommandLine commandLine(arguments);
         QCOMPARE(int(commandLine.action()), action);
-        QCOMPARE(commandLine.exitCode(), commandLine.action() == CommandLine::Action::Refuse ? 2 : 0);
+        QCOMPARE(commandLine.exitCode(),
+                 commandLine.action() == CommandLine::Action::Refuse ? 2 : 0);
         if (shows.isEmpty())
             QVERIFY(commandLine.text().isEmpty());
         else if (shows.endsWith(QLatin1Char('\n')))
@@ -508,9 +545,9 @@ private slots:
     void findPanelDrag()
     {
         TestWindow t;
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.show();
-        QWidget* panel = w.Panel3D3;
+        QWidget *panel = w.Panel3D3;
         panel->move(100, 80);
         panel->show();
         // The right button neither grabs nor moves.
@@ -524,8 +561,8 @@ private slots:
         QCOMPARE(panel->pos(), QPoint(100, 80));
         // A drag moves the panel by the pointer's travel.
         QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(10, 10));
-        QMouseEvent move(QEvent::MouseMove, QPointF(40, 30), panel->mapToGlobal(QPointF(40, 30)), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(40, 30), panel->mapToGlobal(QPointF(40, 30)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(panel, &move);
         QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(40, 30));
         QCOMPARE(panel->pos(), QPoint(130, 100));
@@ -535,9 +572,10 @@ private slots:
     {
         TestWindow t;
         t.install();
-        t.exec("Form337.mdb", "INSERT INTO Form (RegNum, Make, Model) VALUES ('N77', 'Piper', 'PA-28')");
-        Form1& w = t.open();
-        QComboBox* mark = w.Panel3D1->Combo1[0];
+        t.exec("Form337.mdb",
+               "INSERT INTO Form (RegNum, Make, Model) VALUES ('N77', 'Piper', 'PA-28')");
+        Form1 &w = t.open();
+        QComboBox *mark = w.Panel3D1->Combo1[0];
         QVERIFY(!w.Command3D13->isEnabled());
         mark->setCurrentIndex(0);
         emit mark->activated(0);  // the user picks the mark from the list
@@ -551,8 +589,12 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("named");  // in the message
         // A file-size limit stands in for a full disk: the engine reports the refused write.
-        QTest::newRow("disk refuses to write") << "full" << "Program files not created" << "disk I/O error";
-        QTest::newRow("folder cannot be made") << "no folder" << "Program files not created" << "Cannot create";
+        QTest::newRow("disk refuses to write") << "full"
+                                               << "Program files not created"
+                                               << "disk I/O error";
+        QTest::newRow("folder cannot be made") << "no folder"
+                                               << "Program files not created"
+                                               << "Cannot create";
     }
 
     void firstStartThatCannotMakeItsFilesSaysWhy()
@@ -561,7 +603,8 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, named);
         TestWindow t;
-        struct rlimit before {};
+        struct rlimit before
+        { };
         QVERIFY(::getrlimit(RLIMIT_FSIZE, &before) == 0);
         if (cause == QLatin1String("full")) {
             // No file may grow past half a page: the files of a new installation cannot be written.
@@ -600,11 +643,16 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("fault");
-        QTest::newRow("forms") << "Form337.mdb" << "garbage";
-        QTest::newRow("agents") << "FAAForm337A.mdb" << "garbage";
-        QTest::newRow("forms, a folder of that name") << "Form337.mdb" << "folder";
-        QTest::newRow("agents, a folder of that name") << "FAAForm337A.mdb" << "folder";
-        QTest::newRow("forms, no read permission") << "Form337.mdb" << "unreadable";
+        QTest::newRow("forms") << "Form337.mdb"
+                               << "garbage";
+        QTest::newRow("agents") << "FAAForm337A.mdb"
+                                << "garbage";
+        QTest::newRow("forms, a folder of that name") << "Form337.mdb"
+                                                      << "folder";
+        QTest::newRow("agents, a folder of that name") << "FAAForm337A.mdb"
+                                                       << "folder";
+        QTest::newRow("forms, no read permission") << "Form337.mdb"
+                                                   << "unreadable";
     }
 
     void corruptDataFileIsNamedAndLeftAlone()
@@ -616,7 +664,8 @@ private slots:
         const QString path = t.folder + QLatin1Char('/') + file;
         if (fault == "unreadable") {
             if (::geteuid() == 0)
-                QSKIP("File permissions do not stop the superuser; the folder rows cover an unopenable file.");
+                QSKIP("File permissions do not stop the superuser; the folder rows cover an "
+                      "unopenable file.");
             QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
         } else {
             QFile::remove(path);
@@ -626,13 +675,14 @@ private slots:
                 writeGarbage(path);
         }
         const QByteArray before = checksum(t.folder + QLatin1Char('/') + file);
-        Form1& w = t.open();
+        Form1 &w = t.open();
         QCOMPARE(t.endCalls, 0);
         QCOMPARE(t.messages.asked.size(), 1);
         QVERIFY(t.messages.lastText().contains(file));
         QVERIFY(!w.Panel3D7->isHidden());
         // The folder named in the settings is kept, not swapped for another in silence.
-        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), t.folder + QLatin1Char('/'));
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(),
+                 t.folder + QLatin1Char('/'));
         QCOMPARE(w.Panel3D7->frontIndicator(), 0);
         QCOMPARE(checksum(t.folder + QLatin1Char('/') + file), before);
     }

@@ -7,9 +7,10 @@
 
 // A message service for tests: answers from a script (or a default answer) and
 // records every request, so a test can assert what was asked and in which order.
-class ScriptedMessages : public MessageService {
+class ScriptedMessages : public MessageService
+{
 public:
-    Msg::Answer ask(const Msg::Request& request) override
+    Msg::Answer ask(const Msg::Request &request) override
     {
         asked.append(request);
         if (!script.isEmpty())
@@ -24,12 +25,16 @@ public:
     QStringList texts() const
     {
         QStringList out;
-        for (const auto& r : asked)
+        for (const auto &r : asked)
             out << r.text;
         return out;
     }
     QString lastText() const { return asked.isEmpty() ? QString() : asked.last().text; }
-    void clear() { asked.clear(); script.clear(); }
+    void clear()
+    {
+        asked.clear();
+        script.clear();
+    }
 
     QList<Msg::Answer> script;  // answers given in order
     Msg::Answer defaultYesNo = Msg::Answer::Yes;

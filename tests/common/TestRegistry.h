@@ -12,17 +12,22 @@ namespace TestRegistry {
 
 using Factory = std::function<std::unique_ptr<QObject>()>;
 
-inline std::vector<Factory>& all()
+inline std::vector<Factory> &all()
 {
     static std::vector<Factory> factories;
     return factories;
 }
 
-template <class TestClass>
-struct Registration {
-    Registration() { all().push_back([] { return std::make_unique<TestClass>(); }); }
+template<class TestClass>
+struct Registration
+{
+    Registration()
+    {
+        all().push_back([] { return std::make_unique<TestClass>(); });
+    }
 };
 
 }  // namespace TestRegistry
 
-#define REGISTER_TEST(TestClass) static const TestRegistry::Registration<TestClass> registered##TestClass;
+#define REGISTER_TEST(TestClass) \
+    static const TestRegistry::Registration<TestClass> registered##TestClass;

@@ -13,9 +13,11 @@
 
 // A main window on real database files in a temporary program folder, with
 // scripted message boxes, a fixed clock and an observable end of the program.
-class TestWindow {
+class TestWindow
+{
 public:
-    explicit TestWindow(const QDate& today = QDate(2001, 3, 5)) : clock(today)
+    explicit TestWindow(const QDate &today = QDate(2001, 3, 5))
+        : clock(today)
     {
         folder = dir.path();
     }
@@ -29,22 +31,24 @@ public:
     }
 
     // Runs SQL on one of the files of the program folder (before or after the window opens).
-    void exec(const QString& file, const QString& sql, const QVariantList& params = {})
+    void exec(const QString &file, const QString &sql, const QVariantList &params = {})
     {
         Database::open(folder + QLatin1Char('/') + file)->execute(sql, params);
     }
-    QVariant value(const QString& file, const QString& sql, const QVariantList& params = {})
+    QVariant value(const QString &file, const QString &sql, const QVariantList &params = {})
     {
         return Database::open(folder + QLatin1Char('/') + file)->value(sql, params);
     }
 
-    Form1& open()
+    Form1 &open()
     {
         AppContext context;
         context.programFolder = folder;
         context.messages = &messages;
         context.clock = &clock;
-        context.endProgram = [this] { ++endCalls; };
+        context.endProgram = [this] {
+            ++endCalls;
+        };
         context.printEnvironment = printEnvironment;
         window = std::make_unique<Form1>(context);
         window->activate();
@@ -56,6 +60,6 @@ public:
     ScriptedMessages messages;
     FixedClock clock;
     int endCalls = 0;
-    PrintEnvironment* printEnvironment = nullptr;  // null: the system's printers
+    PrintEnvironment *printEnvironment = nullptr;  // null: the system's printers
     std::unique_ptr<Form1> window;
 };

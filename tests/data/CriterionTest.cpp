@@ -1,13 +1,14 @@
+#include "data/Criterion.h"
 #include "DataTestSupport.h"
 #include "common/TestRegistry.h"
-#include "data/Criterion.h"
 #include "data/Database.h"
 #include "data/Schema.h"
 
 #include <QTemporaryDir>
 
 // Criteria are checked by what they select in a real forms file.
-class CriterionTest : public QObject {
+class CriterionTest : public QObject
+{
     Q_OBJECT
 private slots:
     void init();
@@ -20,7 +21,7 @@ private slots:
     void emptyPartsAreLeftOut();
 
 private:
-    QStringList regNumsWhere(const Criterion& criterion);
+    QStringList regNumsWhere(const Criterion &criterion);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::shared_ptr<Database> m_db;
@@ -44,8 +45,9 @@ void CriterionTest::init()
         {"aXb", "AxB", QVariant(), QVariant(), QVariant()},
     };
     m_db->beginTransaction();
-    for (const QVariantList& row : rows)
-        m_db->execute(QStringLiteral("INSERT INTO Form (RegNum, Make, OwnerAdd2, FormDate, Approved) VALUES (?, ?, ?, ?, ?)"),
+    for (const QVariantList &row : rows)
+        m_db->execute(QStringLiteral("INSERT INTO Form (RegNum, Make, OwnerAdd2, FormDate, "
+                                     "Approved) VALUES (?, ?, ?, ?, ?)"),
                       row);
     m_db->commit();
 }
@@ -56,14 +58,14 @@ void CriterionTest::cleanup()
     m_dir.reset();
 }
 
-QStringList CriterionTest::regNumsWhere(const Criterion& criterion)
+QStringList CriterionTest::regNumsWhere(const Criterion &criterion)
 {
     QString sql = QStringLiteral("SELECT RegNum FROM Form");
     if (!criterion.isEmpty())
         sql += QStringLiteral(" WHERE ") + criterion.sql;
     sql += QStringLiteral(" ORDER BY RecordId");
     QStringList result;
-    for (const QVariantList& row : m_db->rows(sql, criterion.params))
+    for (const QVariantList &row : m_db->rows(sql, criterion.params))
         result << row.first().toString();
     return result;
 }
@@ -73,35 +75,53 @@ void CriterionTest::selects_data()
     QTest::addColumn<Criterion>("criterion");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("like prefix, case ignored") << Criterion::like("RegNum", "N1*") << QStringList{"N123", "n1ab"};
-    QTest::newRow("like on lower-case field name") << Criterion::like("regnum", "n1*") << QStringList{"N123", "n1ab"};
-    QTest::newRow("like percent is plain") << Criterion::like("RegNum", "50%*") << QStringList{"50%off"};
-    QTest::newRow("like backslash is plain") << Criterion::like("RegNum", "a\\*") << QStringList{"a\\b"};
-    QTest::newRow("like underscore is plain") << Criterion::like("Make", "A_*") << QStringList{"a\\b"};
-    QTest::newRow("like with quotes") << Criterion::like("RegNum", "O'B\"*") << QStringList{"O'B\"1"};
-    QTest::newRow("like non-ASCII prefix") << Criterion::like("Make", QString::fromUtf8("\xC3\xA9*"))
-                                          << QStringList{"50%off", "50abc"};
-    QTest::newRow("like state after comma") << Criterion::like("OwnerAdd2", "*, TX*") << QStringList{"N123"};
-    QTest::newRow("like never matches Null") << Criterion::like("OwnerAdd2", "*") << QStringList{"N123", "n1ab", "XN1"};
-    QTest::newRow("like set") << Criterion::like("RegNum", "[!n]*") << QStringList{"XN1", "O'B\"1", "50%off", "50abc", "a\\b", "aXb"};
-    QTest::newRow("equals ignores case") << Criterion::equals("Make", "CESSNA") << QStringList{"N123", "n1ab"};
-    QTest::newRow("equals takes a star literally") << Criterion::equals("Make", "Beech*") << QStringList{"O'B\"1"};
-    QTest::newRow("equals with quotes") << Criterion::equals("RegNum", "O'B\"1") << QStringList{"O'B\"1"};
-    QTest::newRow("equals non-ASCII ignores case") << Criterion::equals("Make", QString::fromUtf8("\xC3\xA9MILE"))
-                                                  << QStringList{"50%off"};
-    QTest::newRow("equals Null") << Criterion::equals("FormDate", QVariant()) << QStringList{"O'B\"1", "50%off", "50abc", "a\\b", "aXb"};
-    QTest::newRow("equals bool is -1") << Criterion::equals("Approved", true) << QStringList{"N123", "XN1"};
+    QTest::newRow("like prefix, case ignored")
+        << Criterion::like("RegNum", "N1*") << QStringList{"N123", "n1ab"};
+    QTest::newRow("like on lower-case field name")
+        << Criterion::like("regnum", "n1*") << QStringList{"N123", "n1ab"};
+    QTest::newRow("like percent is plain")
+        << Criterion::like("RegNum", "50%*") << QStringList{"50%off"};
+    QTest::newRow("like backslash is plain")
+        << Criterion::like("RegNum", "a\\*") << QStringList{"a\\b"};
+    QTest::newRow("like underscore is plain")
+        << Criterion::like("Make", "A_*") << QStringList{"a\\b"};
+    QTest::newRow("like with quotes")
+        << Criterion::like("RegNum", "O'B\"*") << QStringList{"O'B\"1"};
+    QTest::newRow("like non-ASCII prefix")
+        << Criterion::like("Make", QString::fromUtf8("\xC3\xA9*"))
+        << QStringList{"50%off", "50abc"};
+    QTest::newRow("like state after comma")
+        << Criterion::like("OwnerAdd2", "*, TX*") << QStringList{"N123"};
+    QTest::newRow("like never matches Null")
+        << Criterion::like("OwnerAdd2", "*") << QStringList{"N123", "n1ab", "XN1"};
+    QTest::newRow("like set") << Criterion::like("RegNum", "[!n]*")
+                              << QStringList{"XN1", "O'B\"1", "50%off", "50abc", "a\\b", "aXb"};
+    QTest::newRow("equals ignores case")
+        << Criterion::equals("Make", "CESSNA") << QStringList{"N123", "n1ab"};
+    QTest::newRow("equals takes a star literally")
+        << Criterion::equals("Make", "Beech*") << QStringList{"O'B\"1"};
+    QTest::newRow("equals with quotes")
+        << Criterion::equals("RegNum", "O'B\"1") << QStringList{"O'B\"1"};
+    QTest::newRow("equals non-ASCII ignores case")
+        << Criterion::equals("Make", QString::fromUtf8("\xC3\xA9MILE")) << QStringList{"50%off"};
+    QTest::newRow("equals Null") << Criterion::equals("FormDate", QVariant())
+                                 << QStringList{"O'B\"1", "50%off", "50abc", "a\\b", "aXb"};
+    QTest::newRow("equals bool is -1")
+        << Criterion::equals("Approved", true) << QStringList{"N123", "XN1"};
     QTest::newRow("is yes") << Criterion::isYes("Approved") << QStringList{"N123", "XN1"};
     QTest::newRow("is no") << Criterion::isYes("Approved", false) << QStringList{"n1ab"};
     QTest::newRow("dates compare as dates")
-        << Criterion::allOf({Criterion::atLeast("FormDate", QDate(2011, 3, 1)), Criterion::atMost("FormDate", QDate(2011, 9, 30))})
+        << Criterion::allOf({Criterion::atLeast("FormDate", QDate(2011, 3, 1)),
+                             Criterion::atMost("FormDate", QDate(2011, 9, 30))})
         << QStringList{"N123"};
-    QTest::newRow("date bounds are inclusive") << Criterion::atMost("FormDate", QDate(2011, 3, 17)) << QStringList{"N123", "n1ab"};
-    QTest::newRow("any of")
-        << Criterion::anyOf({Criterion::equals("RegNum", "XN1"), Criterion::like("Make", "beech*")})
-        << QStringList{"XN1", "O'B\"1"};
-    QTest::newRow("all of")
-        << Criterion::allOf({Criterion::like("RegNum", "N*"), Criterion::isYes("Approved")}) << QStringList{"N123"};
+    QTest::newRow("date bounds are inclusive")
+        << Criterion::atMost("FormDate", QDate(2011, 3, 17)) << QStringList{"N123", "n1ab"};
+    QTest::newRow("any of") << Criterion::anyOf(
+        {Criterion::equals("RegNum", "XN1"), Criterion::like("Make", "beech*")})
+                            << QStringList{"XN1", "O'B\"1"};
+    QTest::newRow("all of") << Criterion::allOf(
+        {Criterion::like("RegNum", "N*"), Criterion::isYes("Approved")})
+                            << QStringList{"N123"};
 }
 
 void CriterionTest::selects()
@@ -133,10 +153,12 @@ void CriterionTest::prefixSearchUsesTheIndex()
 {
     const Criterion criterion = Criterion::like("RegNum", "N1*");
     QString plan;
-    for (const QVariantList& row :
-         m_db->rows(QStringLiteral("EXPLAIN QUERY PLAN SELECT count(*) FROM Form WHERE ") + criterion.sql, criterion.params))
+    for (const QVariantList &row : m_db->rows(
+             QStringLiteral("EXPLAIN QUERY PLAN SELECT count(*) FROM Form WHERE ") + criterion.sql,
+             criterion.params))
         plan += row.last().toString() + QLatin1Char('\n');
-    QVERIFY2(plan.contains(QLatin1String("INDEX")) && plan.contains(QLatin1String("RegNum")), qPrintable(plan));
+    QVERIFY2(plan.contains(QLatin1String("INDEX")) && plan.contains(QLatin1String("RegNum")),
+             qPrintable(plan));
 }
 
 void CriterionTest::emptyPartsAreLeftOut()

@@ -1,6 +1,6 @@
+#include "data/Database.h"
 #include "DataTestSupport.h"
 #include "common/TestRegistry.h"
-#include "data/Database.h"
 #include "data/DataFolder.h"
 #include "data/EngineLog.h"
 #include "data/Recordset.h"
@@ -16,7 +16,8 @@
 #include <thread>
 #include <unistd.h>
 
-class DatabaseTest : public QObject {
+class DatabaseTest : public QObject
+{
     Q_OBJECT
 private slots:
     void openErrors_data();
@@ -54,9 +55,12 @@ void DatabaseTest::openErrors_data()
     QTest::newRow("file unreadable") << "file-unreadable" << int(EngineError::CannotOpenFile);
     QTest::newRow("garbage") << "garbage" << int(EngineError::UnrecognizedFormat);
     QTest::newRow("zero bytes") << "zero-bytes" << int(EngineError::UnrecognizedFormat);
-    QTest::newRow("database header, garbage after") << "bad-body" << int(EngineError::UnrecognizedFormat);
-    QTest::newRow("another program's database") << "foreign" << int(EngineError::UnrecognizedFormat);
-    QTest::newRow("one of our tables missing") << "agents-file" << int(EngineError::UnrecognizedFormat);
+    QTest::newRow("database header, garbage after")
+        << "bad-body" << int(EngineError::UnrecognizedFormat);
+    QTest::newRow("another program's database")
+        << "foreign" << int(EngineError::UnrecognizedFormat);
+    QTest::newRow("one of our tables missing")
+        << "agents-file" << int(EngineError::UnrecognizedFormat);
     QTest::newRow("a field missing") << "field-missing" << int(EngineError::UnrecognizedFormat);
 }
 
@@ -83,7 +87,8 @@ void DatabaseTest::openErrors()
         Schema::createFormsFile(path);
         QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
     } else if (kind == "garbage") {
-        writeBytes(path, QByteArray("Standard Jet DB\0\0\0 old access file contents", 44).repeated(100));
+        writeBytes(path,
+                   QByteArray("Standard Jet DB\0\0\0 old access file contents", 44).repeated(100));
     } else if (kind == "zero-bytes") {
         writeBytes(path, QByteArray());
     } else if (kind == "bad-body") {
@@ -97,7 +102,8 @@ void DatabaseTest::openErrors()
             if (kind == "foreign")
                 QVERIFY(q.exec("CREATE TABLE Customers (Id INTEGER PRIMARY KEY, Name TEXT)"));
             else
-                QVERIFY(q.exec("CREATE TABLE Form (RecordId INTEGER PRIMARY KEY, RegNum TEXT, Make TEXT)"));
+                QVERIFY(q.exec(
+                    "CREATE TABLE Form (RecordId INTEGER PRIMARY KEY, RegNum TEXT, Make TEXT)"));
             other.close();
         }
         QSqlDatabase::removeDatabase("foreign");
@@ -123,7 +129,8 @@ void DatabaseTest::sameFileUnderAnyCase()
     QCOMPARE(a.get(), b.get());
     QCOMPARE(a.get(), c.get());
     QCOMPARE(QFileInfo(b->path()).fileName(), QString("Form337.mdb"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter("337", Qt::CaseInsensitive), QStringList{"Form337.mdb"});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter("337", Qt::CaseInsensitive),
+             QStringList{"Form337.mdb"});
 }
 
 void DatabaseTest::reopensAfterRelease()
@@ -144,10 +151,18 @@ void DatabaseTest::resolveMatchesCase_data()
     QTest::addColumn<QString>("existing");
     QTest::addColumn<QString>("asked");
     QTest::addColumn<QString>("expectedName");
-    QTest::newRow("same case") << "Form337.mdb" << "Form337.mdb" << "Form337.mdb";
-    QTest::newRow("upper case asked") << "Form337.mdb" << "FORM337.MDB" << "Form337.mdb";
-    QTest::newRow("upper case stored") << "FAAFORM337A.MDB" << "FAAForm337A.mdb" << "FAAFORM337A.MDB";
-    QTest::newRow("missing keeps the asked name") << "other.mdb" << "Form337.mdb" << "Form337.mdb";
+    QTest::newRow("same case") << "Form337.mdb"
+                               << "Form337.mdb"
+                               << "Form337.mdb";
+    QTest::newRow("upper case asked") << "Form337.mdb"
+                                      << "FORM337.MDB"
+                                      << "Form337.mdb";
+    QTest::newRow("upper case stored") << "FAAFORM337A.MDB"
+                                       << "FAAForm337A.mdb"
+                                       << "FAAFORM337A.MDB";
+    QTest::newRow("missing keeps the asked name") << "other.mdb"
+                                                  << "Form337.mdb"
+                                                  << "Form337.mdb";
 }
 
 void DatabaseTest::resolveMatchesCase()
@@ -167,10 +182,14 @@ void DatabaseTest::trailingSeparator_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("without") << "/data/forms" << "/data/forms/";
-    QTest::newRow("with") << "/data/forms/" << "/data/forms/";
-    QTest::newRow("doubled") << "/data//forms//" << "/data/forms/";
-    QTest::newRow("root") << "/" << "/";
+    QTest::newRow("without") << "/data/forms"
+                             << "/data/forms/";
+    QTest::newRow("with") << "/data/forms/"
+                          << "/data/forms/";
+    QTest::newRow("doubled") << "/data//forms//"
+                             << "/data/forms/";
+    QTest::newRow("root") << "/"
+                          << "/";
 }
 
 void DatabaseTest::trailingSeparator()
@@ -191,7 +210,8 @@ void DatabaseTest::readOnlyFileRefusesWrites()
     const QByteArray before = fileChecksum(path);
     auto db = Database::open(path, Schema::formsFileTables());
     QCOMPARE(db->value("SELECT count(*) FROM Form").toInt(), 0);
-    QVERIFY_DBERROR(db->execute("INSERT INTO Form (RegNum) VALUES (?)", {"N1"}), EngineError::ReadOnly);
+    QVERIFY_DBERROR(db->execute("INSERT INTO Form (RegNum) VALUES (?)", {"N1"}),
+                    EngineError::ReadOnly);
     QCOMPARE(fileChecksum(path), before);
 }
 
@@ -203,7 +223,8 @@ void DatabaseTest::readOnlyEngineErrorIs3027()
     Schema::createFormsFile(path);
     auto db = Database::open(path);
     db->execute("PRAGMA query_only = 1");
-    QVERIFY_DBERROR(db->execute("INSERT INTO Form (RegNum) VALUES (?)", {"N1"}), EngineError::ReadOnly);
+    QVERIFY_DBERROR(db->execute("INSERT INTO Form (RegNum) VALUES (?)", {"N1"}),
+                    EngineError::ReadOnly);
     db->execute("PRAGMA query_only = 0");
     db->execute("INSERT INTO Form (RegNum) VALUES (?)", {"N1"});
 }
@@ -213,7 +234,8 @@ void DatabaseTest::syntaxErrorIs3075()
     QTemporaryDir dir;
     Schema::createFormsFile(dir.filePath(Schema::kFormsFile));
     auto db = Database::open(dir.filePath(Schema::kFormsFile));
-    QVERIFY_DBERROR(db->rows("SELECT Count(RegNum) FROM Form WHERE FormDate >= #13/45/2001#"), EngineError::QuerySyntax);
+    QVERIFY_DBERROR(db->rows("SELECT Count(RegNum) FROM Form WHERE FormDate >= #13/45/2001#"),
+                    EngineError::QuerySyntax);
     QVERIFY_DBERROR(db->rows("SELECT NoSuchField FROM Form"), EngineError::QuerySyntax);
 }
 
@@ -222,10 +244,12 @@ void DatabaseTest::storedQueries()
     QTemporaryDir dir;
     Schema::createFormsFile(dir.filePath(Schema::kFormsFile));
     auto db = Database::open(dir.filePath(Schema::kFormsFile));
-    db->execute("INSERT INTO Form (RegNum, Approved) VALUES ('N1', -1), ('N2', 0), ('N3', -1), (NULL, -1)");
+    db->execute(
+        "INSERT INTO Form (RegNum, Approved) VALUES ('N1', -1), ('N2', 0), ('N3', -1), (NULL, -1)");
 
     QVERIFY(!db->hasQuery("Query1"));
-    db->createQuery("Query1", "SELECT Count(Form.Regnum) AS NewCount FROM Form WHERE Approved = -1");
+    db->createQuery("Query1",
+                    "SELECT Count(Form.Regnum) AS NewCount FROM Form WHERE Approved = -1");
     QVERIFY(db->hasQuery("query1"));
     QVERIFY_DBERROR(db->createQuery("Query1", "SELECT 1"), EngineError::ObjectExists);
     QVERIFY_DBERROR(db->createQuery("QUERY1", "SELECT 1"), EngineError::ObjectExists);
@@ -256,7 +280,8 @@ void DatabaseTest::storedQueryTakesValuesAsLiterals()
     db->execute("INSERT INTO Form (RegNum, OwnerName, FormDate, Approved) VALUES (?, ?, ?, ?)",
                 {"N2", "O'Brien ? Sons", QDate(2011, 3, 18), true});
     db->createQuery("Query1",
-                    "SELECT Count(RegNum) AS NewCount FROM Form WHERE OwnerName = ? AND FormDate <= ? AND Approved = ? "
+                    "SELECT Count(RegNum) AS NewCount FROM Form WHERE OwnerName = ? AND FormDate "
+                    "<= ? AND Approved = ? "
                     "AND RegNum <> '?'",
                     {"O'Brien ? Sons", QDate(2011, 3, 17), true});
     QCOMPARE(db->value("SELECT NewCount FROM Query1").toInt(), 1);
@@ -267,9 +292,10 @@ namespace {
 
 // Holds an exclusive lock on the file from another connection for holdMs
 // milliseconds (forever while holdMs < 0, until release is set).
-void holdLock(const QString& path, int holdMs, std::promise<void>& locked, std::future<void> release)
+void holdLock(const QString &path, int holdMs, std::promise<void> &locked,
+              std::future<void> release)
 {
-    sqlite3* other = nullptr;
+    sqlite3 *other = nullptr;
     sqlite3_open_v2(path.toUtf8().constData(), &other, SQLITE_OPEN_READWRITE, nullptr);
     sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
     locked.set_value();
@@ -315,7 +341,7 @@ void DatabaseTest::lastingLockIs3260()
     int number = 0;
     try {
         db->execute("INSERT INTO Form (RegNum) VALUES (?)", {"N1"});
-    } catch (const DbError& e) {
+    } catch (const DbError &e) {
         number = e.number();
     }
     release.set_value();
@@ -371,7 +397,7 @@ void DatabaseTest::fileReplacedWhileOpen()
     QString message;
     try {
         db->execute("INSERT INTO Form (RegNum) VALUES (?)", {"N2"});
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         message = error.message();
     }
     if (written) {
@@ -423,13 +449,15 @@ void DatabaseTest::deletedPasswordLeavesNoTrace()
     if (file != QLatin1String(Schema::kAgentsFile))
         return;
     const QByteArray secret("Zq7-unforgettable-42");
-    db->execute("INSERT INTO Agents (Name, Password) VALUES (?, ?)", {"Ann Lee", QString::fromLatin1(secret)});
+    db->execute("INSERT INTO Agents (Name, Password) VALUES (?, ?)",
+                {"Ann Lee", QString::fromLatin1(secret)});
     db->execute("UPDATE Agents SET ApprovalNumber = ? WHERE Name = ?", {"DMIR-1", "Ann Lee"});
     db->execute("DELETE FROM Agents WHERE Name = ?", {"Ann Lee"});
-    for (const QString& name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)) {
+    for (const QString &name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)) {
         QFile f(dir.filePath(name));
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QVERIFY2(!f.readAll().contains(secret), qPrintable(name + " still holds the deleted password"));
+        QVERIFY2(!f.readAll().contains(secret),
+                 qPrintable(name + " still holds the deleted password"));
     }
 }
 
@@ -440,7 +468,8 @@ void DatabaseTest::failureIsLoggedInWordsWithoutValues()
     Schema::createAgentsFile(path);
     const QString logFolder = dir.filePath("state");
     EngineLog::setFolder(logFolder);
-    struct Quiet {
+    struct Quiet
+    {
         ~Quiet() { EngineLog::setFolder({}); }
     } quiet;
     // A full log is kept as the one old log.
@@ -452,7 +481,7 @@ void DatabaseTest::failureIsLoggedInWordsWithoutValues()
     QString message;
     try {
         db->execute("INSERT INTO Agents (Name, Password) VALUES (?, ?)", {"Ann Lee", "Zq7-secret"});
-    } catch (const DbError& error) {
+    } catch (const DbError &error) {
         message = error.message();
         QCOMPARE(error.file(), path);
     }
@@ -462,10 +491,12 @@ void DatabaseTest::failureIsLoggedInWordsWithoutValues()
     QFile log(logFolder + "/" + EngineLog::kFileName);
     QVERIFY(log.open(QIODevice::ReadOnly));
     const QByteArray logged = log.readAll();
-    QVERIFY2(logged.contains("INSERT INTO Agents (Name, Password) VALUES (?, ?)"), logged.constData());
+    QVERIFY2(logged.contains("INSERT INTO Agents (Name, Password) VALUES (?, ?)"),
+             logged.constData());
     QVERIFY(logged.contains(path.toUtf8()));
     QVERIFY(!logged.contains("Zq7-secret") && !logged.contains("Ann Lee"));
-    QCOMPARE(QFileInfo(logFolder + "/" + EngineLog::kFileName + ".1").size(), EngineLog::kRotateSize);
+    QCOMPARE(QFileInfo(logFolder + "/" + EngineLog::kFileName + ".1").size(),
+             EngineLog::kRotateSize);
     QCOMPARE(log.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
 }
 

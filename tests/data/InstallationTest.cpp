@@ -1,14 +1,15 @@
+#include "data/Installation.h"
 #include "DataTestSupport.h"
 #include "common/TestRegistry.h"
 #include "data/Database.h"
-#include "data/Installation.h"
 #include "data/Schema.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 
-class InstallationTest : public QObject {
+class InstallationTest : public QObject
+{
     Q_OBJECT
 private slots:
     void newFolderGetsAllThreeFiles();
@@ -35,7 +36,7 @@ void InstallationTest::newFolderGetsAllThreeFiles()
     QCOMPARE(setup[0][1].toInt(), 0);
 
     auto forms = Database::open(folder + "/Form337.mdb", Schema::formsFileTables());
-    for (const char* table : {"Form", "aircraft", "Agency", "Narratives"})
+    for (const char *table : {"Form", "aircraft", "Agency", "Narratives"})
         QCOMPARE(forms->value(QString("SELECT count(*) FROM \"%1\"").arg(table)).toInt(), 0);
 
     auto agents = Database::open(folder + "/FAAForm337A.mdb", Schema::agentsFileTables());
@@ -69,7 +70,9 @@ void InstallationTest::existingDataFilesAreKept()
 
     QVERIFY(Installation::ensure(dir.path()));
     // SQLite keeps its rollback journal beside a file that was written to.
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter(QRegularExpression("\\.mdb$", QRegularExpression::CaseInsensitiveOption)),
+    QCOMPARE(QDir(dir.path())
+                 .entryList(QDir::Files)
+                 .filter(QRegularExpression("\\.mdb$", QRegularExpression::CaseInsensitiveOption)),
              (QStringList{"FAAForm337A.mdb", "FORM337.MDB", "setup337.mdb"}));
     QCOMPARE(fileChecksum(dir.filePath("FORM337.MDB")), forms);
     QCOMPARE(fileChecksum(dir.filePath("FAAForm337A.mdb")), agents);
@@ -87,9 +90,11 @@ void InstallationTest::createRefusesAnExistingFile()
 {
     QTemporaryDir dir;
     writeBytes(dir.filePath("form337.MDB"), "precious");
-    QVERIFY_DBERROR(Schema::createFormsFile(dir.filePath("Form337.mdb")), EngineError::ObjectExists);
+    QVERIFY_DBERROR(Schema::createFormsFile(dir.filePath("Form337.mdb")),
+                    EngineError::ObjectExists);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"form337.MDB"});
-    QVERIFY_DBERROR(Schema::createAgentsFile(dir.filePath("nowhere/FAAForm337A.mdb")), EngineError::InvalidPath);
+    QVERIFY_DBERROR(Schema::createAgentsFile(dir.filePath("nowhere/FAAForm337A.mdb")),
+                    EngineError::InvalidPath);
 }
 
 void InstallationTest::newFilesArePrivate_data()
@@ -117,13 +122,15 @@ void InstallationTest::newFilesArePrivate()
     const mode_t mask = ::umask(022);  // the usual default, which would give 0644 files
     QVERIFY(Installation::ensure(folder));
     ::umask(mask);
-    struct stat info {};
+    struct stat info
+    { };
     QVERIFY(::stat(QFile::encodeName(folder).constData(), &info) == 0);
     if (folderMode < 0)
         QCOMPARE(int(info.st_mode & 07777), 0700);
     else
-        QCOMPARE(int(info.st_mode & 07777), folderMode);  // a folder that was there is left as it is
-    for (const char* name : {"setup337.mdb", "Form337.mdb", "FAAForm337A.mdb"}) {
+        QCOMPARE(int(info.st_mode & 07777),
+                 folderMode);  // a folder that was there is left as it is
+    for (const char *name : {"setup337.mdb", "Form337.mdb", "FAAForm337A.mdb"}) {
         QVERIFY(::stat(QFile::encodeName(folder + "/" + name).constData(), &info) == 0);
         QCOMPARE(int(info.st_mode & 0777), fileMode);
     }

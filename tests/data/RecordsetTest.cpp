@@ -1,14 +1,15 @@
+#include "data/Recordset.h"
 #include "DataTestSupport.h"
 #include "common/TestRegistry.h"
 #include "data/Database.h"
-#include "data/Recordset.h"
 #include "data/Schema.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
-class RecordsetTest : public QObject {
+class RecordsetTest : public QObject
+{
     Q_OBJECT
 private slots:
     void init();
@@ -41,10 +42,10 @@ private slots:
     void missingFileLeavesItClosed();
 
 private:
-    int addForm(const QString& regNum, const QString& make = {});
-    QStringList walkForward(Recordset& rs);
-    QStringList walkBackward(Recordset& rs);
-    static int ordinal(Recordset& rs);
+    int addForm(const QString &regNum, const QString &make = {});
+    QStringList walkForward(Recordset &rs);
+    QStringList walkBackward(Recordset &rs);
+    static int ordinal(Recordset &rs);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_path;
@@ -66,13 +67,14 @@ void RecordsetTest::cleanup()
     m_dir.reset();
 }
 
-int RecordsetTest::addForm(const QString& regNum, const QString& make)
+int RecordsetTest::addForm(const QString &regNum, const QString &make)
 {
-    m_db->execute("INSERT INTO Form (RegNum, Make) VALUES (?, ?)", {regNum, make.isNull() ? QVariant() : QVariant(make)});
+    m_db->execute("INSERT INTO Form (RegNum, Make) VALUES (?, ?)",
+                  {regNum, make.isNull() ? QVariant() : QVariant(make)});
     return m_db->value("SELECT last_insert_rowid()").toInt();
 }
 
-QStringList RecordsetTest::walkForward(Recordset& rs)
+QStringList RecordsetTest::walkForward(Recordset &rs)
 {
     QStringList seen;
     rs.moveFirst();
@@ -83,7 +85,7 @@ QStringList RecordsetTest::walkForward(Recordset& rs)
     return seen;
 }
 
-QStringList RecordsetTest::walkBackward(Recordset& rs)
+QStringList RecordsetTest::walkBackward(Recordset &rs)
 {
     QStringList seen;
     rs.moveLast();
@@ -95,7 +97,7 @@ QStringList RecordsetTest::walkBackward(Recordset& rs)
 }
 
 // The place of the current record in the source, counted from 1 (the record stays current).
-int RecordsetTest::ordinal(Recordset& rs)
+int RecordsetTest::ordinal(Recordset &rs)
 {
     const QString mark = rs.text("RegNum");
     int before = 0;
@@ -159,7 +161,7 @@ void RecordsetTest::oneRecord()
 
 void RecordsetTest::walksInInsertionOrder()
 {
-    for (const char* mark : {"N3", "N1", "N2", "A9"})
+    for (const char *mark : {"N3", "N1", "N2", "A9"})
         addForm(mark);
     Recordset rs;
     rs.setDatabaseName(m_path);
@@ -173,7 +175,7 @@ void RecordsetTest::walksInInsertionOrder()
 
 void RecordsetTest::orderSurvivesCompaction()
 {
-    for (const char* mark : {"N3", "N1", "N2", "A9"})
+    for (const char *mark : {"N3", "N1", "N2", "A9"})
         addForm(mark);
     m_db->execute("DELETE FROM Form WHERE RegNum = 'N1'");
     m_db->execute("VACUUM");
@@ -187,7 +189,7 @@ void RecordsetTest::orderSurvivesCompaction()
 
 void RecordsetTest::filterLimitsEveryMove()
 {
-    for (const char* mark : {"N100", "X1", "n101", "N2", "N1ab"})
+    for (const char *mark : {"N100", "X1", "n101", "N2", "N1ab"})
         addForm(mark);
     Recordset rs;
     rs.setDatabaseName(m_path);
@@ -211,11 +213,16 @@ void RecordsetTest::findFirstAndLast_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
 
-    QTest::newRow("equals with a star is literal") << Criterion::equals("RegNum", "N1*") << "1:N1*" << "1:N1*";
-    QTest::newRow("like with a star") << Criterion::like("RegNum", "N1*") << "1:N1*" << "4:n1x";
-    QTest::newRow("double quote in the value") << Criterion::equals("RegNum", "N\"2") << "2:N\"2" << "5:N\"2";
-    QTest::newRow("single quote in the value") << Criterion::equals("Make", "O'Neil") << "3:O'B" << "3:O'B";
-    QTest::newRow("case ignored") << Criterion::equals("Make", "o'NEIL") << "3:O'B" << "3:O'B";
+    QTest::newRow("equals with a star is literal") << Criterion::equals("RegNum", "N1*") << "1:N1*"
+                                                   << "1:N1*";
+    QTest::newRow("like with a star") << Criterion::like("RegNum", "N1*") << "1:N1*"
+                                      << "4:n1x";
+    QTest::newRow("double quote in the value") << Criterion::equals("RegNum", "N\"2") << "2:N\"2"
+                                               << "5:N\"2";
+    QTest::newRow("single quote in the value") << Criterion::equals("Make", "O'Neil") << "3:O'B"
+                                               << "3:O'B";
+    QTest::newRow("case ignored") << Criterion::equals("Make", "o'NEIL") << "3:O'B"
+                                  << "3:O'B";
 }
 
 void RecordsetTest::findFirstAndLast()
@@ -354,26 +361,34 @@ void RecordsetTest::editOfRecordChangedElsewhere_data()
     QTest::addColumn<QString>("otherDoes");  // "changes", "deletes", "nothing"
     QTest::addColumn<bool>("earlierFile");   // made without change counters
     QTest::addColumn<int>("error");
-    const struct {
-        const char* file;
-        const char* table;
-        const char* field;
+    const struct
+    {
+        const char *file;
+        const char *table;
+        const char *field;
     } tables[] = {{"Form337.mdb", "Form", "OwnerName"},
                   {"Form337.mdb", "Agency", "AgencyName"},
                   {"Form337.mdb", "Narratives", "Title"},
                   {"FAAForm337A.mdb", "Agents", "Password"}};
-    for (const auto& t : tables) {
+    for (const auto &t : tables) {
         QTest::addRow("%s changed", t.table) << t.file << t.table << t.field << "changes" << false
                                              << int(EngineError::ChangedByAnother);
         QTest::addRow("%s deleted", t.table) << t.file << t.table << t.field << "deletes" << false
                                              << int(EngineError::RecordDeleted);
-        QTest::addRow("%s untouched", t.table) << t.file << t.table << t.field << "nothing" << false << 0;
+        QTest::addRow("%s untouched", t.table)
+            << t.file << t.table << t.field << "nothing" << false << 0;
     }
     // The deleted record was the newest: the next one added must not take its place.
-    QTest::newRow("Form deleted, another added") << "Form337.mdb" << "Form" << "OwnerName" << "replaces" << false
-                                                 << int(EngineError::RecordDeleted);
+    QTest::newRow("Form deleted, another added")
+        << "Form337.mdb"
+        << "Form"
+        << "OwnerName"
+        << "replaces" << false << int(EngineError::RecordDeleted);
     QTest::newRow("Form changed, file of an earlier version")
-        << "Form337.mdb" << "Form" << "OwnerName" << "changes" << true << int(EngineError::ChangedByAnother);
+        << "Form337.mdb"
+        << "Form"
+        << "OwnerName"
+        << "changes" << true << int(EngineError::ChangedByAnother);
 }
 
 void RecordsetTest::editOfRecordChangedElsewhere()
@@ -390,7 +405,8 @@ void RecordsetTest::editOfRecordChangedElsewhere()
         Schema::createAgentsFile(path);
     {
         auto db = Database::open(path);
-        db->execute(QStringLiteral("INSERT INTO \"%1\" (\"%2\") VALUES ('as read')").arg(table, field));
+        db->execute(
+            QStringLiteral("INSERT INTO \"%1\" (\"%2\") VALUES ('as read')").arg(table, field));
         if (earlierFile)
             db->execute(QStringLiteral("ALTER TABLE \"%1\" DROP COLUMN ChangeCount").arg(table));
     }
@@ -400,7 +416,7 @@ void RecordsetTest::editOfRecordChangedElsewhere()
     }
 
     Recordset here, there;
-    for (Recordset* rs : {&here, &there}) {
+    for (Recordset *rs : {&here, &there}) {
         rs->setDatabaseName(path);
         rs->setTable(table);
         rs->refresh();
@@ -423,14 +439,16 @@ void RecordsetTest::editOfRecordChangedElsewhere()
     QVERIFY_DBERROR(here.update(), error);
     auto db = Database::open(path);
     if (error == 0) {
-        QCOMPARE(db->value(QStringLiteral("SELECT \"%1\" FROM \"%2\"").arg(field, table)).toString(),
-                 QStringLiteral("typed here"));
+        QCOMPARE(
+            db->value(QStringLiteral("SELECT \"%1\" FROM \"%2\"").arg(field, table)).toString(),
+            QStringLiteral("typed here"));
         // The next edit of the same record set reads its own change and goes through.
         here.edit();
         here.setField(field, "typed again");
         here.update();
-        QCOMPARE(db->value(QStringLiteral("SELECT \"%1\" FROM \"%2\"").arg(field, table)).toString(),
-                 QStringLiteral("typed again"));
+        QCOMPARE(
+            db->value(QStringLiteral("SELECT \"%1\" FROM \"%2\"").arg(field, table)).toString(),
+            QStringLiteral("typed again"));
         return;
     }
     // Refused: the other workstation's work stays, and the typed value is still in the buffer.
@@ -439,10 +457,12 @@ void RecordsetTest::editOfRecordChangedElsewhere()
     here.cancelUpdate();
     if (error == EngineError::RecordDeleted) {
         const bool added = otherDoes == QLatin1String("replaces");
-        QCOMPARE(db->value(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table)).toInt(), added ? 1 : 0);
+        QCOMPARE(db->value(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table)).toInt(),
+                 added ? 1 : 0);
         if (added)
-            QCOMPARE(db->value(QStringLiteral("SELECT \"%1\" FROM \"%2\"").arg(field, table)).toString(),
-                     QStringLiteral("stored there"));
+            QCOMPARE(
+                db->value(QStringLiteral("SELECT \"%1\" FROM \"%2\"").arg(field, table)).toString(),
+                QStringLiteral("stored there"));
         QVERIFY_DBERROR(here.reread(), EngineError::RecordDeleted);
         return;
     }
@@ -460,7 +480,7 @@ void RecordsetTest::editOfRecordChangedElsewhere()
 
 void RecordsetTest::deleteLeavesNoCurrentRecord()
 {
-    for (const char* mark : {"N1", "N2", "N3"})
+    for (const char *mark : {"N1", "N2", "N3"})
         addForm(mark);
     Recordset rs;
     rs.setDatabaseName(m_path);
@@ -525,7 +545,7 @@ void RecordsetTest::tooLongValue()
     QString named;
     try {
         rs.update();
-    } catch (const DbError& e) {
+    } catch (const DbError &e) {
         number = e.number();
         named = e.field();
     }
@@ -571,7 +591,8 @@ void RecordsetTest::yesNoIsMinusOneOrZero()
     QVERIFY(!isYes(rs.field("AirType1")));
     QVERIFY(!isYes(rs.field("PowType1")));  // Null is not yes
     QCOMPARE(m_db->value("SELECT Approved FROM Form").toInt(), -1);
-    QCOMPARE(m_db->value("SELECT count(*) FROM Form WHERE Approved = -1 AND AirType1 = 0").toInt(), 1);
+    QCOMPARE(m_db->value("SELECT count(*) FROM Form WHERE Approved = -1 AND AirType1 = 0").toInt(),
+             1);
 }
 
 void RecordsetTest::datesRoundTrip()
@@ -608,8 +629,10 @@ void RecordsetTest::numberFields_data()
     QTest::newRow("fraction") << QVariant(2.5) << QVariant(2.5) << 0;
     QTest::newRow("bool true is -1") << QVariant(true) << QVariant(-1) << 0;
     QTest::newRow("Null") << QVariant() << QVariant() << 0;
-    QTest::newRow("words") << QVariant("three") << QVariant() << int(EngineError::DataTypeConversion);
-    QTest::newRow("empty text") << QVariant("") << QVariant() << int(EngineError::DataTypeConversion);
+    QTest::newRow("words") << QVariant("three") << QVariant()
+                           << int(EngineError::DataTypeConversion);
+    QTest::newRow("empty text") << QVariant("") << QVariant()
+                                << int(EngineError::DataTypeConversion);
 }
 
 void RecordsetTest::numberFields()

@@ -24,23 +24,23 @@ namespace {
 const QString Dashes34(34, QLatin1Char('-'));
 
 // Every control of the screen in item order, as the members hold them.
-QList<QWidget*> allControls(FormScreen& f)
+QList<QWidget *> allControls(FormScreen &f)
 {
-    QList<QWidget*> all{f.Combo1[0], f.Combo1[1], f.Combo1[2], f.Text1[0], f.Text1[1]};
+    QList<QWidget *> all{f.Combo1[0], f.Combo1[1], f.Combo1[2], f.Text1[0], f.Text1[1]};
     all << f.Text2[0] << f.Text2[1] << f.Text2[2] << f.Text2[3] << f.Option1[0] << f.Option1[1];
     all << f.List1 << f.Text4[0] << f.Text4[1] << f.Label10 << f.Text5 << f.Text6;
-    for (QLineEdit* box : f.Text7)
+    for (QLineEdit *box : f.Text7)
         all << box;
-    for (QRadioButton* option : f.Option2)
+    for (QRadioButton *option : f.Option2)
         all << option;
     all << f.Check2 << f.Combo3 << f.Text16 << f.Option5[0] << f.Option5[1];
-    for (QRadioButton* option : f.Option6)
+    for (QRadioButton *option : f.Option6)
         all << option;
     all << f.Text3 << f.Text13 << f.Combo5 << f.Text17 << f.Combo13 << f.Text18;
     return all;
 }
 
-void showActive(FormScreen& form)
+void showActive(FormScreen &form)
 {
     form.resize(1280, 660);
     form.show();
@@ -50,7 +50,8 @@ void showActive(FormScreen& form)
 
 }  // namespace
 
-class FormScreenTest : public QObject {
+class FormScreenTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -95,9 +96,10 @@ void FormScreenTest::controlHasKindAndDesignText_data()
     QTest::addColumn<bool>("hidden");
 
     const QString dash = FormTexts::DashLine;
-    struct Row {
-        const char* name;
-        const char* kind;
+    struct Row
+    {
+        const char *name;
+        const char *kind;
         QString text;
         bool hidden;
     };
@@ -137,7 +139,8 @@ void FormScreenTest::controlHasKindAndDesignText_data()
         {"Option6(0)", "QRadioButton", "FAA Flt. Standards Inspector", false},
         {"Option6(1)", "QRadioButton", "Manufacturer", false},
         {"Option6(2)", "QRadioButton", "Maintenance Organization", false},
-        {"Option6(3)", "QRadioButton", "Persons Approved by Canadian Department of Transportation", false},
+        {"Option6(3)", "QRadioButton", "Persons Approved by Canadian Department of Transportation",
+         false},
         {"Option6(4)", "QRadioButton", "FAA Designee", false},
         {"Option6(5)", "QRadioButton", "Repair Station", false},
         {"Option6(6)", "QRadioButton", "Inspection Authorization", false},
@@ -148,9 +151,9 @@ void FormScreenTest::controlHasKindAndDesignText_data()
         {"Combo13", "QComboBox", "", true},
         {"Text18", "QPlainTextEdit", "", true},
     };
-    for (const Row& row : rows)
-        QTest::newRow(row.name) << QString::fromLatin1(row.name) << QString::fromLatin1(row.kind) << row.text
-                                << row.hidden;
+    for (const Row &row : rows)
+        QTest::newRow(row.name) << QString::fromLatin1(row.name) << QString::fromLatin1(row.kind)
+                                << row.text << row.hidden;
 }
 
 void FormScreenTest::controlHasKindAndDesignText()
@@ -162,28 +165,28 @@ void FormScreenTest::controlHasKindAndDesignText()
 
     FormScreen form;
     QCOMPARE(form.objectName(), QStringLiteral("Panel3D1"));
-    const auto found = form.findChildren<QWidget*>(name);
+    const auto found = form.findChildren<QWidget *>(name);
     QCOMPARE(found.size(), 1);
-    QWidget* control = found.first();
+    QWidget *control = found.first();
     QVERIFY2(control->inherits(kind.toLatin1()), control->metaObject()->className());
     QCOMPARE(controlText(control), designText);
     QCOMPARE(control->isHidden(), hidden);
-    if (auto combo = qobject_cast<QComboBox*>(control)) {
+    if (auto combo = qobject_cast<QComboBox *>(control)) {
         QVERIFY(combo->isEditable());
         QCOMPARE(combo->insertPolicy(), QComboBox::NoInsert);
     }
-    if (auto option = qobject_cast<QRadioButton*>(control))
+    if (auto option = qobject_cast<QRadioButton *>(control))
         QVERIFY(!option->isChecked());
 }
 
 void FormScreenTest::everyMemberIsFoundByItsName()
 {
     FormScreen form;
-    const QList<QWidget*> controls = allControls(form);
+    const QList<QWidget *> controls = allControls(form);
     QCOMPARE(controls.size(), 45);
-    for (QWidget* control : controls) {
+    for (QWidget *control : controls) {
         QVERIFY(control);
-        QCOMPARE(form.findChild<QWidget*>(control->objectName()), control);
+        QCOMPARE(form.findChild<QWidget *>(control->objectName()), control);
     }
     QCOMPARE(form.Text18->parentWidget(), &form);
     QCOMPARE(form.Combo13->parentWidget(), &form);
@@ -198,20 +201,21 @@ void FormScreenTest::everyMemberIsFoundByItsName()
 void FormScreenTest::tabOrderRunsItemByItem()
 {
     FormScreen form;
-    QList<QWidget*> chain;
-    QWidget* start = form.Combo1[0];
-    for (QWidget* w = start; chain.size() < 500; w = w->nextInFocusChain()) {
+    QList<QWidget *> chain;
+    QWidget *start = form.Combo1[0];
+    for (QWidget *w = start; chain.size() < 500; w = w->nextInFocusChain()) {
         chain << w;
         if (w->nextInFocusChain() == start)
             break;
     }
     // Representatives of items 1, 2, 4, 5, 6, 7 and 8 in that order.
-    const QList<QWidget*> milestones{form.Combo1[0], form.Combo1[2], form.Text1[1], form.Text2[0], form.Text2[3],
-                                     form.Option1[0], form.List1, form.Text4[0], form.Text6, form.Text7[0],
-                                     form.Option2[0], form.Text7[4], form.Combo3, form.Text16, form.Option5[0],
-                                     form.Option6[0], form.Text13, form.Combo5, form.Text18};
+    const QList<QWidget *> milestones{
+        form.Combo1[0],  form.Combo1[2], form.Text1[1], form.Text2[0], form.Text2[3],
+        form.Option1[0], form.List1,     form.Text4[0], form.Text6,    form.Text7[0],
+        form.Option2[0], form.Text7[4],  form.Combo3,   form.Text16,   form.Option5[0],
+        form.Option6[0], form.Text13,    form.Combo5,   form.Text18};
     qsizetype previous = -1;
-    for (QWidget* milestone : milestones) {
+    for (QWidget *milestone : milestones) {
         const qsizetype at = chain.indexOf(milestone);
         QVERIFY2(at > previous, qPrintable(milestone->objectName()));
         previous = at;
@@ -232,13 +236,14 @@ void FormScreenTest::panelFitsTheWindowArea()
     form.List1->setCurrentRow(3);
     QApplication::processEvents();
     const QRect panel = form.rect();
-    for (QWidget* control : allControls(form)) {
+    for (QWidget *control : allControls(form)) {
         if (!control->isVisible())
             continue;
         const QRect area(control->mapTo(&form, QPoint(0, 0)), control->size());
         QVERIFY2(panel.contains(area), qPrintable(control->objectName()));
-        if (!qobject_cast<QListWidget*>(control))  // the unit list is sized to its four entries
-            QVERIFY2(control->height() >= control->minimumSizeHint().height(), qPrintable(control->objectName()));
+        if (!qobject_cast<QListWidget *>(control))  // the unit list is sized to its four entries
+            QVERIFY2(control->height() >= control->minimumSizeHint().height(),
+                     qPrintable(control->objectName()));
     }
 }
 
@@ -253,10 +258,17 @@ void FormScreenTest::unitKindLayout_data()
     QTest::addColumn<QString>("focus");
 
     const QString dash = FormTexts::DashLine;
-    QTest::newRow("Airframe") << 0 << false << dash << FormTexts::AsDescribed << dash << false << "Text7(0)";
-    QTest::newRow("Powerplant") << 1 << false << "" << "" << "" << true << "Text4(0)";
-    QTest::newRow("Propeller") << 2 << false << "" << "" << "" << true << "Text4(0)";
-    QTest::newRow("Appliance") << 3 << true << "" << "" << "" << true << "Text4(0)";
+    QTest::newRow("Airframe") << 0 << false << dash << FormTexts::AsDescribed << dash << false
+                              << "Text7(0)";
+    QTest::newRow("Powerplant") << 1 << false << ""
+                                << ""
+                                << "" << true << "Text4(0)";
+    QTest::newRow("Propeller") << 2 << false << ""
+                               << ""
+                               << "" << true << "Text4(0)";
+    QTest::newRow("Appliance") << 3 << true << ""
+                               << ""
+                               << "" << true << "Text4(0)";
 }
 
 void FormScreenTest::unitKindLayout()
@@ -273,7 +285,7 @@ void FormScreenTest::unitKindLayout()
     showActive(form);
     // Start from the other layout kind with typed values in the boxes.
     form.List1->setCurrentRow(row == 0 ? 1 : 0);
-    for (QLineEdit* box : {form.Text4[0], form.Text5, form.Text6})
+    for (QLineEdit *box : {form.Text4[0], form.Text5, form.Text6})
         box->setText(QStringLiteral("typed"));
     form.Combo1[0]->setFocus();
 
@@ -284,7 +296,7 @@ void FormScreenTest::unitKindLayout()
     QCOMPARE(form.Text4[0]->text(), make);
     QCOMPARE(form.Text5->text(), model);
     QCOMPARE(form.Text6->text(), serial);
-    for (QLineEdit* box : {form.Text4[0], form.Text5, form.Text6})
+    for (QLineEdit *box : {form.Text4[0], form.Text5, form.Text6})
         QCOMPARE(box->isEnabled(), enabled);
     QVERIFY(QApplication::focusWidget());
     QCOMPARE(QApplication::focusWidget()->objectName(), focus);
@@ -334,7 +346,7 @@ void FormScreenTest::kindChangedWhileLayoutIsAppliedEndsInThatKind()
     // Someone reacting to the airframe sentence switches the kind to Propeller at once.
     form.Text5->clear();
     bool switched = false;
-    QObject::connect(form.Text5, &QLineEdit::textChanged, &form, [&](const QString& text) {
+    QObject::connect(form.Text5, &QLineEdit::textChanged, &form, [&](const QString &text) {
         if (text == FormTexts::AsDescribed && !switched) {
             switched = true;
             form.List1->setCurrentRow(2);
@@ -376,7 +388,7 @@ void FormScreenTest::enterInModelBoxMovesToSerialBox()
     form.Text5->setFocus();
     QTest::keyClicks(form.Text5, QStringLiteral("o-360"));
     QTest::keyClick(form.Text5, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Text6));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form.Text6));
     QCOMPARE(form.Text5->text(), QStringLiteral("O-360"));
 }
 
@@ -385,10 +397,14 @@ void FormScreenTest::dateFillers_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("target");
 
-    QTest::newRow("signer of item 6 picked") << "Combo3" << "Text16";
-    QTest::newRow("signer of item 7 picked") << "Combo5" << "Text17";
-    QTest::newRow("double-click item 6 date") << "Text16" << "Text16";
-    QTest::newRow("double-click item 7 date") << "Text17" << "Text17";
+    QTest::newRow("signer of item 6 picked") << "Combo3"
+                                             << "Text16";
+    QTest::newRow("signer of item 7 picked") << "Combo5"
+                                             << "Text17";
+    QTest::newRow("double-click item 6 date") << "Text16"
+                                              << "Text16";
+    QTest::newRow("double-click item 7 date") << "Text17"
+                                              << "Text17";
 }
 
 void FormScreenTest::dateFillers()
@@ -400,11 +416,11 @@ void FormScreenTest::dateFillers()
     FixedClock clock(QDate(2001, 3, 5));
     form.setClock(&clock);
     form.show();
-    auto* box = form.findChild<QLineEdit*>(target);
+    auto *box = form.findChild<QLineEdit *>(target);
     box->setText(QStringLiteral("earlier text"));
 
-    QWidget* control = form.findChild<QWidget*>(action);
-    if (auto combo = qobject_cast<QComboBox*>(control)) {
+    QWidget *control = form.findChild<QWidget *>(action);
+    if (auto combo = qobject_cast<QComboBox *>(control)) {
         combo->addItems({QStringLiteral("A. Smith"), QStringLiteral("B. Jones")});
         combo->setCurrentIndex(0);
         QTest::keyClick(combo, Qt::Key_Down);  // the user picks the next name
@@ -457,8 +473,9 @@ void FormScreenTest::signerOfItem7GetsApprovalNumber()
 void FormScreenTest::optionGroupsClearAndStayExclusive()
 {
     FormScreen form;
-    const std::span<QRadioButton* const> groups[] = {form.Option1, form.Option2, form.Option5, form.Option6};
-    for (const auto& group : groups) {
+    const std::span<QRadioButton *const> groups[]
+        = {form.Option1, form.Option2, form.Option5, form.Option6};
+    for (const auto &group : groups) {
         const int last = int(group.size()) - 1;
         QVERIFY(FormScreen::selectOption(group, last));
         QCOMPARE(FormScreen::selectedIndex(group), last);
@@ -498,7 +515,8 @@ void FormScreenTest::registrationMarkSignals()
     form.Combo1[0]->setEditText(QString());
     QTest::keyClicks(form.Combo1[0], QStringLiteral("N1"));
     QCOMPARE(typed.count(), 2);
-    QTest::keyClicks(form.Combo1[2], QStringLiteral("S"));  // the model box alone, once a mark is there
+    QTest::keyClicks(form.Combo1[2],
+                     QStringLiteral("S"));  // the model box alone, once a mark is there
     QCOMPARE(typed.count(), 3);
     QCOMPARE(picked.count(), 0);
 
@@ -532,9 +550,9 @@ void FormScreenTest::typingLimitNeverCutsTextSetByCode()
 
     FormScreen form;
     form.show();
-    QWidget* control = form.findChild<QWidget*>(name);
-    auto combo = qobject_cast<QComboBox*>(control);
-    QLineEdit* box = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(control);
+    QWidget *control = form.findChild<QWidget *>(name);
+    auto combo = qobject_cast<QComboBox *>(control);
+    QLineEdit *box = combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(control);
     QVERIFY(box);
 
     box->clear();
@@ -556,7 +574,7 @@ void FormScreenTest::ownerNameTakesSeveralLinesWithinItsLimit()
 {
     FormScreen form;
     form.show();
-    auto* owner = qobject_cast<MultiLineBox*>(form.Text2[0]);
+    auto *owner = qobject_cast<MultiLineBox *>(form.Text2[0]);
     QVERIFY(owner);
     QVERIFY(owner->tabChangesFocus());
     QTest::keyClicks(owner, QStringLiteral("John Doe"));
@@ -581,13 +599,27 @@ void FormScreenTest::uniformTextAccess_data()
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("read");
 
-    QTest::newRow("line edit") << "Text7(0)" << "Acme Aero" << "Acme Aero";
-    QTest::newRow("owner name CR/LF") << "Text2(0)" << "John Doe\r\nJane Doe" << "John Doe\nJane Doe";
-    QTest::newRow("description") << "Text18" << "Line 1\r\nLine 2\rLine 3" << "Line 1\nLine 2\nLine 3";
-    QTest::newRow("combo edit text") << "Combo1(1)" << "Not In List" << "Not In List";
-    QTest::newRow("signer combo") << "Combo3" << "Somebody" << "Somebody";
-    QTest::newRow("title combo") << "Combo13" << "A title" << "A title";
-    QTest::newRow("emptied") << "Text2(1)" << "" << "";
+    QTest::newRow("line edit") << "Text7(0)"
+                               << "Acme Aero"
+                               << "Acme Aero";
+    QTest::newRow("owner name CR/LF") << "Text2(0)"
+                                      << "John Doe\r\nJane Doe"
+                                      << "John Doe\nJane Doe";
+    QTest::newRow("description") << "Text18"
+                                 << "Line 1\r\nLine 2\rLine 3"
+                                 << "Line 1\nLine 2\nLine 3";
+    QTest::newRow("combo edit text") << "Combo1(1)"
+                                     << "Not In List"
+                                     << "Not In List";
+    QTest::newRow("signer combo") << "Combo3"
+                                  << "Somebody"
+                                  << "Somebody";
+    QTest::newRow("title combo") << "Combo13"
+                                 << "A title"
+                                 << "A title";
+    QTest::newRow("emptied") << "Text2(1)"
+                             << ""
+                             << "";
 }
 
 void FormScreenTest::uniformTextAccess()
@@ -599,10 +631,10 @@ void FormScreenTest::uniformTextAccess()
     FormScreen form;
     form.Combo1[1]->addItems({"Cessna", "Piper"});
     form.Combo1[1]->setCurrentIndex(-1);
-    QWidget* control = form.findChild<QWidget*>(name);
+    QWidget *control = form.findChild<QWidget *>(name);
     setControlText(control, written);
     QCOMPARE(controlText(control), read);
-    if (auto combo = qobject_cast<QComboBox*>(control))
+    if (auto combo = qobject_cast<QComboBox *>(control))
         QCOMPARE(combo->currentIndex(), -1);
 }
 

@@ -18,7 +18,7 @@
 namespace FormTest {
 
 // Inserts one Form record with the given fields (Yes/No as -1/0, dates as ISO text).
-inline void insertForm(TestWindow& t, const QVariantMap& fields)
+inline void insertForm(TestWindow &t, const QVariantMap &fields)
 {
     QStringList names, marks;
     QVariantList values;
@@ -27,23 +27,26 @@ inline void insertForm(TestWindow& t, const QVariantMap& fields)
         marks << QStringLiteral("?");
         values << it.value();
     }
-    t.exec(QStringLiteral("Form337.mdb"),
-           QStringLiteral("INSERT INTO Form (%1) VALUES (%2)").arg(names.join(u','), marks.join(u',')), values);
+    t.exec(
+        QStringLiteral("Form337.mdb"),
+        QStringLiteral("INSERT INTO Form (%1) VALUES (%2)").arg(names.join(u','), marks.join(u',')),
+        values);
 }
 
-inline int formCount(TestWindow& t)
+inline int formCount(TestWindow &t)
 {
-    return t.value(QStringLiteral("Form337.mdb"), QStringLiteral("SELECT count(*) FROM Form")).toInt();
+    return t.value(QStringLiteral("Form337.mdb"), QStringLiteral("SELECT count(*) FROM Form"))
+        .toInt();
 }
 
 // A field of the only (or last) stored form.
-inline QVariant storedField(TestWindow& t, const QString& field)
+inline QVariant storedField(TestWindow &t, const QString &field)
 {
     return t.value(QStringLiteral("Form337.mdb"),
                    QStringLiteral("SELECT %1 FROM Form ORDER BY RecordId DESC LIMIT 1").arg(field));
 }
 
-inline QStringList items(const QComboBox* combo)
+inline QStringList items(const QComboBox *combo)
 {
     QStringList out;
     for (int i = 0; i < combo->count(); ++i)
@@ -53,7 +56,7 @@ inline QStringList items(const QComboBox* combo)
 
 // Fills every box of the screen so that Save accepts it: an airframe repair,
 // approved by an FAA designee, for a certificated repair station.
-inline void fillSavableForm(FormScreen& s)
+inline void fillSavableForm(FormScreen &s)
 {
     setControlText(s.Combo1[0], QStringLiteral("N123AB"));
     setControlText(s.Combo1[1], QStringLiteral("Cessna"));

@@ -11,28 +11,30 @@ using namespace FormTest;
 namespace {
 
 // A window on three stored forms of marks N1, N2, N3, showing the first as a search would.
-Form1& openOnThreeForms(TestWindow& t)
+Form1 &openOnThreeForms(TestWindow &t)
 {
     t.install();
-    for (const char* mark : {"N1", "N2", "N3"})
+    for (const char *mark : {"N1", "N2", "N3"})
         insertForm(t, {{"RegNum", mark}, {"OwnerName", QStringLiteral("Owner of %1").arg(mark)}});
-    Form1& w = t.open();
+    Form1 &w = t.open();
     w.NewFormFlag = 0;
     w.Data1.moveFirst();
     w.ShowRecord();
-    for (QPushButton* b : {w.Command3D15, w.Command3D13, w.Command3D19, w.Command3D17, w.Command3D16})
+    for (QPushButton *b :
+         {w.Command3D15, w.Command3D13, w.Command3D19, w.Command3D17, w.Command3D16})
         b->setEnabled(true);
     return w;
 }
 
-QString markOnScreen(Form1& w)
+QString markOnScreen(Form1 &w)
 {
     return controlText(w.Panel3D1->Combo1[0]);
 }
 
 }  // namespace
 
-class NavigationTest : public QObject {
+class NavigationTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -52,20 +54,22 @@ private slots:
 void NavigationTest::newKeepsRealAgencyAndEmptiesTheRest()
 {
     TestWindow t;
-    Form1& w = openOnThreeForms(t);
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = openOnThreeForms(t);
+    FormScreen &s = *w.Panel3D1;
     fillSavableForm(s);
     s.Check2->setChecked(true);
     setControlText(s.Text3, QStringLiteral("Other"));
     w.Command3D19->click();
 
     QCOMPARE(w.NewFormFlag, 1);
-    for (QPushButton* b : {w.Command3D15, w.Command3D13, w.Command3D19, w.Command3D17, w.Command3D16})
+    for (QPushButton *b :
+         {w.Command3D15, w.Command3D13, w.Command3D19, w.Command3D17, w.Command3D16})
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
-    QList<QWidget*> emptied{s.Combo1[0], s.Combo1[1], s.Combo1[2], s.Text1[0], s.Text1[1]};
-    emptied << s.Text2[0] << s.Text2[1] << s.Text2[2] << s.Text2[3] << s.Text4[0] << s.Text4[1] << s.Text5 << s.Text6
-            << s.Combo5 << s.Text13 << s.Text3 << s.Text17 << s.Combo3 << s.Text16;
-    for (QWidget* box : emptied)
+    QList<QWidget *> emptied{s.Combo1[0], s.Combo1[1], s.Combo1[2], s.Text1[0], s.Text1[1]};
+    emptied << s.Text2[0] << s.Text2[1] << s.Text2[2] << s.Text2[3] << s.Text4[0] << s.Text4[1]
+            << s.Text5 << s.Text6 << s.Combo5 << s.Text13 << s.Text3 << s.Text17 << s.Combo3
+            << s.Text16;
+    for (QWidget *box : emptied)
         QVERIFY2(controlText(box).isEmpty(), qPrintable(box->objectName()));
     QCOMPARE(s.Combo1[0]->currentIndex(), -1);
     QCOMPARE(FormScreen::selectedIndex(s.Option1), -1);
@@ -84,13 +88,16 @@ void NavigationTest::newKeepsRealAgencyAndEmptiesTheRest()
 
 void NavigationTest::newFillsAgencyFromSetup_data()
 {
-    QTest::addColumn<QVariantList>("agency");  // AgencyName, AgencyAdd1, AgencyAdd2, AgencyAdd3, Rating1, Rating2, AgencyCert, AgencyKind
+    QTest::addColumn<QVariantList>(
+        "agency");  // AgencyName, AgencyAdd1, AgencyAdd2, AgencyAdd3, Rating1, Rating2, AgencyCert, AgencyKind
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("kind");
-    QTest::newRow("complete") << QVariantList{"Acme", "2 Rd", "Ames", "IA", "50010", "USA", "RS-1", 3}
+    QTest::newRow("complete") << QVariantList{"Acme",  "2 Rd", "Ames", "IA",
+                                              "50010", "USA",  "RS-1", 3}
                               << QStringList{"Acme", "2 Rd", "Ames, IA", "50010 USA", "RS-1"} << 3;
     QTest::newRow("state and kind Null")
-        << QVariantList{"Acme", QVariant(), "Ames", QVariant(), QVariant(), "USA", QVariant(), QVariant()}
+        << QVariantList{"Acme",     QVariant(), "Ames",     QVariant(),
+                        QVariant(), "USA",      QVariant(), QVariant()}
         << QStringList{"Acme", "Address", "City & State", "Zip & Country", ""} << 2;
 }
 
@@ -101,16 +108,18 @@ void NavigationTest::newFillsAgencyFromSetup()
     QFETCH(int, kind);
     TestWindow t;
     t.install();
-    t.exec("Form337.mdb", "INSERT INTO Agency (AgencyName, AgencyAdd1, AgencyAdd2, AgencyAdd3, Rating1, Rating2,"
-                          " AgencyCert, AgencyKind) VALUES (?,?,?,?,?,?,?,?)", agency);
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    t.exec("Form337.mdb",
+           "INSERT INTO Agency (AgencyName, AgencyAdd1, AgencyAdd2, AgencyAdd3, Rating1, Rating2,"
+           " AgencyCert, AgencyKind) VALUES (?,?,?,?,?,?,?,?)",
+           agency);
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     setControlText(s.Text7[0], FormTexts::Name);
     setControlText(s.Text7[2], QStringLiteral("stale"));
     s.Option2[0]->setChecked(true);
     w.formHandlers().Command3D19_Click();
     QStringList shown;
-    for (QLineEdit* line : s.Text7)
+    for (QLineEdit *line : s.Text7)
         shown << line->text();
     QCOMPARE(shown, lines);
     QCOMPARE(FormScreen::selectedIndex(s.Option2), kind);
@@ -119,7 +128,7 @@ void NavigationTest::newFillsAgencyFromSetup()
 void NavigationTest::nextAndPreviousStopAtBothEnds()
 {
     TestWindow t;
-    Form1& w = openOnThreeForms(t);
+    Form1 &w = openOnThreeForms(t);
     const QString title = QStringLiteral("No records this direction.");
     const QString offTheEnd = QStringLiteral("Press OK to continue. To Enter New form press NEW");
 
@@ -157,7 +166,7 @@ void NavigationTest::nextOnEmptyTable()
 {
     TestWindow t;
     t.install();
-    Form1& w = t.open();
+    Form1 &w = t.open();
     setControlText(w.Panel3D1->Combo1[0], QStringLiteral("typed"));
     w.formHandlers().Command3D16_Click();
     w.formHandlers().Command3D17_Click();
@@ -168,13 +177,13 @@ void NavigationTest::nextOnEmptyTable()
 void NavigationTest::deleteOnlyFormOfMark()
 {
     TestWindow t;
-    Form1& w = openOnThreeForms(t);
+    Form1 &w = openOnThreeForms(t);
     w.Command3D16->click();  // N2 on screen
     t.messages.script = {Msg::Answer::Yes};
     w.Command3D15->click();
 
     QCOMPARE(t.messages.asked.size(), 1);
-    const Msg::Request& question = t.messages.asked[0];
+    const Msg::Request &question = t.messages.asked[0];
     QCOMPARE(question.text, QStringLiteral("Are you sure you want to delete this entire form?"));
     QCOMPARE(question.title, QStringLiteral("Delete form on screen"));
     QCOMPARE(question.buttons, Msg::Buttons::YesNo);
@@ -183,7 +192,7 @@ void NavigationTest::deleteOnlyFormOfMark()
 
     QCOMPARE(formCount(t), 2);
     QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM Form WHERE RegNum = 'N2'").toInt(), 0);
-    FormScreen& s = *w.Panel3D1;
+    FormScreen &s = *w.Panel3D1;
     QCOMPARE(markOnScreen(w), QString());
     QCOMPARE(controlText(s.Text2[0]), QString());
     QCOMPARE(controlText(s.Text2[1]), FormTexts::Address);
@@ -199,7 +208,7 @@ void NavigationTest::deleteLeavesOtherFormOfMark()
     t.install();
     insertForm(t, {{"RegNum", "N7"}, {"OwnerName", "Kept owner"}, {"Make", "Piper"}});
     insertForm(t, {{"RegNum", "N7"}, {"OwnerName", "Deleted owner"}});
-    Form1& w = t.open();
+    Form1 &w = t.open();
     w.NewFormFlag = 0;
     w.Data1.moveLast();
     w.ShowRecord();
@@ -214,7 +223,7 @@ void NavigationTest::deleteLeavesOtherFormOfMark()
 void NavigationTest::deleteAnsweredNo()
 {
     TestWindow t;
-    Form1& w = openOnThreeForms(t);
+    Form1 &w = openOnThreeForms(t);
     t.messages.script = {Msg::Answer::No};
     w.formHandlers().Command3D15_Click();
     QCOMPARE(t.messages.asked.size(), 1);
@@ -226,7 +235,7 @@ void NavigationTest::deleteAnsweredNo()
 void NavigationTest::deleteWhileNewFormDoesNothing()
 {
     TestWindow t;
-    Form1& w = openOnThreeForms(t);
+    Form1 &w = openOnThreeForms(t);
     w.formHandlers().Command3D19_Click();
     w.formHandlers().Command3D15_Click();
     QVERIFY(t.messages.asked.isEmpty());
@@ -251,7 +260,7 @@ void NavigationTest::deleteWithoutCurrentRecord()
     t.install();
     for (int i = 0; i < forms; ++i)
         insertForm(t, {{"RegNum", QStringLiteral("N%1").arg(i)}});
-    Form1& w = t.open();
+    Form1 &w = t.open();
     w.NewFormFlag = 0;
     if (position == "eof") {
         w.Data1.moveLast();
@@ -267,8 +276,9 @@ void NavigationTest::deleteWithoutCurrentRecord()
     w.formHandlers().Command3D15_Click();
 
     QCOMPARE(formCount(t), before);
-    for (const Msg::Request& asked : t.messages.asked)
-        QVERIFY2(asked.buttons != Msg::Buttons::YesNo, "no question without a stored form on screen");
+    for (const Msg::Request &asked : t.messages.asked)
+        QVERIFY2(asked.buttons != Msg::Buttons::YesNo,
+                 "no question without a stored form on screen");
 }
 
 REGISTER_TEST(NavigationTest)

@@ -11,7 +11,7 @@ using namespace FormTest;
 namespace {
 
 // Puts work items on the screen that the pick-up must reset.
-void fillWorkItems(FormScreen& s)
+void fillWorkItems(FormScreen &s)
 {
     s.Option1[1]->setChecked(true);
     s.List1->setCurrentRow(3);
@@ -26,9 +26,9 @@ void fillWorkItems(FormScreen& s)
     setControlText(s.Text18, QStringLiteral("Work."));
 }
 
-void pickMark(Form1& w, const QString& mark)
+void pickMark(Form1 &w, const QString &mark)
 {
-    QComboBox* combo = w.Panel3D1->Combo1[0];
+    QComboBox *combo = w.Panel3D1->Combo1[0];
     const int index = combo->findText(mark);
     QVERIFY2(index >= 0, qPrintable(mark));
     combo->setCurrentIndex(index);
@@ -37,7 +37,8 @@ void pickMark(Form1& w, const QString& mark)
 
 }  // namespace
 
-class PickupTest : public QObject {
+class PickupTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -63,14 +64,24 @@ void PickupTest::copiesLatestFormOfTheMark()
     TestWindow t;
     t.install();
     insertForm(t, {{"RegNum", mark}, {"Make", "Old"}, {"OwnerName", "Older owner"}});
-    insertForm(t, {{"RegNum", mark}, {"Make", "Piper"}, {"Model", "PA-28"}, {"Serial", "28-1"}, {"Rating1", "C"},
-                   {"OwnerName", "Ann"}, {"OwnerAdd1", "1 Main"}, {"OwnerName2", "50010"}, {"AgencyName", "Acme"},
-                   {"AgencyAdd2", "Boone"}, {"AgencyCert", "C-1"}, {"AgencyKind", 4}});
+    insertForm(t, {{"RegNum", mark},
+                   {"Make", "Piper"},
+                   {"Model", "PA-28"},
+                   {"Serial", "28-1"},
+                   {"Rating1", "C"},
+                   {"OwnerName", "Ann"},
+                   {"OwnerAdd1", "1 Main"},
+                   {"OwnerName2", "50010"},
+                   {"AgencyName", "Acme"},
+                   {"AgencyAdd2", "Boone"},
+                   {"AgencyCert", "C-1"},
+                   {"AgencyKind", 4}});
     // A later form of a mark that the asterisk would match as a pattern is another aircraft.
-    const QString other = mark.contains(u'*') ? QString(mark).replace(u'*', QStringLiteral("zz")) : mark + u'X';
+    const QString other
+        = mark.contains(u'*') ? QString(mark).replace(u'*', QStringLiteral("zz")) : mark + u'X';
     insertForm(t, {{"RegNum", other}, {"OwnerName", "Someone else"}});
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     setControlText(s.Text7[2], QStringLiteral("typed city"));
     pickMark(w, mark);
 
@@ -97,10 +108,15 @@ void PickupTest::resetsWorkItems()
 {
     TestWindow t;
     t.install();
-    insertForm(t, {{"RegNum", "N1"}, {"PowType2", -1}, {"PowMake", "Lycoming"}, {"Approved", -1}, {"ApprovedBy", 2},
-                   {"Back", "Stored work."}, {"ApproveName", "Stored signer"}});
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    insertForm(t, {{"RegNum", "N1"},
+                   {"PowType2", -1},
+                   {"PowMake", "Lycoming"},
+                   {"Approved", -1},
+                   {"ApprovedBy", 2},
+                   {"Back", "Stored work."},
+                   {"ApproveName", "Stored signer"}});
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     fillWorkItems(s);
     pickMark(w, "N1");
 
@@ -135,16 +151,17 @@ void PickupTest::noMatch()
     TestWindow t;
     t.install();
     insertForm(t, {{"RegNum", "N1"}, {"AgencyName", "Acme"}});
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     fillSavableForm(s);
     fillWorkItems(s);
     setControlText(s.Combo1[0], QStringLiteral("N404"));
     w.Combo1_Click(index);
 
     QCOMPARE(controlText(s.Combo1[0]), markAfter);
-    for (QWidget* box : {static_cast<QWidget*>(s.Combo1[1]), static_cast<QWidget*>(s.Combo1[2]),
-                         static_cast<QWidget*>(s.Text1[0]), static_cast<QWidget*>(s.Text1[1]), s.Text2[0]})
+    for (QWidget *box :
+         {static_cast<QWidget *>(s.Combo1[1]), static_cast<QWidget *>(s.Combo1[2]),
+          static_cast<QWidget *>(s.Text1[0]), static_cast<QWidget *>(s.Text1[1]), s.Text2[0]})
         QCOMPARE(controlText(box), QString());
     QCOMPARE(controlText(s.Text2[1]), FormTexts::Address);
     QCOMPARE(controlText(s.Text2[2]), FormTexts::CityState);
@@ -171,11 +188,12 @@ void PickupTest::modelListFollowsMake()
     QFETCH(QStringList, models);
     TestWindow t;
     t.install();
-    t.exec("Form337.mdb", "INSERT INTO aircraft (Make, Model) VALUES ('Cessna', '172'), ('Cessna', '182'),"
-                          " ('Cessna', '172'), ('Cessna', NULL), ('Piper', 'PA-28'), (?, ?), ('Mooney', NULL)",
+    t.exec("Form337.mdb",
+           "INSERT INTO aircraft (Make, Model) VALUES ('Cessna', '172'), ('Cessna', '182'),"
+           " ('Cessna', '172'), ('Cessna', NULL), ('Piper', 'PA-28'), (?, ?), ('Mooney', NULL)",
            {QStringLiteral("O'Hare"), QStringLiteral("Q'1")});
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     setControlText(s.Combo1[2], QStringLiteral("typed model"));
     const int index = s.Combo1[1]->findText(make);
     QVERIFY(index >= 0);

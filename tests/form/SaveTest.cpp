@@ -11,7 +11,8 @@
 
 using namespace FormTest;
 
-class SaveTest : public QObject {
+class SaveTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -37,8 +38,8 @@ void SaveTest::savesNewFormAndMakesItCurrent()
 {
     TestWindow t;
     t.install();
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     fillSavableForm(s);
     QCOMPARE(w.NewFormFlag, 1);
 
@@ -79,15 +80,16 @@ void SaveTest::refusedFormWritesNothing()
 {
     TestWindow t;
     t.install();
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     fillSavableForm(s);
     setControlText(s.Text2[1], FormTexts::Address);
     FormScreen::clearOptions(s.Option6);  // a later check would fail too
     w.formHandlers().Command3D13_Click();
 
     QCOMPARE(t.messages.asked.size(), 1);
-    QCOMPARE(t.messages.asked[0].text, QStringLiteral("Enter Owner Address. Form will not be saved."));
+    QCOMPARE(t.messages.asked[0].text,
+             QStringLiteral("Enter Owner Address. Form will not be saved."));
     QCOMPARE(t.messages.asked[0].title, QStringLiteral("Questionable address."));
     QCOMPARE(formCount(t), 0);
     QCOMPARE(w.NewFormFlag, 1);
@@ -108,8 +110,8 @@ void SaveTest::agencySignerMismatchAsks()
     QFETCH(int, stored);
     TestWindow t;
     t.install();
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     fillSavableForm(s);
     s.Option2[0]->setChecked(true);
     setControlText(s.Text7[0], QStringLiteral("Jane Doe"));
@@ -118,7 +120,8 @@ void SaveTest::agencySignerMismatchAsks()
     w.formHandlers().Command3D13_Click();
 
     QCOMPARE(t.messages.asked.size(), 1);
-    QCOMPARE(t.messages.asked[0].text, QStringLiteral("Agency name and signer do not match. Do you wish to continue Save?"));
+    QCOMPARE(t.messages.asked[0].text,
+             QStringLiteral("Agency name and signer do not match. Do you wish to continue Save?"));
     QCOMPARE(t.messages.asked[0].title, QStringLiteral("Mismatched Information"));
     QCOMPARE(t.messages.asked[0].buttons, Msg::Buttons::YesNo);
     QCOMPARE(t.messages.asked[0].icon, Msg::Icon::Exclamation);
@@ -131,8 +134,8 @@ void SaveTest::aircraftPairAddedOnceEvenWhenRefused()
     TestWindow t;
     t.install();
     t.exec("Form337.mdb", "INSERT INTO aircraft (Make, Model) VALUES ('Cessna', '172')");
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     fillSavableForm(s);
     // Quotes, an asterisk and a non-ASCII letter are ordinary characters.
     const QString make = QStringLiteral("O'Hare \"Aéro\"*");
@@ -144,12 +147,15 @@ void SaveTest::aircraftPairAddedOnceEvenWhenRefused()
     for (int attempt = 0; attempt < 2; ++attempt)
         w.formHandlers().Command3D13_Click();
 
-    QCOMPARE(t.messages.texts(),
-             QStringList(2, "Enter the owner's name(s)as on the registration certificate. Form will not be saved."));
+    QCOMPARE(t.messages.texts(), QStringList(2, "Enter the owner's name(s)as on the registration "
+                                                "certificate. Form will not be saved."));
     QCOMPARE(t.messages.asked[0].title, QString());
     QCOMPARE(t.messages.asked[0].icon, Msg::Icon::None);
     QCOMPARE(formCount(t), 0);
-    QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM aircraft WHERE Make = ? AND Model = ?", {make, model}).toInt(), 1);
+    QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM aircraft WHERE Make = ? AND Model = ?",
+                     {make, model})
+                 .toInt(),
+             1);
     QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM aircraft").toInt(), 2);
     QCOMPARE(items(s.Combo1[1]), (QStringList{"Cessna", make}));
     QCOMPARE(items(s.Combo1[2]), QStringList{model});
@@ -173,10 +179,24 @@ void SaveTest::datesAndBlanks_data()
     QTest::addColumn<QString>("storedSeries");
     QTest::addColumn<QString>("storedBack");
 
-    QTest::newRow("long form date, texts kept") << "March 05, 2001" << "S" << "Work." << "2001-03-05" << "S"
+    QTest::newRow("long form date, texts kept") << "March 05, 2001"
+                                                << "S"
+                                                << "Work."
+                                                << "2001-03-05"
+                                                << "S"
                                                 << "Work.";
-    QTest::newRow("no date, empty series and description") << "next week" << "" << "" << "" << " " << " ";
-    QTest::newRow("empty date box") << "" << "" << "Work." << "" << " " << "Work.";
+    QTest::newRow("no date, empty series and description") << "next week"
+                                                           << ""
+                                                           << ""
+                                                           << ""
+                                                           << " "
+                                                           << " ";
+    QTest::newRow("empty date box") << ""
+                                    << ""
+                                    << "Work."
+                                    << ""
+                                    << " "
+                                    << "Work.";
 }
 
 void SaveTest::datesAndBlanks()
@@ -190,8 +210,8 @@ void SaveTest::datesAndBlanks()
 
     TestWindow t;
     t.install();
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     fillSavableForm(s);
     setControlText(s.Text16, formDateText);
     setControlText(s.Text1[1], series);
@@ -211,8 +231,8 @@ void SaveTest::dateThatIsNoDateKeepsStoredValueOnEdit()
 {
     TestWindow t;
     t.install();
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     fillSavableForm(s);
     w.formHandlers().Command3D13_Click();
     QCOMPARE(storedField(t, "FormDate").toString(), QStringLiteral("2001-03-05"));
@@ -228,8 +248,8 @@ void SaveTest::changedUnitKindKeepsEarlierKindsFields()
 {
     TestWindow t;
     t.install();
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     fillSavableForm(s);
     s.List1->setCurrentRow(1);  // Powerplant: the unit boxes are emptied
     setControlText(s.Text4[0], QStringLiteral("Lycoming"));
@@ -266,20 +286,21 @@ void SaveTest::editOfOlderFormChangesThatForm()
     t.install();
     insertForm(t, {{"RegNum", "N9"}, {"OwnerName", "Older"}});
     insertForm(t, {{"RegNum", "N9"}, {"OwnerName", "Newer"}});
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     w.Data1.moveFirst();
     w.NewFormFlag = 0;
     fillSavableForm(s);
     setControlText(s.Combo1[0], QStringLiteral("N9"));
-    for (const char* owner : {"Older, changed", "Older, changed twice"}) {
+    for (const char *owner : {"Older, changed", "Older, changed twice"}) {
         setControlText(s.Text2[0], QString::fromLatin1(owner));
         w.formHandlers().Command3D13_Click();
     }
     QVERIFY2(t.messages.asked.isEmpty(), qPrintable(t.messages.lastText()));
     QCOMPARE(formCount(t), 2);
-    QCOMPARE(t.value("Form337.mdb", "SELECT OwnerName FROM Form ORDER BY RecordId LIMIT 1").toString(),
-             QStringLiteral("Older, changed twice"));
+    QCOMPARE(
+        t.value("Form337.mdb", "SELECT OwnerName FROM Form ORDER BY RecordId LIMIT 1").toString(),
+        QStringLiteral("Older, changed twice"));
     QCOMPARE(storedField(t, "OwnerName").toString(), QStringLiteral("Newer"));
 }
 
@@ -295,7 +316,8 @@ void SaveTest::tooLongEntryIsNamedAndNothingWritten_data()
     QTest::newRow("agency certificate") << "Text7(4)" << 31 << 0 << "Agency certificate no.";
     QTest::newRow("powerplant make") << "Text4(0)" << 51 << 1 << "Unit make";
     QTest::newRow("appliance manufacturer") << "Text4(1)" << 51 << 3 << "Appliance manufacturer";
-    QTest::newRow("aircraft make, in the aircraft list first") << "Combo1(1)" << 41 << 0 << "Aircraft make";
+    QTest::newRow("aircraft make, in the aircraft list first")
+        << "Combo1(1)" << 41 << 0 << "Aircraft make";
 }
 
 void SaveTest::tooLongEntryIsNamedAndNothingWritten()
@@ -307,15 +329,15 @@ void SaveTest::tooLongEntryIsNamedAndNothingWritten()
 
     TestWindow t;
     t.install();
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     fillSavableForm(s);
     if (unitKind != 0) {
         s.List1->setCurrentRow(unitKind);
-        for (QLineEdit* box : {s.Text4[0], s.Text4[1], s.Text5, s.Text6})
+        for (QLineEdit *box : {s.Text4[0], s.Text4[1], s.Text5, s.Text6})
             box->setText(QStringLiteral("X"));
     }
-    QWidget* box = s.findChild<QWidget*>(control);
+    QWidget *box = s.findChild<QWidget *>(control);
     QVERIFY(box);
     setControlText(box, QString(length, QLatin1Char('W')));
     w.formHandlers().Command3D13_Click();
@@ -343,13 +365,14 @@ void SaveTest::lockedFileLeavesFormUnsaved()
     TestWindow t;
     t.install();
     t.exec("Form337.mdb", "INSERT INTO aircraft (Make, Model) VALUES ('Cessna', '172')");
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     fillSavableForm(s);
 
     {
         // Another program holds the write lock of the forms file past the wait.
-        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otherProgram"));
+        QSqlDatabase other
+            = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otherProgram"));
         other.setDatabaseName(t.folder + QStringLiteral("/Form337.mdb"));
         QVERIFY(other.open());
         QSqlQuery lock(other);
@@ -389,16 +412,21 @@ void SaveTest::formChangedOnAnotherWorkstation_data()
     QTest::addColumn<int>("newFormFlag");
     const QString changed = QStringLiteral("Form changed on another workstation");
     const QString deleted = QStringLiteral("Form deleted on another workstation");
-    QTest::newRow("changed, Cancel keeps the typed form") << "changes" << int(Msg::Answer::Cancel) << changed << 1
-                                                          << "Stored there" << "Typed here" << 0;
-    QTest::newRow("changed, No shows the stored form") << "changes" << int(Msg::Answer::No) << changed << 1
-                                                       << "Stored there" << "Stored there" << 0;
-    QTest::newRow("changed, Yes stores the typed form") << "changes" << int(Msg::Answer::Yes) << changed << 1
-                                                        << "Typed here" << "Typed here" << 0;
-    QTest::newRow("deleted, Yes stores it as a new form") << "deletes" << int(Msg::Answer::Yes) << deleted << 1
-                                                          << "Typed here" << "Typed here" << 0;
-    QTest::newRow("deleted, No keeps the typed form") << "deletes" << int(Msg::Answer::No) << deleted << 0 << ""
-                                                      << "Typed here" << 0;
+    QTest::newRow("changed, Cancel keeps the typed form")
+        << "changes" << int(Msg::Answer::Cancel) << changed << 1 << "Stored there"
+        << "Typed here" << 0;
+    QTest::newRow("changed, No shows the stored form")
+        << "changes" << int(Msg::Answer::No) << changed << 1 << "Stored there"
+        << "Stored there" << 0;
+    QTest::newRow("changed, Yes stores the typed form")
+        << "changes" << int(Msg::Answer::Yes) << changed << 1 << "Typed here"
+        << "Typed here" << 0;
+    QTest::newRow("deleted, Yes stores it as a new form")
+        << "deletes" << int(Msg::Answer::Yes) << deleted << 1 << "Typed here"
+        << "Typed here" << 0;
+    QTest::newRow("deleted, No keeps the typed form")
+        << "deletes" << int(Msg::Answer::No) << deleted << 0 << ""
+        << "Typed here" << 0;
 }
 
 void SaveTest::formChangedOnAnotherWorkstation()
@@ -413,9 +441,10 @@ void SaveTest::formChangedOnAnotherWorkstation()
     QFETCH(int, newFormFlag);
     TestWindow t;
     t.install();
-    insertForm(t, {{"RegNum", "N123AB"}, {"OwnerName", "Shown"}, {"Make", "Cessna"}, {"Model", "172"}});
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    insertForm(
+        t, {{"RegNum", "N123AB"}, {"OwnerName", "Shown"}, {"Make", "Cessna"}, {"Model", "172"}});
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     w.Data1.moveFirst();
     w.NewFormFlag = 0;
     w.ShowRecord();
@@ -467,12 +496,12 @@ void SaveTest::replacedDataFolderIsReopened()
     // are the old, unlinked ones. Save goes to the files at the folder's path.
     TestWindow t;
     t.install();
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     const QString folder = t.folder;
     QDir data(folder);
     QVERIFY(data.mkdir(QStringLiteral("old")));
-    for (const char* name : {"Form337.mdb", "FAAForm337A.mdb"}) {
+    for (const char *name : {"Form337.mdb", "FAAForm337A.mdb"}) {
         const QString file = QString::fromLatin1(name);
         QVERIFY(QFile::rename(data.filePath(file), data.filePath(QStringLiteral("old/") + file)));
         QVERIFY(QFile::copy(data.filePath(QStringLiteral("old/") + file), data.filePath(file)));
@@ -484,14 +513,17 @@ void SaveTest::replacedDataFolderIsReopened()
     QCOMPARE(w.NewFormFlag, 0);
 
     // Replaced by nothing: the failure is said in words and the form stays on screen.
-    QVERIFY(QFile::rename(data.filePath(QStringLiteral("Form337.mdb")), data.filePath(QStringLiteral("old/gone.mdb"))));
+    QVERIFY(QFile::rename(data.filePath(QStringLiteral("Form337.mdb")),
+                          data.filePath(QStringLiteral("old/gone.mdb"))));
     setControlText(s.Text2[0], QStringLiteral("Typed after"));
     w.formHandlers().Command3D13_Click();
     QCOMPARE(t.messages.asked.size(), 1);
     const QString text = t.messages.lastText();
-    QVERIFY2(text.startsWith(QStringLiteral("The form was not saved: ")) && text.contains(QStringLiteral("Form337.mdb")),
+    QVERIFY2(text.startsWith(QStringLiteral("The form was not saved: "))
+                 && text.contains(QStringLiteral("Form337.mdb")),
              qPrintable(text));
-    QVERIFY2(!text.contains(QStringLiteral("UPDATE")) && !text.contains(QStringLiteral("INSERT")), qPrintable(text));
+    QVERIFY2(!text.contains(QStringLiteral("UPDATE")) && !text.contains(QStringLiteral("INSERT")),
+             qPrintable(text));
     QCOMPARE(controlText(s.Text2[0]), QStringLiteral("Typed after"));
     QVERIFY(!QFile::exists(data.filePath(QStringLiteral("Form337.mdb"))));
 }

@@ -13,12 +13,12 @@ using namespace FormTest;
 namespace {
 
 // Opens a window on one stored form (plus any given before it) and shows the last one.
-Form1& showLast(TestWindow& t, const QList<QVariantMap>& forms)
+Form1 &showLast(TestWindow &t, const QList<QVariantMap> &forms)
 {
     t.install();
-    for (const QVariantMap& form : forms)
+    for (const QVariantMap &form : forms)
         insertForm(t, form);
-    Form1& w = t.open();
+    Form1 &w = t.open();
     w.Data1.moveLast();
     w.ShowRecord();
     return w;
@@ -26,7 +26,8 @@ Form1& showLast(TestWindow& t, const QList<QVariantMap>& forms)
 
 }  // namespace
 
-class ShowRecordTest : public QObject {
+class ShowRecordTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -43,12 +44,24 @@ private slots:
 void ShowRecordTest::aircraftOwnerAndAgency()
 {
     TestWindow t;
-    Form1& w = showLast(t, {{{"RegNum", "N1\"*é"}, {"Make", "Piper"}, {"Model", "PA-28"}, {"Serial", "28-1"},
-                             {"Rating1", "Cherokee"}, {"OwnerName", "Ann\r\nBob"}, {"OwnerAdd1", "1 Main"},
-                             {"OwnerAdd2", "Ames"}, {"OwnerName2", "50010"}, {"AgencyName", "Acme"},
-                             {"AgencyAdd1", "2 Rd"}, {"AgencyAdd2", "Boone"}, {"AgencyAdd3", "50036"},
-                             {"AgencyCert", "C-1"}, {"AgencyKind", 3}, {"Rating3", 1}, {"ApprovedBy", 5}}});
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = showLast(t, {{{"RegNum", "N1\"*é"},
+                             {"Make", "Piper"},
+                             {"Model", "PA-28"},
+                             {"Serial", "28-1"},
+                             {"Rating1", "Cherokee"},
+                             {"OwnerName", "Ann\r\nBob"},
+                             {"OwnerAdd1", "1 Main"},
+                             {"OwnerAdd2", "Ames"},
+                             {"OwnerName2", "50010"},
+                             {"AgencyName", "Acme"},
+                             {"AgencyAdd1", "2 Rd"},
+                             {"AgencyAdd2", "Boone"},
+                             {"AgencyAdd3", "50036"},
+                             {"AgencyCert", "C-1"},
+                             {"AgencyKind", 3},
+                             {"Rating3", 1},
+                             {"ApprovedBy", 5}}});
+    FormScreen &s = *w.Panel3D1;
     QCOMPARE(controlText(s.Combo1[0]), QStringLiteral("N1\"*é"));
     QCOMPARE(s.Combo1[0]->currentIndex(), s.Combo1[0]->findText(QStringLiteral("N1\"*é")));
     QCOMPARE(controlText(s.Combo1[1]), QStringLiteral("Piper"));
@@ -71,8 +84,8 @@ void ShowRecordTest::aircraftOwnerAndAgency()
 void ShowRecordTest::nullFieldsGivePlaceholders()
 {
     TestWindow t;
-    Form1& w = showLast(t, {{{"Make", "Piper"}}});
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = showLast(t, {{{"Make", "Piper"}}});
+    FormScreen &s = *w.Panel3D1;
     QCOMPARE(controlText(s.Combo1[0]), QString());
     QCOMPARE(s.Combo1[0]->currentIndex(), -1);
     QCOMPARE(controlText(s.Combo1[2]), QString());
@@ -90,26 +103,36 @@ void ShowRecordTest::nullFieldsGivePlaceholders()
 void ShowRecordTest::unitKind_data()
 {
     QTest::addColumn<QVariantMap>("record");
-    QTest::addColumn<int>("typeOfWork");  // Option1 index
-    QTest::addColumn<int>("kind");        // List1 row
+    QTest::addColumn<int>("typeOfWork");     // Option1 index
+    QTest::addColumn<int>("kind");           // List1 row
     QTest::addColumn<QStringList>("boxes");  // Text4(0), Text4(1), Text5, Text6
     QTest::addColumn<bool>("manufacturerShown");
     QTest::addColumn<bool>("boxesEnabled");
 
     const QString dash = FormTexts::DashLine;
-    QTest::newRow("airframe repair") << QVariantMap{{"AirType1", -1}, {"AirType2", 0}} << 0 << 0
-                                     << QStringList{dash, "", FormTexts::AsDescribed, dash} << false << false;
+    QTest::newRow("airframe repair")
+        << QVariantMap{{"AirType1", -1}, {"AirType2", 0}} << 0 << 0
+        << QStringList{dash, "", FormTexts::AsDescribed, dash} << false << false;
     QTest::newRow("powerplant alteration")
-        << QVariantMap{{"PowType2", -1}, {"PowMake", "Lycoming"}, {"PowModel", "O-320"}, {"PowSerial", "L-1"}} << 1 << 1
-        << QStringList{"Lycoming", "", "O-320", "L-1"} << false << true;
+        << QVariantMap{{"PowType2", -1},
+                       {"PowMake", "Lycoming"},
+                       {"PowModel", "O-320"},
+                       {"PowSerial", "L-1"}}
+        << 1 << 1 << QStringList{"Lycoming", "", "O-320", "L-1"} << false << true;
     QTest::newRow("appliance repair")
-        << QVariantMap{{"AppType1", -1}, {"AppDesc", "Pump"}, {"AppMake", "Acme"}, {"AppModel", "P1"},
+        << QVariantMap{{"AppType1", -1},
+                       {"AppDesc", "Pump"},
+                       {"AppMake", "Acme"},
+                       {"AppModel", "P1"},
                        {"AppSerial", "S9"}}
         << 0 << 3 << QStringList{"Pump", "Acme", "P1", "S9"} << true << true;
-    QTest::newRow("propeller with Null unit fields") << QVariantMap{{"ProType1", -1}} << 0 << 2
-                                                     << QStringList{"", "", "", ""} << false << true;
+    QTest::newRow("propeller with Null unit fields")
+        << QVariantMap{{"ProType1", -1}} << 0 << 2 << QStringList{"", "", "", ""} << false << true;
     QTest::newRow("repair and alteration of two kinds: the last decides")
-        << QVariantMap{{"AirType1", -1}, {"ProType2", -1}, {"ProMake", "McCauley"}, {"ProModel", "1C"},
+        << QVariantMap{{"AirType1", -1},
+                       {"ProType2", -1},
+                       {"ProMake", "McCauley"},
+                       {"ProModel", "1C"},
                        {"ProSerial", "P2"}}
         << 1 << 2 << QStringList{"McCauley", "", "1C", "P2"} << false << true;
 }
@@ -128,18 +151,18 @@ void ShowRecordTest::unitKind()
     // The screen starts on another kind with text in every box, so each layout must apply.
     t.install();
     insertForm(t, record);
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     s.List1->setCurrentRow(kind == 3 ? 1 : 3);
-    for (QLineEdit* box : {s.Text4[0], s.Text4[1], s.Text5, s.Text6})
+    for (QLineEdit *box : {s.Text4[0], s.Text4[1], s.Text5, s.Text6})
         box->setText(QStringLiteral("old"));
     w.Data1.moveLast();
     w.ShowRecord();
 
     QCOMPARE(FormScreen::selectedIndex(s.Option1), typeOfWork);
     QCOMPARE(s.List1->currentRow(), kind);
-    const QStringList shown{s.Text4[0]->text(), manufacturerShown ? s.Text4[1]->text() : QString(), s.Text5->text(),
-                            s.Text6->text()};
+    const QStringList shown{s.Text4[0]->text(), manufacturerShown ? s.Text4[1]->text() : QString(),
+                            s.Text5->text(), s.Text6->text()};
     QCOMPARE(shown, boxes);
     QCOMPARE(!s.Text4[1]->isHidden(), manufacturerShown);
     QCOMPARE(!s.Label10->isHidden(), manufacturerShown);
@@ -165,8 +188,8 @@ void ShowRecordTest::approval()
     TestWindow t;
     t.install();
     insertForm(t, {{"RegNum", "N1"}, {"Approved", approved}});
-    Form1& w = t.open();
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = t.open();
+    FormScreen &s = *w.Panel3D1;
     if (approvedBefore)
         s.Option5[0]->setChecked(true);
     w.Data1.moveLast();
@@ -177,11 +200,19 @@ void ShowRecordTest::approval()
 void ShowRecordTest::nullFieldsLeaveEarlierValues()
 {
     TestWindow t;
-    Form1& w = showLast(t, {{{"RegNum", "N2"}},
-                            {{"RegNum", "N1"}, {"Back", "Old work."}, {"ApproveName", "Jane"}, {"ApproveCert", "D-1"},
-                             {"Signed", "Joe"}, {"FormDate", "2001-03-05"}, {"ApproveDate", "2001-03-06"},
-                             {"AirType1", -1}, {"AgencyKind", 1}, {"ApprovedBy", 2}, {"Rating3", 1}}});
-    FormScreen& s = *w.Panel3D1;
+    Form1 &w = showLast(t, {{{"RegNum", "N2"}},
+                            {{"RegNum", "N1"},
+                             {"Back", "Old work."},
+                             {"ApproveName", "Jane"},
+                             {"ApproveCert", "D-1"},
+                             {"Signed", "Joe"},
+                             {"FormDate", "2001-03-05"},
+                             {"ApproveDate", "2001-03-06"},
+                             {"AirType1", -1},
+                             {"AgencyKind", 1},
+                             {"ApprovedBy", 2},
+                             {"Rating3", 1}}});
+    FormScreen &s = *w.Panel3D1;
     const QStringList before{controlText(s.Text18), controlText(s.Combo3), controlText(s.Text13),
                              controlText(s.Combo5), controlText(s.Text16), controlText(s.Text17)};
     QCOMPARE(before[0], QStringLiteral("Old work."));
@@ -201,7 +232,8 @@ void ShowRecordTest::nullFieldsLeaveEarlierValues()
 void ShowRecordTest::datesInSystemShortForm()
 {
     TestWindow t;
-    Form1& w = showLast(t, {{{"RegNum", "N1"}, {"FormDate", "2001-03-05"}, {"ApproveDate", "2011-12-17"}}});
+    Form1 &w = showLast(
+        t, {{{"RegNum", "N1"}, {"FormDate", "2001-03-05"}, {"ApproveDate", "2011-12-17"}}});
     QCOMPARE(w.Panel3D1->Text16->text(), Dates::shortForm(QDate(2001, 3, 5)));
     QCOMPARE(w.Panel3D1->Text17->text(), Dates::shortForm(QDate(2011, 12, 17)));
     QVERIFY(!w.Panel3D1->Text17->text().isEmpty());

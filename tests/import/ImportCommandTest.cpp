@@ -11,14 +11,15 @@ using namespace ImportTest;
 
 namespace {
 
-struct Run {
+struct Run
+{
     int exitCode = -1;
     QString out;
     QString err;
 };
 
 // Runs the program itself, without a display, as an administrator's script would.
-Run form337(const QStringList& arguments, const QString& dataHome = {})
+Run form337(const QStringList &arguments, const QString &dataHome = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -38,14 +39,17 @@ Run form337(const QStringList& arguments, const QString& dataHome = {})
     return run;
 }
 
-int formCount(const QString& folder)
+int formCount(const QString &folder)
 {
-    return Database::open(folder + QStringLiteral("/Form337.mdb"))->value(QStringLiteral("SELECT count(*) FROM Form")).toInt();
+    return Database::open(folder + QStringLiteral("/Form337.mdb"))
+        ->value(QStringLiteral("SELECT count(*) FROM Form"))
+        .toInt();
 }
 
 }  // namespace
 
-class ImportCommandTest : public QObject {
+class ImportCommandTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -57,17 +61,21 @@ private slots:
         const auto before = folderChecksums(old);
         const QString data = dir.filePath(QStringLiteral("data"));
 
-        const Run first = form337({QStringLiteral("--import-access"), old, QStringLiteral("--data-folder"), data});
+        const Run first = form337(
+            {QStringLiteral("--import-access"), old, QStringLiteral("--data-folder"), data});
         QVERIFY2(first.exitCode == 0, qPrintable(first.out + first.err));
         QVERIFY(first.out.contains(QStringLiteral("The Access data was imported.")));
         const int forms = fixtureRowCount(QStringLiteral("Form337.mdb"), QStringLiteral("Form"));
         // The old settings' Windows path is shown.
-        QVERIFY(first.out.contains(
-            fixtureColumn(QStringLiteral("setup337.mdb"), QStringLiteral("Setup"), QStringLiteral("DataPath")).first()));
+        QVERIFY(
+            first.out.contains(fixtureColumn(QStringLiteral("setup337.mdb"),
+                                             QStringLiteral("Setup"), QStringLiteral("DataPath"))
+                                   .first()));
         QCOMPARE(formCount(data), forms);
 
         // Everything is already there: nothing added, and still everything imported.
-        const Run second = form337({QStringLiteral("--import-access"), old, QStringLiteral("--data-folder"), data});
+        const Run second = form337(
+            {QStringLiteral("--import-access"), old, QStringLiteral("--data-folder"), data});
         QVERIFY2(second.exitCode == 0, qPrintable(second.out + second.err));
         QCOMPARE(formCount(data), forms);
         QCOMPARE(folderChecksums(old), before);
@@ -93,7 +101,8 @@ private slots:
         QVERIFY(copyFixtures(old));
         QVERIFY(QFile::remove(old + QStringLiteral("/FAAForm337A.mdb")));
         const QString data = dir.filePath(QStringLiteral("data"));
-        const Run run = form337({QStringLiteral("--import-access"), old, QStringLiteral("--data-folder"), data});
+        const Run run = form337(
+            {QStringLiteral("--import-access"), old, QStringLiteral("--data-folder"), data});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.out.contains(QStringLiteral("FAAForm337A.mdb")));
         QVERIFY(run.out.contains(QStringLiteral("Nothing was imported")));
@@ -104,7 +113,8 @@ private slots:
     {
         const Run noFolder = form337({QStringLiteral("--import-access")});
         QCOMPARE(noFolder.exitCode, 2);
-        const Run extra = form337({QStringLiteral("--import-access"), QStringLiteral("a"), QStringLiteral("b")});
+        const Run extra = form337(
+            {QStringLiteral("--import-access"), QStringLiteral("a"), QStringLiteral("b")});
         QCOMPARE(extra.exitCode, 2);
         QVERIFY(extra.err.contains(QStringLiteral("--import-access FOLDER")));
     }

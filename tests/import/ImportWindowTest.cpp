@@ -23,23 +23,23 @@ using namespace ImportTest;
 
 namespace {
 
-template <typename T>
-T* control(Form1& w, const char* name)
+template<typename T>
+T *control(Form1 &w, const char *name)
 {
-    T* c = w.findChild<T*>(QString::fromLatin1(name));
+    T *c = w.findChild<T *>(QString::fromLatin1(name));
     if (!c)
         qFatal("no control %s", name);
     return c;
 }
 
-void click(Form1& w, const char* name)
+void click(Form1 &w, const char *name)
 {
-    QPushButton* b = control<QPushButton>(w, name);
+    QPushButton *b = control<QPushButton>(w, name);
     QVERIFY2(b->isEnabled(), name);
     b->click();
 }
 
-QStringList items(const QComboBox* combo)
+QStringList items(const QComboBox *combo)
 {
     QStringList out;
     for (int i = 0; i < combo->count(); ++i)
@@ -48,13 +48,15 @@ QStringList items(const QComboBox* combo)
 }
 
 // Opens the window like TestWindow::open, with the import's seams set before activation.
-Form1& openWithSeams(TestWindow& t, const std::function<void(ImportHandlers&)>& seams)
+Form1 &openWithSeams(TestWindow &t, const std::function<void(ImportHandlers &)> &seams)
 {
     AppContext context;
     context.programFolder = t.folder;
     context.messages = &t.messages;
     context.clock = &t.clock;
-    context.endProgram = [&t] { ++t.endCalls; };
+    context.endProgram = [&t] {
+        ++t.endCalls;
+    };
     context.printEnvironment = t.printEnvironment;
     t.window = std::make_unique<Form1>(context);
     seams(t.window->importHandlers());
@@ -70,7 +72,8 @@ QString withoutSpace(QString text)
 
 }  // namespace
 
-class ImportWindowTest : public QObject {
+class ImportWindowTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -83,14 +86,16 @@ private slots:
         const SystemFontCheck fonts;
         RecordingEnvironment printer(fonts);
         t.printEnvironment = &printer;
-        Form1& w = t.open();
+        Form1 &w = t.open();
         QList<ImportSummary> shown;
         QStringList asked;
-        w.importHandlers().chooseFolder = [&](QWidget*, const QString& caption, const QString&) {
+        w.importHandlers().chooseFolder = [&](QWidget *, const QString &caption, const QString &) {
             asked << caption;
             return old.path();
         };
-        w.importHandlers().showSummary = [&](QWidget*, const ImportSummary& s) { shown << s; };
+        w.importHandlers().showSummary = [&](QWidget *, const ImportSummary &s) {
+            shown << s;
+        };
 
         // Sign in, open the set-up panel and import.
         setControlText(control<QLineEdit>(w, "Text44"), QStringLiteral("kxqd2718"));
@@ -106,45 +111,53 @@ private slots:
         QCOMPARE(folderChecksums(old.path()), oldBefore);
 
         // The lists hold the fixture's registration marks and inspectors at once.
-        const CsvTable forms = mdbExport(old.path() + QStringLiteral("/Form337.mdb"), QStringLiteral("Form"));
+        const CsvTable forms
+            = mdbExport(old.path() + QStringLiteral("/Form337.mdb"), QStringLiteral("Form"));
         QSet<QString> marks;
-        for (const auto& row : forms.rows)
+        for (const auto &row : forms.rows)
             marks.insert(row[forms.column(QStringLiteral("RegNum"))].text);
         QVERIFY(!marks.isEmpty());
         const QStringList listed = items(w.Panel3D1->Combo1[0]);
         QCOMPARE(QSet<QString>(listed.begin(), listed.end()), marks);
         const QStringList signIn = items(w.SSPanel1->Combo4);
         QCOMPARE(QSet<QString>(signIn.begin(), signIn.end()),
-                 fixtureDistinct(QStringLiteral("FAAForm337A.mdb"), QStringLiteral("Agents"), QStringLiteral("Name")));
-        const QString copies =
-            fixtureColumn(QStringLiteral("FAAForm337A.mdb"), QStringLiteral("Defaults"), QStringLiteral("Organ1")).first();
-        const QString agencyName =
-            fixtureColumn(QStringLiteral("Form337.mdb"), QStringLiteral("Agency"), QStringLiteral("AgencyName")).first();
+                 fixtureDistinct(QStringLiteral("FAAForm337A.mdb"), QStringLiteral("Agents"),
+                                 QStringLiteral("Name")));
+        const QString copies = fixtureColumn(QStringLiteral("FAAForm337A.mdb"),
+                                             QStringLiteral("Defaults"), QStringLiteral("Organ1"))
+                                   .first();
+        const QString agencyName
+            = fixtureColumn(QStringLiteral("Form337.mdb"), QStringLiteral("Agency"),
+                            QStringLiteral("AgencyName"))
+                  .first();
         // A new installation takes the old default number of copies.
         QCOMPARE(t.value("FAAForm337A.mdb", "SELECT count(*) FROM Defaults").toInt(), 1);
         QCOMPARE(t.value("FAAForm337A.mdb", "SELECT Organ1 FROM Defaults").toString(), copies);
         // The set-up panel shows the imported agency; saving it keeps the imported data folder.
         QCOMPARE(w.Panel3D7->Text8[0]->text(), agencyName);
         click(w, "Command3D18");
-        QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM Form").toInt(), int(forms.rows.size()));
+        QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM Form").toInt(),
+                 int(forms.rows.size()));
 
         // Find the forms of the mark with the most forms; next and previous walk them.
         QHash<QString, int> perMark;
-        for (const auto& row : forms.rows)
+        for (const auto &row : forms.rows)
             ++perMark[row[forms.column(QStringLiteral("RegNum"))].text];
         QString busiest;
         for (auto it = perMark.begin(); it != perMark.end(); ++it) {
             bool prefixOfAnother = false;
-            for (const QString& other : marks)
-                prefixOfAnother |= other != it.key() && other.startsWith(it.key(), Qt::CaseInsensitive);
+            for (const QString &other : marks)
+                prefixOfAnother
+                    |= other != it.key() && other.startsWith(it.key(), Qt::CaseInsensitive);
             if (!prefixOfAnother && (busiest.isEmpty() || it.value() > perMark[busiest]))
                 busiest = it.key();
         }
         QVERIFY(perMark[busiest] >= 3);
         QStringList expected;
-        for (const QList<QVariant>& row :
+        for (const QList<QVariant> &row :
              Database::open(t.folder + QStringLiteral("/Form337.mdb"))
-                 ->rows(QStringLiteral("SELECT Back FROM Form WHERE RegNum = ? ORDER BY RecordId"), {busiest}))
+                 ->rows(QStringLiteral("SELECT Back FROM Form WHERE RegNum = ? ORDER BY RecordId"),
+                        {busiest}))
             expected << row[0].toString();
         click(w, "Command3D27");
         setControlText(control<QLineEdit>(w, "Text36"), busiest);
@@ -163,10 +176,11 @@ private slots:
         }
 
         // The form with the 177 126-character description: found, shown and printed whole.
-        const QVariantList longest = Database::open(t.folder + QStringLiteral("/Form337.mdb"))
-                                         ->rows(QStringLiteral("SELECT RegNum, Back FROM Form ORDER BY "
-                                                               "length(Back) DESC, RecordId LIMIT 1"))
-                                         .first();
+        const QVariantList longest
+            = Database::open(t.folder + QStringLiteral("/Form337.mdb"))
+                  ->rows(QStringLiteral("SELECT RegNum, Back FROM Form ORDER BY "
+                                        "length(Back) DESC, RecordId LIMIT 1"))
+                  .first();
         const QString mark = longest[0].toString();
         const QString description = longest[1].toString();
         QVERIFY(description.size() > 170000);
@@ -189,7 +203,7 @@ private slots:
             if (printer.sides[i] == PrintEnvironment::Side::Front)
                 continue;
             sheets += 1 + countKind(*printer.documents[i], PrintOp::NewPage);
-            for (const PrintOp& op : textOps(*printer.documents[i])) {
+            for (const PrintOp &op : textOps(*printer.documents[i])) {
                 if (op.at.x() == 600 && op.at.y() >= 1710 && op.text != BackPage::endLine())
                     printedDescription += op.text;
             }
@@ -198,14 +212,16 @@ private slots:
         const QString printed = withoutSpace(printedDescription);
         const QString wanted = withoutSpace(description);
         qsizetype differs = 0;
-        while (differs < printed.size() && differs < wanted.size() && printed[differs] == wanted[differs])
+        while (differs < printed.size() && differs < wanted.size()
+               && printed[differs] == wanted[differs])
             ++differs;
-        QVERIFY2(printed == wanted, qPrintable(QStringLiteral("printed %1 characters, the description %2; first "
-                                                              "difference at %3: printed \"%4\", description \"%5\"")
-                                                   .arg(printed.size())
-                                                   .arg(wanted.size())
-                                                   .arg(differs)
-                                                   .arg(printed.mid(differs - 20, 80), wanted.mid(differs - 20, 80))));
+        QVERIFY2(printed == wanted,
+                 qPrintable(QStringLiteral("printed %1 characters, the description %2; first "
+                                           "difference at %3: printed \"%4\", description \"%5\"")
+                                .arg(printed.size())
+                                .arg(wanted.size())
+                                .arg(differs)
+                                .arg(printed.mid(differs - 20, 80), wanted.mid(differs - 20, 80))));
     }
 
     void accessFilesInTheDataFolderAreOfferedForImport()
@@ -221,12 +237,14 @@ private slots:
         t.messages.script = {Msg::Answer::Ok};  // "Import"
         QString startedIn;
         QList<ImportSummary> shown;
-        Form1& w = openWithSeams(t, [&](ImportHandlers& h) {
-            h.chooseFolder = [&](QWidget*, const QString&, const QString& start) {
+        Form1 &w = openWithSeams(t, [&](ImportHandlers &h) {
+            h.chooseFolder = [&](QWidget *, const QString &, const QString &start) {
                 startedIn = start;
                 return chosen;
             };
-            h.showSummary = [&](QWidget*, const ImportSummary& s) { shown << s; };
+            h.showSummary = [&](QWidget *, const ImportSummary &s) {
+                shown << s;
+            };
         });
 
         QCOMPARE(t.messages.asked.size(), 1);
@@ -236,12 +254,17 @@ private slots:
         QCOMPARE(shown.size(), 1);
         QVERIFY2(shown.first().complete(), qPrintable(shown.first().text()));
         // The chosen folder is the data folder now, bound, with the old data in it.
-        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), chosen + QLatin1Char('/'));
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(),
+                 chosen + QLatin1Char('/'));
         QVERIFY(w.dataBinding().isBound());
         QVERIFY(w.Panel3D7->isHidden());
         QCOMPARE(w.Panel3D1->Combo1[0]->count(),
-                 fixtureDistinct(QStringLiteral("Form337.mdb"), QStringLiteral("Form"), QStringLiteral("RegNum")).size());
-        QCOMPARE(Database::open(chosen + QStringLiteral("/Form337.mdb"))->value("SELECT count(*) FROM Form").toInt(),
+                 fixtureDistinct(QStringLiteral("Form337.mdb"), QStringLiteral("Form"),
+                                 QStringLiteral("RegNum"))
+                     .size());
+        QCOMPARE(Database::open(chosen + QStringLiteral("/Form337.mdb"))
+                     ->value("SELECT count(*) FROM Form")
+                     .toInt(),
                  fixtureRowCount(QStringLiteral("Form337.mdb"), QStringLiteral("Form")));
         // The Access files are not overwritten, renamed or moved, and nothing was added beside them.
         QCOMPARE(folderChecksums(old.path()), oldBefore);
@@ -255,9 +278,12 @@ private slots:
         QTemporaryDir elsewhere;
         const QString chosen = elsewhere.filePath(QStringLiteral("data"));
         TestWindow t;
-        Form1& w = t.open();
-        w.importHandlers().chooseFolder = [&](QWidget*, const QString&, const QString&) { return chosen; };
-        w.importHandlers().showSummary = [](QWidget*, const ImportSummary&) {};
+        Form1 &w = t.open();
+        w.importHandlers().chooseFolder = [&](QWidget *, const QString &, const QString &) {
+            return chosen;
+        };
+        w.importHandlers().showSummary = [](QWidget *, const ImportSummary &) {
+        };
         click(w, "Command3D18");  // Set-up
         t.messages.script = {Msg::Answer::Ok};
         w.Panel3D7->Dir1->setPath(old.path());  // the person double-clicks the old program's folder
@@ -266,11 +292,16 @@ private slots:
         QCOMPARE(w.Panel3D7->Dir1->path(), chosen);
         QCOMPARE(w.Panel3D7->frontIndicator(), 1);
         QCOMPARE(w.Panel3D7->Text8[0]->text(),
-                 fixtureColumn(QStringLiteral("Form337.mdb"), QStringLiteral("Agency"), QStringLiteral("AgencyName")).first());
+                 fixtureColumn(QStringLiteral("Form337.mdb"), QStringLiteral("Agency"),
+                               QStringLiteral("AgencyName"))
+                     .first());
         click(w, "Command3D18");  // Save: the imported folder stays the data folder
-        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(), chosen + QLatin1Char('/'));
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(),
+                 chosen + QLatin1Char('/'));
         QCOMPARE(w.Panel3D1->Combo1[0]->count(),
-                 fixtureDistinct(QStringLiteral("Form337.mdb"), QStringLiteral("Form"), QStringLiteral("RegNum")).size());
+                 fixtureDistinct(QStringLiteral("Form337.mdb"), QStringLiteral("Form"),
+                                 QStringLiteral("RegNum"))
+                     .size());
         QCOMPARE(folderChecksums(old.path()), oldBefore);
     }
 
@@ -284,8 +315,8 @@ private slots:
         t.exec("setup337.mdb", "UPDATE Setup SET DataPath = ?", {old.path() + QLatin1Char('/')});
         t.messages.script = {Msg::Answer::Cancel};
         int chooserCalls = 0;
-        Form1& w = openWithSeams(t, [&](ImportHandlers& h) {
-            h.chooseFolder = [&](QWidget*, const QString&, const QString&) {
+        Form1 &w = openWithSeams(t, [&](ImportHandlers &h) {
+            h.chooseFolder = [&](QWidget *, const QString &, const QString &) {
                 ++chooserCalls;
                 return QString();
             };
@@ -303,17 +334,22 @@ private slots:
         QTemporaryDir old;
         QVERIFY(copyFixtures(old.path()));
         TestWindow t;
-        Form1& w = t.open();
+        Form1 &w = t.open();
         const QByteArray forms = checksum(t.folder + QStringLiteral("/Form337.mdb"));
         const QByteArray agents = checksum(t.folder + QStringLiteral("/FAAForm337A.mdb"));
         QList<ImportSummary> shown;
-        w.importHandlers().chooseFolder = [&](QWidget*, const QString&, const QString&) { return old.path(); };
-        w.importHandlers().showSummary = [&](QWidget*, const ImportSummary& s) { shown << s; };
-        w.importHandlers().watchProgress = [](QProgressDialog& dialog, const AccessImport::Progress& p) {
-            QVERIFY(dialog.isVisible());
-            if (p.done >= 300)
-                dialog.cancel();  // the person clicks Cancel while the forms are written
+        w.importHandlers().chooseFolder = [&](QWidget *, const QString &, const QString &) {
+            return old.path();
         };
+        w.importHandlers().showSummary = [&](QWidget *, const ImportSummary &s) {
+            shown << s;
+        };
+        w.importHandlers().watchProgress
+            = [](QProgressDialog &dialog, const AccessImport::Progress &p) {
+                  QVERIFY(dialog.isVisible());
+                  if (p.done >= 300)
+                      dialog.cancel();  // the person clicks Cancel while the forms are written
+              };
         click(w, "Command3D18");
         click(w, "cmdImportAccess");
         QCOMPARE(shown.size(), 1);

@@ -15,18 +15,19 @@ namespace {
 
 using Narratives = QList<QPair<QVariant, QVariant>>;  // title, description in table order
 
-void storeNarratives(TestWindow& t, const Narratives& narratives)
+void storeNarratives(TestWindow &t, const Narratives &narratives)
 {
-    for (const auto& [title, description] : narratives)
-        t.exec("Form337.mdb", "INSERT INTO Narratives (Title, Description) VALUES (?, ?)", {title, description});
+    for (const auto &[title, description] : narratives)
+        t.exec("Form337.mdb", "INSERT INTO Narratives (Title, Description) VALUES (?, ?)",
+               {title, description});
 }
 
-int narrativeCount(TestWindow& t)
+int narrativeCount(TestWindow &t)
 {
     return t.value("Form337.mdb", "SELECT count(*) FROM Narratives").toInt();
 }
 
-QStringList listed(const QComboBox* combo)
+QStringList listed(const QComboBox *combo)
 {
     QStringList out;
     for (int i = 0; i < combo->count(); ++i)
@@ -35,7 +36,7 @@ QStringList listed(const QComboBox* combo)
 }
 
 // Replaces the title box's text the way a user types it.
-void typeTitle(QComboBox* titleBox, const QString& text)
+void typeTitle(QComboBox *titleBox, const QString &text)
 {
     titleBox->lineEdit()->selectAll();
     if (text.isEmpty())
@@ -44,24 +45,26 @@ void typeTitle(QComboBox* titleBox, const QString& text)
         QTest::keyClicks(titleBox, text);
 }
 
-void loseFocus(QWidget* control, Qt::FocusReason reason = Qt::TabFocusReason)
+void loseFocus(QWidget *control, Qt::FocusReason reason = Qt::TabFocusReason)
 {
     QFocusEvent out(QEvent::FocusOut, reason);
     QApplication::sendEvent(control, &out);
 }
 
 // An entry picked from the open list: selected, then reported as activated.
-void pick(QComboBox* combo, int index)
+void pick(QComboBox *combo, int index)
 {
     combo->setCurrentIndex(index);
     emit combo->activated(index);
 }
 
-const QString kLong = QStringLiteral("Spar [A] #1 ") + QString(48, QLatin1Char('x'));  // 60 characters
+const QString kLong
+    = QStringLiteral("Spar [A] #1 ") + QString(48, QLatin1Char('x'));  // 60 characters
 
 }  // namespace
 
-class NarrativeTest : public QObject {
+class NarrativeTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -71,10 +74,14 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::newRow("stored text into an empty box")
-            << QVariant("Replaced magneto.\r\nRan engine.") << "" << "Replaced magneto.\nRan engine.";
-        QTest::newRow("box already written") << QVariant("Replaced magneto.") << "Mine" << "Mine";
-        QTest::newRow("Null") << QVariant() << "" << "";
-        QTest::newRow("no stored form") << QVariant("<none>") << "" << "";
+            << QVariant("Replaced magneto.\r\nRan engine.") << ""
+            << "Replaced magneto.\nRan engine.";
+        QTest::newRow("box already written") << QVariant("Replaced magneto.") << "Mine"
+                                             << "Mine";
+        QTest::newRow("Null") << QVariant() << ""
+                              << "";
+        QTest::newRow("no stored form") << QVariant("<none>") << ""
+                                        << "";
     }
 
     void backShowsTheStoredDescription()
@@ -85,7 +92,7 @@ private slots:
         t.install();
         if (back != QVariant("<none>"))
             t.exec("Form337.mdb", "INSERT INTO Form (RegNum, Back) VALUES ('N1', ?)", {back});
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.Panel3D1->Text18->setPlainText(typed);
         w.Command3D13->setEnabled(true);
 
@@ -109,19 +116,25 @@ private slots:
         QTest::addColumn<QString>("description");
         QTest::addColumn<QStringList>("titles");
         QTest::addColumn<QString>("titleBox");
-        const Narratives mixed{{"Oil", "Changed oil."}, {QVariant(), "No title"}, {"", "Empty title"},
-                               {kLong, "Long one"}, {"Tyre", "Changed oil."}};
-        QTest::newRow("empty library") << Narratives{} << "" << QStringList{} << NarrativeHandlers::kPromptEmptyLibrary;
+        const Narratives mixed{{"Oil", "Changed oil."},
+                               {QVariant(), "No title"},
+                               {"", "Empty title"},
+                               {kLong, "Long one"},
+                               {"Tyre", "Changed oil."}};
+        QTest::newRow("empty library")
+            << Narratives{} << "" << QStringList{} << NarrativeHandlers::kPromptEmptyLibrary;
         QTest::newRow("listed, shortened, none Null or empty")
-            << mixed << "" << QStringList{"Oil", kLong.left(50), "Tyre"} << NarrativeHandlers::kPromptPickOrType;
+            << mixed << "" << QStringList{"Oil", kLong.left(50), "Tyre"}
+            << NarrativeHandlers::kPromptPickOrType;
         QTest::newRow("first narrative with that description names it")
             << mixed << "Changed oil." << QStringList{"Oil", kLong.left(50), "Tyre"} << "Oil";
         QTest::newRow("description of an untitled narrative")
             << mixed << "No title" << QStringList{"Oil", kLong.left(50), "Tyre"} << "";
         QTest::newRow("line breaks as stored") << Narratives{{"Two lines", "a\r\nb"}} << "a\nb"
                                                << QStringList{"Two lines"} << "Two lines";
-        QTest::newRow("only an exact match") << Narratives{{"Oil", "Changed oil."}} << "Changed oil"
-                                             << QStringList{"Oil"} << NarrativeHandlers::kPromptPickOrType;
+        QTest::newRow("only an exact match")
+            << Narratives{{"Oil", "Changed oil."}} << "Changed oil" << QStringList{"Oil"}
+            << NarrativeHandlers::kPromptPickOrType;
     }
 
     void titleListAndTitleBox()
@@ -131,10 +144,10 @@ private slots:
         TestWindow t;
         t.install();
         storeNarratives(t, library);
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.Panel3D1->Text18->setPlainText(description);
         w.SSCommand3->click();
-        QComboBox* titleBox = w.Panel3D1->Combo13;
+        QComboBox *titleBox = w.Panel3D1->Combo13;
         QTEST(listed(titleBox), "titles");
         QTEST(titleBox->currentText(), "titleBox");
         QCOMPARE(titleBox->currentIndex(), -1);
@@ -149,15 +162,18 @@ private slots:
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("shown");
         const QString odd = QStringLiteral("Say \"hi\" [x] \\ 'q' *");
-        QTest::newRow("plain") << Narratives{{"Oil", "Changed oil."}, {"Tyre", "New tyre."}} << 1 << "New tyre.";
+        QTest::newRow("plain") << Narratives{{"Oil", "Changed oil."}, {"Tyre", "New tyre."}} << 1
+                               << "New tyre.";
         QTest::newRow("same title twice: the first")
             << Narratives{{"Oil", "First."}, {"Oil", "Second."}} << 1 << "First.";
-        QTest::newRow("quotes, brackets, backslash") << Narratives{{"Say", "Wrong."}, {odd, "Right."}} << 1 << "Right.";
+        QTest::newRow("quotes, brackets, backslash")
+            << Narratives{{"Say", "Wrong."}, {odd, "Right."}} << 1 << "Right.";
         QTest::newRow("Null description") << Narratives{{"Empty", QVariant()}} << 0 << "";
         QTest::newRow("stored line breaks") << Narratives{{"Two", "a\r\nb"}} << 0 << "a\nb";
         // Read as a pattern, the shortened title would find the decoy first.
         QTest::newRow("long title shortened in the list")
-            << Narratives{{QStringLiteral("Spar A 11 ") + QString(40, QLatin1Char('x')), "Decoy."}, {kLong, "Long one."}}
+            << Narratives{{QStringLiteral("Spar A 11 ") + QString(40, QLatin1Char('x')), "Decoy."},
+                          {kLong, "Long one."}}
             << 1 << "Long one.";
     }
 
@@ -168,7 +184,7 @@ private slots:
         TestWindow t;
         t.install();
         storeNarratives(t, library);
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.Panel3D1->Text18->setPlainText(QStringLiteral("Before."));
         w.SSCommand3->click();
         pick(w.Panel3D1->Combo13, entry);
@@ -182,17 +198,28 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("description");
         QTest::addColumn<bool>("stored");
-        QTest::newRow("new title") << "Pitot heat" << "Replaced pitot heater." << true;
-        QTest::newRow("quotes and brackets") << "O'Hare \"fix\" [1]" << "Said \"done\"." << true;
-        QTest::newRow("title typed, left untouched") << "<untouched>" << "Some work." << false;
-        QTest::newRow("first prompt typed") << NarrativeHandlers::kPromptEmptyLibrary << "Some work." << false;
-        QTest::newRow("second prompt typed") << NarrativeHandlers::kPromptPickOrType << "Some work." << false;
-        QTest::newRow("prompt begun") << "Enter a title" << "Some work." << false;
-        QTest::newRow("empty title") << "" << "Some work." << false;
-        QTest::newRow("lone blank title") << " " << "Some work." << false;
-        QTest::newRow("lone blank description") << "Pitot heat" << " " << false;
-        QTest::newRow("empty description") << "Pitot heat" << "" << false;
-        QTest::newRow("blank first") << " Pitot" << "  x" << true;
+        QTest::newRow("new title") << "Pitot heat"
+                                   << "Replaced pitot heater." << true;
+        QTest::newRow("quotes and brackets") << "O'Hare \"fix\" [1]"
+                                             << "Said \"done\"." << true;
+        QTest::newRow("title typed, left untouched") << "<untouched>"
+                                                     << "Some work." << false;
+        QTest::newRow("first prompt typed")
+            << NarrativeHandlers::kPromptEmptyLibrary << "Some work." << false;
+        QTest::newRow("second prompt typed")
+            << NarrativeHandlers::kPromptPickOrType << "Some work." << false;
+        QTest::newRow("prompt begun") << "Enter a title"
+                                      << "Some work." << false;
+        QTest::newRow("empty title") << ""
+                                     << "Some work." << false;
+        QTest::newRow("lone blank title") << " "
+                                          << "Some work." << false;
+        QTest::newRow("lone blank description") << "Pitot heat"
+                                                << " " << false;
+        QTest::newRow("empty description") << "Pitot heat"
+                                           << "" << false;
+        QTest::newRow("blank first") << " Pitot"
+                                     << "  x" << true;
     }
 
     void storingOnClosing()
@@ -202,8 +229,8 @@ private slots:
         QFETCH(bool, stored);
         TestWindow t;
         t.install();
-        Form1& w = t.open();
-        QComboBox* titleBox = w.Panel3D1->Combo13;
+        Form1 &w = t.open();
+        QComboBox *titleBox = w.Panel3D1->Combo13;
         w.SSCommand3->click();
         QCOMPARE(titleBox->currentText(), NarrativeHandlers::kPromptEmptyLibrary);
         if (title != QLatin1String("<untouched>"))
@@ -218,7 +245,8 @@ private slots:
         if (!stored)
             return;
         QCOMPARE(t.value("Form337.mdb", "SELECT Title FROM Narratives").toString(), title);
-        QCOMPARE(t.value("Form337.mdb", "SELECT Description FROM Narratives").toString(), description);
+        QCOMPARE(t.value("Form337.mdb", "SELECT Description FROM Narratives").toString(),
+                 description);
         // Opened again: the new title is listed; closing again stores nothing more.
         w.SSCommand3->click();
         QVERIFY(listed(titleBox).contains(title));
@@ -236,8 +264,8 @@ private slots:
         TestWindow t;
         t.install();
         storeNarratives(t, {{"Oil", "Changed oil."}});
-        Form1& w = t.open();
-        QComboBox* titleBox = w.Panel3D1->Combo13;
+        Form1 &w = t.open();
+        QComboBox *titleBox = w.Panel3D1->Combo13;
         w.SSCommand3->click();
         typeTitle(titleBox, QStringLiteral("Oil"));
         loseFocus(titleBox);
@@ -247,9 +275,11 @@ private slots:
         w.Panel3D1->Text18->setPlainText(QStringLiteral("Changed oil and filter."));
         w.SSCommand3->click();
         QCOMPARE(narrativeCount(t), 2);
-        QCOMPARE(t.value("Form337.mdb", "SELECT Description FROM Narratives WHERE Title = 'Oil' ORDER BY rowid LIMIT 1")
-                     .toString(),
-                 QStringLiteral("Changed oil."));  // the stored one is unchanged
+        QCOMPARE(
+            t.value("Form337.mdb",
+                    "SELECT Description FROM Narratives WHERE Title = 'Oil' ORDER BY rowid LIMIT 1")
+                .toString(),
+            QStringLiteral("Changed oil."));  // the stored one is unchanged
     }
 
     void editingAPickedNarrativeChangesNothingStored()
@@ -257,14 +287,15 @@ private slots:
         TestWindow t;
         t.install();
         storeNarratives(t, {{"Oil", "Changed oil."}});
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.SSCommand3->click();
         pick(w.Panel3D1->Combo13, 0);
         w.Panel3D1->Text18->setPlainText(QStringLiteral("Changed oil and filter."));
         loseFocus(w.Panel3D1->Combo13);
         w.SSCommand3->click();
         QCOMPARE(narrativeCount(t), 1);
-        QCOMPARE(t.value("Form337.mdb", "SELECT Description FROM Narratives").toString(), QStringLiteral("Changed oil."));
+        QCOMPARE(t.value("Form337.mdb", "SELECT Description FROM Narratives").toString(),
+                 QStringLiteral("Changed oil."));
         QCOMPARE(w.Panel3D1->Text18->toPlainText(), QStringLiteral("Changed oil and filter."));
     }
 
@@ -287,8 +318,8 @@ private slots:
         TestWindow t;
         t.install();
         storeNarratives(t, {{"Oil", "Changed oil."}});
-        Form1& w = t.open();
-        QComboBox* titleBox = w.Panel3D1->Combo13;
+        Form1 &w = t.open();
+        QComboBox *titleBox = w.Panel3D1->Combo13;
         w.SSCommand3->click();
         typeTitle(titleBox, QStringLiteral("Pitot heat"));
         loseFocus(titleBox, Qt::FocusReason(reason));
@@ -303,11 +334,11 @@ private slots:
     {
         TestWindow t;
         t.install();
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.show();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QComboBox* titleBox = w.Panel3D1->Combo13;
+        QComboBox *titleBox = w.Panel3D1->Combo13;
         w.SSCommand3->click();
         titleBox->setFocus();
         QVERIFY(titleBox->hasFocus());
@@ -317,8 +348,9 @@ private slots:
         QCOMPARE(listed(titleBox), QStringList{"Pitot heat"});  // the loss of focus ran once
         QTest::keyClicks(w.Panel3D1->Text18, QStringLiteral("Replaced heater."));
         w.SSCommand3->click();
-        QCOMPARE(t.value("Form337.mdb", "SELECT Title || '=' || Description FROM Narratives").toString(),
-                 QStringLiteral("Pitot heat=Replaced heater."));
+        QCOMPARE(
+            t.value("Form337.mdb", "SELECT Title || '=' || Description FROM Narratives").toString(),
+            QStringLiteral("Pitot heat=Replaced heater."));
     }
 
     // Closing while the title box still has the focus: hiding it brings no stored text back.
@@ -327,11 +359,11 @@ private slots:
         TestWindow t;
         t.install();
         storeNarratives(t, {{"Oil", "Changed oil."}});
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.show();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QComboBox* titleBox = w.Panel3D1->Combo13;
+        QComboBox *titleBox = w.Panel3D1->Combo13;
         w.SSCommand3->click();
         w.Panel3D1->Text18->setPlainText(QStringLiteral("Changed oil twice."));
         titleBox->setFocus();
@@ -354,7 +386,7 @@ private slots:
         QFETCH(QString, mark);
         TestWindow t;
         t.install();
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.Panel3D1->Combo1[0]->setEditText(mark);
         w.SSCommand3->click();
         QVERIFY(!w.Command3D13->isEnabled());
@@ -366,8 +398,8 @@ private slots:
     {
         TestWindow t;
         t.install();
-        Form1& w = t.open();
-        QComboBox* titleBox = w.Panel3D1->Combo13;
+        Form1 &w = t.open();
+        QComboBox *titleBox = w.Panel3D1->Combo13;
         w.SSCommand3->click();
         typeTitle(titleBox, QString(300, QLatin1Char('T')));
         w.Panel3D1->Text18->setPlainText(QStringLiteral("Work."));

@@ -3,20 +3,20 @@
 
 #include "PrintTestSupport.h"
 
-#include "print/BackPage.h"
 #include "form/FormSnapshot.h"
+#include "print/BackPage.h"
 
 #include <QtTest>
 
 namespace {
 
-const FontsWithout& systemFonts()
+const FontsWithout &systemFonts()
 {
     static const FontsWithout fonts;
     return fonts;
 }
 
-PrintLog drawBack(const QString& description, const QString& combo3 = "N4721K")
+PrintLog drawBack(const QString &description, const QString &combo3 = "N4721K")
 {
     FormSnapshot form;
     form.description = description;
@@ -28,7 +28,8 @@ PrintLog drawBack(const QString& description, const QString& combo3 = "N4721K")
 }
 
 // One printed item of the description area: its text, page (0 = back page) and y.
-struct Placed {
+struct Placed
+{
     QString text;
     int page;
     double y;
@@ -36,11 +37,11 @@ struct Placed {
 
 // The description lines, marks, headings and END line: everything at x 600 or later on
 // a continuation sheet, with the page it is on.
-QList<Placed> descriptionArea(const PrintLog& log)
+QList<Placed> descriptionArea(const PrintLog &log)
 {
     QList<Placed> out;
     int page = 0;
-    for (const PrintOp& op : log) {
+    for (const PrintOp &op : log) {
         if (op.kind == PrintOp::NewPage)
             ++page;
         if (op.kind != PrintOp::Text)
@@ -72,19 +73,24 @@ void BackPageTest::fixedContent_data()
     QTest::addColumn<bool>("bold");
     QTest::addColumn<bool>("italic");
     QTest::newRow("notice") << "NOTICE" << QPointF(5300, 70) << 11 << true << false;
-    QTest::newRow("notice 1") << "Weight and balance or operating limitation changes shall be entered in the "
-                                 "appropriate aircraft record.  An alteration must be"
-                              << QPointF(620, 370) << 9 << false << true;
-    QTest::newRow("notice 2") << "compatible with all previous alterations to assure continued conformity with the "
-                                 "applicable airworthiness requirements."
-                              << QPointF(620, 550) << 9 << false << true;
-    QTest::newRow("item 8") << "8.  Description of Work Accomplished" << QPointF(620, 1260) << 8 << true << false;
-    QTest::newRow("attach") << "(If more space is required, attach additional sheets. Identify with aircraft "
-                               "nationality and registration mark and date work completed.)"
-                            << QPointF(620, 1460) << 7 << false << true;
-    QTest::newRow("attached") << "Additional Sheets Are Attached" << QPointF(4890, 13950) << 7 << false << false;
-    QTest::newRow("printing office") << "U.S. GOVERNMENT PRINTING OFFICE: 1992-769-012/60157" << QPointF(6750, 14170)
-                                     << 7 << false << false;
+    QTest::newRow("notice 1")
+        << "Weight and balance or operating limitation changes shall be entered in the "
+           "appropriate aircraft record.  An alteration must be"
+        << QPointF(620, 370) << 9 << false << true;
+    QTest::newRow("notice 2")
+        << "compatible with all previous alterations to assure continued conformity with the "
+           "applicable airworthiness requirements."
+        << QPointF(620, 550) << 9 << false << true;
+    QTest::newRow("item 8") << "8.  Description of Work Accomplished" << QPointF(620, 1260) << 8
+                            << true << false;
+    QTest::newRow("attach")
+        << "(If more space is required, attach additional sheets. Identify with aircraft "
+           "nationality and registration mark and date work completed.)"
+        << QPointF(620, 1460) << 7 << false << true;
+    QTest::newRow("attached") << "Additional Sheets Are Attached" << QPointF(4890, 13950) << 7
+                              << false << false;
+    QTest::newRow("printing office") << "U.S. GOVERNMENT PRINTING OFFICE: 1992-769-012/60157"
+                                     << QPointF(6750, 14170) << 7 << false << false;
 }
 
 void BackPageTest::fixedContent()
@@ -96,7 +102,7 @@ void BackPageTest::fixedContent()
     QFETCH(bool, italic);
     const PrintLog log = drawBack("Replaced rib.");
     bool found = false;
-    for (const PrintOp& op : textOps(log)) {
+    for (const PrintOp &op : textOps(log)) {
         if (op.at == at) {
             QCOMPARE(op.text, text);
             QCOMPARE(op.font, (FontState{"Arial", double(size), bold, italic}));
@@ -106,7 +112,7 @@ void BackPageTest::fixedContent()
     QVERIFY(found);
     // The boxes come first: the two borders thick, the attached-sheets box medium.
     QList<PrintOp> boxes;
-    for (const PrintOp& op : log) {
+    for (const PrintOp &op : log) {
         if (op.kind == PrintOp::Box)
             boxes << op;
     }
@@ -121,7 +127,7 @@ void BackPageTest::fixedContent()
 
 void BackPageTest::emptyDescriptionPrintsNoEndLine()
 {
-    for (const QString& empty : {QString(), QString("")}) {
+    for (const QString &empty : {QString(), QString("")}) {
         const PrintLog log = drawBack(empty);
         QVERIFY(descriptionArea(log).isEmpty());
         QCOMPARE(countKind(log, PrintOp::NewPage), 0);
@@ -139,29 +145,36 @@ void BackPageTest::pages_data()
 
     const QString end = BackPage::endLine();
     const QString heading = BackPage::continuationHeading();
-    QTest::newRow("one line") << "Replaced rib." << "N1" << QStringList{"0:1710:Replaced rib.", "0:1910:" + end} << 0;
-    QTest::newRow("two paragraphs") << "First.\r\nSecond." << "N1"
-                                    << QStringList{"0:1710:First.", "0:1910:Second.", "0:2110:" + end} << 0;
-    QTest::newRow("trailing CR LF") << "First.\r\n" << "N1"
-                                    << QStringList{"0:1710:First.", "0:1910:", "0:2110:" + end} << 0;
-    QTest::newRow("exactly 60 lines") << paragraphs(60) << "N1"
-                                      << QStringList{"0:1710:Line 1", "...", "0:13510:Line 60", "0:13710:" + end} << 0;
+    QTest::newRow("one line") << "Replaced rib."
+                              << "N1" << QStringList{"0:1710:Replaced rib.", "0:1910:" + end} << 0;
+    QTest::newRow("two paragraphs")
+        << "First.\r\nSecond."
+        << "N1" << QStringList{"0:1710:First.", "0:1910:Second.", "0:2110:" + end} << 0;
+    QTest::newRow("trailing CR LF")
+        << "First.\r\n"
+        << "N1" << QStringList{"0:1710:First.", "0:1910:", "0:2110:" + end} << 0;
+    QTest::newRow("exactly 60 lines")
+        << paragraphs(60) << "N1"
+        << QStringList{"0:1710:Line 1", "...", "0:13510:Line 60", "0:13710:" + end} << 0;
     QTest::newRow("61 lines") << paragraphs(61) << "N1"
-                              << QStringList{"0:13510:Line 60", "0:13960:X", "1:1260:" + heading, "1:1260:N1",
-                                             "1:1710:Line 61", "1:1910:" + end}
+                              << QStringList{"0:13510:Line 60",   "0:13960:X",
+                                             "1:1260:" + heading, "1:1260:N1",
+                                             "1:1710:Line 61",    "1:1910:" + end}
                               << 1;
-    QTest::newRow("60 lines ending in CR LF") << paragraphs(60, true) << "N1"
-                                              << QStringList{"0:13510:Line 60", "0:13960:X", "1:1260:" + heading,
-                                                             "1:1260:N1", "1:1710:", "1:1910:" + end}
-                                              << 1;
+    QTest::newRow("60 lines ending in CR LF")
+        << paragraphs(60, true) << "N1"
+        << QStringList{"0:13510:Line 60", "0:13960:X", "1:1260:" + heading,
+                       "1:1260:N1",       "1:1710:",   "1:1910:" + end}
+        << 1;
     QTest::newRow("REGISTRATION MARK gives the bare heading")
         << paragraphs(61) << "REGISTRATION MARK"
         << QStringList{"0:13960:X", "1:1260:" + heading, "1:1710:Line 61", "1:1910:" + end} << 1;
-    QTest::newRow("three pages") << paragraphs(130) << "N1"
-                                 << QStringList{"0:13510:Line 60", "0:13960:X", "1:1260:" + heading, "1:1260:N1",
-                                                "1:1710:Line 61", "...", "1:13510:Line 120", "1:13960:X",
-                                                "2:1260:" + heading, "2:1260:N1", "2:1710:Line 121",
-                                                "...", "2:3510:Line 130", "2:3710:" + end}
+    QTest::newRow("three pages") << paragraphs(
+        130) << "N1" << QStringList{"0:13510:Line 60",  "0:13960:X",       "1:1260:" + heading,
+                                    "1:1260:N1",        "1:1710:Line 61",  "...",
+                                    "1:13510:Line 120", "1:13960:X",       "2:1260:" + heading,
+                                    "2:1260:N1",        "2:1710:Line 121", "...",
+                                    "2:3510:Line 130",  "2:3710:" + end}
                                  << 2;
 }
 
@@ -175,7 +188,7 @@ void BackPageTest::pages()
     QCOMPARE(countKind(log, PrintOp::NewPage), newPages);
     const QList<Placed> area = descriptionArea(log);
     QStringList printed;
-    for (const Placed& p : area)
+    for (const Placed &p : area)
         printed << QString("%1:%2:%3").arg(p.page).arg(p.y).arg(p.text);
     // Match the expected entries in order; "..." lets lines in between go unchecked,
     // and without it the entries must be adjacent. The first entry may be anywhere.
@@ -195,7 +208,7 @@ void BackPageTest::pages()
     }
     QCOMPARE(at, printed.size() - 1);  // the END line closes the area
     // The "X" and the heading are Arial 9 bold, the heading's registration text on the same line.
-    for (const PrintOp& op : textOps(log)) {
+    for (const PrintOp &op : textOps(log)) {
         if (op.text == "X" || op.text == BackPage::continuationHeading()) {
             QCOMPARE(op.font, (FontState{"Arial", 9, true, false}));
             QCOMPARE(op.lineFeed, op.text == "X");
@@ -239,7 +252,7 @@ void BackPageTest::unbrokenRunCutHardAtWhatFits()
     measure.setFontName("Arial");
     measure.setFontSize(9);
     measure.setFontBold(true);
-    for (const QString& run : {QString(400, 'M'), QString("/") + QString(400, 'M')}) {
+    for (const QString &run : {QString(400, 'M'), QString("/") + QString(400, 'M')}) {
         const QList<Placed> area = descriptionArea(drawBack(run));
         QVERIFY(area.size() >= 3);
         QString joined;

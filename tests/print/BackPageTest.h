@@ -2,7 +2,8 @@
 
 #include <QObject>
 
-class BackPageTest : public QObject {
+class BackPageTest : public QObject
+{
     Q_OBJECT
 
 private slots:

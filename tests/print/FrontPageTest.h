@@ -2,7 +2,8 @@
 
 #include <QObject>
 
-class FrontPageTest : public QObject {
+class FrontPageTest : public QObject
+{
     Q_OBJECT
 
 private slots:

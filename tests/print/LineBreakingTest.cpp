@@ -13,7 +13,7 @@ namespace {
 
 // Every character 100 units wide: 39 characters stay under the owner's 3980,
 // 100 characters fill the description's 10000 exactly.
-double fixedWidth(const QString& text)
+double fixedWidth(const QString &text)
 {
     return 100.0 * text.size();
 }
@@ -31,20 +31,27 @@ void LineBreakingTest::ownerName_data()
     QTest::addColumn<QStringList>("lines");
     const QString a9 = run('a', 9);
     QTest::newRow("fits on one line") << "John Smith" << QStringList{"John Smith"};
-    QTest::newRow("two names on two lines") << "John Smith\r\nJane Smith" << QStringList{"John Smith", "Jane Smith"};
-    QTest::newRow("a fifth line is dropped") << "A\r\nB\r\nC\r\nD\r\nE" << QStringList{"A", "B", "C", "D"};
+    QTest::newRow("two names on two lines")
+        << "John Smith\r\nJane Smith" << QStringList{"John Smith", "Jane Smith"};
+    QTest::newRow("a fifth line is dropped")
+        << "A\r\nB\r\nC\r\nD\r\nE" << QStringList{"A", "B", "C", "D"};
     QTest::newRow("trailing line break adds nothing") << "Smith\r\n" << QStringList{"Smith"};
-    QTest::newRow("one overlong word, whole up to 120") << run('X', 150) << QStringList{run('X', 120)};
+    QTest::newRow("one overlong word, whole up to 120")
+        << run('X', 150) << QStringList{run('X', 120)};
     QTest::newRow("cut at the space that reaches the limit")
-        << QString("%1 %1 %1 %1 eeee").arg(a9) << QStringList{QString("%1 %1 %1 %1 ").arg(a9), "eeee"};
-    QTest::newRow("cut after an earlier hyphen") << run('a', 30) + "-" + run('b', 20)
-                                                 << QStringList{run('a', 30) + "-", run('b', 20)};
+        << QString("%1 %1 %1 %1 eeee").arg(a9)
+        << QStringList{QString("%1 %1 %1 %1 ").arg(a9), "eeee"};
+    QTest::newRow("cut after an earlier hyphen")
+        << run('a', 30) + "-" + run('b', 20) << QStringList{run('a', 30) + "-", run('b', 20)};
     QTest::newRow("overlong run stays whole up to the next space")
         << run('X', 45) + " tail" << QStringList{run('X', 45) + " ", "tail"};
-    QTest::newRow("lone line feed ends a line, keeping its text") << "Smith\nJones" << QStringList{"Smith", "Jones"};
-    QTest::newRow("lone carriage return ends a line") << "Smith\rJones" << QStringList{"Smith", "Jones"};
-    QTest::newRow("five long lines keep four") << QString(5, ' ').replace(" ", run('w', 39) + " ").trimmed()
-                                               << QStringList(4, run('w', 39) + " ");
+    QTest::newRow("lone line feed ends a line, keeping its text")
+        << "Smith\nJones" << QStringList{"Smith", "Jones"};
+    QTest::newRow("lone carriage return ends a line")
+        << "Smith\rJones" << QStringList{"Smith", "Jones"};
+    QTest::newRow("five long lines keep four")
+        << QString(5, ' ').replace(" ", run('w', 39) + " ").trimmed()
+        << QStringList(4, run('w', 39) + " ");
 }
 
 void LineBreakingTest::ownerName()
@@ -62,13 +69,17 @@ void LineBreakingTest::description_data()
     const QString x20 = run('x', 20);
     QTest::newRow("one line") << "Replaced rib." << QStringList{"Replaced rib."};
     QTest::newRow("two paragraphs") << "First.\r\nSecond." << QStringList{"First.", "Second."};
-    QTest::newRow("trailing CR LF gives an empty line") << "First.\r\n" << QStringList{"First.", ""};
+    QTest::newRow("trailing CR LF gives an empty line") << "First.\r\n"
+                                                        << QStringList{"First.", ""};
     QTest::newRow("exactly the limit fits") << run('w', 100) << QStringList{run('w', 100)};
-    QTest::newRow("cut at the last space, space dropped") << w95 + " " + x20 << QStringList{w95, x20};
-    QTest::newRow("the overflowing space is dropped") << run('w', 100) + " next" << QStringList{run('w', 100), "next"};
+    QTest::newRow("cut at the last space, space dropped")
+        << w95 + " " + x20 << QStringList{w95, x20};
+    QTest::newRow("the overflowing space is dropped")
+        << run('w', 100) + " next" << QStringList{run('w', 100), "next"};
     QTest::newRow("hyphen begins the next line") << w95 + "-" + x20 << QStringList{w95, "-" + x20};
     QTest::newRow("slash begins the next line") << w95 + "/" + x20 << QStringList{w95, "/" + x20};
-    QTest::newRow("backslash begins the next line") << w95 + "\\" + x20 << QStringList{w95, "\\" + x20};
+    QTest::newRow("backslash begins the next line")
+        << w95 + "\\" + x20 << QStringList{w95, "\\" + x20};
     QTest::newRow("colon begins the next line") << w95 + ":" + x20 << QStringList{w95, ":" + x20};
     QTest::newRow("hard cut without break characters")
         << run('z', 250) << QStringList{run('z', 100), run('z', 100), run('z', 50)};
@@ -77,10 +88,11 @@ void LineBreakingTest::description_data()
     QTest::newRow("break character opening an overlong line")
         << "-" + run('z', 250) << QStringList{"-" + run('z', 99), run('z', 100), run('z', 51)};
     QTest::newRow("slash opening an overlong line after a cut")
-        << w95 + "/" + run('z', 300) << QStringList{w95, "/" + run('z', 99), run('z', 100), run('z', 100), run('z', 1)};
+        << w95 + "/" + run('z', 300)
+        << QStringList{w95, "/" + run('z', 99), run('z', 100), run('z', 100), run('z', 1)};
     QTest::newRow("lone line feed") << "First.\nSecond." << QStringList{"First.", "Second."};
-    QTest::newRow("lone carriage return keeps the next character") << "First.\rSecond."
-                                                                  << QStringList{"First.", "Second."};
+    QTest::newRow("lone carriage return keeps the next character")
+        << "First.\rSecond." << QStringList{"First.", "Second."};
     QTest::newRow("empty paragraph between two") << "A\r\n\r\nB" << QStringList{"A", "", "B"};
 }
 
@@ -97,20 +109,22 @@ void LineBreakingTest::descriptionKeepsEveryWordInOrder()
 {
     QRandomGenerator random(337);
     const QString alphabet = QStringLiteral("abcWW   -/\\:\r\n.");
-    auto width = [](const QString& t) {
+    auto width = [](const QString &t) {
         double w = 0;
         for (QChar c : t)
             w += c == 'W' ? 2700 : c == ' ' ? 60 : 130;
         return w;
     };
-    auto essence = [](QString s) { return s.remove(' ').remove('\r').remove('\n'); };
+    auto essence = [](QString s) {
+        return s.remove(' ').remove('\r').remove('\n');
+    };
     for (int round = 0; round < 300; ++round) {
         QString text;
         const int length = random.bounded(1, 900);
         for (int i = 0; i < length; ++i)
             text += alphabet[random.bounded(alphabet.size())];
         const QStringList lines = descriptionLines(text, width);
-        for (const QString& line : lines) {
+        for (const QString &line : lines) {
             QVERIFY2(width(line) <= DescriptionWidthLimit || line.size() == 1, qPrintable(line));
             QVERIFY(!line.contains('\r') && !line.contains('\n'));
         }
@@ -122,7 +136,9 @@ void LineBreakingTest::ownerNameTerminatesOnAnyText()
 {
     QRandomGenerator random(44);
     const QString alphabet = QStringLiteral("abW  --\r\n");
-    auto width = [](const QString& t) { return 300.0 * t.count('W') + 90.0 * (t.size() - t.count('W')); };
+    auto width = [](const QString &t) {
+        return 300.0 * t.count('W') + 90.0 * (t.size() - t.count('W'));
+    };
     for (int round = 0; round < 300; ++round) {
         QString name;
         const int length = random.bounded(1, 400);
@@ -132,7 +148,7 @@ void LineBreakingTest::ownerNameTerminatesOnAnyText()
         QVERIFY(lines.size() <= OwnerNameMaxLines);
         // The lines are the name's own text, in order.
         qsizetype from = 0;
-        for (const QString& line : lines) {
+        for (const QString &line : lines) {
             const qsizetype at = name.indexOf(line, from);
             QVERIFY2(at >= 0, qPrintable(line));
             from = at + line.size();
@@ -144,11 +160,12 @@ void LineBreakingTest::ownerNameTerminatesOnAnyText()
 // every character: the measured text stays a small multiple of the description's length.
 void LineBreakingTest::descriptionWorkGrowsLinearly()
 {
-    for (const QString& text : {run('z', 200000), QString("-") + run('z', 200000), (run('w', 7) + " ").repeated(25000)}) {
+    for (const QString &text :
+         {run('z', 200000), QString("-") + run('z', 200000), (run('w', 7) + " ").repeated(25000)}) {
         QElapsedTimer clock;
         clock.start();
         qint64 measured = 0;
-        auto counting = [&measured](const QString& t) {
+        auto counting = [&measured](const QString &t) {
             measured += t.size();
             return 100.0 * t.size();
         };

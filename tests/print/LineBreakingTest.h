@@ -2,7 +2,8 @@
 
 #include <QObject>
 
-class LineBreakingTest : public QObject {
+class LineBreakingTest : public QObject
+{
     Q_OBJECT
 
 private slots:

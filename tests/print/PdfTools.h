@@ -12,14 +12,14 @@ namespace PdfTools {
 
 inline bool available()
 {
-    for (const char* tool : {"pdfinfo", "pdftotext", "pdftoppm"}) {
+    for (const char *tool : {"pdfinfo", "pdftotext", "pdftoppm"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             return false;
     }
     return true;
 }
 
-inline QString run(const QString& tool, const QStringList& arguments)
+inline QString run(const QString &tool, const QStringList &arguments)
 {
     QProcess p;
     p.start(QStandardPaths::findExecutable(tool), arguments);
@@ -28,28 +28,28 @@ inline QString run(const QString& tool, const QStringList& arguments)
 }
 
 // A field of pdfinfo's report ("Pages", "Title", "Creator", "Page size").
-inline QString info(const QString& pdf, const QString& field)
+inline QString info(const QString &pdf, const QString &field)
 {
-    for (const QString& line : run("pdfinfo", {pdf}).split('\n')) {
+    for (const QString &line : run("pdfinfo", {pdf}).split('\n')) {
         if (line.startsWith(field + ':'))
             return line.mid(field.size() + 1).trimmed();
     }
     return {};
 }
 
-inline int pageCount(const QString& pdf)
+inline int pageCount(const QString &pdf)
 {
     return info(pdf, "Pages").toInt();
 }
 
 // The text of the file with runs of blanks made one, as pdftotext spaces them freely.
-inline QString text(const QString& pdf)
+inline QString text(const QString &pdf)
 {
     return run("pdftotext", {"-layout", pdf, "-"}).simplified();
 }
 
 // One page (counted from 1) as a grey image at the given resolution.
-inline QImage page(const QString& pdf, int number, int dpi)
+inline QImage page(const QString &pdf, int number, int dpi)
 {
     QTemporaryDir dir;
     const QString stem = dir.filePath("page");

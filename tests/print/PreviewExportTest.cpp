@@ -18,7 +18,7 @@
 
 namespace {
 
-const FontsWithout& systemFonts()
+const FontsWithout &systemFonts()
 {
     static const FontsWithout fonts;
     return fonts;
@@ -26,7 +26,8 @@ const FontsWithout& systemFonts()
 
 const QDate exportDay(2001, 3, 5);
 
-QString exportTo(const QTemporaryDir& dir, const FormSnapshot& form, const QString& name = "form.pdf")
+QString exportTo(const QTemporaryDir &dir, const FormSnapshot &form,
+                 const QString &name = "form.pdf")
 {
     const QString path = dir.filePath(name);
     PdfExport(systemFonts()).write(path, form, 0, exportDay);
@@ -35,7 +36,7 @@ QString exportTo(const QTemporaryDir& dir, const FormSnapshot& form, const QStri
 
 // Mean darkness of blocks of block x block pixels: a coarse picture of a page that
 // forgives anti-aliasing and rasterizers while catching anything misplaced.
-QList<double> blocks(const QImage& image, int block)
+QList<double> blocks(const QImage &image, int block)
 {
     const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
     QList<double> out;
@@ -43,7 +44,7 @@ QList<double> blocks(const QImage& image, int block)
         for (int bx = 0; bx + block <= grey.width(); bx += block) {
             double ink = 0;
             for (int y = by; y < by + block; ++y) {
-                const uchar* row = grey.constScanLine(y);
+                const uchar *row = grey.constScanLine(y);
                 for (int x = bx; x < bx + block; ++x)
                     ink += 255 - row[x];
             }
@@ -55,7 +56,7 @@ QList<double> blocks(const QImage& image, int block)
 
 // The largest difference of block darkness (blocks of a tenth of an inch at 150 dpi)
 // between two pages of the same size.
-double largestBlockDifference(const QImage& a, const QImage& b)
+double largestBlockDifference(const QImage &a, const QImage &b)
 {
     const QList<double> left = blocks(a, 15);
     const QList<double> right = blocks(b, 15);
@@ -67,10 +68,11 @@ double largestBlockDifference(const QImage& a, const QImage& b)
     return largest;
 }
 
-bool sameOp(const PrintOp& a, const PrintOp& b)
+bool sameOp(const PrintOp &a, const PrintOp &b)
 {
-    return a.kind == b.kind && a.area == b.area && a.at == b.at && a.text == b.text && a.font == b.font &&
-           a.drawWidth == b.drawWidth && a.lineFeed == b.lineFeed && a.topShift == b.topShift;
+    return a.kind == b.kind && a.area == b.area && a.at == b.at && a.text == b.text
+           && a.font == b.font && a.drawWidth == b.drawWidth && a.lineFeed == b.lineFeed
+           && a.topShift == b.topShift;
 }
 
 }  // namespace
@@ -93,12 +95,13 @@ void PreviewExportTest::sameDrawingAsThePrintedCopy()
     // What the preview and the PDF draw: one document of the same pages.
     RecordingSurface surface(systemFonts());
     FormDocument::draw(surface, form, 120);
-    const PrintLog& whole = surface.ops();
+    const PrintLog &whole = surface.ops();
     QCOMPARE(whole.size(), printed.size());
     for (int i = 0; i < whole.size(); ++i) {
         if (whole[i].kind == PrintOp::NewPage)
             continue;  // the page break's own font and width are not drawn
-        QVERIFY2(sameOp(whole[i], printed[i]), qPrintable(QString("operation %1: %2").arg(i).arg(whole[i].text)));
+        QVERIFY2(sameOp(whole[i], printed[i]),
+                 qPrintable(QString("operation %1: %2").arg(i).arg(whole[i].text)));
     }
     QCOMPARE(countKind(whole, PrintOp::NewPage), 2);  // back page and one continuation sheet
 }
@@ -139,15 +142,17 @@ void PreviewExportTest::pageCounts()
     QCOMPARE(reported.last(), qMakePair(pages, pages));
 
     const QString text = PdfTools::text(pdf);
-    for (const char* expected : {"MAJOR REPAIR AND ALTERATION", "N4721K", "Cessna", "Blue Ridge Flying Club",
-                                 "Lycoming", "IO-360-L2A", "Valley Aircraft Services", "March 17, 2011",
-                                 "Helen Carter", "DMIR-2207", "NOTICE", "8. Description of Work Accomplished"})
+    for (const char *expected :
+         {"MAJOR REPAIR AND ALTERATION", "N4721K", "Cessna", "Blue Ridge Flying Club", "Lycoming",
+          "IO-360-L2A", "Valley Aircraft Services", "March 17, 2011", "Helen Carter", "DMIR-2207",
+          "NOTICE", "8. Description of Work Accomplished"})
         QVERIFY2(text.contains(expected), expected);
     if (!lastLine.isEmpty()) {
         QVERIFY(text.contains("Line 1: removed, inspected and reinstalled the fitting."));
         QVERIFY(text.contains(lastLine));
     }
-    QCOMPARE(text.count("Description of Work Accomplished - Continued ..... Robert Lancaster"), pages - 2);
+    QCOMPARE(text.count("Description of Work Accomplished - Continued ..... Robert Lancaster"),
+             pages - 2);
     QCOMPARE(PdfTools::info(pdf, "Page size").startsWith("612 x 792 pts"), true);  // US Letter
 }
 
@@ -175,11 +180,16 @@ void PreviewExportTest::defaultFileName_data()
 {
     QTest::addColumn<QString>("mark");
     QTest::addColumn<QString>("name");
-    QTest::newRow("mark") << "N4721K" << "N4721K-2001-03-05.pdf";
-    QTest::newRow("blanks around") << "  N4721K " << "N4721K-2001-03-05.pdf";
-    QTest::newRow("no mark") << "" << "FAA-Form-337-2001-03-05.pdf";
-    QTest::newRow("only unsafe characters") << "*?/" << "FAA-Form-337-2001-03-05.pdf";
-    QTest::newRow("a folder in the mark stays in the name") << "../N1 2" << "N1-2-2001-03-05.pdf";
+    QTest::newRow("mark") << "N4721K"
+                          << "N4721K-2001-03-05.pdf";
+    QTest::newRow("blanks around") << "  N4721K "
+                                   << "N4721K-2001-03-05.pdf";
+    QTest::newRow("no mark") << ""
+                             << "FAA-Form-337-2001-03-05.pdf";
+    QTest::newRow("only unsafe characters") << "*?/"
+                                            << "FAA-Form-337-2001-03-05.pdf";
+    QTest::newRow("a folder in the mark stays in the name") << "../N1 2"
+                                                            << "N1-2-2001-03-05.pdf";
 }
 
 void PreviewExportTest::defaultFileName()
@@ -195,7 +205,7 @@ void PreviewExportTest::unwritableFileIsReported()
     try {
         PdfExport(systemFonts()).write(path, previewSampleForm(), 0, exportDay);
         QFAIL("an unwritable file was reported written");
-    } catch (const PrintError& error) {
+    } catch (const PrintError &error) {
         QCOMPARE(error.number(), PrintError::PrinterError);
         QVERIFY2(error.message().contains(path), qPrintable(error.message()));
     }
@@ -215,18 +225,19 @@ void PreviewExportTest::missingFontLeavesEarlierFileAlone()
     try {
         PdfExport(fonts).write(path, previewSampleForm(), 0, exportDay);
         QFAIL("a missing font was not reported");
-    } catch (const PrintError& error) {
+    } catch (const PrintError &error) {
         QCOMPARE(error.number(), PrintError::InvalidPropertyValue);
     }
     QFile earlier(path);
     QVERIFY(earlier.open(QIODevice::ReadOnly));
     QCOMPARE(earlier.readAll(), QByteArray("an earlier export"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"form.pdf"});  // no temporary file left
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+             QStringList{"form.pdf"});  // no temporary file left
 
     try {
         PreviewPages::render(previewSampleForm(), 0, fonts);
         QFAIL("the preview drew without the font");
-    } catch (const PrintError& error) {
+    } catch (const PrintError &error) {
         QCOMPARE(error.number(), PrintError::InvalidPropertyValue);
     }
 }
@@ -247,7 +258,8 @@ void PreviewExportTest::previewPagesLookLikeThePdf()
         QVERIFY(!printed.last().isNull());
         const QImage shown = PreviewPages::rasterize(pages[i], dpi);
         const double difference = largestBlockDifference(shown, printed[i]);
-        QVERIFY2(difference < 40, qPrintable(QString("page %1 differs by %2").arg(i + 1).arg(difference)));
+        QVERIFY2(difference < 40,
+                 qPrintable(QString("page %1 differs by %2").arg(i + 1).arg(difference)));
     }
     // The comparison tells pages apart: the back is not the front, nor a sheet the back.
     QVERIFY(largestBlockDifference(PreviewPages::rasterize(pages[1], dpi), printed[0]) > 80);
@@ -257,14 +269,17 @@ void PreviewExportTest::previewPagesLookLikeThePdf()
 namespace {
 
 // Prints to PDF files as on a system without printers, with Cancel pressed once a page is done.
-class CancellingPdfEnvironment : public QtPrintEnvironment {
+class CancellingPdfEnvironment : public QtPrintEnvironment
+{
 public:
-    CancellingPdfEnvironment(const QString& chosen, int cancelAt) : QtPrintEnvironment(systemFonts()), m_cancelAt(cancelAt)
+    CancellingPdfEnvironment(const QString &chosen, int cancelAt)
+        : QtPrintEnvironment(systemFonts())
+        , m_cancelAt(cancelAt)
     {
         setPrinterNames([] { return QStringList(); });
-        setAskFileName([chosen](const QString&) { return chosen; });
+        setAskFileName([chosen](const QString &) { return chosen; });
     }
-    std::unique_ptr<PageProgress> watchProgress(const QString&) override
+    std::unique_ptr<PageProgress> watchProgress(const QString &) override
     {
         return std::make_unique<ScriptedProgress>(reported, m_cancelAt);
     }
@@ -301,7 +316,8 @@ void PreviewExportTest::cancelStopsCleanly()
         QVERIFY(QFile::exists(QtPrintEnvironment::pdfPath(path, PrintEnvironment::Side::Front)));
         QVERIFY(!QFile::exists(QtPrintEnvironment::pdfPath(path, PrintEnvironment::Side::Back)));
         QCOMPARE(messages.asked.size(), 1);  // only the reinsert prompt: Cancel needs no message
-        QCOMPARE(environment.reported.last(), qMakePair(3, 5));  // the back: its page and four sheets
+        QCOMPARE(environment.reported.last(),
+                 qMakePair(3, 5));  // the back: its page and four sheets
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"form-1-front.pdf"});
         return;
     }
@@ -317,7 +333,7 @@ void PreviewExportTest::cancelStopsCleanly()
             PreviewPages::render(form, 0, systemFonts(), &progress);
         }
         QFAIL("Cancel did not stop the run");
-    } catch (const PrintError& error) {
+    } catch (const PrintError &error) {
         QCOMPARE(error.number(), PrintError::Cancelled);
     }
     QCOMPARE(reported.last(), qMakePair(3, 6));

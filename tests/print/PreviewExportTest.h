@@ -3,7 +3,8 @@
 #include <QObject>
 
 // The whole form as one document: its PDF file and its preview pages.
-class PreviewExportTest : public QObject {
+class PreviewExportTest : public QObject
+{
     Q_OBJECT
 
 private slots:

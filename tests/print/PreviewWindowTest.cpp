@@ -7,14 +7,14 @@
 #include "common/TestWindow.h"
 
 #include "access/SignInPanel.h"
+#include "form/FormFields.h"
 #include "form/FormScreen.h"
+#include "form/FormSnapshot.h"
 #include "print/CopiesPanel.h"
 #include "print/PagePictureView.h"
 #include "print/PreviewDialog.h"
 #include "print/PreviewHandlers.h"
 #include "print/PrintHandlers.h"
-#include "form/FormFields.h"
-#include "form/FormSnapshot.h"
 #include "ui/ControlText.h"
 
 #include <QComboBox>
@@ -32,7 +32,7 @@
 
 namespace {
 
-const FontsWithout& systemFonts()
+const FontsWithout &systemFonts()
 {
     static const FontsWithout fonts;
     return fonts;
@@ -40,28 +40,32 @@ const FontsWithout& systemFonts()
 
 // A window whose printer is a recording environment, so a test sees whatever is printed;
 // printing, the preview and the export see the same fonts.
-struct PrintingWindow {
-    explicit PrintingWindow(const FontCheck& fonts = systemFonts()) : printer(fonts)
+struct PrintingWindow
+{
+    explicit PrintingWindow(const FontCheck &fonts = systemFonts())
+        : printer(fonts)
     {
         t.install();
         AppContext context;
         context.programFolder = t.folder;
         context.messages = &t.messages;
         context.clock = &t.clock;
-        context.endProgram = [this] { ++t.endCalls; };
+        context.endProgram = [this] {
+            ++t.endCalls;
+        };
         context.printEnvironment = &printer;
         t.window = std::make_unique<Form1>(context);
         t.window->activate();
         handlers().setFontCheck(&fonts);
     }
 
-    Form1& w() { return *t.window; }
-    PreviewHandlers& handlers() { return t.window->printHandlers().previewHandlers(); }
+    Form1 &w() { return *t.window; }
+    PreviewHandlers &handlers() { return t.window->printHandlers().previewHandlers(); }
 
     // Types a form onto the screen, as a user would before saving it.
     void fillScreen(int descriptionLines)
     {
-        FormScreen& s = *w().Panel3D1;
+        FormScreen &s = *w().Panel3D1;
         s.Combo1[0]->setEditText("N4721K");
         s.Combo1[1]->setEditText("Cessna");
         setControlText(s.Text2[0], "Blue Ridge Flying Club");
@@ -71,7 +75,7 @@ struct PrintingWindow {
     QByteArray dataChecksum()
     {
         QCryptographicHash hash(QCryptographicHash::Sha256);
-        for (const char* file : {"setup337.mdb", "Form337.mdb", "FAAForm337A.mdb"}) {
+        for (const char *file : {"setup337.mdb", "Form337.mdb", "FAAForm337A.mdb"}) {
             QFile f(t.folder + '/' + file);
             if (f.open(QIODevice::ReadOnly))
                 hash.addData(f.readAll());
@@ -84,13 +88,14 @@ struct PrintingWindow {
 };
 
 // Every value of the screen that printing reads.
-QStringList screenValues(const FormScreen& screen)
+QStringList screenValues(const FormScreen &screen)
 {
     const FormSnapshot f = FormSnapshot::read(screen);
     QStringList out;
-    for (const FormFields::Field& field : FormFields::all())
+    for (const FormFields::Field &field : FormFields::all())
         out << f.*field.value;
-    for (int choice : {f.typeOfWork, f.unitKind, f.agencyKind, f.extendedRangeFuel, f.verdict, f.approvedBy})
+    for (int choice :
+         {f.typeOfWork, f.unitKind, f.agencyKind, f.extendedRangeFuel, f.verdict, f.approvedBy})
         out << QString::number(choice);
     return out;
 }
@@ -100,16 +105,16 @@ QStringList screenValues(const FormScreen& screen)
 void PreviewWindowTest::buttonsBesidePrint()
 {
     TestWindow t;
-    Form1& w = t.open();
+    Form1 &w = t.open();
     QCOMPARE(w.cmdPreview->objectName(), QString("cmdPreview"));
     QCOMPARE(w.cmdPreview->text(), QString("Preview"));
     QCOMPARE(w.cmdPreview->shortcut(), QKeySequence("Ctrl+Shift+P"));
     QCOMPARE(w.cmdExportPdf->objectName(), QString("cmdExportPdf"));
     QCOMPARE(w.cmdExportPdf->text(), QString("Export PDF"));
-    QCOMPARE(w.findChild<QPushButton*>("cmdPreview"), w.cmdPreview);
+    QCOMPARE(w.findChild<QPushButton *>("cmdPreview"), w.cmdPreview);
     // On the button bar, right after Print.
     QCOMPARE(w.cmdPreview->parentWidget(), w.Command3D14->parentWidget());
-    auto* row = qobject_cast<QHBoxLayout*>(w.Command3D14->parentWidget()->layout());
+    auto *row = qobject_cast<QHBoxLayout *>(w.Command3D14->parentWidget()->layout());
     QVERIFY(row);
     const int print = row->indexOf(w.Command3D14);
     QCOMPARE(row->indexOf(w.cmdPreview), print + 1);
@@ -131,8 +136,8 @@ void PreviewWindowTest::enabledExactlyWithPrint_data()
     QTest::newRow("Print enabled again") << QStringList{"disable print", "enable print"} << 1;
     QTest::newRow("whole bar disabled") << QStringList{"disable bar"} << 0;
     QTest::newRow("whole bar enabled again") << QStringList{"disable bar", "enable bar"} << 1;
-    QTest::newRow("bar enabled while Print stays off") << QStringList{"disable print", "disable bar", "enable bar"}
-                                                       << 0;
+    QTest::newRow("bar enabled while Print stays off")
+        << QStringList{"disable print", "disable bar", "enable bar"} << 0;
 }
 
 void PreviewWindowTest::enabledExactlyWithPrint()
@@ -141,10 +146,11 @@ void PreviewWindowTest::enabledExactlyWithPrint()
     QFETCH(int, printEnabled);
     TestWindow t;
     t.install();
-    t.exec("FAAForm337A.mdb", "INSERT INTO Agents (Name, Password) VALUES (?, ?)", {"Robert Lancaster", "pw"});
-    Form1& w = t.open();
-    QWidget* bar = w.Command3D14->parentWidget();
-    for (const QString& step : steps) {
+    t.exec("FAAForm337A.mdb", "INSERT INTO Agents (Name, Password) VALUES (?, ?)",
+           {"Robert Lancaster", "pw"});
+    Form1 &w = t.open();
+    QWidget *bar = w.Command3D14->parentWidget();
+    for (const QString &step : steps) {
         if (step == "sign in") {
             w.SSPanel1->Combo4->setCurrentIndex(w.SSPanel1->Combo4->findText("Robert Lancaster"));
             w.SSPanel1->Text44->setText("pw");
@@ -168,14 +174,14 @@ void PreviewWindowTest::enabledExactlyWithPrint()
 void PreviewWindowTest::previewShowsTheScreenAndChangesNothing()
 {
     PrintingWindow p;
-    Form1& w = p.w();
+    Form1 &w = p.w();
     p.fillScreen(61);
     const QStringList before = screenValues(*w.Panel3D1);
     const QByteArray data = p.dataChecksum();
     const int newFormFlag = w.NewFormFlag;
 
     w.cmdPreview->click();
-    PreviewDialog* dialog = p.handlers().previewDialog();
+    PreviewDialog *dialog = p.handlers().previewDialog();
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
     QVERIFY(dialog->isModal());
@@ -201,10 +207,10 @@ void PreviewWindowTest::previewShowsTheScreenAndChangesNothing()
 void PreviewWindowTest::previewNavigationAndZoom()
 {
     PrintingWindow p;
-    Form1& w = p.w();
+    Form1 &w = p.w();
     p.fillScreen(130);
     p.handlers().cmdPreview_Click();
-    PreviewDialog* dialog = p.handlers().previewDialog();
+    PreviewDialog *dialog = p.handlers().previewDialog();
     QVERIFY(dialog);
     QCOMPARE(dialog->pageCount(), 4);
     QVERIFY(!dialog->previousButton->isEnabled());
@@ -242,10 +248,10 @@ void PreviewWindowTest::previewNavigationAndZoom()
 void PreviewWindowTest::printFromThePreviewIsTheUsualRequest()
 {
     PrintingWindow p;
-    Form1& w = p.w();
+    Form1 &w = p.w();
     p.fillScreen(1);
     w.cmdPreview->click();
-    PreviewDialog* dialog = p.handlers().previewDialog();
+    PreviewDialog *dialog = p.handlers().previewDialog();
     QVERIFY(dialog);
     dialog->printButton->click();
     QTRY_VERIFY(!p.handlers().previewDialog());
@@ -254,7 +260,7 @@ void PreviewWindowTest::printFromThePreviewIsTheUsualRequest()
     QVERIFY(p.printer.documents.isEmpty());
     w.Panel3D5->Command1[0]->click();
     QCOMPARE(p.printer.sides, (QList<PrintEnvironment::Side>{PrintEnvironment::Side::Front,
-                                                              PrintEnvironment::Side::Back}));
+                                                             PrintEnvironment::Side::Back}));
     QCOMPARE(p.t.messages.asked.size(), 1);  // the reinsert prompt
 }
 
@@ -263,13 +269,13 @@ void PreviewWindowTest::exportWritesTheScreenToTheChosenFile()
     if (!PdfTools::available())
         QSKIP("poppler-utils is not installed");
     PrintingWindow p;
-    Form1& w = p.w();
+    Form1 &w = p.w();
     p.fillScreen(61);
     const QStringList before = screenValues(*w.Panel3D1);
     const QByteArray data = p.dataChecksum();
     QTemporaryDir dir;
     QStringList suggested;
-    p.handlers().setAskFileName([&](const QString& path) {
+    p.handlers().setAskFileName([&](const QString &path) {
         suggested << path;
         return dir.filePath("chosen");  // no suffix typed: ".pdf" is added
     });
@@ -280,7 +286,8 @@ void PreviewWindowTest::exportWritesTheScreenToTheChosenFile()
     QVERIFY(QFile::exists(pdf));
     QCOMPARE(PdfTools::pageCount(pdf), 3);
     const QString text = PdfTools::text(pdf);
-    for (const char* expected : {"N4721K", "Cessna", "Blue Ridge Flying Club", "Line 1: removed", "Line 61: removed"})
+    for (const char *expected :
+         {"N4721K", "Cessna", "Blue Ridge Flying Club", "Line 1: removed", "Line 61: removed"})
         QVERIFY2(text.contains(expected), expected);
     QCOMPARE(PdfTools::info(pdf, "Creator"), QString("FAA Form 337 N4721K, March 05, 2001"));
     QVERIFY(p.t.messages.asked.isEmpty());
@@ -299,17 +306,18 @@ void PreviewWindowTest::exportWritesTheScreenToTheChosenFile()
 void PreviewWindowTest::exportDeclinedOrUnwritable()
 {
     PrintingWindow p;
-    Form1& w = p.w();
+    Form1 &w = p.w();
     p.fillScreen(1);
     QTemporaryDir dir;
-    p.handlers().setAskFileName([](const QString&) { return QString(); });
+    p.handlers().setAskFileName([](const QString &) { return QString(); });
     w.cmdExportPdf->click();
     QVERIFY(p.t.messages.asked.isEmpty());
 
-    p.handlers().setAskFileName([](const QString&) { return QString("/nonexistent-folder/sub/form.pdf"); });
+    p.handlers().setAskFileName(
+        [](const QString &) { return QString("/nonexistent-folder/sub/form.pdf"); });
     w.cmdExportPdf->click();
     QCOMPARE(p.t.messages.asked.size(), 1);
-    const Msg::Request& report = p.t.messages.asked[0];
+    const Msg::Request &report = p.t.messages.asked[0];
     QCOMPARE(report.title, QString("PDF not written"));
     QCOMPARE(report.icon, Msg::Icon::Critical);
     QVERIFY(report.text.contains("/nonexistent-folder/sub/form.pdf"));
@@ -321,7 +329,7 @@ void PreviewWindowTest::exportDeclinedOrUnwritable()
     p.printer.progressTitles.clear();
     p.fillScreen(300);
     p.printer.cancelAtPage = 2;
-    p.handlers().setAskFileName([&dir](const QString&) { return dir.filePath("form.pdf"); });
+    p.handlers().setAskFileName([&dir](const QString &) { return dir.filePath("form.pdf"); });
     w.cmdExportPdf->click();
     QVERIFY(!QFile::exists(dir.filePath("form.pdf")));
     w.cmdPreview->click();
@@ -335,10 +343,10 @@ void PreviewWindowTest::missingFontGivesThePrintingMessage()
 {
     const FontsWithout fonts({"QuickType Condensed"});
     PrintingWindow p(fonts);
-    Form1& w = p.w();
+    Form1 &w = p.w();
     p.fillScreen(1);
     QTemporaryDir dir;
-    p.handlers().setAskFileName([&](const QString&) { return dir.filePath("form.pdf"); });
+    p.handlers().setAskFileName([&](const QString &) { return dir.filePath("form.pdf"); });
 
     w.cmdPreview->click();
     QVERIFY(!p.handlers().previewDialog());
@@ -349,7 +357,7 @@ void PreviewWindowTest::missingFontGivesThePrintingMessage()
     w.Command3D14->click();
     w.Panel3D5->Command1[0]->click();
     QCOMPARE(p.t.messages.asked.size(), 3);
-    for (const Msg::Request& r : p.t.messages.asked) {
+    for (const Msg::Request &r : p.t.messages.asked) {
         QCOMPARE(r.text, QString("1) Save form. 2) Exit program. 3) Install fonts per manual."));
         QCOMPARE(r.title, QString("Necessary printer fonts not installed"));
         QCOMPARE(r.buttons, Msg::Buttons::Ok);

@@ -4,7 +4,8 @@
 
 // Preview and Export PDF on the main window: the buttons beside Print, what they read,
 // and that they print, store and change nothing.
-class PreviewWindowTest : public QObject {
+class PreviewWindowTest : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -4,10 +4,10 @@
 #include "PrintTestSupport.h"
 #include "common/ScriptedMessages.h"
 
+#include "common/SampleForm.h"
 #include "print/BackPage.h"
 #include "print/CopiesPanel.h"
 #include "print/PrintJob.h"
-#include "common/SampleForm.h"
 #include "print/QtPrintEnvironment.h"
 #include "print/QtPrintSurface.h"
 
@@ -24,16 +24,15 @@
 
 namespace {
 
-const FontsWithout& systemFonts()
+const FontsWithout &systemFonts()
 {
     static const FontsWithout fonts;
     return fonts;
 }
 
-
-const Msg::Request* find(const ScriptedMessages& messages, const QString& title)
+const Msg::Request *find(const ScriptedMessages &messages, const QString &title)
 {
-    for (const Msg::Request& r : messages.asked) {
+    for (const Msg::Request &r : messages.asked) {
         if (r.title == title)
             return &r;
     }
@@ -66,9 +65,10 @@ void PrintJobTest::copies()
     // Each copy: front, the reinsert prompt, back; nothing else is said.
     QCOMPARE(environment.sides.size(), 2 * runs);
     for (int i = 0; i < environment.sides.size(); ++i)
-        QCOMPARE(environment.sides[i], i % 2 == 0 ? PrintEnvironment::Side::Front : PrintEnvironment::Side::Back);
+        QCOMPARE(environment.sides[i],
+                 i % 2 == 0 ? PrintEnvironment::Side::Front : PrintEnvironment::Side::Back);
     QCOMPARE(messages.asked.size(), runs);
-    for (const auto& doc : environment.documents)
+    for (const auto &doc : environment.documents)
         QCOMPARE(doc->last().kind, PrintOp::EndDoc);
     QVERIFY(!QApplication::overrideCursor());
 }
@@ -101,7 +101,7 @@ void PrintJobTest::cancelAtReinsertPrintsFrontOnly()
     QCOMPARE(environment.sides, QList<PrintEnvironment::Side>{PrintEnvironment::Side::Front});
     QCOMPARE(environment.documents[0]->last().kind, PrintOp::EndDoc);
     QCOMPARE(messages.asked.size(), 1);
-    const Msg::Request& prompt = messages.asked[0];
+    const Msg::Request &prompt = messages.asked[0];
     QCOMPARE(prompt.text, QString("Press OK when ready or Cancel to not print back of form"));
     QCOMPARE(prompt.title, QString("Reinsert form to print back"));
     QCOMPARE(prompt.buttons, Msg::Buttons::OkCancel);
@@ -124,7 +124,7 @@ void PrintJobTest::missingFontEndsTheRunOnTheFrontPage()
     QCOMPARE(job.printCopies("3", sampleForm()), 1);  // stopped, not failed three times over
 
     QCOMPARE(messages.asked.size(), 1);
-    const Msg::Request& m = messages.asked[0];
+    const Msg::Request &m = messages.asked[0];
     QCOMPARE(m.text, QString("1) Save form. 2) Exit program. 3) Install fonts per manual."));
     QCOMPARE(m.title, QString("Necessary printer fonts not installed"));
     QCOMPARE(m.buttons, Msg::Buttons::Ok);
@@ -132,14 +132,14 @@ void PrintJobTest::missingFontEndsTheRunOnTheFrontPage()
 
     // One document: the rules, the emblem and the Arial header, ended and printed.
     QCOMPARE(environment.documents.size(), 1);
-    const PrintLog& front = *environment.documents[0];
+    const PrintLog &front = *environment.documents[0];
     QCOMPARE(front.last().kind, PrintOp::EndDoc);
     QVERIFY(countKind(front, PrintOp::Line) > 50);
     QCOMPARE(countKind(front, PrintOp::Picture), 1);
     const QList<PrintOp> texts = textOps(front);
     QCOMPARE(texts.first().text, QString("US Department"));
     QCOMPARE(texts.last().text, QString("such violation (49 U.S.C. 46301(a))"));
-    for (const PrintOp& op : texts)
+    for (const PrintOp &op : texts)
         QCOMPARE(op.font.name, QString("Arial"));
     QVERIFY(!QApplication::overrideCursor());
 }
@@ -162,7 +162,7 @@ void PrintJobTest::printerFailure()
     PrintJob job(environment, messages, [] { return std::optional<int>(0); });
     QCOMPARE(job.printCopies("2", sampleForm()), 1);
     QCOMPARE(environment.documents.size(), documentsPrinted);
-    const Msg::Request* report = find(messages, "Printing stopped");
+    const Msg::Request *report = find(messages, "Printing stopped");
     QVERIFY(report);
     QVERIFY(report->text.contains("The printer is offline."));
     QCOMPARE(report->icon, Msg::Icon::Critical);
@@ -172,12 +172,16 @@ void PrintJobTest::printerFailure()
 namespace {
 
 // A recording surface whose device goes away after a number of drawing operations.
-class VanishingSurface : public RecordingSurface {
+class VanishingSurface : public RecordingSurface
+{
 public:
-    VanishingSurface(const FontCheck& fonts, int opsLeft) : RecordingSurface(fonts), m_opsLeft(opsLeft) {}
+    VanishingSurface(const FontCheck &fonts, int opsLeft)
+        : RecordingSurface(fonts)
+        , m_opsLeft(opsLeft)
+    { }
 
 protected:
-    void drawLine(const QLineF& line) override
+    void drawLine(const QLineF &line) override
     {
         if (--m_opsLeft < 0)
             throw PrintError(PrintError::PrinterError, "The printer is no longer available.");
@@ -188,9 +192,10 @@ private:
     int m_opsLeft;
 };
 
-class VanishingEnvironment : public PrintEnvironment {
+class VanishingEnvironment : public PrintEnvironment
+{
 public:
-    std::unique_ptr<PrintSurface> beginDocument(const Document&) override
+    std::unique_ptr<PrintSurface> beginDocument(const Document &) override
     {
         return std::make_unique<VanishingSurface>(systemFonts(), 10);
     }
@@ -212,11 +217,12 @@ void PrintJobTest::unwritablePdfIsReportedNotCrashed()
     // The real device: a PDF file that cannot be written.
     QtPrintEnvironment environment(systemFonts());
     environment.setPrinterNames([] { return QStringList(); });
-    environment.setAskFileName([](const QString&) { return QString("/nonexistent-folder/sub/form.pdf"); });
+    environment.setAskFileName(
+        [](const QString &) { return QString("/nonexistent-folder/sub/form.pdf"); });
     ScriptedMessages messages;
     PrintJob job(environment, messages, [] { return std::optional<int>(0); });
     QCOMPARE(job.PrintForm(sampleForm()), PrintJob::Outcome::Stopped);
-    const Msg::Request* report = find(messages, "Printing stopped");
+    const Msg::Request *report = find(messages, "Printing stopped");
     QVERIFY(report);
     QCOMPARE(messages.asked.size(), 1);
     QVERIFY(!QApplication::overrideCursor());
@@ -228,7 +234,7 @@ void PrintJobTest::shiftWithoutRoomIsReported()
     ScriptedMessages messages;
     PrintJob job(environment, messages, [] { return std::optional<int>(14400); });
     QCOMPARE(job.PrintForm(sampleForm()), PrintJob::Outcome::Stopped);
-    const Msg::Request* report = find(messages, "Printing stopped");
+    const Msg::Request *report = find(messages, "Printing stopped");
     QVERIFY(report);
     QVERIFY(report->text.contains("14400"));
     QVERIFY(!QApplication::overrideCursor());
@@ -240,7 +246,7 @@ void PrintJobTest::declinedFileDialogPrintsNothing()
     QtPrintEnvironment environment(systemFonts());
     environment.setPrinterNames([] { return QStringList(); });
     QString suggested;
-    environment.setAskFileName([&suggested](const QString& s) {
+    environment.setAskFileName([&suggested](const QString &s) {
         suggested = s;
         return QString();
     });
@@ -260,11 +266,16 @@ void PrintJobTest::scaleFromTopShift_data()
     QTest::newRow("0: origin") << QVariant(0) << QPointF(0, 0) << QPointF(0.25, 0.5);
     QTest::newRow("0: far corner") << QVariant(0) << QPointF(11520, 14400) << QPointF(8.25, 10.5);
     QTest::newRow("0: one inch in") << QVariant(0) << QPointF(1440, 1440) << QPointF(1.25, 1.5);
-    QTest::newRow("100: y 100 is the top edge") << QVariant(100) << QPointF(0, 100) << QPointF(0.25, 0.5);
-    QTest::newRow("100: bottom stays") << QVariant(100) << QPointF(11520, 14400) << QPointF(8.25, 10.5);
-    QTest::newRow("100: y 0 above the area") << QVariant(100) << QPointF(0, 0) << QPointF(0.25, 0.5 - 1000.0 / 14300);
-    QTest::newRow("-200 moves down") << QVariant(-200) << QPointF(0, 0) << QPointF(0.25, 0.5 + 2000.0 / 14600);
-    QTest::newRow("Null: twips from the top") << QVariant() << QPointF(1440, 1440) << QPointF(1.25, 1.5);
+    QTest::newRow("100: y 100 is the top edge")
+        << QVariant(100) << QPointF(0, 100) << QPointF(0.25, 0.5);
+    QTest::newRow("100: bottom stays")
+        << QVariant(100) << QPointF(11520, 14400) << QPointF(8.25, 10.5);
+    QTest::newRow("100: y 0 above the area")
+        << QVariant(100) << QPointF(0, 0) << QPointF(0.25, 0.5 - 1000.0 / 14300);
+    QTest::newRow("-200 moves down")
+        << QVariant(-200) << QPointF(0, 0) << QPointF(0.25, 0.5 + 2000.0 / 14600);
+    QTest::newRow("Null: twips from the top")
+        << QVariant() << QPointF(1440, 1440) << QPointF(1.25, 1.5);
 }
 
 void PrintJobTest::scaleFromTopShift()
@@ -276,11 +287,13 @@ void PrintJobTest::scaleFromTopShift()
     auto writer = std::make_unique<QPdfWriter>(folder.filePath("scale.pdf"));
     const double dpi = writer->resolution();
     QtPrintSurface surface(std::move(writer), systemFonts());
-    const std::optional<int> shift = topShift.isValid() ? std::optional<int>(topShift.toInt()) : std::nullopt;
+    const std::optional<int> shift
+        = topShift.isValid() ? std::optional<int>(topShift.toInt()) : std::nullopt;
     surface.setScale(shift);
     const QPointF device = surface.toDevice(page);
     QVERIFY(qAbs(device.x() - inches.x() * dpi) < 0.5);
-    QVERIFY2(qAbs(device.y() - inches.y() * dpi) < 0.5, qPrintable(QString::number(device.y() / dpi)));
+    QVERIFY2(qAbs(device.y() - inches.y() * dpi) < 0.5,
+             qPrintable(QString::number(device.y() / dpi)));
 
     // The print job sets that scale at the start of each of its two documents.
     RecordingEnvironment environment(systemFonts());
@@ -292,7 +305,7 @@ void PrintJobTest::scaleFromTopShift()
     });
     job.PrintForm(sampleForm());
     QCOMPARE(reads, 2);
-    for (const auto& doc : environment.documents) {
+    for (const auto &doc : environment.documents) {
         QCOMPARE(doc->first().kind, PrintOp::Scale);
         QCOMPARE(doc->first().topShift, shift);
     }
@@ -303,9 +316,14 @@ void PrintJobTest::pdfNamesSortTogether_data()
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("front");
     QTest::addColumn<QString>("back");
-    QTest::newRow("with .pdf") << "/tmp/N1.pdf" << "/tmp/N1-1-front.pdf" << "/tmp/N1-2-back.pdf";
-    QTest::newRow("without suffix") << "/tmp/N1" << "/tmp/N1-1-front.pdf" << "/tmp/N1-2-back.pdf";
-    QTest::newRow("a front name chosen again") << "/tmp/N1-1-front.pdf" << "/tmp/N1-1-front.pdf"
+    QTest::newRow("with .pdf") << "/tmp/N1.pdf"
+                               << "/tmp/N1-1-front.pdf"
+                               << "/tmp/N1-2-back.pdf";
+    QTest::newRow("without suffix") << "/tmp/N1"
+                                    << "/tmp/N1-1-front.pdf"
+                                    << "/tmp/N1-2-back.pdf";
+    QTest::newRow("a front name chosen again") << "/tmp/N1-1-front.pdf"
+                                               << "/tmp/N1-1-front.pdf"
                                                << "/tmp/N1-2-back.pdf";
 }
 
@@ -328,7 +346,7 @@ void PrintJobTest::completeFormToPdf()
     QtPrintEnvironment environment(systemFonts());
     environment.setPrinterNames([] { return QStringList(); });
     int asked = 0;
-    environment.setAskFileName([&](const QString&) {
+    environment.setAskFileName([&](const QString &) {
         ++asked;
         return folder.filePath("N4721K.pdf");
     });
@@ -342,27 +360,29 @@ void PrintJobTest::completeFormToPdf()
     QCOMPARE(job.PrintForm(form), PrintJob::Outcome::Printed);
     QCOMPARE(asked, 1);  // the back goes beside the front without asking again
 
-    auto text = [&](const QString& file) {
+    auto text = [&](const QString &file) {
         QProcess p;
         p.start(pdftotext, {"-layout", folder.filePath(file), "-"});
         p.waitForFinished(30000);
         return QString::fromUtf8(p.readAllStandardOutput());
     };
     // pdftotext writes runs of blanks as one: compare with single blanks.
-    auto contains = [](const QString& text, const char* expected) {
+    auto contains = [](const QString &text, const char *expected) {
         return text.simplified().contains(QString(expected).simplified());
     };
     const QString front = text("N4721K-1-front.pdf");
-    for (const char* expected : {"MAJOR  REPAIR  AND  ALTERATION", "1. Aircraft", "Nationality and Registration Mark",
-                                 "N4721K", "Cessna", "Blue Ridge Flying Club", "Lycoming", "IO-360-L2A",
-                                 "Valley Aircraft Services", "March 17, 2011", "Helen Carter", "DMIR-2207",
-                                 "7. Approval for Return to Service", "FAA Form 337"})
+    for (const char *expected :
+         {"MAJOR  REPAIR  AND  ALTERATION", "1. Aircraft", "Nationality and Registration Mark",
+          "N4721K", "Cessna", "Blue Ridge Flying Club", "Lycoming", "IO-360-L2A",
+          "Valley Aircraft Services", "March 17, 2011", "Helen Carter", "DMIR-2207",
+          "7. Approval for Return to Service", "FAA Form 337"})
         QVERIFY2(contains(front, expected), expected);
     const QString back = text("N4721K-2-back.pdf");
     QCOMPARE(back.count('\f'), 3);  // back page and two continuation sheets
-    for (const char* expected : {"NOTICE", "8.  Description of Work Accomplished", "Step 1: inspected fitting 1,",
-                                 "Step 135: inspected", "Description of Work Accomplished - Continued ..... Robert",
-                                 "Additional Sheets Are Attached"})
+    for (const char *expected :
+         {"NOTICE", "8.  Description of Work Accomplished", "Step 1: inspected fitting 1,",
+          "Step 135: inspected", "Description of Work Accomplished - Continued ..... Robert",
+          "Additional Sheets Are Attached"})
         QVERIFY2(contains(back, expected), expected);
     // The letter-spaced closing line comes out of pdftotext with its blanks taken out.
     QVERIFY(QString(back).remove(' ').contains("-----END-----"));
@@ -372,13 +392,13 @@ void PrintJobTest::completeFormToPdf()
 void PrintJobTest::copiesPanel()
 {
     QWidget window;
-    auto* panel = new CopiesPanel(&window);
+    auto *panel = new CopiesPanel(&window);
     QCOMPARE(panel->objectName(), QString("Panel3D5"));
-    QCOMPARE(window.findChild<QLabel*>("Label13")->text(), QString("Copies"));
-    auto* text45 = window.findChild<QLineEdit*>("Text45");
+    QCOMPARE(window.findChild<QLabel *>("Label13")->text(), QString("Copies"));
+    auto *text45 = window.findChild<QLineEdit *>("Text45");
     QCOMPARE(text45->text(), QString("1"));
-    auto* ok = window.findChild<QPushButton*>("Command1(0)");
-    auto* cancel = window.findChild<QPushButton*>("Command1(1)");
+    auto *ok = window.findChild<QPushButton *>("Command1(0)");
+    auto *cancel = window.findChild<QPushButton *>("Command1(1)");
     QCOMPARE(ok->text(), QString("OK"));
     QCOMPARE(cancel->text(), QString("Cancel"));
     QVERIFY(panel->isHidden());

@@ -2,7 +2,8 @@
 
 #include <QObject>
 
-class PrintJobTest : public QObject {
+class PrintJobTest : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -5,7 +5,8 @@
 // Start-up and writing on database files that are missing, empty, cut short, filled
 // with noise, old Access files, read-only, locked by another program or on a full disk:
 // a message naming the file, no crash, and no byte of an existing file changed.
-class BrokenFilesTest : public QObject {
+class BrokenFilesTest : public QObject
+{
     Q_OBJECT
 
 private slots:

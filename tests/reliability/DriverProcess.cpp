@@ -14,7 +14,7 @@ QString DriverProcess::program()
 #endif
 }
 
-void DriverProcess::start(const QStringList& arguments)
+void DriverProcess::start(const QStringList &arguments)
 {
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
     m_process.start(program(), arguments);
@@ -44,13 +44,13 @@ bool DriverProcess::waitForFinished(int milliseconds)
     return waitForAll({this}, milliseconds);
 }
 
-bool DriverProcess::waitForAll(const QList<DriverProcess*>& drivers, int milliseconds)
+bool DriverProcess::waitForAll(const QList<DriverProcess *> &drivers, int milliseconds)
 {
     QElapsedTimer waited;
     waited.start();
     for (;;) {
         bool running = false;
-        for (DriverProcess* driver : drivers) {
+        for (DriverProcess *driver : drivers) {
             driver->readWaiting(10);
             running = running || driver->m_process.state() != QProcess::NotRunning;
         }
@@ -59,7 +59,7 @@ bool DriverProcess::waitForAll(const QList<DriverProcess*>& drivers, int millise
         if (waited.elapsed() > milliseconds)
             return false;
     }
-    for (DriverProcess* driver : drivers)
+    for (DriverProcess *driver : drivers)
         driver->readWaiting(0);
     return true;
 }
@@ -77,22 +77,22 @@ QList<QJsonObject> DriverProcess::lines()
     return m_lines;
 }
 
-void ExpectedForms::take(const QList<QJsonObject>& lines)
+void ExpectedForms::take(const QList<QJsonObject> &lines)
 {
-    for (const QJsonObject& line : lines) {
+    for (const QJsonObject &line : lines) {
         const QString op = line.value("op").toString();
         const QString serial = line.value("serial").toString();
         if (op == QLatin1String("saving")) {
             m_forms[serial].inFlight = line;
         } else if (op == QLatin1String("saved")) {
-            Expectation& e = m_forms[serial];
+            Expectation &e = m_forms[serial];
             e.saved = line;
             e.inFlight = {};
             e.deleted = false;
         } else if (op == QLatin1String("deleting")) {
             m_forms[serial].deleting = true;
         } else if (op == QLatin1String("deleted")) {
-            Expectation& e = m_forms[serial];
+            Expectation &e = m_forms[serial];
             e.deleted = true;
             e.deleting = false;
             e.inFlight = {};
@@ -100,21 +100,28 @@ void ExpectedForms::take(const QList<QJsonObject>& lines)
     }
 }
 
-QStringList ExpectedForms::check(const QString& formsFile, int* formsChecked)
+QStringList ExpectedForms::check(const QString &formsFile, int *formsChecked)
 {
     QStringList faults;
     auto db = Database::open(formsFile);
     for (auto it = m_forms.begin(); it != m_forms.end(); ++it) {
-        const QString& serial = it.key();
-        Expectation& e = it.value();
+        const QString &serial = it.key();
+        Expectation &e = it.value();
         // Once checked, nothing is under way any more: what reached the disk is what
         // later runs must find.
-        struct Settle {
-            Expectation& e;
-            ~Settle() { e.inFlight = {}; e.deleting = false; }
+        struct Settle
+        {
+            Expectation &e;
+            ~Settle()
+            {
+                e.inFlight = {};
+                e.deleting = false;
+            }
         } settle{e};
-        const QList<QVariantList> rows = db->rows(QStringLiteral("SELECT * FROM Form WHERE Serial = ?"), {serial});
-        const QList<QVariantList> names = db->rows(QStringLiteral("SELECT name FROM pragma_table_info('Form')"));
+        const QList<QVariantList> rows
+            = db->rows(QStringLiteral("SELECT * FROM Form WHERE Serial = ?"), {serial});
+        const QList<QVariantList> names
+            = db->rows(QStringLiteral("SELECT name FROM pragma_table_info('Form')"));
         if (formsChecked)
             ++*formsChecked;
         if (rows.size() > 1) {
@@ -133,19 +140,22 @@ QStringList ExpectedForms::check(const QString& formsFile, int* formsChecked)
             faults << QStringLiteral("%1 reported deleted but still stored").arg(serial);
             continue;
         }
-        auto sameAs = [&](const QJsonObject& line) {
-            return !line.isEmpty() && storedAsReported(line.value("fields").toObject(), names, rows[0]);
+        auto sameAs = [&](const QJsonObject &line) {
+            return !line.isEmpty()
+                   && storedAsReported(line.value("fields").toObject(), names, rows[0]);
         };
         if (sameAs(e.inFlight))
             e.saved = e.inFlight;
         else if (!sameAs(e.saved))
-            faults << QStringLiteral("%1 stored with fields of neither its last reported save nor the one under way")
+            faults << QStringLiteral("%1 stored with fields of neither its last reported save nor "
+                                     "the one under way")
                           .arg(serial);
     }
     return faults;
 }
 
-bool storedAsReported(const QJsonObject& fields, const QList<QVariantList>& columnNames, const QVariantList& row)
+bool storedAsReported(const QJsonObject &fields, const QList<QVariantList> &columnNames,
+                      const QVariantList &row)
 {
     int compared = 0;
     for (int c = 0; c < columnNames.size(); ++c) {
@@ -160,18 +170,19 @@ bool storedAsReported(const QJsonObject& fields, const QList<QVariantList>& colu
     return compared == fields.size();  // a field the table lacks is no match
 }
 
-QStringList SharedEdits::take(const QList<QJsonObject>& lines)
+QStringList SharedEdits::take(const QList<QJsonObject> &lines)
 {
     QStringList faults;
     QJsonObject pending;  // the save under way
-    for (const QJsonObject& line : lines) {
+    for (const QJsonObject &line : lines) {
         const QString op = line.value("op").toString();
         const QString serial = line.value("serial").toString();
         if (op == QLatin1String("message")) {
             faults << QStringLiteral("message: ") + line.value("text").toString();
         } else if (op == QLatin1String("saving")) {
             if (!pending.isEmpty())
-                faults << QStringLiteral("save of %1 ended without a word").arg(pending.value("serial").toString());
+                faults << QStringLiteral("save of %1 ended without a word")
+                              .arg(pending.value("serial").toString());
             pending = line;
         } else if (op == QLatin1String("saved")) {
             ++saves;
@@ -181,7 +192,8 @@ QStringList SharedEdits::take(const QList<QJsonObject>& lines)
         } else if (op == QLatin1String("conflict")) {
             if (pending.isEmpty() || pending.value("serial").toString() != serial)
                 faults << QStringLiteral("conflict of %1 reported outside its save").arg(serial);
-            ++(line.value("kind").toString() == QLatin1String("deleted") ? deletedConflicts : changedConflicts);
+            ++(line.value("kind").toString() == QLatin1String("deleted") ? deletedConflicts
+                                                                         : changedConflicts);
             pending = {};
         } else if (op == QLatin1String("deleted")) {
             ++deletes;
@@ -189,24 +201,29 @@ QStringList SharedEdits::take(const QList<QJsonObject>& lines)
         }
     }
     if (!pending.isEmpty())
-        faults << QStringLiteral("save of %1 ended without a word").arg(pending.value("serial").toString());
+        faults << QStringLiteral("save of %1 ended without a word")
+                      .arg(pending.value("serial").toString());
     return faults;
 }
 
-QStringList SharedEdits::check(const QString& formsFile)
+QStringList SharedEdits::check(const QString &formsFile)
 {
     QStringList faults;
     auto db = Database::open(formsFile);
-    const QList<QVariantList> names = db->rows(QStringLiteral("SELECT name FROM pragma_table_info('Form')"));
+    const QList<QVariantList> names
+        = db->rows(QStringLiteral("SELECT name FROM pragma_table_info('Form')"));
     // Nothing but the programs' own forms, each once.
     const int stored = db->value(QStringLiteral("SELECT count(*) FROM Form")).toInt();
-    const int expected = int(m_saved.size()) - int(std::count_if(m_saved.keyBegin(), m_saved.keyEnd(),
-                                                                 [this](const QString& s) { return m_deleted.contains(s); }));
+    const int expected
+        = int(m_saved.size())
+          - int(std::count_if(m_saved.keyBegin(), m_saved.keyEnd(),
+                              [this](const QString &s) { return m_deleted.contains(s); }));
     if (stored != expected)
         faults << QStringLiteral("%1 forms stored, %2 expected").arg(stored).arg(expected);
     for (auto it = m_saved.cbegin(); it != m_saved.cend(); ++it) {
-        const QString& serial = it.key();
-        const QList<QVariantList> rows = db->rows(QStringLiteral("SELECT * FROM Form WHERE Serial = ?"), {serial});
+        const QString &serial = it.key();
+        const QList<QVariantList> rows
+            = db->rows(QStringLiteral("SELECT * FROM Form WHERE Serial = ?"), {serial});
         if (m_deleted.contains(serial)) {
             if (!rows.isEmpty())
                 faults << QStringLiteral("%1 reported deleted but still stored").arg(serial);
@@ -217,18 +234,19 @@ QStringList SharedEdits::check(const QString& formsFile)
             continue;
         }
         // The stored form is one reported save, field for field.
-        const QJsonObject* stored = nullptr;
-        for (const QJsonObject& save : it.value()) {
+        const QJsonObject *stored = nullptr;
+        for (const QJsonObject &save : it.value()) {
             if (storedAsReported(save.value("fields").toObject(), names, rows[0]))
                 stored = &save;
         }
         if (!stored) {
-            faults << QStringLiteral("%1 stored with fields of none of its reported saves").arg(serial);
+            faults << QStringLiteral("%1 stored with fields of none of its reported saves")
+                          .arg(serial);
             continue;
         }
         // Every other save of it was the version a later save was based on: a save that
         // replaced a version nobody had seen lost that version without a word.
-        for (const QJsonObject& save : it.value()) {
+        for (const QJsonObject &save : it.value()) {
             const QString token = save.value("token").toString();
             if (&save != stored && !m_seen.value(serial).contains(token)) {
                 ++lostUpdates;

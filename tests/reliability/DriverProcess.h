@@ -10,18 +10,19 @@
 
 // The reliability driver (tools/reliability_driver.cpp) run as a separate program,
 // and what its report lines say about the forms it saved and deleted.
-class DriverProcess {
+class DriverProcess
+{
 public:
     static QString program();
 
-    void start(const QStringList& arguments);
+    void start(const QStringList &arguments);
     // Waits for the given time, then kills the driver with SIGKILL. Its report lines are
     // read meanwhile: a driver whose output is not read blocks in writing it.
     void killAfter(int milliseconds);
     bool waitForFinished(int milliseconds);
     // Waits until every driver has finished, reading their report lines as they come, so
     // that none is held up by another's unread output. False when the time ran out.
-    static bool waitForAll(const QList<DriverProcess*>& drivers, int milliseconds);
+    static bool waitForAll(const QList<DriverProcess *> &drivers, int milliseconds);
     int exitCode() const { return m_process.exitCode(); }
     QProcess::ExitStatus exitStatus() const { return m_process.exitStatus(); }
 
@@ -39,23 +40,25 @@ private:
 };
 
 // What the stored forms must hold after one or more runs of drivers.
-class ExpectedForms {
+class ExpectedForms
+{
 public:
     // Takes the lines of one run: a "saved" form must be stored as saved; a "saving"
     // not followed by its "saved" may or may not have reached the disk.
-    void take(const QList<QJsonObject>& lines);
+    void take(const QList<QJsonObject> &lines);
 
-    struct Expectation {
+    struct Expectation
+    {
         QJsonObject saved;     // empty while no save of it was reported
         QJsonObject inFlight;  // the save that was under way when the run ended
         bool deleted = false;
         bool deleting = false;  // a delete was under way when the run ended
     };
-    const QHash<QString, Expectation>& forms() const { return m_forms; }
+    const QHash<QString, Expectation> &forms() const { return m_forms; }
 
     // Compares with the Form table of the forms file and returns the faults found. A
     // save that was under way counts as done when it reached the disk, else as not made.
-    QStringList check(const QString& formsFile, int* formsChecked);
+    QStringList check(const QString &formsFile, int *formsChecked);
 
 private:
     QHash<QString, Expectation> m_forms;
@@ -64,12 +67,13 @@ private:
 // What two programs that edit the same forms must leave behind: every save either
 // reported done or reported as a conflict, no save lost (each one stored, or seen by
 // the save that replaced it), and every stored form exactly one of its reported saves.
-class SharedEdits {
+class SharedEdits
+{
 public:
     // The lines of one program; returns the faults within them (a save that ended
     // without a word, a message).
-    QStringList take(const QList<QJsonObject>& lines);
-    QStringList check(const QString& formsFile);
+    QStringList take(const QList<QJsonObject> &lines);
+    QStringList check(const QString &formsFile);
 
     int saves = 0;
     int changedConflicts = 0;
@@ -79,10 +83,11 @@ public:
 
 private:
     QHash<QString, QList<QJsonObject>> m_saved;  // by serial
-    QHash<QString, QSet<QString>> m_seen;        // by serial: the versions later saves were based on
+    QHash<QString, QSet<QString>> m_seen;  // by serial: the versions later saves were based on
     QSet<QString> m_deleted;
 };
 
 // True when the values of a reported save (text, dates, Yes/No and numbers) are the
 // values of the stored row, given with its column names.
-bool storedAsReported(const QJsonObject& fields, const QList<QVariantList>& columnNames, const QVariantList& row);
+bool storedAsReported(const QJsonObject &fields, const QList<QVariantList> &columnNames,
+                      const QVariantList &row);

@@ -10,18 +10,19 @@
 
 namespace FileFaults {
 
-QHash<QString, QByteArray> checksums(const QString& folder)
+QHash<QString, QByteArray> checksums(const QString &folder)
 {
     QHash<QString, QByteArray> sums;
-    for (const QString& name : kFiles) {
+    for (const QString &name : kFiles) {
         QFile f(folder + QLatin1Char('/') + name);
-        sums.insert(name, f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
-                                                     : QByteArray());
+        sums.insert(name, f.open(QIODevice::ReadOnly)
+                              ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
+                              : QByteArray());
     }
     return sums;
 }
 
-bool breakFile(const QString& path, const QString& kind)
+bool breakFile(const QString &path, const QString &kind)
 {
     QFile file(path);
     if (kind == QLatin1String("missing"))
@@ -33,7 +34,7 @@ bool breakFile(const QString& path, const QString& kind)
     QRandomGenerator random(337);
     auto noise = [&](int n) {
         QByteArray bytes(n, '\0');
-        for (char& b : bytes)
+        for (char &b : bytes)
             b = char(random.bounded(256));
         return bytes;
     };
@@ -52,21 +53,26 @@ bool breakFile(const QString& path, const QString& kind)
     return file.write(content) == content.size() && file.flush();
 }
 
-bool setImmutable(const QString& path, bool on)
+bool setImmutable(const QString &path, bool on)
 {
-    return QProcess::execute(QStringLiteral("chattr"), {on ? QStringLiteral("+i") : QStringLiteral("-i"), path}) == 0;
+    return QProcess::execute(QStringLiteral("chattr"),
+                             {on ? QStringLiteral("+i") : QStringLiteral("-i"), path})
+           == 0;
 }
 
-LockHolder::LockHolder(const QString& path, double seconds, const QString& work, const QString& begin)
+LockHolder::LockHolder(const QString &path, double seconds, const QString &work,
+                       const QString &begin)
 {
     // The shell prints "locked" once it holds the lock, then keeps it for the time given.
     // The statements go in as arguments, so that quotes in them reach sqlite3 as written.
-    const QString script = QStringLiteral("(printf '%s;\\n%s\\n.print locked\\n' \"$1\" \"$2\"; sleep \"$3\";"
-                                          " printf 'COMMIT;\\n') | exec sqlite3 \"$0\"");
+    const QString script
+        = QStringLiteral("(printf '%s;\\n%s\\n.print locked\\n' \"$1\" \"$2\"; sleep \"$3\";"
+                         " printf 'COMMIT;\\n') | exec sqlite3 \"$0\"");
     // Its own process group, so that the shell, the sleep and sqlite3 end together.
     m_process.setChildProcessModifier([] { ::setpgid(0, 0); });
     m_process.setProcessChannelMode(QProcess::MergedChannels);
-    m_process.start(QStringLiteral("sh"), {QStringLiteral("-c"), script, path, begin, work, QString::number(seconds)});
+    m_process.start(QStringLiteral("sh"),
+                    {QStringLiteral("-c"), script, path, begin, work, QString::number(seconds)});
     if (!m_process.waitForStarted(5000))
         return;
     QByteArray said;

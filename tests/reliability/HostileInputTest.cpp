@@ -1,6 +1,7 @@
 #include "HostileInputTest.h"
 #include "common/TestRegistry.h"
 
+#include "../print/PrintTestSupport.h"
 #include "app/AppContext.h"
 #include "app/Form1.h"
 #include "common/ScriptedMessages.h"
@@ -12,7 +13,6 @@
 #include "form/FormTestSupport.h"
 #include "narratives/NarrativeHandlers.h"
 #include "print/PrintHandlers.h"
-#include "../print/PrintTestSupport.h"
 #include "search/FindPanel.h"
 #include "search/SearchBoxes.h"
 #include "search/SearchHandlers.h"
@@ -27,8 +27,9 @@
 
 namespace {
 
-struct Hostile {
-    const char* name;
+struct Hostile
+{
+    const char *name;
     QString text;
 };
 
@@ -60,51 +61,69 @@ QList<Hostile> hostileTexts()
 
 // The form screen's text boxes and the fields they are stored in (an appliance, so
 // that every unit box is stored).
-const QHash<QString, QString>& boxFields()
+const QHash<QString, QString> &boxFields()
 {
     static const QHash<QString, QString> fields{
-        {"Combo1(0)", "RegNum"},     {"Combo1(1)", "Make"},        {"Combo1(2)", "Model"},
-        {"Text1(0)", "Serial"},      {"Text1(1)", "Rating1"},      {"Text2(0)", "OwnerName"},
-        {"Text2(1)", "OwnerAdd1"},   {"Text2(2)", "OwnerAdd2"},    {"Text2(3)", "OwnerName2"},
-        {"Text4(0)", "AppDesc"},     {"Text4(1)", "AppMake"},      {"Text5", "AppModel"},
-        {"Text6", "AppSerial"},      {"Text7(0)", "AgencyName"},   {"Text7(1)", "AgencyAdd1"},
-        {"Text7(2)", "AgencyAdd2"},  {"Text7(3)", "AgencyAdd3"},   {"Text7(4)", "AgencyCert"},
-        {"Combo3", "ApproveName"},   {"Text13", "ApproveCert"},    {"Combo5", "Signed"},
-        {"Text18", "Back"},          {"Text3", ""},  // "Other (Specify)" is printed, not stored
+        {"Combo1(0)", "RegNum"},
+        {"Combo1(1)", "Make"},
+        {"Combo1(2)", "Model"},
+        {"Text1(0)", "Serial"},
+        {"Text1(1)", "Rating1"},
+        {"Text2(0)", "OwnerName"},
+        {"Text2(1)", "OwnerAdd1"},
+        {"Text2(2)", "OwnerAdd2"},
+        {"Text2(3)", "OwnerName2"},
+        {"Text4(0)", "AppDesc"},
+        {"Text4(1)", "AppMake"},
+        {"Text5", "AppModel"},
+        {"Text6", "AppSerial"},
+        {"Text7(0)", "AgencyName"},
+        {"Text7(1)", "AgencyAdd1"},
+        {"Text7(2)", "AgencyAdd2"},
+        {"Text7(3)", "AgencyAdd3"},
+        {"Text7(4)", "AgencyCert"},
+        {"Combo3", "ApproveName"},
+        {"Text13", "ApproveCert"},
+        {"Combo5", "Signed"},
+        {"Text18", "Back"},
+        {"Text3", ""},  // "Other (Specify)" is printed, not stored
     };
     return fields;
 }
 
 // Every named text box of the screen: line edits, editable combo boxes and the
 // description, the date boxes left out (they hold dates, not text).
-QHash<QString, QWidget*> namedTextBoxes(FormScreen& screen)
+QHash<QString, QWidget *> namedTextBoxes(FormScreen &screen)
 {
     static const QRegularExpression controlName(QStringLiteral("^[A-Z][A-Za-z0-9]*(\\(\\d+\\))?$"));
-    QHash<QString, QWidget*> boxes;
-    for (QWidget* w : screen.findChildren<QWidget*>()) {
+    QHash<QString, QWidget *> boxes;
+    for (QWidget *w : screen.findChildren<QWidget *>()) {
         const QString name = w->objectName();
-        if (!controlName.match(name).hasMatch() || name == QLatin1String("Text16") || name == QLatin1String("Text17"))
+        if (!controlName.match(name).hasMatch() || name == QLatin1String("Text16")
+            || name == QLatin1String("Text17"))
             continue;
-        auto* combo = qobject_cast<QComboBox*>(w);
-        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) || (combo && combo->isEditable()))
+        auto *combo = qobject_cast<QComboBox *>(w);
+        if (qobject_cast<QLineEdit *>(w) || qobject_cast<QPlainTextEdit *>(w)
+            || (combo && combo->isEditable()))
             boxes.insert(name, w);
     }
     return boxes;
 }
 
-int columnLength(const QString& field)
+int columnLength(const QString &field)
 {
-    const FieldSpec* definition = Schema::formTable().field(field);
+    const FieldSpec *definition = Schema::formTable().field(field);
     return definition && definition->kind == FieldKind::Text ? definition->maxLength : 0;
 }
 
 // The text a user types in a find box to find this text exactly: the pattern
 // characters in brackets, cut to what the box takes.
-QString exactSearchText(const QString& text, int maxLength)
+QString exactSearchText(const QString &text, int maxLength)
 {
     QString out;
     for (QChar c : text) {
-        const QString piece = QStringLiteral("*?#[").contains(c) ? QStringLiteral("[%1]").arg(c) : QString(c);
+        const QString piece
+            = QStringLiteral("*?#[").contains(c) ? QStringLiteral("[%1]").arg(c) : QString(c);
         if (maxLength > 0 && out.size() + piece.size() > maxLength)
             break;
         out += piece;
@@ -114,12 +133,12 @@ QString exactSearchText(const QString& text, int maxLength)
 
 // The find box that searches this field by plain prefix (the state box, which looks
 // after a comma, is left out).
-const SearchBox* findBoxFor(const QString& field)
+const SearchBox *findBoxFor(const QString &field)
 {
-    for (const SearchBox& box : kSearchBoxes) {
+    for (const SearchBox &box : kSearchBoxes) {
         if (!QLatin1String(box.patternPrefix).isEmpty())
             continue;
-        for (const char* f : box.fields) {
+        for (const char *f : box.fields) {
             if (f && QLatin1String(f) == field)
                 return &box;
         }
@@ -135,7 +154,7 @@ QString withoutBlanksAndBreaks(QString s)
 
 // True when every character of part appears in whole, in order (headings of
 // continuation sheets come between the lines of a long description).
-bool isSubsequence(const QString& part, const QString& whole)
+bool isSubsequence(const QString &part, const QString &whole)
 {
     qsizetype at = 0;
     for (QChar c : whole) {
@@ -145,11 +164,12 @@ bool isSubsequence(const QString& part, const QString& whole)
     return at == part.size();
 }
 
-struct Window {
+struct Window
+{
     TestWindow t;
     FontsWithout fonts;
     RecordingEnvironment printer{fonts};
-    Form1* w = nullptr;
+    Form1 *w = nullptr;
 
     Window()
     {
@@ -158,7 +178,9 @@ struct Window {
         context.programFolder = t.folder;
         context.messages = &t.messages;
         context.clock = &t.clock;
-        context.endProgram = [this] { ++t.endCalls; };
+        context.endProgram = [this] {
+            ++t.endCalls;
+        };
         context.printEnvironment = &printer;
         t.window = std::make_unique<Form1>(context);
         t.window->activate();
@@ -171,22 +193,25 @@ struct Window {
 void HostileInputTest::everyFormBoxRoundTrips()
 {
     Window win;
-    Form1& w = *win.w;
-    FormScreen& s = *w.Panel3D1;
-    const QHash<QString, QWidget*> boxes = namedTextBoxes(s);
+    Form1 &w = *win.w;
+    FormScreen &s = *w.Panel3D1;
+    const QHash<QString, QWidget *> boxes = namedTextBoxes(s);
     QStringList names = boxes.keys();
     names.sort();
     QStringList known = boxFields().keys();
     known.sort();
     // Combo13 (the narrative title) stores nothing in the form; the narratives test has it.
     names.removeAll(QStringLiteral("Combo13"));
-    QVERIFY2(names == known, qPrintable(names.join(' ') + " / " + known.join(' ')));  // a new box must be added to the table
+    QVERIFY2(names == known,
+             qPrintable(names.join(' ') + " / "
+                        + known.join(' ')));  // a new box must be added to the table
 
     int tried = 0, stored = 0, refused = 0, searched = 0, printed = 0, serial = 0;
-    for (const Hostile& hostile : hostileTexts()) {
-        for (const QString& name : names) {
+    for (const Hostile &hostile : hostileTexts()) {
+        for (const QString &name : names) {
             const QString field = boxFields().value(name);
-            const QString where = QStringLiteral("%1 in %2: ").arg(QLatin1String(hostile.name), name);
+            const QString where
+                = QStringLiteral("%1 in %2: ").arg(QLatin1String(hostile.name), name);
             ++tried;
             w.formHandlers().Command3D19_Click();
             w.NewFormFlag = 1;
@@ -201,23 +226,26 @@ void HostileInputTest::everyFormBoxRoundTrips()
             setControlText(boxes.value(name), hostile.text);
             // A multi-line box holds its line breaks as LF, whichever way they came.
             QString text = hostile.text;
-            if (qobject_cast<QPlainTextEdit*>(boxes.value(name)))
+            if (qobject_cast<QPlainTextEdit *>(boxes.value(name)))
                 text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-            QVERIFY2(controlText(boxes.value(name)) == text, qPrintable(where + "the box did not take the text"));
+            QVERIFY2(controlText(boxes.value(name)) == text,
+                     qPrintable(where + "the box did not take the text"));
 
             const int before = FormTest::formCount(win.t);
             win.t.messages.clear();
             w.formHandlers().Command3D13_Click();
             const int limit = columnLength(field);
             if (limit > 0 && text.size() > limit) {
-                QVERIFY2(win.t.messages.asked.size() == 1 &&
-                             win.t.messages.lastText().startsWith(QStringLiteral("The following field entry is too long: ")),
+                QVERIFY2(win.t.messages.asked.size() == 1
+                             && win.t.messages.lastText().startsWith(
+                                 QStringLiteral("The following field entry is too long: ")),
                          qPrintable(where + win.t.messages.texts().join(" | ")));
                 QCOMPARE(FormTest::formCount(win.t), before);
                 ++refused;
                 continue;
             }
-            QVERIFY2(win.t.messages.asked.isEmpty(), qPrintable(where + win.t.messages.texts().join(" | ")));
+            QVERIFY2(win.t.messages.asked.isEmpty(),
+                     qPrintable(where + win.t.messages.texts().join(" | ")));
             QCOMPARE(FormTest::formCount(win.t), before + 1);
             if (field.isEmpty()) {
                 win.t.messages.clear();
@@ -227,7 +255,10 @@ void HostileInputTest::everyFormBoxRoundTrips()
                 continue;
             }
             const QString lookup = name == QLatin1String("Text1(0)") ? text : key;
-            QCOMPARE(win.t.value("Form337.mdb", QStringLiteral("SELECT %1 FROM Form WHERE Serial = ?").arg(field), {lookup})
+            QCOMPARE(win.t
+                         .value("Form337.mdb",
+                                QStringLiteral("SELECT %1 FROM Form WHERE Serial = ?").arg(field),
+                                {lookup})
                          .toString(),
                      text);
             ++stored;
@@ -240,8 +271,8 @@ void HostileInputTest::everyFormBoxRoundTrips()
             QVERIFY2(!w.Data1.noMatch(), qPrintable(where + "not found by its serial"));
             w.NewFormFlag = 0;
             w.ShowRecord();
-            QVERIFY2(controlText(boxes.value(name)) == text, qPrintable(where + "shown as " +
-                                                                               controlText(boxes.value(name)).left(80)));
+            QVERIFY2(controlText(boxes.value(name)) == text,
+                     qPrintable(where + "shown as " + controlText(boxes.value(name)).left(80)));
 
             // Printed: both sides, the description's every printable character on the back.
             win.printer.documents.clear();
@@ -251,7 +282,7 @@ void HostileInputTest::everyFormBoxRoundTrips()
             QCOMPARE(win.printer.documents.size(), 2);
             if (name == QLatin1String("Text18")) {
                 QString back;
-                for (const PrintOp& op : textOps(*win.printer.documents.last()))
+                for (const PrintOp &op : textOps(*win.printer.documents.last()))
                     back += op.text;
                 QVERIFY2(isSubsequence(withoutBlanksAndBreaks(text), withoutBlanksAndBreaks(back)),
                          qPrintable(where + "the description did not print whole"));
@@ -259,16 +290,17 @@ void HostileInputTest::everyFormBoxRoundTrips()
             ++printed;
 
             // Found by an exact search in its find box.
-            if (const SearchBox* findBox = findBoxFor(field)) {
-                FindPanel* panel = w.Panel3D3;
+            if (const SearchBox *findBox = findBoxFor(field)) {
+                FindPanel *panel = w.Panel3D3;
                 w.searchHandlers().Command3D27_Click();
                 panel->clearBoxes();
-                auto* box = panel->findChild<QLineEdit*>(QString::fromLatin1(findBox->name));
+                auto *box = panel->findChild<QLineEdit *>(QString::fromLatin1(findBox->name));
                 QVERIFY(box);
                 box->setText(exactSearchText(text, findBox->maxLength));
                 win.t.messages.clear();
                 w.searchHandlers().Command3D7_Click();
-                QVERIFY2(win.t.messages.asked.isEmpty(), qPrintable(where + win.t.messages.texts().join(" | ")));
+                QVERIFY2(win.t.messages.asked.isEmpty(),
+                         qPrintable(where + win.t.messages.texts().join(" | ")));
                 QVERIFY2(w.Data1.hasCurrent(), qPrintable(where + "the search found nothing"));
                 bool found = false;
                 for (w.Data1.moveFirst(); !w.Data1.eof() && !found; w.Data1.moveNext())
@@ -279,18 +311,19 @@ void HostileInputTest::everyFormBoxRoundTrips()
             }
         }
     }
-    qInfo("hostile strings x boxes tried: %d (stored and shown %d, refused as too long %d, printed %d, searched %d)",
+    qInfo("hostile strings x boxes tried: %d (stored and shown %d, refused as too long %d, printed "
+          "%d, searched %d)",
           tried, stored, refused, printed, searched);
 }
 
 void HostileInputTest::narrativesRoundTrip()
 {
     Window win;
-    Form1& w = *win.w;
-    FormScreen& s = *w.Panel3D1;
-    QComboBox* title = s.Combo13;
+    Form1 &w = *win.w;
+    FormScreen &s = *w.Panel3D1;
+    QComboBox *title = s.Combo13;
     int stored = 0, refused = 0;
-    for (const Hostile& hostile : hostileTexts()) {
+    for (const Hostile &hostile : hostileTexts()) {
         const QString where = QStringLiteral("%1: ").arg(QLatin1String(hostile.name));
         const QString description = QStringLiteral("D: ") + hostile.text;
         // Typed on the back page under a new title, stored when the page is closed.
@@ -300,15 +333,21 @@ void HostileInputTest::narrativesRoundTrip()
         emit title->lineEdit()->textEdited(hostile.text);
         setControlText(s.Text18, description);
         w.narrativeHandlers().SSCommand3_Click();
-        const FieldSpec* titleField = Schema::narrativesTable().field(QStringLiteral("Title"));
+        const FieldSpec *titleField = Schema::narrativesTable().field(QStringLiteral("Title"));
         if (hostile.text.size() > titleField->maxLength) {
-            QVERIFY2(win.t.messages.asked.size() == 1 && win.t.messages.lastText().contains(QStringLiteral("could not be stored")),
-                     qPrintable(where + win.t.messages.texts().join(" | ")));
+            QVERIFY2(
+                win.t.messages.asked.size() == 1
+                    && win.t.messages.lastText().contains(QStringLiteral("could not be stored")),
+                qPrintable(where + win.t.messages.texts().join(" | ")));
             ++refused;
             continue;
         }
-        QVERIFY2(win.t.messages.asked.isEmpty(), qPrintable(where + win.t.messages.texts().join(" | ")));
-        QCOMPARE(win.t.value("Form337.mdb", "SELECT Description FROM Narratives WHERE Title = ?", {hostile.text}).toString(),
+        QVERIFY2(win.t.messages.asked.isEmpty(),
+                 qPrintable(where + win.t.messages.texts().join(" | ")));
+        QCOMPARE(win.t
+                     .value("Form337.mdb", "SELECT Description FROM Narratives WHERE Title = ?",
+                            {hostile.text})
+                     .toString(),
                  QString(description).replace(u'\r', u'\n'));
 
         // Picked by its title on a new form.
@@ -326,7 +365,8 @@ void HostileInputTest::narrativesRoundTrip()
         w.narrativeHandlers().SSCommand3_Click();
         ++stored;
     }
-    qInfo("narratives: %d hostile titles stored and picked, %d refused as too long", stored, refused);
+    qInfo("narratives: %d hostile titles stored and picked, %d refused as too long", stored,
+          refused);
 }
 
 REGISTER_TEST(HostileInputTest)

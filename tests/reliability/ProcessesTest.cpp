@@ -11,9 +11,9 @@
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "form/FormHandlers.h"
+#include "form/FormScreen.h"
 #include "form/FormTestSupport.h"
 #include "reports/StatisticsHandlers.h"
-#include "form/FormScreen.h"
 #include "setup/SetupPanel.h"
 #include "ui/Clock.h"
 
@@ -24,7 +24,7 @@
 
 namespace {
 
-int fromEnvironment(const char* name, int fallback)
+int fromEnvironment(const char *name, int fallback)
 {
     bool ok = false;
     const int value = qEnvironmentVariableIntValue(name, &ok);
@@ -33,7 +33,7 @@ int fromEnvironment(const char* name, int fallback)
 
 // The program started on the folder as a user would start it: no message, no end,
 // the data bound. Returns what went wrong, empty when it started normally.
-QString startsNormally(const QString& folder)
+QString startsNormally(const QString &folder)
 {
     ScriptedMessages messages;
     FixedClock clock(QDate(2001, 3, 5));
@@ -42,7 +42,9 @@ QString startsNormally(const QString& folder)
     context.programFolder = folder;
     context.messages = &messages;
     context.clock = &clock;
-    context.endProgram = [&ends] { ++ends; };
+    context.endProgram = [&ends] {
+        ++ends;
+    };
     Form1 window(context);
     window.activate();
     if (!messages.asked.isEmpty())
@@ -53,11 +55,12 @@ QString startsNormally(const QString& folder)
         QString why;
         try {
             window.Data1.refresh();
-        } catch (const DbError& error) {
+        } catch (const DbError &error) {
             why = QStringLiteral("%1 %2").arg(error.number()).arg(error.message());
         }
         return QStringLiteral("the data files were not bound (set-up panel %1, forms %2: %3)")
-            .arg(window.Panel3D7->isHidden() ? "hidden" : "open", window.Data1.isOpen() ? "open" : "closed", why);
+            .arg(window.Panel3D7->isHidden() ? "hidden" : "open",
+                 window.Data1.isOpen() ? "open" : "closed", why);
     }
     return {};
 }
@@ -65,7 +68,7 @@ QString startsNormally(const QString& folder)
 // True when the file's rollback journal is hot: the program was killed between the
 // first write of a transaction and the end of its commit (a journal kept between
 // commits has its header cleared once the commit is done).
-bool journalIsHot(const QString& databasePath)
+bool journalIsHot(const QString &databasePath)
 {
     QFile journal(databasePath + QStringLiteral("-journal"));
     if (!journal.open(QIODevice::ReadOnly))
@@ -74,7 +77,7 @@ bool journalIsHot(const QString& databasePath)
     return journal.read(8) == kMagic;
 }
 
-QString integrityOf(const QString& path)
+QString integrityOf(const QString &path)
 {
     return Database::open(path)->value(QStringLiteral("PRAGMA integrity_check")).toString();
 }
@@ -96,16 +99,19 @@ void ProcessesTest::killedAtRandomMomentsLosesNothing()
     const QString folder = dir.path();
     ExpectedForms expected;
     QRandomGenerator random(20010305);
-    int formsChecked = 0, savesReported = 0, deletesReported = 0, killed = 0, insideCommit = 0, underWay = 0;
+    int formsChecked = 0, savesReported = 0, deletesReported = 0, killed = 0, insideCommit = 0,
+        underWay = 0;
     for (int run = 1; run <= kills; ++run) {
         DriverProcess driver;
         driver.start({QStringLiteral("crash"), folder, QString::number(run)});
         // Now and then during start-up, mostly in the middle of saving.
-        driver.killAfter(earlyOnly || run % 5 == 0 ? int(random.bounded(300u)) : 400 + int(random.bounded(2500u)));
-        QVERIFY2(driver.exitStatus() == QProcess::CrashExit, "the driver ended before it was killed");
+        driver.killAfter(earlyOnly || run % 5 == 0 ? int(random.bounded(300u))
+                                                   : 400 + int(random.bounded(2500u)));
+        QVERIFY2(driver.exitStatus() == QProcess::CrashExit,
+                 "the driver ended before it was killed");
         ++killed;
         const QList<QJsonObject> lines = driver.lines();
-        for (const QJsonObject& line : lines) {
+        for (const QJsonObject &line : lines) {
             QVERIFY2(line.value("op").toString() != QLatin1String("message"),
                      qPrintable(line.value("text").toString()));
             savesReported += line.value("op").toString() == QLatin1String("saved");
@@ -115,8 +121,8 @@ void ProcessesTest::killedAtRandomMomentsLosesNothing()
             const QString last = lines.last().value("op").toString();
             underWay += last == QLatin1String("saving") || last == QLatin1String("deleting");
         }
-        insideCommit += journalIsHot(folder + QStringLiteral("/Form337.mdb")) ||
-                        journalIsHot(folder + QStringLiteral("/FAAForm337A.mdb"));
+        insideCommit += journalIsHot(folder + QStringLiteral("/Form337.mdb"))
+                        || journalIsHot(folder + QStringLiteral("/FAAForm337A.mdb"));
         expected.take(lines);
 
         // The first start may have been killed before it made any file.
@@ -125,13 +131,19 @@ void ProcessesTest::killedAtRandomMomentsLosesNothing()
         const QString problem = startsNormally(folder);
         if (!problem.isEmpty())
             dir.setAutoRemove(false);  // kept for a look at the files
-        QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("run %1: %2 (files kept in %3)").arg(run).arg(problem, folder)));
-        for (const QString& file : FileFaults::kFiles)
+        QVERIFY2(
+            problem.isEmpty(),
+            qPrintable(
+                QStringLiteral("run %1: %2 (files kept in %3)").arg(run).arg(problem, folder)));
+        for (const QString &file : FileFaults::kFiles)
             QCOMPARE(integrityOf(folder + QLatin1Char('/') + file), QStringLiteral("ok"));
-        const QStringList faults = expected.check(folder + QStringLiteral("/Form337.mdb"), &formsChecked);
-        QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("run %1: %2").arg(run).arg(faults.join("; "))));
+        const QStringList faults
+            = expected.check(folder + QStringLiteral("/Form337.mdb"), &formsChecked);
+        QVERIFY2(faults.isEmpty(),
+                 qPrintable(QStringLiteral("run %1: %2").arg(run).arg(faults.join("; "))));
     }
-    qInfo("kills survived: %d (%d inside a commit, %d with a save or delete under way), saves reported done: %d, "
+    qInfo("kills survived: %d (%d inside a commit, %d with a save or delete under way), saves "
+          "reported done: %d, "
           "deletes reported done: %d, forms checked field by field: %d (%lld distinct)",
           killed, insideCommit, underWay, savesReported, deletesReported, formsChecked,
           qint64(expected.forms().size()));
@@ -150,11 +162,11 @@ void ProcessesTest::twoProgramsOnOneFolder()
     SharedEdits edits;
     int operations = 0, counts = 0;
     QVERIFY(DriverProcess::waitForAll({&first, &second}, (seconds + 60) * 1000));
-    for (DriverProcess* driver : {&first, &second}) {
+    for (DriverProcess *driver : {&first, &second}) {
         const QList<QJsonObject> lines = driver->lines();
         QVERIFY2(driver->exitCode() == 0, qPrintable(driver->errorOutput()));
         QVERIFY(!lines.isEmpty() && lines.last().value("op").toString() == QLatin1String("done"));
-        for (const QJsonObject& line : lines) {
+        for (const QJsonObject &line : lines) {
             const QString op = line.value("op").toString();
             if (op == QLatin1String("counted")) {
                 QCOMPARE(line.value("approvedRepairs").toInt(), line.value("expected").toInt());
@@ -169,17 +181,18 @@ void ProcessesTest::twoProgramsOnOneFolder()
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     QCOMPARE(edits.lostUpdates, 0);
     QCOMPARE(t.value("Form337.mdb", "PRAGMA integrity_check").toString(), QStringLiteral("ok"));
-    qInfo("two programs, %d s: %d operations reported, %d saves, %d conflicts reported (%d changed, %d deleted "
+    qInfo("two programs, %d s: %d operations reported, %d saves, %d conflicts reported (%d "
+          "changed, %d deleted "
           "meanwhile), %d deletes, %d counts right, %d lost updates",
-          seconds, operations, edits.saves, edits.changedConflicts + edits.deletedConflicts, edits.changedConflicts,
-          edits.deletedConflicts, edits.deletes, counts, edits.lostUpdates);
+          seconds, operations, edits.saves, edits.changedConflicts + edits.deletedConflicts,
+          edits.changedConflicts, edits.deletedConflicts, edits.deletes, counts, edits.lostUpdates);
 }
 
 void ProcessesTest::lockThatClearsIsWaitedOut()
 {
     TestWindow t;
     t.install();
-    Form1& w = t.open();
+    Form1 &w = t.open();
     FormTest::fillSavableForm(*w.Panel3D1);
     {
         // Another program writes for a second and a half while Save runs.
@@ -198,17 +211,19 @@ void ProcessesTest::countsWaitForAnotherWriter()
     // they wait for it instead of failing, and count what it stored.
     TestWindow t;
     t.install();
-    FormTest::insertForm(t, {{"RegNum", "N1"}, {"AirType1", -1}, {"Approved", -1}, {"FormDate", "2001-03-05"}});
-    Form1& w = t.open();
-    AdminPanel* admin = w.SSPanel3;
+    FormTest::insertForm(
+        t, {{"RegNum", "N1"}, {"AirType1", -1}, {"Approved", -1}, {"FormDate", "2001-03-05"}});
+    Form1 &w = t.open();
+    AdminPanel *admin = w.SSPanel3;
     admin->Text47[11]->setText(QStringLiteral("January 01, 2001"));
     admin->Text47[13]->setText(QStringLiteral("December 31, 2001"));
     admin->Text48[0]->setText(QStringLiteral("-1"));
     {
-        FileFaults::LockHolder other(t.folder + QStringLiteral("/Form337.mdb"), 1.5,
-                                     QStringLiteral("INSERT INTO Form (RegNum, AirType1, Approved, FormDate)"
-                                                    " VALUES ('N2', -1, -1, '2001-04-01');"),
-                                     QStringLiteral("BEGIN IMMEDIATE"));
+        FileFaults::LockHolder other(
+            t.folder + QStringLiteral("/Form337.mdb"), 1.5,
+            QStringLiteral("INSERT INTO Form (RegNum, AirType1, Approved, FormDate)"
+                           " VALUES ('N2', -1, -1, '2001-04-01');"),
+            QStringLiteral("BEGIN IMMEDIATE"));
         QVERIFY(other.isHolding());
         w.statisticsHandlers().SSCommand14_Click();
     }

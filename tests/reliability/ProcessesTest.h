@@ -6,7 +6,8 @@
 // while saving and editing, and two of them working on the same files at once.
 // FORM337_KILLS and FORM337_SOAK_SECONDS lengthen the runs (scripts/crash-test);
 // FORM337_EARLY_KILLS makes every kill fall while the program starts.
-class ProcessesTest : public QObject {
+class ProcessesTest : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -4,9 +4,9 @@
 #include "search/FindPanel.h"
 #include "search/SearchConditions.h"
 #include "search/SearchHandlers.h"
-#include "ui/TypingLengthValidator.h"
 #include "setup/SetupHandlers.h"
 #include "setup/SetupPanel.h"
+#include "ui/TypingLengthValidator.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,35 +24,38 @@ enum Box { Reg, Serial, Make, Model, Series, Owner, City, State, UnitMake, UnitM
 QStringList boxes(std::initializer_list<std::pair<Box, QString>> filled)
 {
     QStringList texts(11);
-    for (const auto& [box, text] : filled)
+    for (const auto &[box, text] : filled)
         texts[box] = text;
     return texts;
 }
 
-const char* kBase = "Select Form.* from Form";
+const char *kBase = "Select Form.* from Form";
 
 // Four stored forms, in table order.
-void storeForms(TestWindow& t)
+void storeForms(TestWindow &t)
 {
     const QString insert = QStringLiteral(
-        "INSERT INTO Form (RegNum, Serial, Make, Model, Rating1, OwnerName, OwnerAdd2, PowMake, PowModel,"
+        "INSERT INTO Form (RegNum, Serial, Make, Model, Rating1, OwnerName, OwnerAdd2, PowMake, "
+        "PowModel,"
         " ProMake, ProModel, AppMake, AppModel, AgencyName) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
     t.exec("Form337.mdb", insert,
-           {"N123", "17270001", "Cessna", "172N", "Skyhawk", "John Smith", "Tulsa, TX", "Lycoming", "O-320",
-            QVariant(), QVariant(), QVariant(), QVariant(), "Sky Repair"});
+           {"N123", "17270001", "Cessna", "172N", "Skyhawk", "John Smith", "Tulsa, TX", "Lycoming",
+            "O-320", QVariant(), QVariant(), QVariant(), QVariant(), "Sky Repair"});
     t.exec("Form337.mdb", insert,
-           {"n1ab", "28-7790001", "Piper", "PA-28", "Cherokee", "Mary O'Brien", "Dallas, TX", QVariant(), QVariant(),
-            "McCauley", "1A170", QVariant(), QVariant(), "Acme \"Best\" Aero"});
+           {"n1ab", "28-7790001", "Piper", "PA-28", "Cherokee", "Mary O'Brien", "Dallas, TX",
+            QVariant(), QVariant(), "McCauley", "1A170", QVariant(), QVariant(),
+            "Acme \"Best\" Aero"});
     t.exec("Form337.mdb", insert,
-           {"XN1", "18259999", "Cessna", "182P", "Skylane", "Smith Aviation", "Austin,TX", QVariant(), QVariant(),
-            QVariant(), QVariant(), "Garmin", "GNS430", "Back\\slash [Shop]"});
+           {"XN1", "18259999", "Cessna", "182P", "Skylane", "Smith Aviation", "Austin,TX",
+            QVariant(), QVariant(), QVariant(), QVariant(), "Garmin", "GNS430",
+            "Back\\slash [Shop]"});
     t.exec("Form337.mdb", insert,
-           {"N9Q", "BB-1", "Beech", "A36", "Bonanza", "Pete Smithers", "Wichita, KS", "Continental", "IO-520",
-            QVariant(), QVariant(), QVariant(), QVariant(), "Plains Aero"});
+           {"N9Q", "BB-1", "Beech", "A36", "Bonanza", "Pete Smithers", "Wichita, KS", "Continental",
+            "IO-520", QVariant(), QVariant(), QVariant(), QVariant(), "Plains Aero"});
 }
 
 // The registration marks of the search result, from its first record to its last.
-QStringList resultMarks(Recordset& rs)
+QStringList resultMarks(Recordset &rs)
 {
     QStringList marks;
     if (rs.isEmpty())
@@ -62,41 +65,44 @@ QStringList resultMarks(Recordset& rs)
     return marks;
 }
 
-QString currentMark(const Recordset& rs)
+QString currentMark(const Recordset &rs)
 {
     return rs.hasCurrent() ? rs.text("RegNum") : QString();
 }
 
-QList<QPushButton*> nineButtons(Form1& w)
+QList<QPushButton *> nineButtons(Form1 &w)
 {
     return {w.Command3D18, w.Command3D15, w.Command3D14, w.Command3D19, w.Command3D13,
             w.Command3D12, w.Command3D17, w.Command3D16, w.Command3D27};
 }
 
-void fill(FindPanel* panel, const QStringList& texts)
+void fill(FindPanel *panel, const QStringList &texts)
 {
     for (int i = 0; i < texts.size(); ++i)
         panel->boxes().at(i)->setText(texts.at(i));
 }
 
-QWidget* nextTabStop(QWidget* widget)
+QWidget *nextTabStop(QWidget *widget)
 {
-    QWidget* next = widget->nextInFocusChain();
+    QWidget *next = widget->nextInFocusChain();
     while (next != widget && !(next->focusPolicy() & Qt::TabFocus))
         next = next->nextInFocusChain();
     return next;
 }
 
-QString tableSnapshot(TestWindow& t)
+QString tableSnapshot(TestWindow &t)
 {
-    return t.value("Form337.mdb",
-                   "SELECT group_concat(RegNum || '|' || OwnerName || '|' || AgencyName, ';') FROM Form")
+    return t
+        .value(
+            "Form337.mdb",
+            "SELECT group_concat(RegNum || '|' || OwnerName || '|' || AgencyName, ';') FROM Form")
         .toString();
 }
 
 }  // namespace
 
-class SearchTest : public QObject {
+class SearchTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -107,34 +113,46 @@ private slots:
         QTest::addColumn<QString>("statement");
         const QString base = QString::fromLatin1(kBase);
         QTest::newRow("all empty") << boxes({}) << base;
-        QTest::newRow("registration") << boxes({{Reg, "N12"}}) << base + " where RegNum Like \"N12*\"";
+        QTest::newRow("registration")
+            << boxes({{Reg, "N12"}}) << base + " where RegNum Like \"N12*\"";
         QTest::newRow("registration and make")
             << boxes({{Reg, "N12"}, {Make, "Cessna"}})
             << base + " where RegNum Like \"N12*\" AND Make Like \"Cessna*\"";
-        QTest::newRow("serial first") << boxes({{Serial, "172"}}) << base + " where Serial Like \"172*\"";
-        QTest::newRow("series is Rating1") << boxes({{Series, "Sky"}}) << base + " where Rating1 Like \"Sky*\"";
-        QTest::newRow("state with blank") << boxes({{State, " TX"}}) << base + " where OwnerAdd2 Like \"*, TX*\"";
-        QTest::newRow("state without blank") << boxes({{State, "TX"}}) << base + " where OwnerAdd2 Like \"*,TX*\"";
+        QTest::newRow("serial first")
+            << boxes({{Serial, "172"}}) << base + " where Serial Like \"172*\"";
+        QTest::newRow("series is Rating1")
+            << boxes({{Series, "Sky"}}) << base + " where Rating1 Like \"Sky*\"";
+        QTest::newRow("state with blank")
+            << boxes({{State, " TX"}}) << base + " where OwnerAdd2 Like \"*, TX*\"";
+        QTest::newRow("state without blank")
+            << boxes({{State, "TX"}}) << base + " where OwnerAdd2 Like \"*,TX*\"";
         QTest::newRow("city and state")
             << boxes({{City, "Tulsa"}, {State, " TX"}})
             << base + " where OwnerAdd2 Like \"Tulsa*\" AND OwnerAdd2 Like \"*, TX*\"";
-        QTest::newRow("unit model alone")
-            << boxes({{UnitModel, "O-3"}})
-            << base + " where (PowModel Like \"O-3*\" OR ProModel Like \"O-3*\" OR AppModel Like \"O-3*\")";
+        QTest::newRow("unit model alone") << boxes({{UnitModel, "O-3"}})
+                                          << base
+                                                 + " where (PowModel Like \"O-3*\" OR ProModel "
+                                                   "Like \"O-3*\" OR AppModel Like \"O-3*\")";
         QTest::newRow("owner then unit make")
             << boxes({{Owner, "*Smith"}, {UnitMake, "Lyc"}})
-            << base + " where OwnerName Like \"*Smith*\" AND (PowMake Like \"Lyc*\" OR ProMake Like \"Lyc*\""
-                      " OR AppMake Like \"Lyc*\")";
+            << base
+                   + " where OwnerName Like \"*Smith*\" AND (PowMake Like \"Lyc*\" OR ProMake Like "
+                     "\"Lyc*\""
+                     " OR AppMake Like \"Lyc*\")";
         QTest::newRow("every box, in order")
             << QStringList{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"}
-            << base + " where RegNum Like \"a*\" AND Serial Like \"b*\" AND Make Like \"c*\" AND Model Like \"d*\""
-                      " AND Rating1 Like \"e*\" AND OwnerName Like \"f*\" AND OwnerAdd2 Like \"g*\""
-                      " AND OwnerAdd2 Like \"*,h*\" AND (PowMake Like \"i*\" OR ProMake Like \"i*\" OR AppMake Like \"i*\")"
-                      " AND (PowModel Like \"j*\" OR ProModel Like \"j*\" OR AppModel Like \"j*\")"
-                      " AND AgencyName Like \"k*\"";
-        QTest::newRow("blanks kept as typed") << boxes({{Make, " "}}) << base + " where Make Like \" *\"";
-        QTest::newRow("double quote doubled")
-            << boxes({{Agency, "Acme \"Best"}}) << base + " where AgencyName Like \"Acme \"\"Best*\"";
+            << base
+                   + " where RegNum Like \"a*\" AND Serial Like \"b*\" AND Make Like \"c*\" AND "
+                     "Model Like \"d*\""
+                     " AND Rating1 Like \"e*\" AND OwnerName Like \"f*\" AND OwnerAdd2 Like \"g*\""
+                     " AND OwnerAdd2 Like \"*,h*\" AND (PowMake Like \"i*\" OR ProMake Like \"i*\" "
+                     "OR AppMake Like \"i*\")"
+                     " AND (PowModel Like \"j*\" OR ProModel Like \"j*\" OR AppModel Like \"j*\")"
+                     " AND AgencyName Like \"k*\"";
+        QTest::newRow("blanks kept as typed")
+            << boxes({{Make, " "}}) << base + " where Make Like \" *\"";
+        QTest::newRow("double quote doubled") << boxes({{Agency, "Acme \"Best"}})
+                                              << base + " where AgencyName Like \"Acme \"\"Best*\"";
     }
 
     void statementText()
@@ -163,7 +181,8 @@ private slots:
         QVERIFY(!c.sql.contains(typed));
         QVERIFY(c.params.contains(typed + "*"));
         QCOMPARE(conditions.conditions().size(), 2);
-        QCOMPARE(conditions.conditions().at(1).fields, (QStringList{"PowMake", "ProMake", "AppMake"}));
+        QCOMPARE(conditions.conditions().at(1).fields,
+                 (QStringList{"PowMake", "ProMake", "AppMake"}));
     }
 
     void panelHasItsBoxesLabelsAndLimits_data()
@@ -171,17 +190,28 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("label");
         QTest::addColumn<int>("limit");
-        QTest::newRow("1") << "Text36" << "Registration Mark" << 20;
-        QTest::newRow("2") << "Text35" << "Serial Number" << 15;
-        QTest::newRow("3") << "Text28" << "Make" << 40;
-        QTest::newRow("4") << "Text27" << "Model" << 30;
-        QTest::newRow("5") << "Text34" << "Series" << 30;
-        QTest::newRow("6") << "Text32" << "Owner Name" << 30;
-        QTest::newRow("7") << "Text30" << "City" << 20;
-        QTest::newRow("8") << "Text33" << "State (try a space in front)" << 32767;
-        QTest::newRow("9") << "Text31" << "Unit Make" << 30;
-        QTest::newRow("10") << "Text29" << "Unit Model" << 20;
-        QTest::newRow("11") << "Text37" << "Agency Name" << 32767;
+        QTest::newRow("1") << "Text36"
+                           << "Registration Mark" << 20;
+        QTest::newRow("2") << "Text35"
+                           << "Serial Number" << 15;
+        QTest::newRow("3") << "Text28"
+                           << "Make" << 40;
+        QTest::newRow("4") << "Text27"
+                           << "Model" << 30;
+        QTest::newRow("5") << "Text34"
+                           << "Series" << 30;
+        QTest::newRow("6") << "Text32"
+                           << "Owner Name" << 30;
+        QTest::newRow("7") << "Text30"
+                           << "City" << 20;
+        QTest::newRow("8") << "Text33"
+                           << "State (try a space in front)" << 32767;
+        QTest::newRow("9") << "Text31"
+                           << "Unit Make" << 30;
+        QTest::newRow("10") << "Text29"
+                            << "Unit Model" << 20;
+        QTest::newRow("11") << "Text37"
+                            << "Agency Name" << 32767;
     }
 
     void panelHasItsBoxesLabelsAndLimits()
@@ -189,22 +219,22 @@ private slots:
         QFETCH(QString, name);
         FindPanel panel;
         const int order = QString::fromLatin1(QTest::currentDataTag()).toInt() - 1;
-        QLineEdit* box = panel.findChild<QLineEdit*>(name);
+        QLineEdit *box = panel.findChild<QLineEdit *>(name);
         QVERIFY(box);
         QCOMPARE(panel.boxes().at(order), box);
         // The typing limit: the validator's, or none (the box's own default of 32767).
-        const auto* limit = qobject_cast<const TypingLengthValidator*>(box->validator());
+        const auto *limit = qobject_cast<const TypingLengthValidator *>(box->validator());
         QTEST(limit ? limit->maxLength() : box->maxLength(), "limit");
-        QLabel* label = nullptr;
-        for (QLabel* l : panel.findChildren<QLabel*>())
+        QLabel *label = nullptr;
+        for (QLabel *l : panel.findChildren<QLabel *>())
             if (l->buddy() == box)
                 label = l;
         QVERIFY(label);
         QTEST(label->text(), "label");
         // Tab runs through the boxes in search order, then on to the buttons.
-        QWidget* next = nextTabStop(box);
-        QCOMPARE(next, order < 10 ? static_cast<QWidget*>(panel.boxes().at(order + 1))
-                                  : static_cast<QWidget*>(panel.Command3D7));
+        QWidget *next = nextTabStop(box);
+        QCOMPARE(next, order < 10 ? static_cast<QWidget *>(panel.boxes().at(order + 1))
+                                  : static_cast<QWidget *>(panel.Command3D7));
     }
 
     void panelTextsAndButtons()
@@ -212,14 +242,17 @@ private slots:
         FindPanel panel;
         QCOMPARE(panel.objectName(), QStringLiteral("Panel3D3"));
         QStringList texts;
-        for (QLabel* l : panel.findChildren<QLabel*>())
+        for (QLabel *l : panel.findChildren<QLabel *>())
             texts << l->text();
         QVERIFY(texts.contains("Find Match"));
-        QVERIFY(texts.contains("Enter the value you wish to match in the appropriate section(s). Begin by clicking "
-                               "Find First or Find Last."));
-        QCOMPARE(panel.findChild<QPushButton*>("Command3D7")->text(), QStringLiteral("Find First"));
-        QCOMPARE(panel.findChild<QPushButton*>("Command3D9")->text(), QStringLiteral("Find Last"));
-        QCOMPARE(panel.findChild<QPushButton*>("Command3D10")->text(), QStringLiteral("Show All Records"));
+        QVERIFY(texts.contains(
+            "Enter the value you wish to match in the appropriate section(s). Begin by clicking "
+            "Find First or Find Last."));
+        QCOMPARE(panel.findChild<QPushButton *>("Command3D7")->text(),
+                 QStringLiteral("Find First"));
+        QCOMPARE(panel.findChild<QPushButton *>("Command3D9")->text(), QStringLiteral("Find Last"));
+        QCOMPARE(panel.findChild<QPushButton *>("Command3D10")->text(),
+                 QStringLiteral("Show All Records"));
         QCOMPARE(nextTabStop(panel.Command3D7), panel.Command3D9);
         QCOMPARE(nextTabStop(panel.Command3D9), panel.Command3D10);
     }
@@ -228,7 +261,7 @@ private slots:
     {
         TestWindow t;
         t.install();
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.show();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -236,7 +269,7 @@ private slots:
         QVERIFY(w.Panel3D3->isVisible());
         QCOMPARE(w.Panel3D3->pos(), QPoint(twipsToPixels(2295, &w), twipsToPixels(2340, &w)));
         QCOMPARE(w.NewFormFlag, 0);
-        for (QPushButton* b : nineButtons(w))
+        for (QPushButton *b : nineButtons(w))
             QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
         QVERIFY(w.Panel3D3->Text36->hasFocus());
         // The panel lies over the form screen.
@@ -248,12 +281,12 @@ private slots:
     {
         TestWindow t;
         t.install();
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.Command3D27->click();
         const QPoint start = w.Panel3D3->pos();
-        QLabel* title = w.Panel3D3->findChild<QLabel*>("findTitle");
+        QLabel *title = w.Panel3D3->findChild<QLabel *>("findTitle");
         QVERIFY(title);
         const QPoint grab = title->mapTo(w.Panel3D3, QPoint(5, 5));
         QTest::mousePress(title, Qt::LeftButton, {}, QPoint(5, 5));
@@ -266,7 +299,7 @@ private slots:
     {
         TestWindow t;
         t.install();
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.Command3D18->click();
         QVERIFY(!w.Panel3D7->isHidden());
         w.searchHandlers().Command3D27_Click();
@@ -280,11 +313,13 @@ private slots:
     {
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QStringList>("marks");
-        QTest::newRow("N1: prefix, case ignored") << boxes({{Reg, "N1"}}) << QStringList{"N123", "n1ab"};
+        QTest::newRow("N1: prefix, case ignored")
+            << boxes({{Reg, "N1"}}) << QStringList{"N123", "n1ab"};
         QTest::newRow("n1 lower case") << boxes({{Reg, "n1"}}) << QStringList{"N123", "n1ab"};
         QTest::newRow("X only at the start") << boxes({{Reg, "X"}}) << QStringList{"XN1"};
         QTest::newRow("typed range") << boxes({{Reg, "N[2-9]"}}) << QStringList{"N9Q"};
-        QTest::newRow("typed negated range") << boxes({{Reg, "N[!2-9]"}}) << QStringList{"N123", "n1ab"};
+        QTest::newRow("typed negated range")
+            << boxes({{Reg, "N[!2-9]"}}) << QStringList{"N123", "n1ab"};
         QTest::newRow("typed digit") << boxes({{Reg, "N#"}}) << QStringList{"N123", "n1ab", "N9Q"};
         QTest::newRow("typed one character") << boxes({{Reg, "?N"}}) << QStringList{"XN1"};
         QTest::newRow("serial") << boxes({{Serial, "1727"}}) << QStringList{"N123"};
@@ -292,7 +327,8 @@ private slots:
         QTest::newRow("model") << boxes({{Model, "PA"}}) << QStringList{"n1ab"};
         QTest::newRow("series") << boxes({{Series, "Sky"}}) << QStringList{"N123", "XN1"};
         QTest::newRow("owner at start") << boxes({{Owner, "Smith"}}) << QStringList{"XN1"};
-        QTest::newRow("owner anywhere") << boxes({{Owner, "*Smith"}}) << QStringList{"N123", "XN1", "N9Q"};
+        QTest::newRow("owner anywhere")
+            << boxes({{Owner, "*Smith"}}) << QStringList{"N123", "XN1", "N9Q"};
         QTest::newRow("single quote") << boxes({{Owner, "Mary O'"}}) << QStringList{"n1ab"};
         QTest::newRow("city") << boxes({{City, "Tul"}}) << QStringList{"N123"};
         QTest::newRow("state with blank") << boxes({{State, " TX"}}) << QStringList{"N123", "n1ab"};
@@ -301,13 +337,19 @@ private slots:
         QTest::newRow("unit make propeller") << boxes({{UnitMake, "McC"}}) << QStringList{"n1ab"};
         QTest::newRow("unit make appliance") << boxes({{UnitMake, "Gar"}}) << QStringList{"XN1"};
         QTest::newRow("unit model") << boxes({{UnitModel, "1A"}}) << QStringList{"n1ab"};
-        QTest::newRow("unit model any kind") << boxes({{UnitModel, "*2"}}) << QStringList{"N123", "N9Q"};
-        QTest::newRow("agency with double quote") << boxes({{Agency, "Acme \"Best\""}}) << QStringList{"n1ab"};
-        QTest::newRow("backslash and lone bracket") << boxes({{Agency, "Back\\slash [Shop"}}) << QStringList{"XN1"};
-        QTest::newRow("closed bracket is a set") << boxes({{Agency, "Back\\slash [S]hop"}}) << QStringList{};
-        QTest::newRow("make and state") << boxes({{Make, "Cessna"}, {State, " TX"}}) << QStringList{"N123"};
+        QTest::newRow("unit model any kind")
+            << boxes({{UnitModel, "*2"}}) << QStringList{"N123", "N9Q"};
+        QTest::newRow("agency with double quote")
+            << boxes({{Agency, "Acme \"Best\""}}) << QStringList{"n1ab"};
+        QTest::newRow("backslash and lone bracket")
+            << boxes({{Agency, "Back\\slash [Shop"}}) << QStringList{"XN1"};
+        QTest::newRow("closed bracket is a set")
+            << boxes({{Agency, "Back\\slash [S]hop"}}) << QStringList{};
+        QTest::newRow("make and state")
+            << boxes({{Make, "Cessna"}, {State, " TX"}}) << QStringList{"N123"};
         QTest::newRow("owner, unit model, agency")
-            << boxes({{Owner, "*Smith"}, {UnitModel, "IO"}, {Agency, "Plains"}}) << QStringList{"N9Q"};
+            << boxes({{Owner, "*Smith"}, {UnitModel, "IO"}, {Agency, "Plains"}})
+            << QStringList{"N9Q"};
         QTest::newRow("nothing") << boxes({{Reg, "ZZZ"}}) << QStringList{};
     }
 
@@ -318,7 +360,7 @@ private slots:
         TestWindow t;
         t.install();
         storeForms(t);
-        Form1& w = t.open();
+        Form1 &w = t.open();
         const QString before = tableSnapshot(t);
 
         w.Command3D27->click();
@@ -330,7 +372,7 @@ private slots:
 
         w.Command3D27->click();
         QCOMPARE(w.Panel3D3->boxTexts(), texts);  // the boxes keep what was typed
-        w.Panel3D3->Command3D9->click();  // Find Last
+        w.Panel3D3->Command3D9->click();          // Find Last
         QCOMPARE(w.FindFromFirst, 0);
         QCOMPARE(currentMark(w.Data1), marks.isEmpty() ? QString() : marks.last());
         QCOMPARE(tableSnapshot(t), before);  // a search touches nothing stored
@@ -343,20 +385,20 @@ private slots:
         TestWindow t;
         t.install();
         storeForms(t);
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.Panel3D1->Combo1[0]->setEditText(QStringLiteral("N55"));
         w.Command3D27->click();
         w.Panel3D3->Text36->setText(QStringLiteral("ZZZ"));
         w.Panel3D3->Command3D7->click();
 
         QCOMPARE(t.messages.asked.size(), 1);
-        const Msg::Request& box = t.messages.asked.first();
+        const Msg::Request &box = t.messages.asked.first();
         QCOMPARE(box.text, QStringLiteral("No matches found within database"));
         QCOMPARE(box.title, QStringLiteral("Search Results"));
         QCOMPARE(box.buttons, Msg::Buttons::Ok);
         QCOMPARE(box.icon, Msg::Icon::None);
         QVERIFY(w.Panel3D3->isHidden());
-        for (QPushButton* b : nineButtons(w))
+        for (QPushButton *b : nineButtons(w))
             QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
         QCOMPARE(w.Panel3D1->Combo1[0]->currentText(), QStringLiteral("N55"));
         QVERIFY(w.Data1.isEmpty());  // the empty result stays the record source
@@ -368,13 +410,13 @@ private slots:
         TestWindow t;
         t.install();
         storeForms(t);
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.Command3D27->click();
         w.Panel3D3->Text28->setText(QStringLiteral("Beech"));
         w.Panel3D3->Command3D7->click();
         QVERIFY(t.messages.asked.isEmpty());
         QVERIFY(w.Panel3D3->isHidden());
-        for (QPushButton* b : nineButtons(w))
+        for (QPushButton *b : nineButtons(w))
             QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
         QCOMPARE(w.Data1.text("RegNum"), QStringLiteral("N9Q"));
     }
@@ -384,7 +426,7 @@ private slots:
         TestWindow t;
         t.install();
         storeForms(t);
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.Command3D27->click();
         w.Panel3D3->Command3D7->click();
         QVERIFY(w.Data1.filter().isEmpty());
@@ -397,7 +439,7 @@ private slots:
         TestWindow t;
         t.install();
         storeForms(t);
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.Command3D27->click();
         w.Panel3D3->Text36->setText(QStringLiteral("N1"));
         w.Panel3D3->Text32->setText(QStringLiteral("Mary"));
@@ -419,7 +461,7 @@ private slots:
         TestWindow t;
         t.install();
         storeForms(t);
-        Form1& w = t.open();
+        Form1 &w = t.open();
         w.Command3D27->click();
         w.Panel3D3->Text28->setText(QStringLiteral("Cessna"));
         w.Panel3D3->Command3D7->click();

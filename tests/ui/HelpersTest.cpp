@@ -7,10 +7,10 @@
 
 #include <QtTest>
 
-
 // The shared helpers of the screens: date texts typed into the boxes, the leading-number
 // rule for copies and totals, and the long pick lists.
-class HelpersTest : public QObject {
+class HelpersTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -94,7 +94,8 @@ private slots:
         ListFill::setText(&combo, QStringLiteral("N10004"));
         QCOMPARE(combo.currentIndex(), 2);
         QCOMPARE(combo.currentText(), QStringLiteral("N10004"));
-        ListFill::setText(&combo, QStringLiteral("n10004"));  // another case: shown as given, not selected
+        ListFill::setText(&combo,
+                          QStringLiteral("n10004"));  // another case: shown as given, not selected
         QCOMPARE(combo.currentIndex(), -1);
         QCOMPARE(combo.currentText(), QStringLiteral("n10004"));
 

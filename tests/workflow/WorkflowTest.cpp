@@ -1,5 +1,5 @@
-#include "common/TestRegistry.h"
 #include "access/SignInPanel.h"
+#include "common/TestRegistry.h"
 #include "common/TestWindow.h"
 #include "form/FormScreen.h"
 #include "print/PrintTestSupport.h"
@@ -16,28 +16,29 @@
 // The whole road of a form through the assembled window, driven by control names
 // the way a user drives it: sign in, fill in, save, find, start the next form from
 // the same mark, print, delete.
-class WorkflowTest : public QObject {
+class WorkflowTest : public QObject
+{
     Q_OBJECT
 
-    template <typename T>
-    static T* control(Form1& w, const char* name)
+    template<typename T>
+    static T *control(Form1 &w, const char *name)
     {
-        T* c = w.findChild<T*>(QString::fromLatin1(name));
+        T *c = w.findChild<T *>(QString::fromLatin1(name));
         if (!c)
             qFatal("no control %s", name);
         return c;
     }
 
-    static void click(Form1& w, const char* name)
+    static void click(Form1 &w, const char *name)
     {
-        QPushButton* b = control<QPushButton>(w, name);
+        QPushButton *b = control<QPushButton>(w, name);
         QVERIFY2(b->isEnabled(), name);
         b->click();
     }
 
-    static void type(Form1& w, const char* name, const QString& text)
+    static void type(Form1 &w, const char *name, const QString &text)
     {
-        QWidget* box = control<QWidget>(w, name);
+        QWidget *box = control<QWidget>(w, name);
         setControlText(box, QString());
         // Key simulation covers ASCII only; other text is put in as a paste would.
         bool ascii = true;
@@ -56,7 +57,7 @@ private slots:
         const SystemFontCheck fonts;
         RecordingEnvironment printer(fonts);
         t.printEnvironment = &printer;
-        Form1& w = t.open();
+        Form1 &w = t.open();
 
         // Sign in with the master password.
         type(w, "Text44", QStringLiteral("kxqd2718"));
@@ -83,11 +84,13 @@ private slots:
         control<QRadioButton>(w, "Option1(0)")->click();
         control<QRadioButton>(w, "Option5(0)")->click();
         control<QRadioButton>(w, "Option6(4)")->click();
-        w.Panel3D1->Text18->setPlainText(QStringLiteral("Installed STC SA1234GL fuel tank.\nWeight and balance revised."));
+        w.Panel3D1->Text18->setPlainText(
+            QStringLiteral("Installed STC SA1234GL fuel tank.\nWeight and balance revised."));
         click(w, "Command3D13");
         QVERIFY2(t.messages.asked.isEmpty(), qPrintable(t.messages.lastText()));
         QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM Form").toInt(), 1);
-        QCOMPARE(t.value("Form337.mdb", "SELECT OwnerName FROM Form WHERE RegNum = ?", {"N337\"FA"}).toString(),
+        QCOMPARE(t.value("Form337.mdb", "SELECT OwnerName FROM Form WHERE RegNum = ?", {"N337\"FA"})
+                     .toString(),
                  QStringLiteral("Zoë O'Brien"));
         QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM aircraft").toInt(), 1);
         QVERIFY(w.Command3D15->isEnabled());
@@ -96,7 +99,8 @@ private slots:
         click(w, "Command3D14");
         click(w, "Command1(0)");
         QCOMPARE(printer.documents.size(), 2);
-        QVERIFY(t.messages.texts().contains("Press OK when ready or Cancel to not print back of form"));
+        QVERIFY(
+            t.messages.texts().contains("Press OK when ready or Cancel to not print back of form"));
 
         // Find it, then start the next form of the same aircraft from its mark.
         click(w, "Command3D27");
@@ -106,7 +110,7 @@ private slots:
         click(w, "Command3D19");  // New
         QCOMPARE(w.Panel3D1->Combo1[0]->currentText(), QString());
         QCOMPARE(w.Panel3D1->Text7[0]->text(), QStringLiteral("Prairie Air"));  // the agency stays
-        QComboBox* mark = w.Panel3D1->Combo1[0];
+        QComboBox *mark = w.Panel3D1->Combo1[0];
         mark->setCurrentIndex(mark->findText(QStringLiteral("N337\"FA")));
         emit mark->activated(mark->currentIndex());
         QCOMPARE(w.Panel3D1->Combo1[1]->currentText(), QStringLiteral("Cessna"));
@@ -120,7 +124,8 @@ private slots:
         click(w, "Command3D10");  // Show All Records
         t.messages.script = {Msg::Answer::Yes};
         click(w, "Command3D15");
-        QCOMPARE(t.messages.lastText(), QStringLiteral("Are you sure you want to delete this entire form?"));
+        QCOMPARE(t.messages.lastText(),
+                 QStringLiteral("Are you sure you want to delete this entire form?"));
         QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM Form").toInt(), 0);
         QCOMPARE(w.Panel3D1->Combo1[0]->currentText(), QString());
         QCOMPARE(w.Panel3D1->Combo1[0]->count(), 0);
