@@ -92,6 +92,23 @@ struct Recordset::Private
                           QStringLiteral("%1: the record source is read-only.").arg(name));
     }
 
+    // Moves to the first (or last) row meeting the criterion; noMatch tells when none does
+    // and the current row stays as it was.
+    void find(const Criterion &criterion, bool last)
+    {
+        requireOpen();
+        if (isLoaded())
+            throw DbError(EngineError::NotSupported,
+                          QStringLiteral("%1: find needs a table as record source.").arg(name));
+        if (kind == SourceKind::None)
+            noCurrentRecord();
+        clearBuffer();
+        std::optional<Row> row = fetchOne(criterion, last);
+        noMatch = !row;
+        if (row)
+            setCurrent(*row);
+    }
+
     void clearBuffer()
     {
         mode = EditMode::None;
@@ -480,32 +497,12 @@ void Recordset::step(bool forward)
 
 void Recordset::findFirst(const Criterion &criterion)
 {
-    d->requireOpen();
-    if (d->isLoaded())
-        throw DbError(EngineError::NotSupported,
-                      QStringLiteral("%1: find needs a table as record source.").arg(d->name));
-    if (d->kind == SourceKind::None)
-        noCurrentRecord();
-    d->clearBuffer();
-    std::optional<Row> row = d->fetchOne(criterion, false);
-    d->noMatch = !row;
-    if (row)
-        d->setCurrent(*row);
+    d->find(criterion, false);
 }
 
 void Recordset::findLast(const Criterion &criterion)
 {
-    d->requireOpen();
-    if (d->isLoaded())
-        throw DbError(EngineError::NotSupported,
-                      QStringLiteral("%1: find needs a table as record source.").arg(d->name));
-    if (d->kind == SourceKind::None)
-        noCurrentRecord();
-    d->clearBuffer();
-    std::optional<Row> row = d->fetchOne(criterion, true);
-    d->noMatch = !row;
-    if (row)
-        d->setCurrent(*row);
+    d->find(criterion, true);
 }
 
 bool Recordset::noMatch() const
