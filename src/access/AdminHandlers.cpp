@@ -239,6 +239,7 @@ void AdminHandlers::SSCommand10_Click()
     const QString approvalNumber = p->Text47[15]->text();
     const QString newPassword = p->Text47[10]->text();
     bool stored = false;
+    bool recreated = false;
     QString storedPassword;
     try {
         if (name.isEmpty()) {
@@ -250,6 +251,9 @@ void AdminHandlers::SSCommand10_Click()
                 w.Data5.addNew();
             else if (!adding && w.Data5.editMode() == Recordset::EditMode::None)
                 w.Data5.edit();
+            // An inspector another workstation deleted meanwhile is stored anew, keeping
+            // its place in the lists.
+            recreated = !adding && w.Data5.editMode() == Recordset::EditMode::Add;
             w.Data5.setField(kName, name);
             w.Data5.setField(kApprovalNumber,
                              approvalNumber.isNull() ? QStringLiteral("") : approvalNumber);
@@ -292,11 +296,24 @@ void AdminHandlers::SSCommand10_Click()
         w.NewAgentFlag = 0;
         p->showNameEntry(false);
     }
+    if (stored && recreated)
+        repointLists(p->Combo6->currentData());
     if (stored)
         showOldPassword();
     if (m_administering) {
         p->SSCommand11->setEnabled(true);
         p->SSCommand12->setEnabled(true);
+    }
+}
+
+void AdminHandlers::repointLists(const QVariant &oldRecord)
+{
+    QVariant record;
+    skipFailingStep([&] { record = w.Data5.recordId(); });
+    for (QComboBox *names : {w.SSPanel3->Combo6, w.SSPanel1->Combo4}) {
+        const int position = names->findData(oldRecord);
+        if (position >= 0)
+            names->setItemData(position, record);
     }
 }
 

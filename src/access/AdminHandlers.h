@@ -29,6 +29,8 @@ private:
     bool findInspector(const QVariant &recordId, const QString &name);
     // The same for the inspector picked in the panel's list; false when none is picked.
     bool findPickedInspector();
+    // Points the list entries of a record at the current record of Data5.
+    void repointLists(const QVariant &oldRecord);
     void placePanel();
     void selectOption3();
     void showOldPassword();

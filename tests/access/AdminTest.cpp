@@ -291,6 +291,10 @@ private slots:
         QCOMPARE(p->Text47[9]->text(), stored);
         QCOMPARE(agentCount(t), 3);
         QVERIFY(t.messages.asked.isEmpty());
+        // The lists lead to the stored record, also when it was stored anew.
+        const QVariant record = agentField(t, "Adam", "RecordId");
+        QCOMPARE(p->Combo6->itemData(1), record);
+        QCOMPARE(w.SSPanel1->Combo4->itemData(w.SSPanel1->Combo4->findText("Adam")), record);
     }
 
     void newAndSaveAddsAnInspectorEverywhereAtOnce()
