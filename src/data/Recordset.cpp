@@ -259,14 +259,19 @@ struct Recordset::Private
 
     // An edit found no record with the counter it read: tells whether the record was
     // changed or deleted by another program since.
+    bool isStored(qint64 key)
+    {
+        return db->value(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?")
+                             .arg(SchemaSql::quoted(definition->name),
+                                  QLatin1String(SchemaSql::kRecordId)),
+                         {key})
+                   .toInt()
+               > 0;
+    }
+
     [[noreturn]] void throwConflict(qint64 key)
     {
-        const bool stillStored = db->value(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?")
-                                               .arg(SchemaSql::quoted(definition->name),
-                                                    QLatin1String(SchemaSql::kRecordId)),
-                                           {key})
-                                     .toInt()
-                                 > 0;
+        const bool stillStored = isStored(key);
         DbError conflict(
             stillStored ? EngineError::ChangedByAnother : EngineError::RecordDeleted,
             stillStored
@@ -644,10 +649,20 @@ void Recordset::deleteCurrent()
     if (!d->current || d->onDeleted)
         noCurrentRecord();
     d->clearBuffer();
-    d->db->execute(
-        QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
-            .arg(SchemaSql::quoted(d->definition->name), QLatin1String(SchemaSql::kRecordId)),
-        {d->current->key});
+    const qint64 key = d->current->key;
+    QString statement
+        = QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
+              .arg(SchemaSql::quoted(d->definition->name), QLatin1String(SchemaSql::kRecordId));
+    QVariantList values{key};
+    // Only the record as it was read is deleted: one changed meanwhile by another program
+    // is refused, so its changes are not thrown away unseen. One already deleted is gone.
+    const QVariant readCount = d->current->changeCount;
+    if (d->countsChanges && !readCount.isNull()) {
+        statement += QStringLiteral(" AND %1 = ?").arg(QLatin1String(SchemaSql::kChangeCount));
+        values << readCount;
+    }
+    if (d->db->write(statement, values).rowsAffected == 0 && d->isStored(key))
+        d->throwConflict(key);
     d->onDeleted = true;  // moves go on from the deleted record's place
 }
 

@@ -361,6 +361,7 @@ void RecordsetTest::editOfRecordChangedElsewhere_data()
     QTest::addColumn<QString>("otherDoes");  // "changes", "deletes", "nothing"
     QTest::addColumn<bool>("earlierFile");   // made without change counters
     QTest::addColumn<int>("error");
+    QTest::addColumn<bool>("deletedHere");  // the record is deleted here instead of edited
     const struct
     {
         const char *file;
@@ -372,23 +373,32 @@ void RecordsetTest::editOfRecordChangedElsewhere_data()
                   {"FAAForm337A.mdb", "Agents", "Password"}};
     for (const auto &t : tables) {
         QTest::addRow("%s changed", t.table) << t.file << t.table << t.field << "changes" << false
-                                             << int(EngineError::ChangedByAnother);
+                                             << int(EngineError::ChangedByAnother) << false;
         QTest::addRow("%s deleted", t.table) << t.file << t.table << t.field << "deletes" << false
-                                             << int(EngineError::RecordDeleted);
+                                             << int(EngineError::RecordDeleted) << false;
         QTest::addRow("%s untouched", t.table)
-            << t.file << t.table << t.field << "nothing" << false << 0;
+            << t.file << t.table << t.field << "nothing" << false << 0 << false;
     }
     // The deleted record was the newest: the next one added must not take its place.
     QTest::newRow("Form deleted, another added")
         << "Form337.mdb"
         << "Form"
         << "OwnerName"
-        << "replaces" << false << int(EngineError::RecordDeleted);
+        << "replaces" << false << int(EngineError::RecordDeleted) << false;
     QTest::newRow("Form changed, file of an earlier version")
         << "Form337.mdb"
         << "Form"
         << "OwnerName"
-        << "changes" << true << int(EngineError::ChangedByAnother);
+        << "changes" << true << int(EngineError::ChangedByAnother) << false;
+    // A delete does not take away another workstation's changes unasked; a record
+    // already deleted there is simply gone.
+    for (const auto &t : tables) {
+        QTest::addRow("%s changed, deleted here", t.table)
+            << t.file << t.table << t.field << "changes" << false
+            << int(EngineError::ChangedByAnother) << true;
+        QTest::addRow("%s deleted, deleted here", t.table)
+            << t.file << t.table << t.field << "deletes" << false << 0 << true;
+    }
 }
 
 void RecordsetTest::editOfRecordChangedElsewhere()
@@ -400,6 +410,7 @@ void RecordsetTest::editOfRecordChangedElsewhere()
     QFETCH(QString, otherDoes);
     QFETCH(bool, earlierFile);
     QFETCH(int, error);
+    QFETCH(bool, deletedHere);
     const QString path = m_dir->filePath(file);
     if (!QFile::exists(path))
         Schema::createAgentsFile(path);
@@ -433,6 +444,13 @@ void RecordsetTest::editOfRecordChangedElsewhere()
         there.addNew();
         there.setField(field, "stored there");
         there.update();
+    }
+    if (deletedHere) {
+        QVERIFY_DBERROR(here.deleteCurrent(), error);
+        auto db = Database::open(path);
+        QCOMPARE(db->value(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table)).toInt(),
+                 error == 0 ? 0 : 1);
+        return;
     }
     here.edit();
     here.setField(field, "typed here");
