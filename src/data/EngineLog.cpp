@@ -25,12 +25,6 @@ void setFolder(const QString &folder)
     logFolder() = folder;
 }
 
-QString folder()
-{
-    QMutexLocker lock(&logMutex);
-    return logFolder();
-}
-
 void write(const QString &file, const QString &statement, const QString &engineText,
            const QString &engineCode)
 {

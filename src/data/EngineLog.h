@@ -13,7 +13,6 @@ constexpr qint64 kRotateSize = 1024 * 1024;
 
 // The folder of the log; empty (the default) or a folder that does not exist writes nothing.
 void setFolder(const QString &folder);
-QString folder();
 
 void write(const QString &file, const QString &statement, const QString &engineText,
            const QString &engineCode);

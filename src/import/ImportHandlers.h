@@ -46,8 +46,6 @@ public:
     // The folder suggested for this program's files when the data folder holds Access files.
     QString suggestedTarget(const QString &accessFolder) const;
 
-    const ImportSummary &lastSummary() const { return m_lastSummary; }
-
 signals:
     // Data was imported into the data folder in use: every list is refilled.
     void dataImported();

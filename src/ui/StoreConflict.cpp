@@ -7,11 +7,15 @@
 
 namespace StoreConflict {
 
+namespace {
+
 bool isConflict(const DbError &error)
 {
     return error.number() == EngineError::ChangedByAnother
            || error.number() == EngineError::RecordDeleted;
 }
+
+}  // namespace
 
 QString prepareRetry(Recordset &record, const DbError &error)
 {

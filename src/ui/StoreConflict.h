@@ -11,8 +11,6 @@ class Recordset;
 // the other workstation's changes, or as a new record when the old one is gone.
 namespace StoreConflict {
 
-bool isConflict(const DbError &error);
-
 // Reads the record again (changed) or begins a new one (deleted), so that the next
 // update goes through; returns the sentence that tells the user so.
 QString prepareRetry(Recordset &record, const DbError &error);
