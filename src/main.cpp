@@ -25,15 +25,13 @@ void nameApplication()
 
 int main(int argc, char **argv)
 {
-    // "--import-access FOLDER [--data-folder DIR]" imports and ends without a window.
-    if (const std::optional<int> status = runImportCommand(argc, argv))
-        return *status;
-
     if (argc > 1) {
         // Options are handled without a window, so they work where there is no display.
         QCoreApplication core(argc, argv);
         nameApplication();
         const CommandLine commandLine(QCoreApplication::arguments());
+        if (commandLine.action() == CommandLine::Action::ImportAccess)
+            return runImportCommand(commandLine.importFolder(), commandLine.dataFolder());
         if (commandLine.action() != CommandLine::Action::StartWindow)
             return commandLine.run();
     }

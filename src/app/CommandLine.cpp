@@ -18,8 +18,6 @@ CommandLine::CommandLine(const QStringList &arguments)
                                   QStringLiteral("Print these options and end."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Print the program's version and end."));
-    // The import runs before this parser sees the command line (see ImportCommand.h);
-    // its options are listed here so that the help names every option.
     const QCommandLineOption importAccess(
         QStringLiteral("import-access"),
         QStringLiteral("Import the old program's Access files from FOLDER into "
@@ -51,9 +49,17 @@ CommandLine::CommandLine(const QStringList &arguments)
     } else if (parser.isSet(version)) {
         m_action = Action::ShowVersion;
         m_text = QStringLiteral("form337 %1\n").arg(QLatin1String(kProgramVersion));
+    } else if (parser.isSet(importAccess)) {
+        m_importFolder = parser.value(importAccess);
+        m_dataFolder = parser.value(dataFolder);
+        m_action = m_importFolder.isEmpty() ? Action::Refuse : Action::ImportAccess;
+        if (m_importFolder.isEmpty())
+            m_text = QStringLiteral("--import-access needs the folder of the Access files.");
     }
     if (m_action == Action::Refuse)
-        m_text += QStringLiteral("\nTry 'form337 --help' for the options.\n");
+        m_text += QStringLiteral("\nUsage: form337 [--help | --version | --import-access FOLDER "
+                                 "[--data-folder DIR]]\n"
+                                 "Try 'form337 --help' for the options.\n");
 }
 
 int CommandLine::run() const

@@ -4,12 +4,13 @@
 #include <QStringList>
 
 // The program's command line. With no argument the window starts; "--help" and
-// "--version" print their text and end; anything else is refused with a message
-// that names the fault, so a typing error never starts the window unnoticed.
+// "--version" print their text and end; "--import-access FOLDER [--data-folder DIR]"
+// asks for an import without a window; anything else is refused with a message that
+// names the fault, so a typing error never starts the window unnoticed.
 class CommandLine
 {
 public:
-    enum class Action { StartWindow, ShowHelp, ShowVersion, Refuse };
+    enum class Action { StartWindow, ShowHelp, ShowVersion, ImportAccess, Refuse };
 
     // arguments[0] is the program itself, as in QCoreApplication::arguments().
     explicit CommandLine(const QStringList &arguments);
@@ -17,6 +18,9 @@ public:
     Action action() const { return m_action; }
     // The help or version text, or the error message of a refusal.
     const QString &text() const { return m_text; }
+    // The import's Access folder and data folder (empty: the one the settings name).
+    const QString &importFolder() const { return m_importFolder; }
+    const QString &dataFolder() const { return m_dataFolder; }
     // 0, or 2 for a command line that was refused.
     int exitCode() const { return m_action == Action::Refuse ? 2 : 0; }
 
@@ -26,4 +30,6 @@ public:
 private:
     Action m_action = Action::StartWindow;
     QString m_text;
+    QString m_importFolder;
+    QString m_dataFolder;
 };

@@ -6,29 +6,13 @@
 #include "data/Schema.h"
 #include "import/AccessImport.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdio>
-#include <cstring>
 
 namespace {
-
-const char *const kImportOption = "import-access";
-const char *const kDataFolderOption = "data-folder";
-
-bool asksForImport(int argc, char **argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        const char *arg = argv[i];
-        if (std::strcmp(arg, "--import-access") == 0
-            || std::strncmp(arg, "--import-access=", 16) == 0)
-            return true;
-    }
-    return false;
-}
 
 void print(FILE *stream, const QString &text)
 {
@@ -63,38 +47,9 @@ QString settingsDataFolder(QString *problem)
 
 }  // namespace
 
-std::optional<int> runImportCommand(int argc, char **argv)
+int runImportCommand(const QString &accessFolder, const QString &dataFolder)
 {
-    if (!asksForImport(argc, argv))
-        return std::nullopt;
-
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("form337"));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("FAA Form 337"));
-    const QCommandLineOption importOption(
-        QString::fromLatin1(kImportOption),
-        QStringLiteral("Import the old program's Access files from FOLDER."),
-        QStringLiteral("FOLDER"));
-    const QCommandLineOption folderOption(
-        QString::fromLatin1(kDataFolderOption),
-        QStringLiteral("The data folder to import into (default: the one the "
-                       "settings name)."),
-        QStringLiteral("DIR"));
-    parser.addOption(importOption);
-    parser.addOption(folderOption);
-    const QString usage
-        = QStringLiteral("Usage: form337 --import-access FOLDER [--data-folder DIR]\n");
-    if (!parser.parse(QCoreApplication::arguments())) {
-        print(stderr, parser.errorText() + u'\n' + usage);
-        return 2;
-    }
-    if (!parser.positionalArguments().isEmpty() || parser.value(importOption).isEmpty()) {
-        print(stderr, usage);
-        return 2;
-    }
-
-    QString target = parser.value(folderOption);
+    QString target = dataFolder;
     if (target.isEmpty()) {
         QString problem;
         target = settingsDataFolder(&problem);
@@ -103,9 +58,8 @@ std::optional<int> runImportCommand(int argc, char **argv)
             return 1;
         }
     }
-    const QString source = parser.value(importOption);
     const ImportSummary summary
-        = AccessImport::run(QDir(source).absolutePath(), QDir(target).absolutePath());
+        = AccessImport::run(QDir(accessFolder).absolutePath(), QDir(target).absolutePath());
     print(stdout, summary.text());
     return summary.complete() ? 0 : 1;
 }

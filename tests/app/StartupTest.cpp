@@ -521,6 +521,11 @@ private slots:
             "--import-access <FOLDER>");
         row("data folder alone", {"--data-folder", "/tmp"}, CommandLine::Action::Refuse,
             "--import-access");
+        row("import", {"--import-access", "/old"}, CommandLine::Action::ImportAccess, {});
+        row("help before an import", {"--help", "--import-access", "/old"},
+            CommandLine::Action::ShowHelp, "--import-access <FOLDER>");
+        row("import of no folder", {"--import-access="}, CommandLine::Action::Refuse,
+            "--import-access FOLDER");
     }
 
     void commandLine()
