@@ -7,6 +7,7 @@
 #include "data/Criterion.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
+#include "data/SchemaSql.h"
 #include "ui/ButtonBar.h"
 #include "ui/ControlText.h"
 #include "ui/MessageService.h"
@@ -128,7 +129,7 @@ bool AdminHandlers::findInspector(const QVariant &recordId, const QString &name)
     // Names compare without regard to case, so only the record key tells "Adam Lee"
     // from "ADAM LEE"; the name serves entries that carry no key.
     if (recordId.isValid())
-        w.Data5.findFirst(Criterion::equals(QStringLiteral("RecordId"), recordId));
+        w.Data5.findFirst(Criterion::equals(QLatin1String(SchemaSql::kRecordId), recordId));
     else
         w.Data5.findFirst(Criterion::equals(kName, name));
     return !w.Data5.noMatch();

@@ -1,6 +1,7 @@
 #include "form/FormNavigator.h"
 
 #include "data/DbError.h"
+#include "data/FormColumns.h"
 #include "data/Recordset.h"
 #include "form/FormHandlers.h"
 #include "form/FormParts.h"
@@ -65,7 +66,7 @@ bool FormNavigator::hasFormOnScreen() const
     if (!w.Data1.isOpen() || !w.Data1.hasCurrent())
         return false;
     // Reading a field fails on a record already deleted.
-    return skipFailingStep([&] { w.Data1.field(QStringLiteral("RegNum")); });
+    return skipFailingStep([&] { w.Data1.field(FormColumn::RegNum); });
 }
 
 void FormNavigator::deleteShown()

@@ -2,6 +2,7 @@
 
 #include "data/Criterion.h"
 #include "data/DbError.h"
+#include "data/FormColumns.h"
 #include "data/Recordset.h"
 #include "form/FormScreen.h"
 #include "form/FormSnapshot.h"
@@ -35,7 +36,7 @@ void RegistrationPickup::pickUp(int index)
     // Without readable stored forms there is nothing to copy; the boxes stay as typed.
     skipFailingStep([&] {
         // The last match in the record set's order is the aircraft's latest form.
-        m_forms.findLast(Criterion::equals(QStringLiteral("RegNum"), controlText(s.Combo1[0])));
+        m_forms.findLast(Criterion::equals(FormColumn::RegNum, controlText(s.Combo1[0])));
         if (!m_forms.noMatch())
             RecordDisplay(s).showAircraftOwnerAndAgency(m_forms);
         else
