@@ -28,6 +28,7 @@
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "form/FormHandlers.h"
+#include "form/FormSaver.h"
 #include "form/FormScreen.h"
 #include "reports/StatisticsHandlers.h"
 #include "ui/Clock.h"
@@ -67,9 +68,8 @@ class DriverMessages : public MessageService
 public:
     Msg::Answer ask(const Msg::Request &request) override
     {
-        for (const auto &[title, kind] :
-             {std::pair{"Form changed on another workstation", "changed"},
-              std::pair{"Form deleted on another workstation", "deleted"}}) {
+        for (const auto &[title, kind] : {std::pair{kFormChangedElsewhereTitle, "changed"},
+                                          std::pair{kFormDeletedElsewhereTitle, "deleted"}}) {
             if (request.title == QLatin1String(title)) {
                 ++conflicts;
                 lastConflict = QString::fromLatin1(kind);
@@ -218,7 +218,7 @@ public:
                 QStringLiteral("SELECT Serial FROM Form ORDER BY RecordId DESC LIMIT 1"));
             if (newest.isEmpty())
                 return saveNew();
-            serial = newest.at(int(m_random.bounded(quint32(newest.size())))).value(0).toString();
+            serial = newest.first().value(0).toString();
         } catch (const DbError &e) {
             report({{"op", "message"}, {"text", QStringLiteral("listing failed: ") + e.message()}});
             return;

@@ -101,7 +101,7 @@ bool FormSaver::storeForm(const FormSnapshot &entries)
                      "here "
                      "is not kept).\n"
                      "Cancel: keep the form on screen, not saved."),
-                 QStringLiteral("Form changed on another workstation"), Msg::Buttons::YesNoCancel,
+                 QString::fromLatin1(kFormChangedElsewhereTitle), Msg::Buttons::YesNoCancel,
                  Msg::Icon::Exclamation, Msg::Answer::Cancel});
             if (answer == Msg::Answer::Yes) {
                 overwrite = true;
@@ -116,7 +116,7 @@ bool FormSaver::storeForm(const FormSnapshot &entries)
                 {QStringLiteral(
                      "This form was deleted on another workstation since it was shown here.\n\n"
                      "Store the form on screen as a new form?"),
-                 QStringLiteral("Form deleted on another workstation"), Msg::Buttons::YesNo,
+                 QString::fromLatin1(kFormDeletedElsewhereTitle), Msg::Buttons::YesNo,
                  Msg::Icon::Exclamation, Msg::Answer::Yes});
             if (answer != Msg::Answer::Yes)
                 return false;

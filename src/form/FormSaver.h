@@ -9,6 +9,11 @@ class FormHandlers;
 struct FormParts;
 struct FormSnapshot;
 
+// The titles of the questions Save asks when another workstation changed or deleted the
+// form since it was shown here.
+inline const char *const kFormChangedElsewhereTitle = "Form changed on another workstation";
+inline const char *const kFormDeletedElsewhereTitle = "Form deleted on another workstation";
+
 // Save: makes sure the make and model pair is known, checks the screen, then adds
 // the form as a new record or changes the current one, committed before it reports
 // anything done. A failed write leaves the form unsaved and on screen, with a message.
