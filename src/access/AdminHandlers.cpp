@@ -271,12 +271,9 @@ void AdminHandlers::SSCommand10_Click()
             if (w.Data5.editMode() != Recordset::EditMode::None && !adding)
                 w.Data5.cancelUpdate();
         });
-        QString text
-            = QObject::tr("The DMIR \"%1\" could not be saved: %2").arg(name, error.message());
-        const QString advice = StoreConflict::prepareRetry(w.Data5, error);
-        if (!advice.isEmpty())
-            text += QStringLiteral(".\n\n") + advice;
-        reportFailure(text);
+        reportFailure(StoreConflict::prepareRetry(
+            w.Data5, error,
+            QObject::tr("The DMIR \"%1\" could not be saved: %2").arg(name, error.message())));
         return;
     }
 

@@ -146,11 +146,8 @@ void SetupHandlers::saveAndClose()
         w.Data10.update();
     } catch (const DbError &error) {
         skipFailingStep([&] { w.Data10.cancelUpdate(); });
-        QString reason = error.message();
-        const QString advice = StoreConflict::prepareRetry(w.Data10, error);
-        if (!advice.isEmpty())
-            reason += QStringLiteral(".\n\n") + advice;
-        reportWriteFailure(QObject::tr("The agency"), reason);
+        reportWriteFailure(QObject::tr("The agency"),
+                           StoreConflict::prepareRetry(w.Data10, error, error.message()));
         agencyStored = false;
     }
     // An agency that was not stored stays in the open panel, as typed.

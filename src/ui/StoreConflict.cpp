@@ -15,9 +15,9 @@ bool isConflict(const DbError &error)
            || error.number() == EngineError::RecordDeleted;
 }
 
-}  // namespace
-
-QString prepareRetry(Recordset &record, const DbError &error)
+// Prepares the retry and returns the sentence that tells the user what Save will do,
+// empty when the failure was no conflict or no retry can be prepared.
+QString retryAdvice(Recordset &record, const DbError &error)
 {
     if (!isConflict(error))
         return {};
@@ -43,6 +43,14 @@ QString prepareRetry(Recordset &record, const DbError &error)
         return {};
     }
     return QObject::tr("What is on screen is kept: Save again to store it as a new record.");
+}
+
+}  // namespace
+
+QString prepareRetry(Recordset &record, const DbError &error, const QString &failure)
+{
+    const QString advice = retryAdvice(record, error);
+    return advice.isEmpty() ? failure : failure + QStringLiteral(".\n\n") + advice;
 }
 
 }  // namespace StoreConflict

@@ -12,7 +12,8 @@ class Recordset;
 namespace StoreConflict {
 
 // Reads the record again (changed) or begins a new one (deleted), so that the next
-// update goes through; returns the sentence that tells the user so.
-QString prepareRetry(Recordset &record, const DbError &error);
+// update goes through; returns the message of the failure, followed by the sentence
+// that tells the user so.
+QString prepareRetry(Recordset &record, const DbError &error, const QString &failure);
 
 }  // namespace StoreConflict
