@@ -23,31 +23,27 @@ constexpr int kMemoOverhead = MDB_MEMO_OVERHEAD;
 struct JetFormat
 {
     int version = -1;
-    QString name;
+    const char *name = "";
     int pageSize = 0;
 };
 
 // The formats libmdb reads; a later version number is a format it does not know.
 JetFormat jetFormat(int version)
 {
-    switch (version) {
-    case MDB_VER_JET3:
-        return {version, QStringLiteral("Access 97 (Jet 3)"), 2048};
-    case MDB_VER_JET4:
-        return {version, QStringLiteral("Access 2000-2003 (Jet 4)"), 4096};
-    case MDB_VER_ACCDB_2007:
-        return {version, QStringLiteral("Access 2007 (ACE 12)"), 4096};
-    case MDB_VER_ACCDB_2010:
-        return {version, QStringLiteral("Access 2010 (ACE 14)"), 4096};
-    case MDB_VER_ACCDB_2013:
-        return {version, QStringLiteral("Access 2013 (ACE 15)"), 4096};
-    case MDB_VER_ACCDB_2016:
-        return {version, QStringLiteral("Access 2016 (ACE 16)"), 4096};
-    case MDB_VER_ACCDB_2019:
-        return {version, QStringLiteral("Access 2019 (ACE 17)"), 4096};
-    default:
-        return {};
+    static const JetFormat known[] = {
+        {MDB_VER_JET3, "Access 97 (Jet 3)", 2048},
+        {MDB_VER_JET4, "Access 2000-2003 (Jet 4)", 4096},
+        {MDB_VER_ACCDB_2007, "Access 2007 (ACE 12)", 4096},
+        {MDB_VER_ACCDB_2010, "Access 2010 (ACE 14)", 4096},
+        {MDB_VER_ACCDB_2013, "Access 2013 (ACE 15)", 4096},
+        {MDB_VER_ACCDB_2016, "Access 2016 (ACE 16)", 4096},
+        {MDB_VER_ACCDB_2019, "Access 2019 (ACE 17)", 4096},
+    };
+    for (const JetFormat &format : known) {
+        if (format.version == version)
+            return format;
     }
+    return {};
 }
 
 QString nativeName(const QString &path)
@@ -289,7 +285,7 @@ QString AccessFile::fileName() const
 
 QString AccessFile::formatName() const
 {
-    return d->format.name;
+    return QString::fromLatin1(d->format.name);
 }
 
 QStringList AccessFile::tableNames() const
