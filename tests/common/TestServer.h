@@ -14,7 +14,8 @@
 class TestServer
 {
 public:
-    TestServer()
+    // A database that stores its text in the given encoding (the program's own need UTF8).
+    explicit TestServer(const QString &encoding = QStringLiteral("UTF8"))
     {
         const QString socketFolder = qEnvironmentVariable("FORM337_PG_SOCKET_DIR");
         if (socketFolder.isEmpty()) {
@@ -24,9 +25,11 @@ public:
         }
         m_database = QStringLiteral("form337_test_%1")
                          .arg(QUuid::createUuid().toString(QUuid::Id128).left(16));
-        if (!runOnServer(QStringLiteral("CREATE DATABASE %1 TEMPLATE template0 ENCODING 'UTF8' "
-                                        "LC_COLLATE 'C.UTF-8' LC_CTYPE 'C.UTF-8'")
-                             .arg(m_database)))
+        const QString locale
+            = encoding == QLatin1String("UTF8") ? QStringLiteral("C.UTF-8") : QStringLiteral("C");
+        if (!runOnServer(QStringLiteral("CREATE DATABASE %1 TEMPLATE template0 ENCODING '%2' "
+                                        "LC_COLLATE '%3' LC_CTYPE '%3'")
+                             .arg(m_database, encoding, locale)))
             return;
         m_connection = m_database;
         QSqlDatabase db = connect(m_connection, m_database);

@@ -1,3 +1,4 @@
+#include "data/PostgresSchema.h"
 #include "DataTestSupport.h"
 #include "common/TestRegistry.h"
 #include "common/TestServer.h"
@@ -23,6 +24,8 @@ private slots:
     void storesEveryFieldInInsertionOrder();
     void refusesWhatDoesNotFit_data();
     void refusesWhatDoesNotFit();
+    void refusesDatabasesItCannotUse_data();
+    void refusesDatabasesItCannotUse();
 
 private:
     // The engine number of the statement's failure; 0 when it ran.
@@ -91,16 +94,13 @@ void PostgresSchemaTest::initTestCase()
 {
     m_server = std::make_unique<TestServer>();
     QVERIFY2(m_server->ok(), qPrintable(m_server->error()));
-    QVERIFY(m_server->db().transaction());
-    for (const QString &statement : PostgresSchemaSql::newDatabaseStatements())
-        QVERIFY2(failureOf(statement) == 0, qPrintable(statement + u' ' + m_lastError));
-    QVERIFY(m_server->db().commit());
-
-    QSqlQuery query(m_server->db());
-    QVERIFY(query.exec(QStringLiteral("SELECT \"Version\" FROM \"SchemaVersion\"")));
-    QVERIFY(query.next());
-    QCOMPARE(query.value(0).toInt(), PostgresSchemaSql::kSchemaVersion);
-    QVERIFY(!query.next());
+    try {
+        PostgresSchema::initialize(m_server->db());
+        PostgresSchema::checkVersion(m_server->db());
+    } catch (const DbError &error) {
+        QFAIL(qPrintable(error.message()));
+    }
+    QCOMPARE(PostgresSchema::version(m_server->db()), PostgresSchemaSql::kSchemaVersion);
 }
 
 void PostgresSchemaTest::cleanupTestCase()
@@ -207,6 +207,48 @@ void PostgresSchemaTest::refusesWhatDoesNotFit()
     QFETCH(QVariantList, params);
     QFETCH(int, expected);
     QCOMPARE(failureOf(sql, params), expected);
+}
+
+void PostgresSchemaTest::refusesDatabasesItCannotUse_data()
+{
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<bool>("madeBefore");
+    QTest::addColumn<QString>("change");  // run after the tables were made
+    QTest::addColumn<bool>("makeAgain");  // else check the version
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<int>("versionAfter");
+
+    QTest::newRow("made twice") << "UTF8" << true << "" << true << int(EngineError::ObjectExists)
+                                << PostgresSchemaSql::kSchemaVersion;
+    QTest::newRow("tables of a later version")
+        << "UTF8" << true << "UPDATE \"SchemaVersion\" SET \"Version\" = 99" << false
+        << int(EngineError::UnrecognizedFormat) << 99;
+    QTest::newRow("no tables of ours")
+        << "UTF8" << false << "" << false << int(EngineError::UnrecognizedFormat) << 0;
+    QTest::newRow("text not stored as UTF-8")
+        << "SQL_ASCII" << false << "" << true << int(EngineError::UnrecognizedFormat) << 0;
+}
+
+void PostgresSchemaTest::refusesDatabasesItCannotUse()
+{
+    QFETCH(QString, encoding);
+    QFETCH(bool, madeBefore);
+    QFETCH(QString, change);
+    QFETCH(bool, makeAgain);
+    QFETCH(int, expected);
+    QFETCH(int, versionAfter);
+
+    TestServer server(encoding);
+    QVERIFY2(server.ok(), qPrintable(server.error()));
+    if (madeBefore)
+        PostgresSchema::initialize(server.db());
+    if (!change.isEmpty())
+        QVERIFY(QSqlQuery(server.db()).exec(change));
+    QVERIFY_DBERROR(makeAgain ? PostgresSchema::initialize(server.db())
+                              : PostgresSchema::checkVersion(server.db()),
+                    expected);
+    // A refused database is left as it was.
+    QCOMPARE(PostgresSchema::version(server.db()), versionAfter);
 }
 
 REGISTER_TEST(PostgresSchemaTest)
