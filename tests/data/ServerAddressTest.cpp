@@ -37,6 +37,11 @@ void ServerAddressTest::fromUri_data()
                                    << "/run/postgresql" << 5432 << "forms"
                                    << ""
                                    << "prefer";
+    QTest::newRow("socket folder and user")
+        << "postgresql:///forms?host=/run/postgresql&user=inspector" << true << "/run/postgresql"
+        << 5432 << "forms"
+        << "inspector"
+        << "prefer";
     QTest::newRow("short scheme") << "postgres://h/d" << true << "h" << 5432 << "d"
                                   << ""
                                   << "prefer";
