@@ -1,0 +1,67 @@
+#include "data/PostgresSchemaSql.h"
+
+#include "data/Schema.h"
+#include "data/SchemaSql.h"
+
+namespace PostgresSchemaSql {
+
+namespace {
+
+QString columnDefinition(const FieldSpec &field)
+{
+    const QString name = SchemaSql::quoted(field.name);
+    switch (field.kind) {
+    case FieldKind::Text:
+    case FieldKind::LongText:
+        return QStringLiteral("%1 VARCHAR(%2)").arg(name).arg(field.maxLength);
+    case FieldKind::YesNo:
+        return QStringLiteral("%1 SMALLINT CHECK (%1 IN (-1, 0))").arg(name);
+    case FieldKind::Date:
+        return name + QStringLiteral(" DATE");
+    case FieldKind::Number:
+        return name + QStringLiteral(" DOUBLE PRECISION");
+    }
+    return name + QStringLiteral(" TEXT");
+}
+
+}  // namespace
+
+QList<const TableSpec *> serverTables()
+{
+    return Schema::formsFileTables() + Schema::agentsFileTables();
+}
+
+QStringList createStatements(const TableSpec &definition)
+{
+    QStringList columns{QStringLiteral("%1 BIGINT GENERATED ALWAYS AS IDENTITY PRIMARY KEY")
+                            .arg(SchemaSql::quoted(QLatin1String(SchemaSql::kRecordId)))};
+    for (const FieldSpec &field : definition.fields)
+        columns << columnDefinition(field);
+    if (SchemaSql::countsChanges(definition))
+        columns << QStringLiteral("%1 INTEGER NOT NULL DEFAULT 0")
+                       .arg(SchemaSql::quoted(QLatin1String(SchemaSql::kChangeCount)));
+
+    QStringList statements{
+        QStringLiteral("CREATE TABLE %1 (%2)")
+            .arg(SchemaSql::quoted(definition.name), columns.join(QStringLiteral(", ")))};
+    // The index statements of the data files are plain SQL that the server reads alike.
+    statements << SchemaSql::indexStatements(definition);
+    return statements;
+}
+
+QStringList newDatabaseStatements()
+{
+    QStringList statements;
+    for (const TableSpec *definition : serverTables())
+        statements << createStatements(*definition);
+    const QString versionTable = SchemaSql::quoted(QLatin1String(kVersionTable));
+    const QString versionField = SchemaSql::quoted(QLatin1String(kVersionField));
+    statements
+        << QStringLiteral("CREATE TABLE %1 (%2 INTEGER NOT NULL)").arg(versionTable, versionField)
+        << QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+               .arg(versionTable, versionField)
+               .arg(kSchemaVersion);
+    return statements;
+}
+
+}  // namespace PostgresSchemaSql

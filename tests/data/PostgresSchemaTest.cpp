@@ -1,0 +1,256 @@
+#include "data/PostgresSchema.h"
+#include "DataTestSupport.h"
+#include "common/TestRegistry.h"
+#include "common/TestServer.h"
+#include "data/EngineValues.h"
+#include "data/PostgresErrors.h"
+#include "data/PostgresSchemaSql.h"
+#include "data/Schema.h"
+#include "data/SchemaSql.h"
+
+#include <QDate>
+#include <memory>
+
+// The program's tables made on the throwaway server from the PostgreSQL dialect: every
+// field keeps what the program stores, and what does not fit is refused with the engine
+// numbers the program decides by.
+class PostgresSchemaTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void storesEveryFieldInInsertionOrder_data();
+    void storesEveryFieldInInsertionOrder();
+    void refusesWhatDoesNotFit_data();
+    void refusesWhatDoesNotFit();
+    void refusesDatabasesItCannotUse_data();
+    void refusesDatabasesItCannotUse();
+
+private:
+    // The engine number of the statement's failure; 0 when it ran.
+    int failureOf(const QString &sql, const QVariantList &params = {});
+
+    std::unique_ptr<TestServer> m_server;
+    QString m_lastError;
+};
+
+namespace {
+
+// A value at the very limit of the field, and a second, different one.
+QVariant fullValue(const FieldSpec &field, int variant)
+{
+    switch (field.kind) {
+    case FieldKind::Text:
+    case FieldKind::LongText: {
+        // Quotes, escapes and letters outside ASCII stored as they are.
+        const QString piece
+            = variant == 0 ? QString::fromUtf8("O'B\"r%_\\\xC3\xA9") : QStringLiteral("x");
+        QString text;
+        while (text.size() < field.maxLength)
+            text += piece;
+        return text.left(field.maxLength);
+    }
+    case FieldKind::YesNo:
+        return variant == 0 ? -1 : 0;
+    case FieldKind::Date:
+        return variant == 0 ? QDate(2011, 3, 17) : QDate(1999, 12, 31);
+    case FieldKind::Number:
+        return variant == 0 ? QVariant(2.5) : QVariant(7);
+    }
+    return {};
+}
+
+QString insertStatement(const TableSpec &definition, const QStringList &fields)
+{
+    QStringList names, marks;
+    for (const QString &f : fields) {
+        names << SchemaSql::quoted(f);
+        marks << QStringLiteral("?");
+    }
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(SchemaSql::quoted(definition.name), names.join(u','), marks.join(u','));
+}
+
+}  // namespace
+
+int PostgresSchemaTest::failureOf(const QString &sql, const QVariantList &params)
+{
+    QSqlQuery query(m_server->db());
+    bool ran = false;
+    if (params.isEmpty()) {
+        ran = query.exec(sql);  // the server prepares no CREATE statements
+    } else {
+        ran = query.prepare(sql);
+        for (const QVariant &p : params)
+            query.addBindValue(EngineValues::toBound(p));
+        ran = ran && query.exec();
+    }
+    m_lastError = query.lastError().text();
+    return ran ? 0 : PostgresErrors::engineNumber(query.lastError());
+}
+
+void PostgresSchemaTest::initTestCase()
+{
+    m_server = std::make_unique<TestServer>();
+    QVERIFY2(m_server->ok(), qPrintable(m_server->error()));
+    try {
+        PostgresSchema::initialize(m_server->db());
+        PostgresSchema::checkVersion(m_server->db());
+    } catch (const DbError &error) {
+        QFAIL(qPrintable(error.message()));
+    }
+    QCOMPARE(PostgresSchema::version(m_server->db()), PostgresSchemaSql::kSchemaVersion);
+}
+
+void PostgresSchemaTest::cleanupTestCase()
+{
+    m_server.reset();
+}
+
+void PostgresSchemaTest::storesEveryFieldInInsertionOrder_data()
+{
+    QTest::addColumn<QString>("table");
+    for (const TableSpec *definition : PostgresSchemaSql::serverTables())
+        QTest::newRow(qPrintable(definition->name)) << definition->name;
+}
+
+void PostgresSchemaTest::storesEveryFieldInInsertionOrder()
+{
+    QFETCH(QString, table);
+    const TableSpec &definition = *Schema::table(table);
+    QStringList fields;
+    for (const FieldSpec &field : definition.fields)
+        fields << field.name;
+    // Three records: full values, other values, and Null in every field.
+    for (int variant : {0, 1, 2}) {
+        QVariantList values;
+        for (const FieldSpec &field : definition.fields)
+            values << (variant == 2 ? QVariant() : fullValue(field, variant));
+        QCOMPARE(failureOf(insertStatement(definition, fields), values), 0);
+    }
+
+    QStringList columns;
+    for (const QString &f : fields)
+        columns << SchemaSql::quoted(f);
+    const bool counted = SchemaSql::countsChanges(definition);
+    if (counted)
+        columns << SchemaSql::quoted(QLatin1String(SchemaSql::kChangeCount));
+    QSqlQuery query(m_server->db());
+    QVERIFY(query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                           .arg(columns.join(u','), SchemaSql::quoted(definition.name),
+                                SchemaSql::quoted(QLatin1String(SchemaSql::kRecordId)))));
+    for (int variant : {0, 1, 2}) {
+        QVERIFY(query.next());
+        for (int i = 0; i < definition.fields.size(); ++i) {
+            const FieldSpec &field = definition.fields[i];
+            const QVariant expected = variant == 2 ? QVariant() : fullValue(field, variant);
+            const QVariant read = EngineValues::fromStored(field.kind, query.value(i));
+            QVERIFY2(read == expected && read.isNull() == expected.isNull(),
+                     qPrintable(QStringLiteral("%1.%2 (record %3): %4")
+                                    .arg(table, field.name)
+                                    .arg(variant)
+                                    .arg(read.toString().left(40))));
+        }
+        if (counted)
+            QCOMPARE(query.value(definition.fields.size()).toInt(), 0);
+    }
+    QVERIFY(!query.next());
+}
+
+void PostgresSchemaTest::refusesWhatDoesNotFit_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QVariantList>("params");
+    QTest::addColumn<int>("expected");
+
+    // One character past the limit of every text field of every table.
+    for (const TableSpec *definition : PostgresSchemaSql::serverTables()) {
+        for (const FieldSpec &field : definition->fields) {
+            if (field.kind != FieldKind::Text && field.kind != FieldKind::LongText)
+                continue;
+            QTest::addRow("%s.%s too long", qPrintable(definition->name), qPrintable(field.name))
+                << insertStatement(*definition, {field.name})
+                << QVariantList{QString(field.maxLength + 1, u'x')}
+                << int(EngineError::ValueTooLarge);
+        }
+    }
+    const TableSpec &form = Schema::formTable();
+    QTest::newRow("Yes/No other than -1 and 0")
+        << insertStatement(form, {"Approved"}) << QVariantList{1}
+        << int(EngineError::DataTypeConversion);
+    QTest::newRow("no such date") << insertStatement(form, {"FormDate"})
+                                  << QVariantList{"2011-02-30"}
+                                  << int(EngineError::DataTypeConversion);
+    QTest::newRow("text in a number")
+        << insertStatement(form, {"ApprovedBy"}) << QVariantList{"five"}
+        << int(EngineError::DataTypeConversion);
+    QTest::newRow("table again") << PostgresSchemaSql::createStatements(form).first()
+                                 << QVariantList{} << int(EngineError::ObjectExists);
+    QTest::newRow("index again") << QStringLiteral(
+        "CREATE INDEX \"Form_RegNum\" ON \"Form\" (\"RegNum\")")
+                                 << QVariantList{} << int(EngineError::ObjectExists);
+    QTest::newRow("stored query of a taken name")
+        << QStringLiteral("CREATE VIEW \"Agents\" AS SELECT 1 AS \"One\"") << QVariantList{}
+        << int(EngineError::ObjectExists);
+    QTest::newRow("no such table") << QStringLiteral("SELECT * FROM \"Query1\"") << QVariantList{}
+                                   << int(EngineError::TableNotFound);
+    QTest::newRow("no such field") << QStringLiteral("SELECT \"Nothing\" FROM \"Form\"")
+                                   << QVariantList{} << int(EngineError::QuerySyntax);
+    QTest::newRow("syntax error") << QStringLiteral("SELECT FROM WHERE") << QVariantList{}
+                                  << int(EngineError::QuerySyntax);
+}
+
+void PostgresSchemaTest::refusesWhatDoesNotFit()
+{
+    QFETCH(QString, sql);
+    QFETCH(QVariantList, params);
+    QFETCH(int, expected);
+    QCOMPARE(failureOf(sql, params), expected);
+}
+
+void PostgresSchemaTest::refusesDatabasesItCannotUse_data()
+{
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<bool>("madeBefore");
+    QTest::addColumn<QString>("change");  // run after the tables were made
+    QTest::addColumn<bool>("makeAgain");  // else check the version
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<int>("versionAfter");
+
+    QTest::newRow("made twice") << "UTF8" << true << "" << true << int(EngineError::ObjectExists)
+                                << PostgresSchemaSql::kSchemaVersion;
+    QTest::newRow("tables of a later version")
+        << "UTF8" << true << "UPDATE \"SchemaVersion\" SET \"Version\" = 99" << false
+        << int(EngineError::UnrecognizedFormat) << 99;
+    QTest::newRow("no tables of ours")
+        << "UTF8" << false << "" << false << int(EngineError::UnrecognizedFormat) << 0;
+    QTest::newRow("text not stored as UTF-8")
+        << "SQL_ASCII" << false << "" << true << int(EngineError::UnrecognizedFormat) << 0;
+}
+
+void PostgresSchemaTest::refusesDatabasesItCannotUse()
+{
+    QFETCH(QString, encoding);
+    QFETCH(bool, madeBefore);
+    QFETCH(QString, change);
+    QFETCH(bool, makeAgain);
+    QFETCH(int, expected);
+    QFETCH(int, versionAfter);
+
+    TestServer server(encoding);
+    QVERIFY2(server.ok(), qPrintable(server.error()));
+    if (madeBefore)
+        PostgresSchema::initialize(server.db());
+    if (!change.isEmpty())
+        QVERIFY(QSqlQuery(server.db()).exec(change));
+    QVERIFY_DBERROR(makeAgain ? PostgresSchema::initialize(server.db())
+                              : PostgresSchema::checkVersion(server.db()),
+                    expected);
+    // A refused database is left as it was.
+    QCOMPARE(PostgresSchema::version(server.db()), versionAfter);
+}
+
+REGISTER_TEST(PostgresSchemaTest)
+
+#include "PostgresSchemaTest.moc"
