@@ -8,6 +8,7 @@
 #include "data/Schema.h"
 #include "data/SchemaSql.h"
 
+#include "data/SearchIndex.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
+
 #include <QSqlRecord>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -33,6 +35,7 @@ struct Database::Private
     ino_t inode = 0;
     QHash<QString, bool> countsChanges;  // by table name in lower case
     QSet<QString> prepared;              // tables whose counters and indexes were seen to
+    bool hasSearchIndex = false;
 };
 
 namespace {
@@ -316,7 +319,47 @@ void Database::addMissingParts(const QList<const TableSpec *> &tables)
         for (const QString &statement : std::as_const(statements))
             skipFailingStep([&] { execute(statement); });
         d->countsChanges.remove(key);
+        if (definition->name == QLatin1String(SearchIndex::kIndexedTable))
+            skipFailingStep([&] { addSearchIndex(); });
     }
+}
+
+bool Database::searchIndexExists()
+{
+    return value(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND "
+                                "name = ?"),
+                 {QString::fromLatin1(SearchIndex::kIndexTable)})
+               .toInt()
+           > 0;
+}
+
+void Database::addSearchIndex()
+{
+    if (!value(SearchIndex::foldsAsciiOnlyQuery()).toBool())
+        return;  // the index would fold otherwise than it is read: never used
+    d->hasSearchIndex = searchIndexExists();
+    if (d->hasSearchIndex || d->inTransaction)
+        return;
+    // Made and filled in one transaction, so that no program ever sees it half filled;
+    // another program that made it meanwhile is seen once the write lock is ours.
+    beginTransaction();
+    try {
+        if (!searchIndexExists()) {
+            for (const QString &statement : SearchIndex::createStatements())
+                execute(statement);
+            execute(SearchIndex::fillStatement());
+        }
+        commit();
+    } catch (...) {
+        skipFailingStep([&] { rollback(); });
+        throw;
+    }
+    d->hasSearchIndex = true;
+}
+
+bool Database::hasSearchIndex() const
+{
+    return d->hasSearchIndex;
 }
 
 void Database::runOnce(const QString &sql, const QVariantList &params)

@@ -103,9 +103,15 @@ struct Recordset::Private
 
     // The key is found first and the record read by it after: selecting whole records
     // here would make the engine carry the long texts of every candidate through its sort.
+    // A file without the search index reads every record instead of narrowing by it.
+    Criterion runnable(const Criterion &criterion) const
+    {
+        return db->hasSearchIndex() ? criterion : criterion.scanning();
+    }
+
     std::optional<Row> fetchOne(const Criterion &condition, bool descending)
     {
-        const Criterion where = Criterion::allOf({filter, condition});
+        const Criterion where = runnable(Criterion::allOf({filter, condition}));
         const QString key = QLatin1String(SchemaSql::kRecordId);
         QString statement
             = QStringLiteral("SELECT %1 FROM %2").arg(key, SchemaSql::quoted(definition->name));
@@ -417,9 +423,10 @@ int Recordset::recordCount() const
         return d->loadedRows.size();
     QString statement
         = QStringLiteral("SELECT count(*) FROM %1").arg(SchemaSql::quoted(d->definition->name));
-    if (!d->filter.isEmpty())
-        statement += QStringLiteral(" WHERE ") + d->filter.sql;
-    return d->db->value(statement, d->filter.params).toInt();
+    const Criterion where = d->runnable(d->filter);
+    if (!where.isEmpty())
+        statement += QStringLiteral(" WHERE ") + where.sql;
+    return d->db->value(statement, where.params).toInt();
 }
 
 void Recordset::moveFirst()

@@ -1,5 +1,6 @@
 #include "common/TestRegistry.h"
 #include "common/TestWindow.h"
+#include "data/Database.h"
 #include "form/FormScreen.h"
 #include "search/FindPanel.h"
 #include "search/SearchConditions.h"
@@ -62,6 +63,19 @@ QStringList resultMarks(Recordset &rs)
         return marks;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext())
         marks << rs.text("RegNum");
+    return marks;
+}
+
+// The registration marks that criterion selects, in table order.
+QStringList marksWhere(Database &db, const Criterion &criterion)
+{
+    QString sql = QStringLiteral("SELECT RegNum FROM Form");
+    if (!criterion.isEmpty())
+        sql += QStringLiteral(" WHERE ") + criterion.sql;
+    QStringList marks;
+    for (const QVariantList &row :
+         db.rows(sql + QStringLiteral(" ORDER BY RecordId"), criterion.params))
+        marks << row.first().toString();
     return marks;
 }
 
@@ -351,6 +365,17 @@ private slots:
             << boxes({{Owner, "*Smith"}, {UnitModel, "IO"}, {Agency, "Plains"}})
             << QStringList{"N9Q"};
         QTest::newRow("nothing") << boxes({{Reg, "ZZZ"}}) << QStringList{};
+        QTest::newRow("owner inside")
+            << boxes({{Owner, "*mith"}}) << QStringList{"N123", "XN1", "N9Q"};
+        QTest::newRow("owner inside, empty set and case")
+            << boxes({{Owner, "*Sm[]ITH"}}) << QStringList{"N123", "XN1", "N9Q"};
+        QTest::newRow("owner starting with s") << boxes({{Owner, "smi"}}) << QStringList{"XN1"};
+        QTest::newRow("serial inside") << boxes({{Serial, "*7790"}}) << QStringList{"n1ab"};
+        QTest::newRow("unit make inside") << boxes({{UnitMake, "*OMING"}}) << QStringList{"N123"};
+        QTest::newRow("agency, quotes inside")
+            << boxes({{Agency, "*\"best\" a"}}) << QStringList{"n1ab"};
+        QTest::newRow("state and owner inside")
+            << boxes({{Owner, "*smith"}, {State, " K"}}) << QStringList{"N9Q"};
     }
 
     void searchFinds()
@@ -376,6 +401,13 @@ private slots:
         QCOMPARE(w.FindFromFirst, 0);
         QCOMPARE(currentMark(w.Data1), marks.isEmpty() ? QString() : marks.last());
         QCOMPARE(tableSnapshot(t), before);  // a search touches nothing stored
+
+        // Narrowed by the indexes, and reading every record: the same forms.
+        std::shared_ptr<Database> db = w.Data1.database();
+        QVERIFY(db->hasSearchIndex());
+        const Criterion criterion = SearchConditions(texts).criterion();
+        QCOMPARE(marksWhere(*db, criterion), marks);
+        QCOMPARE(marksWhere(*db, criterion.scanning()), marks);
     }
 
     // ShowRecord belongs to the form screen's handlers; what the search decides
