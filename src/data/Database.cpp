@@ -8,6 +8,7 @@
 #include "data/Schema.h"
 #include "data/SchemaSql.h"
 
+#include "data/LongWork.h"
 #include "data/SearchIndex.h"
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QMutex>
 #include <QRecursiveMutex>
 #include <QSet>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -347,7 +349,9 @@ void Database::addSearchIndex()
         if (!searchIndexExists()) {
             for (const QString &statement : SearchIndex::createStatements())
                 execute(statement);
-            execute(SearchIndex::fillStatement());
+            fillReporting(SearchIndex::fillStatement(),
+                          QStringLiteral("Preparing the search of %1 ...")
+                              .arg(QFileInfo(d->path).fileName()));
         }
         commit();
     } catch (...) {
@@ -355,6 +359,37 @@ void Database::addSearchIndex()
         throw;
     }
     d->hasSearchIndex = true;
+}
+
+namespace {
+
+int reportStep(void *observer)
+{
+    static_cast<LongWork *>(observer)->step();
+    return 0;  // go on
+}
+
+}  // namespace
+
+void Database::fillReporting(const QString &statement, const QString &what)
+{
+    LongWork *observer = LongWork::observer();
+    if (!observer) {
+        execute(statement);
+        return;
+    }
+    sqlite3 *connection = *static_cast<sqlite3 *const *>(d->db.driver()->handle().constData());
+    observer->begin(what);
+    sqlite3_progress_handler(connection, 1000, reportStep, observer);
+    try {
+        execute(statement);
+    } catch (...) {
+        sqlite3_progress_handler(connection, 0, nullptr, nullptr);
+        observer->end();
+        throw;
+    }
+    sqlite3_progress_handler(connection, 0, nullptr, nullptr);
+    observer->end();
 }
 
 bool Database::hasSearchIndex() const

@@ -86,6 +86,8 @@ private:
     void addMissingParts(const QList<const TableSpec *> &tables);
     bool searchIndexExists();
     void addSearchIndex();
+    // Runs a long statement telling LongWork's observer how it goes.
+    void fillReporting(const QString &statement, const QString &what);
     void runOnce(const QString &sql, const QVariantList &params = {});
     bool hasMoved() const;
     template<typename Work>

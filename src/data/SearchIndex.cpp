@@ -138,8 +138,9 @@ QString foldsAsciiOnlyQuery()
 
 QString fillStatement()
 {
-    return QStringLiteral("INSERT INTO %1 (%1) VALUES ('rebuild')")
-        .arg(q(QLatin1String(kIndexTable)));
+    return QStringLiteral("INSERT INTO %1 (rowid, %2) SELECT %3, %2 FROM %4")
+        .arg(q(QLatin1String(kIndexTable)), quotedColumns(), QLatin1String(SchemaSql::kRecordId),
+             q(QLatin1String(kFoldedView)));
 }
 
 QString matchExpression(const QStringList &fields, const std::vector<std::u32string> &runs)

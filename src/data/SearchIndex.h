@@ -30,7 +30,7 @@ QStringList createStatements();
 // A query that gives 1 when the engine's lower() folds ASCII letters only, as the index
 // needs (an engine built with ICU folds others too; it then searches without the index).
 QString foldsAsciiOnlyQuery();
-// Fills the index from every stored record (after createStatements on a filled table).
+// Fills the new, empty index from every stored record.
 QString fillStatement();
 
 // The index's query for records where any of fields holds every run (the runs as the

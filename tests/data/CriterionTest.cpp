@@ -2,6 +2,7 @@
 #include "DataTestSupport.h"
 #include "common/TestRegistry.h"
 #include "data/Database.h"
+#include "data/LongWork.h"
 #include "data/Schema.h"
 
 #include <QTemporaryDir>
@@ -235,13 +236,31 @@ void CriterionTest::searchIndexFollowsEveryChange()
          {"DROP TRIGGER FormSearch_insert", "DROP TRIGGER FormSearch_update",
           "DROP TRIGGER FormSearch_delete", "DROP TABLE FormSearch", "DROP VIEW FormSearchText"})
         m_db->execute(QString::fromLatin1(statement));
+    m_db->execute("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 200) "
+                  "INSERT INTO Form (RegNum) SELECT 'Z' || i FROM n");
     const QString path = m_db->path();
     m_db.reset();
     m_db = Database::open(path);
     QVERIFY(!m_db->hasSearchIndex());
     m_db.reset();
+    struct Counting : LongWork
+    {
+        QStringList calls;
+        void begin(const QString &what) override { calls << what; }
+        void step() override
+        {
+            if (calls.last() != QLatin1String("step"))
+                calls << QStringLiteral("step");
+        }
+        void end() override { calls << QStringLiteral("end"); }
+    } observer;
+    LongWork::setObserver(&observer);
     m_db = Database::open(path, Schema::formsFileTables());
+    LongWork::setObserver(nullptr);
     QVERIFY(m_db->hasSearchIndex());
+    // The window is told of the work while it goes on.
+    QCOMPARE(observer.calls,
+             (QStringList{"Preparing the search of Form337.mdb ...", "step", "end"}));
 
     const auto found = [&](const QString &pattern) {
         const Criterion c = Criterion::likeAnyOf("Form", {"Make", "OwnerAdd2"}, pattern);
