@@ -269,6 +269,8 @@ int main(int argc, char **argv)
         };
         for (const SearchBox &box : kSearchBoxes) {
             const QString value = storedValue(box.fields[0]);
+            if (value.isEmpty())
+                continue;  // no stored form fills it (the series holds a blank)
             const bool state = QByteArray(box.patternPrefix) == "*,";
             const QString field = QString::fromLatin1(box.fields[0]);
             if (state) {

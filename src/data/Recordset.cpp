@@ -49,6 +49,7 @@ struct Recordset::Private
     SourceKind kind = SourceKind::None;
     QString tableName;
     Criterion filter;
+    Criterion filterRun;  // the filter as its statements run it, chosen at refresh
     QString sql;
     QVariantList sqlParams;
     QString storedQuery;
@@ -109,9 +110,27 @@ struct Recordset::Private
         return db->hasSearchIndex() ? criterion : criterion.scanning();
     }
 
+    // A filter narrowed by an index runs narrowed only while its candidates are few:
+    // walking a dense result in key order meets the next match within a few records,
+    // whereas the narrowed statement gathers and sorts every candidate on each move.
+    Criterion chooseFilterRun() const
+    {
+        const Criterion usable = runnable(filter);
+        if (usable.scanSql.isEmpty())
+            return usable;
+        const int dense = 2000;
+        const int found = db->value(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM %1 WHERE "
+                                                   "%2 LIMIT %3)")
+                                        .arg(SchemaSql::quoted(definition->name), usable.sql)
+                                        .arg(dense),
+                                    usable.params)
+                              .toInt();
+        return found < dense ? usable : usable.scanning();
+    }
+
     std::optional<Row> fetchOne(const Criterion &condition, bool descending)
     {
-        const Criterion where = runnable(Criterion::allOf({filter, condition}));
+        const Criterion where = Criterion::allOf({filterRun, runnable(condition)});
         const QString key = QLatin1String(SchemaSql::kRecordId);
         QString statement
             = QStringLiteral("SELECT %1 FROM %2").arg(key, SchemaSql::quoted(definition->name));
@@ -363,6 +382,7 @@ void Recordset::refresh()
             if (d->countsChanges)
                 select << QLatin1String(SchemaSql::kChangeCount);
             d->selectList = select.join(QStringLiteral(", "));
+            d->filterRun = d->chooseFilterRun();
         } else if (d->isLoaded()) {
             d->load();
         }
