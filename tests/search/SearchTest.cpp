@@ -13,7 +13,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -486,6 +488,49 @@ private slots:
         QCOMPARE(w.Data1.text("RegNum"), QStringLiteral("N9Q"));  // the last form of the table
         QCOMPARE(w.Data1.recordCount(), 4);
         QVERIFY(t.messages.asked.isEmpty());
+    }
+
+    // A search that takes long shows its progress; Cancel leaves the record shown before
+    // and its record source, and the panel open with what was typed.
+    void cancelLeavesThePreviousRecord()
+    {
+        TestWindow t;
+        t.install();
+        storeForms(t);
+        // Enough forms for the engine to report its progress while it reads them all.
+        t.exec("Form337.mdb",
+               "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+               "INSERT INTO Form (RegNum, OwnerName) SELECT 'Q' || i, 'Owner ' || i FROM n");
+        Form1 &w = t.open();
+        w.Command3D27->click();
+        w.Panel3D3->Text28->setText(QStringLiteral("Beech"));
+        w.Panel3D3->Command3D7->click();
+        QCOMPARE(w.Data1.text("RegNum"), QStringLiteral("N9Q"));
+
+        w.searchHandlers().showProgressAfterMs = 0;
+        w.Command3D27->click();
+        w.Panel3D3->Text28->clear();
+        w.Panel3D3->Text32->setText(
+            QStringLiteral("*z?"));  // no run to narrow by: every form is read
+        bool shown = false;
+        QTimer::singleShot(0, &w, [&] {
+            if (auto *progress = w.findChild<QProgressDialog *>("searchProgress")) {
+                shown = progress->isVisible();
+                progress->cancel();
+            }
+        });
+        w.Panel3D3->Command3D7->click();
+        QVERIFY(shown);
+        QVERIFY2(t.messages.asked.isEmpty(), qPrintable(t.messages.lastText()));
+        QCOMPARE(w.Data1.text("RegNum"), QStringLiteral("N9Q"));
+        QCOMPARE(resultMarks(w.Data1), QStringList{"N9Q"});
+        QVERIFY(!w.Panel3D3->isHidden());
+        QCOMPARE(w.Panel3D3->Text32->text(), QStringLiteral("*z?"));
+
+        // Without Cancel the same search runs to its end.
+        w.Panel3D3->Command3D7->click();
+        QCOMPARE(t.messages.asked.size(), 1);
+        QCOMPARE(t.messages.asked.first().text, QStringLiteral("No matches found within database"));
     }
 
     void resultIsWalkedUntilTheNextSearch()
