@@ -337,7 +337,7 @@ int main(int argc, char **argv)
         const QString aircraft = storedValue("RegNum");
         for (const auto &[box, text] :
              {qMakePair("Text36", aircraft),
-              qMakePair("Text32", QStringLiteral("*") + storedValue("OwnerName").mid(2, 6))}) {
+              qMakePair("Text35", QStringLiteral("*") + storedValue("Serial").mid(1, 5))}) {
             const auto [ms, clicks] = walkResult(box, text);
             rows << Row{
                 QStringLiteral("next click with painting in the result of \"%1\" (%2 clicks)")

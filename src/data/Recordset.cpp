@@ -110,22 +110,34 @@ struct Recordset::Private
         return db->hasSearchIndex() ? criterion : criterion.scanning();
     }
 
-    // A filter narrowed by an index runs narrowed only while its candidates are few:
+    // A filter narrowed by an index runs narrowed only while its matches are sparse:
     // walking a dense result in key order meets the next match within a few records,
     // whereas the narrowed statement gathers and sorts every candidate on each move.
+    // Dense: 2 matches among the first 1000 records, or 2000 candidates or more.
     Criterion chooseFilterRun() const
     {
         const Criterion usable = runnable(filter);
         if (usable.scanSql.isEmpty())
             return usable;
+        const QString table = SchemaSql::quoted(definition->name);
+        const QString key = QLatin1String(SchemaSql::kRecordId);
+        const Criterion scan = usable.scanning();
+        const int inSample
+            = db->value(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 <= (SELECT %2 FROM %1 "
+                                       "ORDER BY %2 LIMIT 1 OFFSET 999) AND (%3)")
+                            .arg(table, key, scan.sql),
+                        scan.params)
+                  .toInt();
+        if (inSample >= 2)
+            return scan;
         const int dense = 2000;
-        const int found = db->value(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM %1 WHERE "
-                                                   "%2 LIMIT %3)")
-                                        .arg(SchemaSql::quoted(definition->name), usable.sql)
-                                        .arg(dense),
-                                    usable.params)
-                              .toInt();
-        return found < dense ? usable : usable.scanning();
+        const int found
+            = db->value(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM %1 WHERE %2 LIMIT %3)")
+                            .arg(table, usable.sql)
+                            .arg(dense),
+                        usable.params)
+                  .toInt();
+        return found < dense ? usable : scan;
     }
 
     std::optional<Row> fetchOne(const Criterion &condition, bool descending)

@@ -105,8 +105,11 @@ QStringList createStatements()
     for (const QString &column : columns())
         foldedColumns << folded(q(column)) + QStringLiteral(" AS ") + q(column);
     QStringList watched = columns();
-    for (QString &column : watched)
+    QStringList changed;
+    for (QString &column : watched) {
         column = q(column);
+        changed << QStringLiteral("old.%1 IS NOT new.%1").arg(column);
+    }
 
     const QString insertNew = QStringLiteral("INSERT INTO %1 (rowid, %2) VALUES (new.%3, %4);")
                                   .arg(index, cols, key, foldedValues(QStringLiteral("new.")));
@@ -125,9 +128,12 @@ QStringList createStatements()
             .arg(q(QLatin1String(kIndexTable) + QLatin1String("_insert")), table, insertNew),
         QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER DELETE ON %2 BEGIN %3 END")
             .arg(q(QLatin1String(kIndexTable) + QLatin1String("_delete")), table, deleteOld),
-        QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER UPDATE OF %2 ON %3 BEGIN %4 %5 END")
+        // An edit that leaves the indexed values as they were leaves the index alone.
+        QStringLiteral(
+            "CREATE TRIGGER IF NOT EXISTS %1 AFTER UPDATE OF %2 ON %3 WHEN %4 BEGIN %5 %6 END")
             .arg(q(QLatin1String(kIndexTable) + QLatin1String("_update")),
-                 watched.join(QStringLiteral(", ")), table, deleteOld, insertNew),
+                 watched.join(QStringLiteral(", ")), table, changed.join(QStringLiteral(" OR ")),
+                 deleteOld, insertNew),
     };
 }
 
@@ -143,12 +149,12 @@ QString fillStatement()
              q(QLatin1String(kFoldedView)));
 }
 
-QString matchExpression(const QStringList &fields, const std::vector<std::u32string> &runs)
+std::vector<std::u32string> lookups(const std::vector<std::u32string> &runs)
 {
-    QStringList phrases;
+    std::vector<std::u32string> pieces;
     const auto keep = [&](const std::u32string &piece) {
         if (piece.size() >= size_t(kShortestRun))
-            phrases << phrase(piece);
+            pieces.push_back(piece);
     };
     for (const std::u32string &run : runs) {
         std::u32string piece;
@@ -162,6 +168,14 @@ QString matchExpression(const QStringList &fields, const std::vector<std::u32str
         }
         keep(piece);
     }
+    return pieces;
+}
+
+QString matchExpression(const QStringList &fields, const std::vector<std::u32string> &runs)
+{
+    QStringList phrases;
+    for (const std::u32string &piece : lookups(runs))
+        phrases << phrase(piece);
     if (phrases.isEmpty())
         return {};
     QStringList names;

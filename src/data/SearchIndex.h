@@ -33,6 +33,11 @@ QString foldsAsciiOnlyQuery();
 // Fills the new, empty index from every stored record.
 QString fillStatement();
 
+// The pieces of the runs (as the matcher folds them) that the index is asked for: a
+// character that the index folds differently from the matcher splits its run, and
+// pieces shorter than kShortestRun are left out.
+std::vector<std::u32string> lookups(const std::vector<std::u32string> &runs);
+
 // The index's query for records where any of fields holds every run (the runs as the
 // matcher folds them). A character that the index folds differently from the matcher
 // splits its run; runs shorter than kShortestRun are left out; empty when none is left.
