@@ -2,6 +2,7 @@
 
 #include "data/DbError.h"
 #include "data/EngineValues.h"
+#include "data/IndexFolding.h"
 #include "data/JetMatcher.h"
 #include "data/JetPattern.h"
 #include "data/SchemaSql.h"
@@ -154,7 +155,7 @@ Criterion Criterion::likeAnyOf(const QString &table, const QStringList &fields,
               ? SearchIndex::matchExpression(fields, JetMatcher(pattern).literalRuns())
               : QString();
     Criterion narrowed;
-    if (!match.isEmpty() && prefix.size() < SearchIndex::kShortestRun) {
+    if (!match.isEmpty() && prefix.size() < IndexFolding::kShortestRun) {
         narrowed = {QStringLiteral("%1 IN (SELECT rowid FROM %2 WHERE %2 MATCH ?) AND (%3)")
                         .arg(QLatin1String(SchemaSql::kRecordId),
                              SchemaSql::quoted(QLatin1String(SearchIndex::kIndexTable)), scan.sql),

@@ -16,8 +16,6 @@ namespace SearchIndex {
 
 inline const char *const kIndexTable = "FormSearch";
 inline const char *const kIndexedTable = "Form";
-// Runs shorter than this cannot be looked up in a trigram index.
-inline constexpr int kShortestRun = 3;
 
 // The Form columns the index holds, in index column order.
 const QStringList &columns();
@@ -32,11 +30,6 @@ QStringList createStatements();
 QString foldsAsciiOnlyQuery();
 // Fills the new, empty index from every stored record.
 QString fillStatement();
-
-// The pieces of the runs (as the matcher folds them) that the index is asked for: a
-// character that the index folds differently from the matcher splits its run, and
-// pieces shorter than kShortestRun are left out.
-std::vector<std::u32string> lookups(const std::vector<std::u32string> &runs);
 
 // The index's query for records where any of fields holds every run (the runs as the
 // matcher folds them). A character that the index folds differently from the matcher

@@ -1,6 +1,8 @@
 #include "data/JetPattern.h"
 #include "DataTestSupport.h"
 #include "common/TestRegistry.h"
+#include "data/IndexFolding.h"
+#include "data/JetMatcher.h"
 
 #include <QElapsedTimer>
 
@@ -21,6 +23,10 @@ void JetPatternTest::matches_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("expected");
 
+    QTest::newRow("long s and Kelvin sign fold inside")
+        << "*SMITH KLINE*" << QString::fromUtf8("J. \xC5\xBFmith \xE2\x84\xAAline Co") << true;
+    QTest::newRow("non-ASCII letters fold inside")
+        << QString::fromUtf8("*\xC3\x89TUDE d*") << QString::fromUtf8("une \xC3\xA9tude D") << true;
     QTest::newRow("prefix N123") << "N1*"
                                  << "N123" << true;
     QTest::newRow("prefix n1ab, case ignored") << "N1*"
@@ -151,6 +157,19 @@ void JetPatternTest::matches()
     QFETCH(QString, text);
     QFETCH(bool, expected);
     QCOMPARE(JetPattern::matches(pattern, text), expected);
+    // The search index, which folds ASCII letters, the long s and the Kelvin sign, holds
+    // every piece it is asked for in each text the pattern matches.
+    QString indexed = text;
+    for (QChar &c : indexed) {
+        if (c.unicode() < 0x80)
+            c = c.toLower();
+        else if (c == QChar(0x017F) || c == QChar(0x212A))
+            c = c == QChar(0x017F) ? u's' : u'k';
+    }
+    for (const std::u32string &piece : IndexFolding::lookups(JetMatcher(pattern).literalRuns())) {
+        if (expected)
+            QVERIFY(indexed.contains(QString::fromUcs4(piece.data(), qsizetype(piece.size()))));
+    }
 }
 
 void JetPatternTest::isPlainPrefix_data()
