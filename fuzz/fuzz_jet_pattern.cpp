@@ -2,6 +2,8 @@
 // pattern and text from the fuzzer; and any text, its special characters bracketed,
 // must match itself.
 #include "FuzzText.h"
+#include "data/IndexFolding.h"
+#include "data/JetMatcher.h"
 #include "data/JetPattern.h"
 
 #include <QChar>
@@ -136,6 +138,21 @@ bool isAscii(const QString &s)
 }
 
 // The engine's LIKE on a prefix: ASCII letters without regard to case, all else exact.
+// The text as the search index holds it: ASCII letters in lower case, the long s and
+// the Kelvin sign as "s" and "k", every other character as it is.
+QString indexFolded(QString text)
+{
+    for (QChar &c : text) {
+        if (c.unicode() < 0x80)
+            c = c.toLower();
+        else if (c == QChar(0x017F))
+            c = u's';
+        else if (c == QChar(0x212A))
+            c = u'k';
+    }
+    return text;
+}
+
 bool asciiFoldedStartsWith(const QString &text, const QString &prefix)
 {
     if (text.size() < prefix.size())
@@ -179,5 +196,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FuzzText::check(asciiFoldedStartsWith(text, prefix),
                         "plain prefix match the engine's LIKE would miss",
                         QStringLiteral("pattern [%1] text [%2]").arg(pattern, text));
+    // The trigram index narrows by the pieces of literal runs: every text the matcher
+    // takes must hold each of them, as the index folds it.
+    if (fast) {
+        const QString indexed = indexFolded(text);
+        for (const std::u32string &piece : IndexFolding::lookups(JetMatcher(pattern).literalRuns()))
+            FuzzText::check(
+                indexed.contains(QString::fromUcs4(piece.data(), qsizetype(piece.size()))),
+                "trigram lookup the index would miss",
+                QStringLiteral("pattern [%1] text [%2]").arg(pattern, text));
+    }
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "import/ImportCommand.h"
 #include "print/Emblem.h"
 #include "ui/Clock.h"
+#include "ui/LongWorkDialog.h"
 #include "ui/QtMessageService.h"
 
 #include <QApplication>
@@ -59,6 +60,8 @@ int main(int argc, char **argv)
 
     Form1 window(context);
     messages.setParent(&window);
+    // Opening a large file of an earlier version builds its search index: shown, not frozen.
+    LongWorkDialog longWork(&window);
     window.show();
     // Some window systems never report the first activation; run it once the loop starts.
     QTimer::singleShot(0, &window, [&window] { window.activate(); });

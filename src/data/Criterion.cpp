@@ -2,8 +2,11 @@
 
 #include "data/DbError.h"
 #include "data/EngineValues.h"
+#include "data/IndexFolding.h"
+#include "data/JetMatcher.h"
 #include "data/JetPattern.h"
 #include "data/SchemaSql.h"
+#include "data/SearchIndex.h"
 
 #include <QRegularExpression>
 
@@ -46,7 +49,7 @@ Criterion compare(const QString &field, const char *op, const QVariant &value)
             {EngineValues::toBound(value)}};
 }
 
-Criterion join(const QList<Criterion> &parts, const char *op)
+Criterion joinSql(const QList<Criterion> &parts, const char *op)
 {
     QStringList texts;
     QVariantList params;
@@ -61,7 +64,54 @@ Criterion join(const QList<Criterion> &parts, const char *op)
     return {texts.join(QLatin1String(op)), params};
 }
 
+Criterion join(const QList<Criterion> &parts, const char *op)
+{
+    Criterion joined = joinSql(parts, op);
+    bool narrows = false;
+    QList<Criterion> scans;
+    for (const Criterion &part : parts) {
+        narrows = narrows || !part.scanSql.isEmpty();
+        scans << part.scanning();
+    }
+    if (narrows) {
+        const Criterion scan = joinSql(scans, op);
+        joined.scanSql = scan.sql;
+        joined.scanParams = scan.params;
+    }
+    return joined;
+}
+
+// The prefix every text the pattern matches starts with, as far as the engine's own
+// LIKE can narrow by it through the column's NOCASE index: the characters before the
+// first special one, ASCII only (the engine folds no other case), and stopping before
+// "k" and "s", onto which the Kelvin sign and the long s fold for the matcher.
+QString narrowingPrefix(const QString &pattern)
+{
+    static const QRegularExpression end(QStringLiteral("[*?#\\[kKsS]|[^\\x01-\\x7f]"));
+    const qsizetype cut = pattern.indexOf(end);
+    return cut < 0 ? pattern : pattern.left(cut);
+}
+
+// field LIKE 'prefix%' (through the index) and the matcher.
+Criterion prefixNarrowed(const QString &name, const QString &prefix, const QString &pattern)
+{
+    return {QStringLiteral("%1 LIKE ? ESCAPE '\\' AND jet_like(?, %1)").arg(name),
+            {enginePrefixPattern(prefix), pattern}};
+}
+
+Criterion exactLike(const QString &name, const QString &pattern)
+{
+    return {QStringLiteral("jet_like(?, %1)").arg(name), {pattern}};
+}
+
 }  // namespace
+
+Criterion Criterion::scanning() const
+{
+    if (scanSql.isEmpty())
+        return {sql, params};
+    return {scanSql, scanParams};
+}
 
 Criterion Criterion::equals(const QString &field, const QVariant &value)
 {
@@ -79,23 +129,48 @@ Criterion Criterion::equals(const QString &field, const QVariant &value)
 Criterion Criterion::like(const QString &field, const QString &pattern)
 {
     const QString name = checkedField(field);
-    const Criterion exact{QStringLiteral("jet_like(?, %1)").arg(name), {pattern}};
-    QString prefix;
-    // The Kelvin sign and the long s fold onto "k" and "s" for the matcher but not for
-    // the engine's LIKE, so the narrowing prefix stops before those letters.
-    static const QRegularExpression foldedOntoByOthers(QStringLiteral("[kKsS]"));
-    if (JetPattern::isPlainPrefix(pattern, &prefix)) {
-        const qsizetype cut = prefix.indexOf(foldedOntoByOthers);
-        if (cut >= 0)
-            prefix.truncate(cut);
+    const Criterion exact = exactLike(name, pattern);
+    const QString prefix = narrowingPrefix(pattern);
+    if (prefix.isEmpty())
+        return exact;
+    Criterion narrowed = prefixNarrowed(name, prefix, pattern);
+    narrowed.scanSql = exact.sql;
+    narrowed.scanParams = exact.params;
+    return narrowed;
+}
+
+Criterion Criterion::likeAnyOf(const QString &table, const QStringList &fields,
+                               const QString &pattern)
+{
+    QList<Criterion> exact;
+    for (const QString &field : fields)
+        exact << exactLike(checkedField(field), pattern);
+    const Criterion scan = joinSql(exact, " OR ");
+
+    // A prefix of three characters or more narrows well through the columns' own
+    // indexes; otherwise the runs of literal characters narrow through the trigram index.
+    const QString prefix = narrowingPrefix(pattern);
+    const QString match
+        = SearchIndex::covers(table, fields)
+              ? SearchIndex::matchExpression(fields, JetMatcher(pattern).literalRuns())
+              : QString();
+    Criterion narrowed;
+    if (!match.isEmpty() && prefix.size() < IndexFolding::kShortestRun) {
+        narrowed = {QStringLiteral("%1 IN (SELECT rowid FROM %2 WHERE %2 MATCH ?) AND (%3)")
+                        .arg(QLatin1String(SchemaSql::kRecordId),
+                             SchemaSql::quoted(QLatin1String(SearchIndex::kIndexTable)), scan.sql),
+                    QVariantList{match} + scan.params};
+    } else if (!prefix.isEmpty()) {
+        QList<Criterion> each;
+        for (const QString &field : fields)
+            each << prefixNarrowed(checkedField(field), prefix, pattern);
+        narrowed = joinSql(each, " OR ");
+    } else {
+        return scan;
     }
-    if (!prefix.isEmpty() && isAscii(prefix)) {
-        // The engine's LIKE narrows the rows through the column's index; the exact
-        // matcher still decides.
-        return {QStringLiteral("%1 LIKE ? ESCAPE '\\' AND %2").arg(name, exact.sql),
-                QVariantList{enginePrefixPattern(prefix)} + exact.params};
-    }
-    return exact;
+    narrowed.scanSql = scan.sql;
+    narrowed.scanParams = scan.params;
+    return narrowed;
 }
 
 Criterion Criterion::atLeast(const QString &field, const QVariant &value)

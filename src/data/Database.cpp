@@ -8,6 +8,8 @@
 #include "data/Schema.h"
 #include "data/SchemaSql.h"
 
+#include "data/LongWork.h"
+#include "data/SearchIndex.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,8 +17,10 @@
 #include <QMutex>
 #include <QRecursiveMutex>
 #include <QSet>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+
 #include <QSqlRecord>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -33,6 +37,7 @@ struct Database::Private
     ino_t inode = 0;
     QHash<QString, bool> countsChanges;  // by table name in lower case
     QSet<QString> prepared;              // tables whose counters and indexes were seen to
+    bool hasSearchIndex = false;
 };
 
 namespace {
@@ -316,7 +321,80 @@ void Database::addMissingParts(const QList<const TableSpec *> &tables)
         for (const QString &statement : std::as_const(statements))
             skipFailingStep([&] { execute(statement); });
         d->countsChanges.remove(key);
+        if (definition->name == QLatin1String(SearchIndex::kIndexedTable))
+            skipFailingStep([&] { addSearchIndex(); });
     }
+}
+
+bool Database::searchIndexExists()
+{
+    return value(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND "
+                                "name = ?"),
+                 {QString::fromLatin1(SearchIndex::kIndexTable)})
+               .toInt()
+           > 0;
+}
+
+void Database::addSearchIndex()
+{
+    if (!value(SearchIndex::foldsAsciiOnlyQuery()).toBool())
+        return;  // the index would fold otherwise than it is read: never used
+    d->hasSearchIndex = searchIndexExists();
+    if (d->hasSearchIndex || d->inTransaction)
+        return;
+    // Made and filled in one transaction, so that no program ever sees it half filled;
+    // another program that made it meanwhile is seen once the write lock is ours.
+    beginTransaction();
+    try {
+        if (!searchIndexExists()) {
+            for (const QString &statement : SearchIndex::createStatements())
+                execute(statement);
+            fillReporting(SearchIndex::fillStatement(),
+                          QStringLiteral("Preparing the search of %1 ...")
+                              .arg(QFileInfo(d->path).fileName()));
+        }
+        commit();
+    } catch (...) {
+        skipFailingStep([&] { rollback(); });
+        throw;
+    }
+    d->hasSearchIndex = true;
+}
+
+namespace {
+
+int reportStep(void *observer)
+{
+    static_cast<LongWork *>(observer)->step();
+    return 0;  // go on
+}
+
+}  // namespace
+
+void Database::fillReporting(const QString &statement, const QString &what)
+{
+    LongWork *observer = LongWork::observer();
+    if (!observer) {
+        execute(statement);
+        return;
+    }
+    sqlite3 *connection = *static_cast<sqlite3 *const *>(d->db.driver()->handle().constData());
+    observer->begin(what);
+    sqlite3_progress_handler(connection, 1000, reportStep, observer);
+    try {
+        execute(statement);
+    } catch (...) {
+        sqlite3_progress_handler(connection, 0, nullptr, nullptr);
+        observer->end();
+        throw;
+    }
+    sqlite3_progress_handler(connection, 0, nullptr, nullptr);
+    observer->end();
+}
+
+bool Database::hasSearchIndex() const
+{
+    return d->hasSearchIndex;
 }
 
 void Database::runOnce(const QString &sql, const QVariantList &params)

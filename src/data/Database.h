@@ -67,6 +67,10 @@ public:
     // one, being read-only, has none).
     bool countsChanges(const QString &table);
 
+    // True when the file holds the search index of the find panel's columns (a file of
+    // an earlier version that could not be given one, being read-only, has none).
+    bool hasSearchIndex() const;
+
     // Explicit transactions for multi-statement changes; begin takes the write lock
     // at once (waiting for another program's write like any other lock).
     void beginTransaction();
@@ -80,6 +84,10 @@ public:
 private:
     void connect();
     void addMissingParts(const QList<const TableSpec *> &tables);
+    bool searchIndexExists();
+    void addSearchIndex();
+    // Runs a long statement telling LongWork's observer how it goes.
+    void fillReporting(const QString &statement, const QString &what);
     void runOnce(const QString &sql, const QVariantList &params = {});
     bool hasMoved() const;
     template<typename Work>

@@ -140,3 +140,19 @@ bool JetMatcher::matches(QStringView text) const
         ++t;
     return t == tokenCount;
 }
+
+std::vector<std::u32string> JetMatcher::literalRuns() const
+{
+    std::vector<std::u32string> runs(1);
+    for (const Token &token : m_tokens) {
+        const bool storable = token.folded != U'\uFFFD' && token.folded != 0;
+        if (token.kind == Kind::Literal && storable) {
+            runs.back().push_back(token.folded);
+        } else if (!runs.back().empty()) {
+            runs.emplace_back();
+        }
+    }
+    if (runs.back().empty())
+        runs.pop_back();
+    return runs;
+}

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <string>
 #include <vector>
 
 // A Jet Like pattern compiled once, then matched against many texts (the engine
@@ -14,6 +15,12 @@ public:
     explicit JetMatcher(const QString &pattern);
 
     bool matches(QStringView text) const;
+
+    // The runs of literal characters the pattern holds with no other token between
+    // them, case-folded as matching folds them: every text the pattern matches holds,
+    // for each run, a stretch of consecutive characters that fold to it. A character
+    // that cannot be stored as itself (U+FFFD, U+0000) ends a run.
+    std::vector<std::u32string> literalRuns() const;
 
 private:
     enum class Kind { Literal, AnyChar, Digit, Set, Star };

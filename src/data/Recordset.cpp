@@ -49,6 +49,7 @@ struct Recordset::Private
     SourceKind kind = SourceKind::None;
     QString tableName;
     Criterion filter;
+    Criterion filterRun;  // the filter as its statements run it, chosen at refresh
     QString sql;
     QVariantList sqlParams;
     QString storedQuery;
@@ -120,9 +121,45 @@ struct Recordset::Private
 
     // The key is found first and the record read by it after: selecting whole records
     // here would make the engine carry the long texts of every candidate through its sort.
+    // A file without the search index reads every record instead of narrowing by it.
+    Criterion runnable(const Criterion &criterion) const
+    {
+        return db->hasSearchIndex() ? criterion : criterion.scanning();
+    }
+
+    // A filter narrowed by an index runs narrowed only while its matches are sparse:
+    // walking a dense result in key order meets the next match within a few records,
+    // whereas the narrowed statement gathers and sorts every candidate on each move.
+    // Dense: 2 matches among the first 1000 records, or 2000 candidates or more.
+    Criterion chooseFilterRun() const
+    {
+        const Criterion usable = runnable(filter);
+        if (usable.scanSql.isEmpty())
+            return usable;
+        const QString table = SchemaSql::quoted(definition->name);
+        const QString key = QLatin1String(SchemaSql::kRecordId);
+        const Criterion scan = usable.scanning();
+        const int inSample
+            = db->value(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 <= (SELECT %2 FROM %1 "
+                                       "ORDER BY %2 LIMIT 1 OFFSET 999) AND (%3)")
+                            .arg(table, key, scan.sql),
+                        scan.params)
+                  .toInt();
+        if (inSample >= 2)
+            return scan;
+        const int dense = 2000;
+        const int found
+            = db->value(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM %1 WHERE %2 LIMIT %3)")
+                            .arg(table, usable.sql)
+                            .arg(dense),
+                        usable.params)
+                  .toInt();
+        return found < dense ? usable : scan;
+    }
+
     std::optional<Row> fetchOne(const Criterion &condition, bool descending)
     {
-        const Criterion where = Criterion::allOf({filter, condition});
+        const Criterion where = Criterion::allOf({filterRun, runnable(condition)});
         const QString key = QLatin1String(SchemaSql::kRecordId);
         QString statement
             = QStringLiteral("SELECT %1 FROM %2").arg(key, SchemaSql::quoted(definition->name));
@@ -379,6 +416,7 @@ void Recordset::refresh()
             if (d->countsChanges)
                 select << QLatin1String(SchemaSql::kChangeCount);
             d->selectList = select.join(QStringLiteral(", "));
+            d->filterRun = d->chooseFilterRun();
         } else if (d->isLoaded()) {
             d->load();
         }
@@ -439,9 +477,10 @@ int Recordset::recordCount() const
         return d->loadedRows.size();
     QString statement
         = QStringLiteral("SELECT count(*) FROM %1").arg(SchemaSql::quoted(d->definition->name));
-    if (!d->filter.isEmpty())
-        statement += QStringLiteral(" WHERE ") + d->filter.sql;
-    return d->db->value(statement, d->filter.params).toInt();
+    const Criterion where = d->runnable(d->filter);
+    if (!where.isEmpty())
+        statement += QStringLiteral(" WHERE ") + where.sql;
+    return d->db->value(statement, where.params).toInt();
 }
 
 void Recordset::moveFirst()

@@ -1,6 +1,7 @@
 #include "data/SchemaSql.h"
 
 #include "data/Schema.h"
+#include "data/SearchIndex.h"
 
 #include <QRegularExpression>
 
@@ -41,19 +42,23 @@ QString anyUnitFlag(const char *suffix)
     return flags.join(QStringLiteral(" OR "));
 }
 
-// The indexes that the searches, lookups and counts of the program rely on. The period
+// The indexes that the searches, lookups and counts of the program rely on. Every
+// searched column has one (its NOCASE order answers a prefix Like). The period
 // counts read the repairs (or alterations) of one approval in a date range: a partial
 // index of those rows answers each count without reading the long rows of the table.
 QList<IndexDefinition> indexesOf(const QString &table)
 {
-    if (table == QLatin1String("Form"))
-        return {
-            {{}, {"RegNum"}, {}},
-            {{}, {"Make"}, {}},
-            {QStringLiteral("Form_Repairs"), {"Approved", "FormDate", "RegNum"}, anyUnitFlag("1")},
-            {QStringLiteral("Form_Alterations"),
-             {"Approved", "FormDate", "RegNum"},
-             anyUnitFlag("2")}};
+    if (table == QLatin1String("Form")) {
+        QList<IndexDefinition> indexes;
+        for (const QString &column : SearchIndex::columns())
+            indexes.append(IndexDefinition{{}, {column}, {}});
+        indexes.append(IndexDefinition{
+            QStringLiteral("Form_Repairs"), {"Approved", "FormDate", "RegNum"}, anyUnitFlag("1")});
+        indexes.append(IndexDefinition{QStringLiteral("Form_Alterations"),
+                                       {"Approved", "FormDate", "RegNum"},
+                                       anyUnitFlag("2")});
+        return indexes;
+    }
     if (table == QLatin1String("aircraft"))
         return {{{}, {"Make", "Model"}, {}}};
     if (table == QLatin1String("Narratives"))
@@ -113,6 +118,8 @@ QStringList createStatements(const TableSpec &definition)
     QStringList statements{QStringLiteral("CREATE TABLE %1 (%2)")
                                .arg(quoted(definition.name), columns.join(QStringLiteral(", ")))};
     statements << indexStatements(definition);
+    if (definition.name == QLatin1String(SearchIndex::kIndexedTable))
+        statements << SearchIndex::createStatements();
     return statements;
 }
 

@@ -23,10 +23,7 @@ Criterion SearchConditions::criterion() const
 {
     QList<Criterion> all;
     for (const Condition &condition : m_conditions) {
-        QList<Criterion> any;
-        for (const QString &field : condition.fields)
-            any << Criterion::like(field, condition.pattern);
-        all << Criterion::anyOf(any);
+        all << Criterion::likeAnyOf(QStringLiteral("Form"), condition.fields, condition.pattern);
     }
     return Criterion::allOf(all);
 }

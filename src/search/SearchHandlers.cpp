@@ -1,10 +1,12 @@
 #include "search/SearchHandlers.h"
 
 #include "data/DbError.h"
+#include "data/QueryWatch.h"
 #include "data/Recordset.h"
 #include "form/FormScreen.h"
 #include "search/FindPanel.h"
 #include "search/SearchConditions.h"
+#include "search/SearchProgress.h"
 #include "ui/ButtonBar.h"
 #include "ui/MessageService.h"
 #include "ui/Twips.h"
@@ -12,6 +14,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <optional>
 
 SearchHandlers::SearchHandlers(const SearchParts &parts)
     : w(parts)
@@ -64,22 +67,44 @@ void SearchHandlers::SearchForms()
 {
     const SearchConditions conditions(w.Panel3D3->boxTexts());
     bool found = false;
+    bool canceled = false;
     QString failure;
+    // What a canceled search goes back to: the record source and the record shown.
+    const Criterion previousFilter = w.Data1.filter();
+    const std::optional<qint64> previousRecord
+        = w.Data1.hasCurrent() ? std::optional<qint64>(w.Data1.recordId()) : std::nullopt;
     try {
         const WaitCursor wait;
-        // The record source stays in force, so next and previous walk the matches.
-        w.Data1.setTable(QStringLiteral("Form"), conditions.criterion());
-        // Refreshing stands on the first match already: asking again whether there is
-        // one would scan a large table a second time when nothing matches.
-        w.Data1.refresh();
-        found = w.Data1.hasCurrent();
-        if (found && w.FindFromFirst != 1)
-            w.Data1.moveLast();
+        SearchProgress progress(w.Panel3D3->window(), showProgressAfterMs);
+        std::optional<QueryWatch> watch;
+        if (const std::shared_ptr<Database> db = w.Data1.database())
+            watch.emplace(*db, [&progress] { return progress.keepGoing(); });
+        try {
+            // The record source stays in force, so next and previous walk the matches.
+            w.Data1.setTable(QStringLiteral("Form"), conditions.criterion());
+            // Refreshing stands on the first match already: asking again whether there is
+            // one would scan a large table a second time when nothing matches.
+            w.Data1.refresh();
+            found = w.Data1.hasCurrent();
+            if (found && w.FindFromFirst != 1)
+                w.Data1.moveLast();
+        } catch (const DbError &) {
+            canceled = watch && watch->wasStopped();
+            if (!canceled)
+                throw;
+        }
+        watch.reset();
+        if (canceled)
+            backTo(previousFilter, previousRecord);
     } catch (const DbError &error) {
         found = false;
         failure = error.message();
     }
 
+    if (canceled) {
+        // The search panel stays open with what was typed; the record shown stays.
+        return;
+    }
     if (!failure.isEmpty()) {
         w.messages.tell(QObject::tr("The search could not be run: %1").arg(failure),
                         QObject::tr("Search Results"), Msg::Icon::Exclamation);
@@ -95,4 +120,12 @@ void SearchHandlers::SearchForms()
     // Save stays off while the description page is open; closing that page decides.
     if (w.Panel3D1->isBackPageShown())
         w.buttonBar.apply(ButtonBar::Event::DescriptionPageShown);
+}
+
+void SearchHandlers::backTo(const Criterion &filter, std::optional<qint64> record)
+{
+    w.Data1.setTable(QStringLiteral("Form"), filter);
+    w.Data1.refresh();
+    if (record)
+        w.Data1.findFirst(Criterion::equals(QStringLiteral("RecordId"), *record));
 }

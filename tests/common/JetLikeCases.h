@@ -11,6 +11,10 @@ inline void addJetLikeCases()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("expected");
 
+    QTest::newRow("long s and Kelvin sign fold inside")
+        << "*SMITH KLINE*" << QString::fromUtf8("J. \xC5\xBFmith \xE2\x84\xAAline Co") << true;
+    QTest::newRow("non-ASCII letters fold inside")
+        << QString::fromUtf8("*\xC3\x89TUDE d*") << QString::fromUtf8("une \xC3\xA9tude D") << true;
     QTest::newRow("prefix N123") << "N1*"
                                  << "N123" << true;
     QTest::newRow("prefix n1ab, case ignored") << "N1*"

@@ -2,6 +2,7 @@
 #include "DataTestSupport.h"
 #include "common/TestRegistry.h"
 #include "data/Database.h"
+#include "data/LongWork.h"
 #include "data/Schema.h"
 
 #include <QTemporaryDir>
@@ -17,8 +18,10 @@ private slots:
     void selects();
     void fieldNamesMustBePlain_data();
     void fieldNamesMustBePlain();
-    void prefixSearchUsesTheIndex();
+    void searchUsesAnIndex_data();
+    void searchUsesAnIndex();
     void emptyPartsAreLeftOut();
+    void searchIndexFollowsEveryChange();
 
 private:
     QStringList regNumsWhere(const Criterion &criterion);
@@ -43,6 +46,9 @@ void CriterionTest::init()
         {"50abc", QString::fromUtf8("\xC3\xA9tude"), QVariant(), QVariant(), QVariant()},
         {"a\\b", "A_B", QVariant(), QVariant(), QVariant()},
         {"aXb", "AxB", QVariant(), QVariant(), QVariant()},
+        // The long s and the Kelvin sign fold onto "s" and "k" for the matcher.
+        {"K1", QString::fromUtf8("\xC5\xBFmith \xE2\x84\xAAline"), QVariant(), QVariant(),
+         QVariant()},
     };
     m_db->beginTransaction();
     for (const QVariantList &row : rows)
@@ -94,8 +100,42 @@ void CriterionTest::selects_data()
         << Criterion::like("OwnerAdd2", "*, TX*") << QStringList{"N123"};
     QTest::newRow("like never matches Null")
         << Criterion::like("OwnerAdd2", "*") << QStringList{"N123", "n1ab", "XN1"};
-    QTest::newRow("like set") << Criterion::like("RegNum", "[!n]*")
-                              << QStringList{"XN1", "O'B\"1", "50%off", "50abc", "a\\b", "aXb"};
+    QTest::newRow("like set") << Criterion::like(
+        "RegNum", "[!n]*") << QStringList{"XN1", "O'B\"1", "50%off", "50abc", "a\\b", "aXb", "K1"};
+    QTest::newRow("like k prefix, Kelvin sign")
+        << Criterion::like("Make", "smith k*") << QStringList{"K1"};
+    // Through the trigram index: runs of three or more literal characters.
+    const auto anyOf = [](const QStringList &fields, const QString &pattern) {
+        return Criterion::likeAnyOf("Form", fields, pattern);
+    };
+    QTest::newRow("index: substring, case ignored")
+        << anyOf({"Make"}, "*ESSN*") << QStringList{"N123", "n1ab"};
+    QTest::newRow("index: long s and Kelvin sign")
+        << anyOf({"Make"}, "*SMITH KLINE*") << QStringList{"K1"};
+    QTest::newRow("index: non-ASCII letters fold")
+        << anyOf({"Make"}, QString::fromUtf8("*\xC3\x89TUDE*")) << QStringList{"50abc"};
+    QTest::newRow("index: non-ASCII prefix")
+        << anyOf({"Make"}, QString::fromUtf8("\xC3\xA9mi*")) << QStringList{"50%off"};
+    QTest::newRow("index: wildcards split the runs")
+        << anyOf({"OwnerAdd2"}, "*all?s, #[!x]*") << QStringList{};
+    QTest::newRow("index: runs around one character")
+        << anyOf({"OwnerAdd2"}, "*all?s, T*") << QStringList{"N123"};
+    QTest::newRow("index: an empty set joins the runs")
+        << anyOf({"OwnerAdd2"}, "*Dal[]las*") << QStringList{"N123"};
+    QTest::newRow("index: a digit between runs") << anyOf({"RegNum"}, "*50#bc*") << QStringList{};
+    QTest::newRow("index: percent and underscore are plain")
+        << anyOf({"RegNum", "Make"}, "*0%o*") << QStringList{"50%off"};
+    QTest::newRow("index: quotes and backslash")
+        << anyOf({"RegNum", "Make"}, "*'B\"1*") << QStringList{"O'B\"1"};
+    QTest::newRow("index: lone bracket is plain") << anyOf({"Make"}, "*eech*[*") << QStringList{};
+    QTest::newRow("index: any of several fields")
+        << anyOf({"OwnerAdd2", "Make"}, "*PER*") << QStringList{"XN1"};
+    QTest::newRow("index: a star inside a stored text")
+        << anyOf({"Make"}, "*eech[*]") << QStringList{"O'B\"1"};
+    QTest::newRow("index: short runs scan")
+        << anyOf({"Make"}, "*a?b*") << QStringList{"a\\b", "aXb"};
+    QTest::newRow("index: field it does not hold")
+        << anyOf({"OwnerAdd1"}, "*abc*") << QStringList{};
     QTest::newRow("equals ignores case")
         << Criterion::equals("Make", "CESSNA") << QStringList{"N123", "n1ab"};
     QTest::newRow("equals takes a star literally")
@@ -105,7 +145,7 @@ void CriterionTest::selects_data()
     QTest::newRow("equals non-ASCII ignores case")
         << Criterion::equals("Make", QString::fromUtf8("\xC3\xA9MILE")) << QStringList{"50%off"};
     QTest::newRow("equals Null") << Criterion::equals("FormDate", QVariant())
-                                 << QStringList{"O'B\"1", "50%off", "50abc", "a\\b", "aXb"};
+                                 << QStringList{"O'B\"1", "50%off", "50abc", "a\\b", "aXb", "K1"};
     QTest::newRow("equals bool is -1")
         << Criterion::equals("Approved", true) << QStringList{"N123", "XN1"};
     QTest::newRow("is yes") << Criterion::isYes("Approved") << QStringList{"N123", "XN1"};
@@ -128,7 +168,9 @@ void CriterionTest::selects()
 {
     QFETCH(Criterion, criterion);
     QFETCH(QStringList, expected);
+    // Narrowed by the indexes, and reading every record: the same records.
     QCOMPARE(regNumsWhere(criterion), expected);
+    QCOMPARE(regNumsWhere(criterion.scanning()), expected);
 }
 
 void CriterionTest::fieldNamesMustBePlain_data()
@@ -149,15 +191,32 @@ void CriterionTest::fieldNamesMustBePlain()
     QVERIFY_DBERROR(Criterion::atLeast(field, 1), EngineError::QuerySyntax);
 }
 
-void CriterionTest::prefixSearchUsesTheIndex()
+void CriterionTest::searchUsesAnIndex_data()
 {
-    const Criterion criterion = Criterion::like("RegNum", "N1*");
+    QTest::addColumn<Criterion>("criterion");
+    QTest::addColumn<QString>("index");  // as the engine's plan names it
+    QTest::newRow("prefix") << Criterion::like("RegNum", "N1*") << "Form_RegNum";
+    QTest::newRow("prefix of any field")
+        << Criterion::likeAnyOf("Form", {"PowMake", "AppMake"}, "Lyc*") << "Form_AppMake";
+    QTest::newRow("substring") << Criterion::likeAnyOf("Form", {"OwnerName"}, "*Tanaka*")
+                               << "FormSearch";
+    QTest::newRow("short prefix, longer run")
+        << Criterion::likeAnyOf("Form", {"Serial"}, "17[0-9]27*") << "Form_Serial";
+    QTest::newRow("prefix stopped at s, run")
+        << Criterion::likeAnyOf("Form", {"Make"}, "Cessna*") << "FormSearch";
+}
+
+void CriterionTest::searchUsesAnIndex()
+{
+    QFETCH(Criterion, criterion);
+    QFETCH(QString, index);
     QString plan;
-    for (const QVariantList &row : m_db->rows(
-             QStringLiteral("EXPLAIN QUERY PLAN SELECT count(*) FROM Form WHERE ") + criterion.sql,
-             criterion.params))
+    for (const QVariantList &row :
+         m_db->rows(QStringLiteral("EXPLAIN QUERY PLAN SELECT RecordId FROM Form WHERE ")
+                        + criterion.sql + QStringLiteral(" ORDER BY RecordId"),
+                    criterion.params))
         plan += row.last().toString() + QLatin1Char('\n');
-    QVERIFY2(plan.contains(QLatin1String("INDEX")) && plan.contains(QLatin1String("RegNum")),
+    QVERIFY2(plan.contains(index) && !plan.contains(QLatin1String("SCAN Form\n")),
              qPrintable(plan));
 }
 
@@ -167,6 +226,59 @@ void CriterionTest::emptyPartsAreLeftOut()
     QVERIFY(Criterion::anyOf({Criterion(), Criterion()}).isEmpty());
     const Criterion one = Criterion::allOf({Criterion(), Criterion::equals("RegNum", "XN1")});
     QCOMPARE(regNumsWhere(one), QStringList{"XN1"});
+}
+
+// A file of an earlier version gets the index when it is opened; every save and delete
+// keeps it in step.
+void CriterionTest::searchIndexFollowsEveryChange()
+{
+    for (const char *statement :
+         {"DROP TRIGGER FormSearch_insert", "DROP TRIGGER FormSearch_update",
+          "DROP TRIGGER FormSearch_delete", "DROP TABLE FormSearch", "DROP VIEW FormSearchText"})
+        m_db->execute(QString::fromLatin1(statement));
+    m_db->execute("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 200) "
+                  "INSERT INTO Form (RegNum) SELECT 'Z' || i FROM n");
+    const QString path = m_db->path();
+    m_db.reset();
+    m_db = Database::open(path);
+    QVERIFY(!m_db->hasSearchIndex());
+    m_db.reset();
+    struct Counting : LongWork
+    {
+        QStringList calls;
+        void begin(const QString &what) override { calls << what; }
+        void step() override
+        {
+            if (calls.last() != QLatin1String("step"))
+                calls << QStringLiteral("step");
+        }
+        void end() override { calls << QStringLiteral("end"); }
+    } observer;
+    LongWork::setObserver(&observer);
+    m_db = Database::open(path, Schema::formsFileTables());
+    LongWork::setObserver(nullptr);
+    QVERIFY(m_db->hasSearchIndex());
+    // The window is told of the work while it goes on.
+    QCOMPARE(observer.calls,
+             (QStringList{"Preparing the search of Form337.mdb ...", "step", "end"}));
+
+    const auto found = [&](const QString &pattern) {
+        const Criterion c = Criterion::likeAnyOf("Form", {"Make", "OwnerAdd2"}, pattern);
+        const QStringList indexed = regNumsWhere(c);
+        const QStringList scanned = regNumsWhere(c.scanning());
+        return indexed == scanned ? indexed : QStringList{"indexed:"} + indexed + scanned;
+    };
+    QCOMPARE(found("*ESSN*"), (QStringList{"N123", "n1ab"}));
+    m_db->execute("INSERT INTO Form (RegNum, Make) VALUES ('N5', 'Mooney')");
+    QCOMPARE(found("*oone*"), QStringList{"N5"});
+    m_db->execute("UPDATE Form SET Make = 'Maule', OwnerAdd2 = 'Moose, WY' WHERE RegNum = 'N5'");
+    QCOMPARE(found("*oone*"), QStringList{});
+    QCOMPARE(found("*aul*"), QStringList{"N5"});
+    QCOMPARE(found("*, wy*"), QStringList{"N5"});
+    m_db->execute("DELETE FROM Form WHERE RegNum IN ('N5', 'N123')");
+    QCOMPARE(found("*aul*"), QStringList{});
+    QCOMPARE(found("*ESSN*"), QStringList{"n1ab"});
+    m_db->execute("INSERT INTO FormSearch (FormSearch) VALUES ('integrity-check')");
 }
 
 REGISTER_TEST(CriterionTest)

@@ -2,6 +2,8 @@
 #include "DataTestSupport.h"
 #include "common/JetLikeCases.h"
 #include "common/TestRegistry.h"
+#include "data/IndexFolding.h"
+#include "data/JetMatcher.h"
 
 #include <QElapsedTimer>
 
@@ -27,6 +29,19 @@ void JetPatternTest::matches()
     QFETCH(QString, text);
     QFETCH(bool, expected);
     QCOMPARE(JetPattern::matches(pattern, text), expected);
+    // The search index, which folds ASCII letters, the long s and the Kelvin sign, holds
+    // every piece it is asked for in each text the pattern matches.
+    QString indexed = text;
+    for (QChar &c : indexed) {
+        if (c.unicode() < 0x80)
+            c = c.toLower();
+        else if (c == QChar(0x017F) || c == QChar(0x212A))
+            c = c == QChar(0x017F) ? u's' : u'k';
+    }
+    for (const std::u32string &piece : IndexFolding::lookups(JetMatcher(pattern).literalRuns())) {
+        if (expected)
+            QVERIFY(indexed.contains(QString::fromUcs4(piece.data(), qsizetype(piece.size()))));
+    }
 }
 
 void JetPatternTest::isPlainPrefix_data()

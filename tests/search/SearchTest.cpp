@@ -1,5 +1,6 @@
 #include "common/TestRegistry.h"
 #include "common/TestWindow.h"
+#include "data/Database.h"
 #include "form/FormScreen.h"
 #include "search/FindPanel.h"
 #include "search/SearchConditions.h"
@@ -12,7 +13,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -62,6 +65,19 @@ QStringList resultMarks(Recordset &rs)
         return marks;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext())
         marks << rs.text("RegNum");
+    return marks;
+}
+
+// The registration marks that criterion selects, in table order.
+QStringList marksWhere(Database &db, const Criterion &criterion)
+{
+    QString sql = QStringLiteral("SELECT RegNum FROM Form");
+    if (!criterion.isEmpty())
+        sql += QStringLiteral(" WHERE ") + criterion.sql;
+    QStringList marks;
+    for (const QVariantList &row :
+         db.rows(sql + QStringLiteral(" ORDER BY RecordId"), criterion.params))
+        marks << row.first().toString();
     return marks;
 }
 
@@ -351,6 +367,17 @@ private slots:
             << boxes({{Owner, "*Smith"}, {UnitModel, "IO"}, {Agency, "Plains"}})
             << QStringList{"N9Q"};
         QTest::newRow("nothing") << boxes({{Reg, "ZZZ"}}) << QStringList{};
+        QTest::newRow("owner inside")
+            << boxes({{Owner, "*mith"}}) << QStringList{"N123", "XN1", "N9Q"};
+        QTest::newRow("owner inside, empty set and case")
+            << boxes({{Owner, "*Sm[]ITH"}}) << QStringList{"N123", "XN1", "N9Q"};
+        QTest::newRow("owner starting with s") << boxes({{Owner, "smi"}}) << QStringList{"XN1"};
+        QTest::newRow("serial inside") << boxes({{Serial, "*7790"}}) << QStringList{"n1ab"};
+        QTest::newRow("unit make inside") << boxes({{UnitMake, "*OMING"}}) << QStringList{"N123"};
+        QTest::newRow("agency, quotes inside")
+            << boxes({{Agency, "*\"best\" a"}}) << QStringList{"n1ab"};
+        QTest::newRow("state and owner inside")
+            << boxes({{Owner, "*smith"}, {State, " K"}}) << QStringList{"N9Q"};
     }
 
     void searchFinds()
@@ -376,6 +403,13 @@ private slots:
         QCOMPARE(w.FindFromFirst, 0);
         QCOMPARE(currentMark(w.Data1), marks.isEmpty() ? QString() : marks.last());
         QCOMPARE(tableSnapshot(t), before);  // a search touches nothing stored
+
+        // Narrowed by the indexes, and reading every record: the same forms.
+        std::shared_ptr<Database> db = w.Data1.database();
+        QVERIFY(db->hasSearchIndex());
+        const Criterion criterion = SearchConditions(texts).criterion();
+        QCOMPARE(marksWhere(*db, criterion), marks);
+        QCOMPARE(marksWhere(*db, criterion.scanning()), marks);
     }
 
     // ShowRecord belongs to the form screen's handlers; what the search decides
@@ -454,6 +488,49 @@ private slots:
         QCOMPARE(w.Data1.text("RegNum"), QStringLiteral("N9Q"));  // the last form of the table
         QCOMPARE(w.Data1.recordCount(), 4);
         QVERIFY(t.messages.asked.isEmpty());
+    }
+
+    // A search that takes long shows its progress; Cancel leaves the record shown before
+    // and its record source, and the panel open with what was typed.
+    void cancelLeavesThePreviousRecord()
+    {
+        TestWindow t;
+        t.install();
+        storeForms(t);
+        // Enough forms for the engine to report its progress while it reads them all.
+        t.exec("Form337.mdb",
+               "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+               "INSERT INTO Form (RegNum, OwnerName) SELECT 'Q' || i, 'Owner ' || i FROM n");
+        Form1 &w = t.open();
+        w.Command3D27->click();
+        w.Panel3D3->Text28->setText(QStringLiteral("Beech"));
+        w.Panel3D3->Command3D7->click();
+        QCOMPARE(w.Data1.text("RegNum"), QStringLiteral("N9Q"));
+
+        w.searchHandlers().showProgressAfterMs = 0;
+        w.Command3D27->click();
+        w.Panel3D3->Text28->clear();
+        w.Panel3D3->Text32->setText(
+            QStringLiteral("*z?"));  // no run to narrow by: every form is read
+        bool shown = false;
+        QTimer::singleShot(0, &w, [&] {
+            if (auto *progress = w.findChild<QProgressDialog *>("searchProgress")) {
+                shown = progress->isVisible();
+                progress->cancel();
+            }
+        });
+        w.Panel3D3->Command3D7->click();
+        QVERIFY(shown);
+        QVERIFY2(t.messages.asked.isEmpty(), qPrintable(t.messages.lastText()));
+        QCOMPARE(w.Data1.text("RegNum"), QStringLiteral("N9Q"));
+        QCOMPARE(resultMarks(w.Data1), QStringList{"N9Q"});
+        QVERIFY(!w.Panel3D3->isHidden());
+        QCOMPARE(w.Panel3D3->Text32->text(), QStringLiteral("*z?"));
+
+        // Without Cancel the same search runs to its end.
+        w.Panel3D3->Command3D7->click();
+        QCOMPARE(t.messages.asked.size(), 1);
+        QCOMPARE(t.messages.asked.first().text, QStringLiteral("No matches found within database"));
     }
 
     void resultIsWalkedUntilTheNextSearch()
