@@ -67,6 +67,9 @@ public:
     // one, being read-only, has none).
     bool countsChanges(const QString &table);
 
+    // True when the table of the file has the field (matched without regard to case).
+    bool hasField(const QString &table, const QString &field);
+
     // Explicit transactions for multi-statement changes; begin takes the write lock
     // at once (waiting for another program's write like any other lock).
     void beginTransaction();

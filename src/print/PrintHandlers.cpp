@@ -2,12 +2,14 @@
 
 #include "data/DbError.h"
 #include "data/Recordset.h"
+#include "form/FormScreen.h"
 #include "form/FormSnapshot.h"
 #include "print/CopiesPanel.h"
 #include "print/PreviewHandlers.h"
 #include "print/PrintJob.h"
 #include "print/QtPrintEnvironment.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -50,7 +52,8 @@ void PrintHandlers::Command3D14_Click()
     QVariant organ1;
     // No defaults record: the box offers one copy.
     skipFailingStep([&] { organ1 = w.Data3.field(QStringLiteral("Organ1")); });
-    w.Panel3D5->open(organ1);
+    // Check2 ticked (not greyed): extended-range fuel tanks need a copy kept aboard.
+    w.Panel3D5->open(organ1, w.Panel3D1->Check2->checkState() == Qt::Checked);
     w.Panel3D5->raise();
     w.Panel3D5->Text45->setFocus();
     w.Panel3D5->Text45->selectAll();

@@ -3,7 +3,9 @@
 #include "data/DataFolder.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
+#include "form/FaaAddresses.h"
 #include "form/FormScreen.h"
+#include "setup/MailingAddressBox.h"
 #include "setup/SetupPanel.h"
 #include "ui/ButtonBar.h"
 #include "ui/MessageService.h"
@@ -26,6 +28,19 @@ struct AgencyBox
     int box;
     const char *field;
 };
+// The address boxes and the Setup fields they edit, with the address a Null field means.
+struct AddressBox
+{
+    QLineEdit *MailingAddressBox::*box;
+    const char *field;
+    QString (*fallback)();
+};
+const AddressBox kAddressBoxes[] = {
+    {&MailingAddressBox::txtFaaAddress, "FaaAddress", &FaaAddresses::defaultAddress},
+    {&MailingAddressBox::txtFaaFuelTankAddress, "FaaFuelTankAddress",
+     &FaaAddresses::defaultFuelTankAddress},
+};
+
 constexpr AgencyBox kAgencyBoxes[] = {
     {0, "AgencyName"}, {1, "AgencyAdd1"}, {2, "AgencyAdd2"}, {3, "AgencyAdd3"},
     {4, "AgencyCert"}, {6, "Rating1"},    {5, "Rating2"},
@@ -83,6 +98,7 @@ void SetupHandlers::openPanel()
         }
         panel->Dir1->setPath(QDir::cleanPath(folder));
     });
+    showAddresses();
     showAgency();
     w.Panel3D7->update();
 }
@@ -93,6 +109,34 @@ void SetupHandlers::showAgency()
         QString value;
         skipFailingStep([&] { value = w.Data10.field(QString::fromLatin1(a.field)).toString(); });
         w.Panel3D7->Text8[a.box]->setText(value);
+    }
+}
+
+void SetupHandlers::showAddresses()
+{
+    for (const AddressBox &a : kAddressBoxes) {
+        QVariant stored;
+        skipFailingStep([&] { stored = w.setupCursor.field(QString::fromLatin1(a.field)); });
+        (w.Panel3D7->mailingAddresses->*a.box)
+            ->setText(FaaAddresses::orDefault(stored, a.fallback()));
+    }
+}
+
+void SetupHandlers::storeAddresses()
+{
+    try {
+        w.setupCursor.moveFirst();
+        w.setupCursor.edit();
+        for (const AddressBox &a : kAddressBoxes) {
+            // Today's address is kept as Null, so a later default takes its place.
+            const QString text = (w.Panel3D7->mailingAddresses->*a.box)->text().trimmed();
+            const bool usual = text.isEmpty() || text == a.fallback();
+            w.setupCursor.setField(QString::fromLatin1(a.field), usual ? QVariant() : text);
+        }
+        w.setupCursor.update();
+    } catch (const DbError &error) {
+        skipFailingStep([&] { w.setupCursor.cancelUpdate(); });
+        reportWriteFailure(QObject::tr("The FAA addresses"), error.message());
     }
 }
 
@@ -132,6 +176,7 @@ void SetupHandlers::saveAndClose()
     const QString folder = panel->Dir1->path();
     if (!folder.isEmpty())
         storeDataPath(folder);
+    storeAddresses();
 
     bool agencyStored = true;
     try {

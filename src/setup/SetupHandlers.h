@@ -26,6 +26,7 @@ public:
 
     // Shows the current Agency record in the agency boxes (empty for Null).
     void showAgency();
+    void showAddresses();  // the FAA addresses of the settings, today's where none is stored
 
     // Another folder becomes the data folder: stored in the settings, bound, shown in
     // the folder list (so that saving the set-up keeps it) and in the agency boxes.
@@ -43,6 +44,7 @@ private:
     void saveAndClose();
     // Stores the folder as DataPath; a failure is told and the stored folder stays.
     void storeDataPath(const QString &folder);
+    void storeAddresses();
     void reportWriteFailure(const QString &what, const QString &reason);
 
     SetupParts w;

@@ -3,9 +3,11 @@
 #include "ui/RaisedPanel.h"
 #include "ui/TypingLengthValidator.h"
 
+#include "setup/MailingAddressBox.h"
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -167,6 +169,8 @@ SetupPanel::SetupPanel(QWidget *parent)
     auto *right = new QVBoxLayout;
     right->addWidget(new QLabel(tr("Agency"), this));
     right->addLayout(agency);
+    mailingAddresses = new MailingAddressBox(this);
+    right->addWidget(mailingAddresses);
     right->addStretch();
     right->addLayout(buttons);
 

@@ -10,6 +10,7 @@ class QPushButton;
 class QTreeView;
 class QFileSystemModel;
 class FolderList;
+class MailingAddressBox;
 
 // The set-up panel: the data folder (drive and folder lists), the agency's record,
 // the printer choice and the entry to the inspector administration.
@@ -27,6 +28,7 @@ public:
     QPushButton *SSCommand9;       // "Agents"
     QPushButton *cmdImportAccess;  // "Import Access data...": the old program's data (src/import)
     QLabel *Picture1[2];           // (0) files not found / folder changing, (1) bound
+    MailingAddressBox *mailingAddresses;  // where the FAA's copy goes
 
     // Brings one indicator picture to the front.
     void showIndicator(int index);

@@ -10,6 +10,7 @@
 #include "data/Recordset.h"
 #include "form/FormScreen.h"
 #include "search/FindPanel.h"
+#include "setup/MailingAddressBox.h"
 #include "setup/SetupHandlers.h"
 #include "setup/SetupPanel.h"
 
@@ -373,6 +374,12 @@ private slots:
         QCOMPARE(p->Dir1->path(), t.folder);
         QCOMPARE(p->frontIndicator(), 1);
         p->Text8[4]->setText(QStringLiteral("O'Hare \"RS\" 5"));
+        // The FAA addresses: today's by default; a changed one is stored, today's stays Null.
+        QLineEdit *faa = p->mailingAddresses->txtFaaAddress;
+        QLineEdit *fuel = p->mailingAddresses->txtFaaFuelTankAddress;
+        QVERIFY(faa->text().contains(QStringLiteral("P.O. Box 25504, Oklahoma City, OK 73125")));
+        QVERIFY(fuel->text().contains(QStringLiteral("P.O. Box 25724, Oklahoma City, OK 73125")));
+        fuel->setText(QStringLiteral("P.O. Box 1, Oklahoma City, OK 73101"));
 
         w.Command3D18->click();  // the second click saves and closes
         QVERIFY(p->isHidden());
@@ -389,6 +396,16 @@ private slots:
         QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM Agency").toInt(), 1);
         QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(),
                  t.folder + QLatin1Char('/'));
+        QVERIFY(t.value("setup337.mdb", "SELECT FaaAddress FROM Setup").isNull());
+        QCOMPARE(t.value("setup337.mdb", "SELECT FaaFuelTankAddress FROM Setup").toString(),
+                 QStringLiteral("P.O. Box 1, Oklahoma City, OK 73101"));
+        w.Command3D18->click();
+        QCOMPARE(fuel->text(), QStringLiteral("P.O. Box 1, Oklahoma City, OK 73101"));
+        fuel->clear();  // an emptied box goes back to today's address
+        w.Command3D18->click();
+        QVERIFY(t.value("setup337.mdb", "SELECT FaaFuelTankAddress FROM Setup").isNull());
+        w.Command3D18->click();
+        QVERIFY(fuel->text().contains(QStringLiteral("P.O. Box 25724")));
     }
 
     void agencyChangedOnAnotherWorkstationStaysInThePanel()

@@ -76,19 +76,28 @@ void PrintJobTest::copies()
 void PrintJobTest::defaultCopies_data()
 {
     QTest::addColumn<QVariant>("organ1");
+    QTest::addColumn<bool>("check2");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Null") << QVariant() << "1";
-    QTest::newRow("2") << QVariant("2") << "2";
-    QTest::newRow("3 followed by words") << QVariant("3 copies") << "3";
-    QTest::newRow("no number") << QVariant("some") << "0";
-    QTest::newRow("a fraction") << QVariant("2.5") << "2.5";
+    QTest::newRow("Null") << QVariant() << false << "1";
+    QTest::newRow("2") << QVariant("2") << false << "2";
+    QTest::newRow("3 followed by words") << QVariant("3 copies") << false << "3";
+    QTest::newRow("no number") << QVariant("some") << false << "0";
+    QTest::newRow("a fraction") << QVariant("2.5") << false << "2.5";
+    // Extended-range fuel tanks: owner, FAA and one aboard, or more when the default says so.
+    QTest::newRow("fuel tanks, Null") << QVariant() << true << "3";
+    QTest::newRow("fuel tanks, 1") << QVariant("1") << true << "3";
+    QTest::newRow("fuel tanks, no number") << QVariant("some") << true << "3";
+    QTest::newRow("fuel tanks, 2.5") << QVariant("2.5") << true << "3";
+    QTest::newRow("fuel tanks, 3") << QVariant("3") << true << "3";
+    QTest::newRow("fuel tanks, 5") << QVariant("5") << true << "5";
 }
 
 void PrintJobTest::defaultCopies()
 {
     QFETCH(QVariant, organ1);
+    QFETCH(bool, check2);
     QFETCH(QString, text);
-    QCOMPARE(PrintJob::defaultCopiesText(organ1), text);
+    QCOMPARE(PrintJob::defaultCopiesText(organ1, check2), text);
 }
 
 void PrintJobTest::cancelAtReinsertPrintsFrontOnly()
