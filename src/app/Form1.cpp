@@ -15,8 +15,10 @@
 #include "form/FormHandlers.h"
 #include "form/FormScreen.h"
 #include "import/ImportHandlers.h"
+#include "mailing/MailingHandlers.h"
 #include "narratives/NarrativeHandlers.h"
 #include "print/CopiesPanel.h"
+#include "print/EnabledFollower.h"
 #include "print/PrintHandlers.h"
 #include "reports/StatisticsHandlers.h"
 #include "search/FindPanel.h"
@@ -127,11 +129,15 @@ void Form1::composeSubsystems()
                    selectedPrinterName, m_context.programFolder, m_buttonBar, messages()});
     m_formHandlers = std::make_unique<FormHandlers>(
         FormParts{Panel3D1, Data1, Data2, Data10, NewFormFlag, m_buttonBar, messages()});
-    m_accessHandlers = std::make_unique<AccessHandlers>(AccessParts{
-        SSPanel1, SSPanel3, Panel3D1, Panel3D7, Panel3D7->SSCommand9, Data5, NewAgentFlag,
-        AgentPasswords, AgentApprovalNumbers, m_buttonBar, messages(), clock(), [this] {
-            endProgram();
-        }});
+    m_accessHandlers = std::make_unique<AccessHandlers>(
+        AccessParts{SSPanel1, SSPanel3, Panel3D1, Panel3D7, Panel3D7->SSCommand9, Data5,
+                    NewAgentFlag, AgentPasswords, AgentApprovalNumbers, m_buttonBar, messages(),
+                    clock(), [this] { endProgram(); },
+                    [this] {
+                        m_mailingHandlers->showSignInNotice();
+                    }});
+    m_mailingHandlers = std::make_unique<MailingHandlers>(
+        MailingParts{this, cmdFaaMailing, Data1, setupCursor, messages(), clock()});
     m_statisticsHandlers = std::make_unique<StatisticsHandlers>(
         StatisticsParts{SSPanel3->Text47[11],
                         SSPanel3->Text47[13],
@@ -180,6 +186,8 @@ QWidget *Form1::buildButtonBar()
     Command3D14 = barButton(bar, "Command3D14", tr("Print"));
     cmdPreview = barButton(bar, "cmdPreview", tr("Preview"));
     cmdExportPdf = barButton(bar, "cmdExportPdf", tr("Export PDF"));
+    cmdFaaMailing = barButton(bar, "cmdFaaMailing", tr("FAA mailing"));
+    cmdFaaMailing->setToolTip(tr("Approved forms whose FAA copy is not recorded as sent"));
     Command3D15 = barButton(bar, "Command3D15", tr("Delete"));
     Command3D17 = barButton(bar, "Command3D17", QString());
     Command3D17->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
@@ -190,6 +198,7 @@ QWidget *Form1::buildButtonBar()
     Command3D18 = barButton(bar, "Command3D18", tr("Set-up"));
     Command3D19 = barButton(bar, "Command3D19", tr("New"));
     Command3D27 = barButton(bar, "Command3D27", tr("Find"));
+    new EnabledFollower(Command3D27, {cmdFaaMailing});  // with the data bound, as Find
     using B = ButtonBar::Button;
     for (auto [role, button] : {std::pair{B::Exit, Command3D12},
                                 {B::Save, Command3D13},
@@ -208,7 +217,7 @@ QWidget *Form1::buildButtonBar()
     row->setContentsMargins(6, 4, 6, 4);
     for (QPushButton *b :
          {Command3D19, Command3D13, Command3D15, Command3D17, Command3D16, Command3D27, SSCommand3,
-          Command3D14, cmdPreview, cmdExportPdf, Command3D18})
+          Command3D14, cmdPreview, cmdExportPdf, cmdFaaMailing, Command3D18})
         row->addWidget(b);
     row->addStretch();
     row->addWidget(Command3D12);

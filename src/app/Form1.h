@@ -28,6 +28,7 @@ class SearchHandlers;
 class NarrativeHandlers;
 class PrintHandlers;
 class ImportHandlers;
+class MailingHandlers;
 
 // The main window "FAA Form 337": composes the panels, holds the button bar, the
 // window-level state and the data controls, and wires the events. Subsystems work
@@ -78,6 +79,7 @@ public:
     QPushButton *cmdPreview;   // "Preview": the printed pages on screen; enabled with Print
     QPushButton
         *cmdExportPdf;  // "Export PDF": the printed pages as one PDF file; enabled with Print
+    QPushButton *cmdFaaMailing;  // "FAA mailing": the unsent FAA copies; enabled with Find
 
     // The table of which event switches which button of the bar on or off.
     ButtonBar &buttonBar() { return m_buttonBar; }
@@ -113,6 +115,7 @@ public:
     NarrativeHandlers &narrativeHandlers() const { return *m_narrativeHandlers; }
     PrintHandlers &printHandlers() const { return *m_printHandlers; }
     ImportHandlers &importHandlers() const { return *m_importHandlers; }
+    MailingHandlers &mailingHandlers() const { return *m_mailingHandlers; }
 
     // Procedures other subsystems call.
     void ShowRecord();
@@ -144,4 +147,5 @@ private:
     std::unique_ptr<NarrativeHandlers> m_narrativeHandlers;
     std::unique_ptr<PrintHandlers> m_printHandlers;
     std::unique_ptr<ImportHandlers> m_importHandlers;
+    std::unique_ptr<MailingHandlers> m_mailingHandlers;
 };

@@ -19,6 +19,7 @@ declare -A allowed=(
   [narratives]="data ui form"
   [reports]="data ui form"
   [setup]="data ui form"
+  [mailing]="data ui form"
 )
 
 failures=0
