@@ -14,6 +14,8 @@
 #include "data/Schema.h"
 #include "form/FormHandlers.h"
 #include "form/FormScreen.h"
+#include "history/EarlierFormsPanel.h"
+#include "history/HistoryHandlers.h"
 #include "import/ImportHandlers.h"
 #include "mailing/MailingHandlers.h"
 #include "narratives/NarrativeHandlers.h"
@@ -76,7 +78,13 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(m_surface, 1);
+    // The earlier forms of the aircraft sit beside the form screen, folded away until opened.
+    m_earlierForms = new EarlierFormsPanel(this);
+    auto *beside = new QHBoxLayout;
+    beside->setSpacing(0);
+    beside->addWidget(m_surface, 1);
+    beside->addWidget(m_earlierForms);
+    layout->addLayout(beside, 1);
     QWidget *buttonBar = buildButtonBar();
     layout->addWidget(buttonBar);
 
@@ -136,6 +144,8 @@ void Form1::composeSubsystems()
                     [this] {
                         m_mailingHandlers->showSignInNotice();
                     }});
+    m_historyHandlers = std::make_unique<HistoryHandlers>(
+        HistoryParts{m_earlierForms, Panel3D1, Data1, NewFormFlag, messages()});
     m_mailingHandlers = std::make_unique<MailingHandlers>(
         MailingParts{this, cmdFaaMailing, Data1, setupCursor, messages(), clock()});
     m_statisticsHandlers = std::make_unique<StatisticsHandlers>(
@@ -165,6 +175,11 @@ void Form1::composeSubsystems()
     connect(m_formHandlers.get(), &FormHandlers::formDeleted, this, &Form1::SetDataPaths);
     connect(m_setupHandlers.get(), &SetupHandlers::bindingRequested, this, &Form1::SetDataPaths);
     connect(m_searchHandlers.get(), &SearchHandlers::matchFound, this, &Form1::ShowRecord);
+    connect(m_historyHandlers.get(), &HistoryHandlers::recordChosen, this, &Form1::ShowRecord);
+    // The earlier-forms list follows the aircraft on screen.
+    connect(Panel3D1, &FormScreen::Combo1_Click, m_historyHandlers.get(),
+            &HistoryHandlers::refresh);
+    connect(Command3D19, &QPushButton::clicked, m_historyHandlers.get(), &HistoryHandlers::refresh);
     connect(m_importHandlers.get(), &ImportHandlers::dataImported, this,
             [this] { m_setupHandlers->dataReplaced(); });
     connect(m_importHandlers.get(), &ImportHandlers::dataFolderChosen, this,
@@ -343,6 +358,7 @@ void Form1::SetDataPaths()
 void Form1::ShowRecord()
 {
     m_formHandlers->ShowRecord();
+    m_historyHandlers->refresh();
 }
 
 void Form1::Combo1_Click(int index)

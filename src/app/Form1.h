@@ -28,6 +28,8 @@ class SearchHandlers;
 class NarrativeHandlers;
 class PrintHandlers;
 class ImportHandlers;
+class EarlierFormsPanel;
+class HistoryHandlers;
 class MailingHandlers;
 
 // The main window "FAA Form 337": composes the panels, holds the button bar, the
@@ -57,13 +59,14 @@ public:
     void endProgram();
 
     // Panels.
-    FormScreen *Panel3D1;   // the form screen
-    SignInPanel *SSPanel1;  // "Access Control"
-    FindPanel *Panel3D3;    // "Find Match"
-    CopiesPanel *Panel3D5;  // the "Copies" box of the print request
-    SetupPanel *Panel3D7;   // set-up
-    AdminPanel *SSPanel3;   // inspector administration
-    QFrame *Panel3D4;       // the maker's advertisement; never shown
+    FormScreen *Panel3D1;               // the form screen
+    SignInPanel *SSPanel1;              // "Access Control"
+    FindPanel *Panel3D3;                // "Find Match"
+    CopiesPanel *Panel3D5;              // the "Copies" box of the print request
+    SetupPanel *Panel3D7;               // set-up
+    EarlierFormsPanel *m_earlierForms;  // the stored forms of the aircraft on screen
+    AdminPanel *SSPanel3;               // inspector administration
+    QFrame *Panel3D4;                   // the maker's advertisement; never shown
 
     // The button bar.
     QPushButton *Command3D12;  // "Exit"
@@ -116,6 +119,7 @@ public:
     PrintHandlers &printHandlers() const { return *m_printHandlers; }
     ImportHandlers &importHandlers() const { return *m_importHandlers; }
     MailingHandlers &mailingHandlers() const { return *m_mailingHandlers; }
+    HistoryHandlers &historyHandlers() const { return *m_historyHandlers; }
 
     // Procedures other subsystems call.
     void ShowRecord();
@@ -148,4 +152,5 @@ private:
     std::unique_ptr<PrintHandlers> m_printHandlers;
     std::unique_ptr<ImportHandlers> m_importHandlers;
     std::unique_ptr<MailingHandlers> m_mailingHandlers;
+    std::unique_ptr<HistoryHandlers> m_historyHandlers;
 };

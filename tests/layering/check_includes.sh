@@ -20,6 +20,7 @@ declare -A allowed=(
   [reports]="data ui form"
   [setup]="data ui form"
   [mailing]="data ui form"
+  [history]="data ui form"
 )
 
 failures=0
