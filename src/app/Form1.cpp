@@ -17,6 +17,7 @@
 #include "history/EarlierFormsPanel.h"
 #include "history/HistoryHandlers.h"
 #include "import/ImportHandlers.h"
+#include "logbook/LogbookHandlers.h"
 #include "mailing/MailingHandlers.h"
 #include "narratives/NarrativeHandlers.h"
 #include "print/CopiesPanel.h"
@@ -144,6 +145,8 @@ void Form1::composeSubsystems()
                     [this] {
                         m_mailingHandlers->showSignInNotice();
                     }});
+    m_logbookHandlers = std::make_unique<LogbookHandlers>(
+        LogbookParts{cmdLogbookEntry, Panel3D1, setupCursor, messages()});
     m_historyHandlers = std::make_unique<HistoryHandlers>(
         HistoryParts{m_earlierForms, Panel3D1, Data1, NewFormFlag, messages()});
     m_mailingHandlers = std::make_unique<MailingHandlers>(
@@ -201,6 +204,9 @@ QWidget *Form1::buildButtonBar()
     Command3D14 = barButton(bar, "Command3D14", tr("Print"));
     cmdPreview = barButton(bar, "cmdPreview", tr("Preview"));
     cmdExportPdf = barButton(bar, "cmdExportPdf", tr("Export PDF"));
+    cmdLogbookEntry = barButton(bar, "cmdLogbookEntry", tr("Logbook entry"));
+    cmdLogbookEntry->setToolTip(tr("Copy the aircraft logbook entry of this form"));
+    new EnabledFollower(Command3D14, {cmdLogbookEntry});  // a form to print is a form to log
     cmdFaaMailing = barButton(bar, "cmdFaaMailing", tr("FAA mailing"));
     cmdFaaMailing->setToolTip(tr("Approved forms whose FAA copy is not recorded as sent"));
     Command3D15 = barButton(bar, "Command3D15", tr("Delete"));
@@ -232,7 +238,7 @@ QWidget *Form1::buildButtonBar()
     row->setContentsMargins(6, 4, 6, 4);
     for (QPushButton *b :
          {Command3D19, Command3D13, Command3D15, Command3D17, Command3D16, Command3D27, SSCommand3,
-          Command3D14, cmdPreview, cmdExportPdf, cmdFaaMailing, Command3D18})
+          Command3D14, cmdPreview, cmdExportPdf, cmdLogbookEntry, cmdFaaMailing, Command3D18})
         row->addWidget(b);
     row->addStretch();
     row->addWidget(Command3D12);

@@ -30,6 +30,7 @@ class PrintHandlers;
 class ImportHandlers;
 class EarlierFormsPanel;
 class HistoryHandlers;
+class LogbookHandlers;
 class MailingHandlers;
 
 // The main window "FAA Form 337": composes the panels, holds the button bar, the
@@ -82,7 +83,8 @@ public:
     QPushButton *cmdPreview;   // "Preview": the printed pages on screen; enabled with Print
     QPushButton
         *cmdExportPdf;  // "Export PDF": the printed pages as one PDF file; enabled with Print
-    QPushButton *cmdFaaMailing;  // "FAA mailing": the unsent FAA copies; enabled with Find
+    QPushButton *cmdLogbookEntry;  // "Logbook entry": copies it to the clipboard; with Print
+    QPushButton *cmdFaaMailing;    // "FAA mailing": the unsent FAA copies; enabled with Find
 
     // The table of which event switches which button of the bar on or off.
     ButtonBar &buttonBar() { return m_buttonBar; }
@@ -153,4 +155,5 @@ private:
     std::unique_ptr<ImportHandlers> m_importHandlers;
     std::unique_ptr<MailingHandlers> m_mailingHandlers;
     std::unique_ptr<HistoryHandlers> m_historyHandlers;
+    std::unique_ptr<LogbookHandlers> m_logbookHandlers;
 };

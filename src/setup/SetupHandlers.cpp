@@ -5,9 +5,11 @@
 #include "data/Recordset.h"
 #include "form/FaaAddresses.h"
 #include "form/FormScreen.h"
+#include "form/LogbookEntry.h"
 #include "setup/MailingAddressBox.h"
 #include "setup/SetupPanel.h"
 #include "ui/ButtonBar.h"
+#include "ui/ControlText.h"
 #include "ui/MessageService.h"
 #include "ui/StoreConflict.h"
 
@@ -28,17 +30,18 @@ struct AgencyBox
     int box;
     const char *field;
 };
-// The address boxes and the Setup fields they edit, with the address a Null field means.
-struct AddressBox
+// The set-up boxes of Setup fields that a later version added, each with what its Null means:
+// the FAA addresses and the logbook entry's template.
+struct SettingBox
 {
-    QLineEdit *MailingAddressBox::*box;
+    const char *control;
     const char *field;
     QString (*fallback)();
 };
-const AddressBox kAddressBoxes[] = {
-    {&MailingAddressBox::txtFaaAddress, "FaaAddress", &FaaAddresses::defaultAddress},
-    {&MailingAddressBox::txtFaaFuelTankAddress, "FaaFuelTankAddress",
-     &FaaAddresses::defaultFuelTankAddress},
+const SettingBox kSettingBoxes[] = {
+    {"txtFaaAddress", "FaaAddress", &FaaAddresses::defaultAddress},
+    {"txtFaaFuelTankAddress", "FaaFuelTankAddress", &FaaAddresses::defaultFuelTankAddress},
+    {"txtLogbookTemplate", "LogbookTemplate", &LogbookEntry::defaultTemplate},
 };
 
 constexpr AgencyBox kAgencyBoxes[] = {
@@ -98,7 +101,7 @@ void SetupHandlers::openPanel()
         }
         panel->Dir1->setPath(QDir::cleanPath(folder));
     });
-    showAddresses();
+    showSettings();
     showAgency();
     w.Panel3D7->update();
 }
@@ -112,31 +115,36 @@ void SetupHandlers::showAgency()
     }
 }
 
-void SetupHandlers::showAddresses()
+void SetupHandlers::showSettings()
 {
-    for (const AddressBox &a : kAddressBoxes) {
+    for (const SettingBox &a : kSettingBoxes) {
         QVariant stored;
         skipFailingStep([&] { stored = w.setupCursor.field(QString::fromLatin1(a.field)); });
-        (w.Panel3D7->mailingAddresses->*a.box)
-            ->setText(FaaAddresses::orDefault(stored, a.fallback()));
+        setControlText(settingBox(a.control), FaaAddresses::orDefault(stored, a.fallback()));
     }
 }
 
-void SetupHandlers::storeAddresses()
+QWidget *SetupHandlers::settingBox(const char *control) const
+{
+    return w.Panel3D7->findChild<QWidget *>(QLatin1String(control));
+}
+
+void SetupHandlers::storeSettings()
 {
     try {
         w.setupCursor.moveFirst();
         w.setupCursor.edit();
-        for (const AddressBox &a : kAddressBoxes) {
-            // Today's address is kept as Null, so a later default takes its place.
-            const QString text = (w.Panel3D7->mailingAddresses->*a.box)->text().trimmed();
+        for (const SettingBox &a : kSettingBoxes) {
+            // The default is kept as Null, so a later default takes its place.
+            const QString text = controlText(settingBox(a.control)).trimmed();
             const bool usual = text.isEmpty() || text == a.fallback();
             w.setupCursor.setField(QString::fromLatin1(a.field), usual ? QVariant() : text);
         }
         w.setupCursor.update();
     } catch (const DbError &error) {
         skipFailingStep([&] { w.setupCursor.cancelUpdate(); });
-        reportWriteFailure(QObject::tr("The FAA addresses"), error.message());
+        reportWriteFailure(QObject::tr("The FAA addresses and the logbook template"),
+                           error.message());
     }
 }
 
@@ -176,7 +184,7 @@ void SetupHandlers::saveAndClose()
     const QString folder = panel->Dir1->path();
     if (!folder.isEmpty())
         storeDataPath(folder);
-    storeAddresses();
+    storeSettings();
 
     bool agencyStored = true;
     try {

@@ -26,7 +26,10 @@ public:
 
     // Shows the current Agency record in the agency boxes (empty for Null).
     void showAgency();
-    void showAddresses();  // the FAA addresses of the settings, today's where none is stored
+    // The FAA addresses and the logbook template of the settings, the defaults where none is
+    // stored.
+    void showSettings();
+    QWidget *settingBox(const char *control) const;
 
     // Another folder becomes the data folder: stored in the settings, bound, shown in
     // the folder list (so that saving the set-up keeps it) and in the agency boxes.
@@ -44,7 +47,7 @@ private:
     void saveAndClose();
     // Stores the folder as DataPath; a failure is told and the stored folder stays.
     void storeDataPath(const QString &folder);
-    void storeAddresses();
+    void storeSettings();
     void reportWriteFailure(const QString &what, const QString &reason);
 
     SetupParts w;

@@ -171,6 +171,8 @@ SetupPanel::SetupPanel(QWidget *parent)
     right->addLayout(agency);
     mailingAddresses = new MailingAddressBox(this);
     right->addWidget(mailingAddresses);
+    logbookTemplate = new LogbookTemplateBox(this);
+    right->addWidget(logbookTemplate);
     right->addStretch();
     right->addLayout(buttons);
 

@@ -11,6 +11,7 @@ class QTreeView;
 class QFileSystemModel;
 class FolderList;
 class MailingAddressBox;
+class LogbookTemplateBox;
 
 // The set-up panel: the data folder (drive and folder lists), the agency's record,
 // the printer choice and the entry to the inspector administration.
@@ -29,6 +30,7 @@ public:
     QPushButton *cmdImportAccess;  // "Import Access data...": the old program's data (src/import)
     QLabel *Picture1[2];           // (0) files not found / folder changing, (1) bound
     MailingAddressBox *mailingAddresses;  // where the FAA's copy goes
+    LogbookTemplateBox *logbookTemplate;  // the template of the logbook entry
 
     // Brings one indicator picture to the front.
     void showIndicator(int index);

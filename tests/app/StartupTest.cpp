@@ -9,10 +9,12 @@
 #include "data/DataFolder.h"
 #include "data/Recordset.h"
 #include "form/FormScreen.h"
+#include "form/LogbookEntry.h"
 #include "search/FindPanel.h"
 #include "setup/MailingAddressBox.h"
 #include "setup/SetupHandlers.h"
 #include "setup/SetupPanel.h"
+#include "ui/ControlText.h"
 
 #include <QComboBox>
 #include <QCryptographicHash>
@@ -380,6 +382,9 @@ private slots:
         QVERIFY(faa->text().contains(QStringLiteral("P.O. Box 25504, Oklahoma City, OK 73125")));
         QVERIFY(fuel->text().contains(QStringLiteral("P.O. Box 25724, Oklahoma City, OK 73125")));
         fuel->setText(QStringLiteral("P.O. Box 1, Oklahoma City, OK 73101"));
+        QWidget *logbook = p->findChild<QWidget *>("txtLogbookTemplate");
+        QCOMPARE(controlText(logbook), LogbookEntry::defaultTemplate());
+        setControlText(logbook, QStringLiteral("{mark}\n{date}"));
 
         w.Command3D18->click();  // the second click saves and closes
         QVERIFY(p->isHidden());
@@ -399,6 +404,8 @@ private slots:
         QVERIFY(t.value("setup337.mdb", "SELECT FaaAddress FROM Setup").isNull());
         QCOMPARE(t.value("setup337.mdb", "SELECT FaaFuelTankAddress FROM Setup").toString(),
                  QStringLiteral("P.O. Box 1, Oklahoma City, OK 73101"));
+        QCOMPARE(t.value("setup337.mdb", "SELECT LogbookTemplate FROM Setup").toString(),
+                 QStringLiteral("{mark}\n{date}"));
         w.Command3D18->click();
         QCOMPARE(fuel->text(), QStringLiteral("P.O. Box 1, Oklahoma City, OK 73101"));
         fuel->clear();  // an emptied box goes back to today's address

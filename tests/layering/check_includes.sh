@@ -21,6 +21,7 @@ declare -A allowed=(
   [setup]="data ui form"
   [mailing]="data ui form"
   [history]="data ui form"
+  [logbook]="data ui form"
 )
 
 failures=0
