@@ -56,12 +56,14 @@ namespace Schema {
 
 const TableSpec &setupTable()
 {
-    // The FAA's mailing addresses and the logbook entry's template (Null: the defaults, see
-    // FaaAddresses and LogbookEntry) came with a later version.
+    // The FAA's mailing addresses, the logbook entry's template and the checklist before
+    // printing (Null: the defaults, see FaaAddresses, LogbookEntry, PrintHandlers) came with a
+    // later version.
     static const TableSpec definition{
         "Setup",
         {text("DataPath", 1024), number("TopShift"), addedLater(text("FaaAddress", 255)),
-         addedLater(text("FaaFuelTankAddress", 255)), addedLater(text("LogbookTemplate", 4000))}};
+         addedLater(text("FaaFuelTankAddress", 255)), addedLater(text("LogbookTemplate", 4000)),
+         addedLater(yesNo("PrintChecklist"))}};
     return definition;
 }
 

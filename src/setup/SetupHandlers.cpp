@@ -13,6 +13,7 @@
 #include "ui/MessageService.h"
 #include "ui/StoreConflict.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFrame>
@@ -122,6 +123,9 @@ void SetupHandlers::showSettings()
         skipFailingStep([&] { stored = w.setupCursor.field(QString::fromLatin1(a.field)); });
         setControlText(settingBox(a.control), FaaAddresses::orDefault(stored, a.fallback()));
     }
+    QVariant checklist;
+    skipFailingStep([&] { checklist = w.setupCursor.field(QStringLiteral("PrintChecklist")); });
+    w.Panel3D7->chkPrintChecklist->setChecked(checklist.isNull() || checklist.toInt() != 0);
 }
 
 QWidget *SetupHandlers::settingBox(const char *control) const
@@ -140,6 +144,8 @@ void SetupHandlers::storeSettings()
             const bool usual = text.isEmpty() || text == a.fallback();
             w.setupCursor.setField(QString::fromLatin1(a.field), usual ? QVariant() : text);
         }
+        w.setupCursor.setField(QStringLiteral("PrintChecklist"),
+                               w.Panel3D7->chkPrintChecklist->isChecked());
         w.setupCursor.update();
     } catch (const DbError &error) {
         skipFailingStep([&] { w.setupCursor.cancelUpdate(); });

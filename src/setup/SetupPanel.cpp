@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileSystemModel>
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -173,6 +174,9 @@ SetupPanel::SetupPanel(QWidget *parent)
     right->addWidget(mailingAddresses);
     logbookTemplate = new LogbookTemplateBox(this);
     right->addWidget(logbookTemplate);
+    chkPrintChecklist = new QCheckBox(tr("Checklist before printing an approved form"), this);
+    chkPrintChecklist->setObjectName(QStringLiteral("chkPrintChecklist"));
+    right->addWidget(chkPrintChecklist);
     right->addStretch();
     right->addLayout(buttons);
 

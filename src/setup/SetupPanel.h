@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QString>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -31,6 +32,7 @@ public:
     QLabel *Picture1[2];           // (0) files not found / folder changing, (1) bound
     MailingAddressBox *mailingAddresses;  // where the FAA's copy goes
     LogbookTemplateBox *logbookTemplate;  // the template of the logbook entry
+    QCheckBox *chkPrintChecklist;         // the checklist before printing an approved form
 
     // Brings one indicator picture to the front.
     void showIndicator(int index);

@@ -10,12 +10,14 @@
 #include "data/Recordset.h"
 #include "form/FormScreen.h"
 #include "form/LogbookEntry.h"
+#include "print/PrintHandlers.h"
 #include "search/FindPanel.h"
 #include "setup/MailingAddressBox.h"
 #include "setup/SetupHandlers.h"
 #include "setup/SetupPanel.h"
 #include "ui/ControlText.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCryptographicHash>
 #include <QFile>
@@ -385,6 +387,9 @@ private slots:
         QWidget *logbook = p->findChild<QWidget *>("txtLogbookTemplate");
         QCOMPARE(controlText(logbook), LogbookEntry::defaultTemplate());
         setControlText(logbook, QStringLiteral("{mark}\n{date}"));
+        QVERIFY(p->chkPrintChecklist->isChecked());
+        QVERIFY(w.printHandlers().checklistWanted());
+        p->chkPrintChecklist->setChecked(false);
 
         w.Command3D18->click();  // the second click saves and closes
         QVERIFY(p->isHidden());
@@ -406,6 +411,7 @@ private slots:
                  QStringLiteral("P.O. Box 1, Oklahoma City, OK 73101"));
         QCOMPARE(t.value("setup337.mdb", "SELECT LogbookTemplate FROM Setup").toString(),
                  QStringLiteral("{mark}\n{date}"));
+        QVERIFY(!w.printHandlers().checklistWanted());
         w.Command3D18->click();
         QCOMPARE(fuel->text(), QStringLiteral("P.O. Box 1, Oklahoma City, OK 73101"));
         fuel->clear();  // an emptied box goes back to today's address

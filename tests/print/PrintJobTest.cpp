@@ -7,6 +7,7 @@
 #include "common/SampleForm.h"
 #include "print/BackPage.h"
 #include "print/CopiesPanel.h"
+#include "print/PrintChecklist.h"
 #include "print/PrintJob.h"
 #include "print/QtPrintEnvironment.h"
 #include "print/QtPrintSurface.h"
@@ -430,6 +431,52 @@ void PrintJobTest::copiesPanel()
     QVERIFY(panel->isHidden());
     QCOMPARE(cancelSpy.size(), 1);
     QCOMPARE(okSpy.size(), 1);
+}
+
+void PrintJobTest::checklist_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<int>("check2");
+    QTest::addColumn<QString>("approvalDate");
+    // One character per line: x ticked by the program, o left to the inspector.
+    QTest::addColumn<QString>("ticks");
+    QTest::newRow("sample form") << "Installed engine per STC SE09201SC." << 0 << "March 18, 2011"
+                                 << "xox";
+    QTest::newRow("data, weight and balance, fuel tanks")
+        << "Installed fuel tank per AC 43.13-2B.\r\nWeight & balance revised." << 1
+        << "March 18, 2011"
+        << "xxox";
+    QTest::newRow("equipment list, approval before the work")
+        << "Revised the equipment list." << 0 << "March 16, 2011"
+        << "oxo";
+    QTest::newRow("approval date missing") << "Field approval 8110-3." << 0 << ""
+                                           << "xoo";
+}
+
+void PrintJobTest::checklist()
+{
+    QFETCH(QString, description);
+    QFETCH(int, check2);
+    QFETCH(QString, approvalDate);
+    QFETCH(QString, ticks);
+    FormSnapshot form = sampleForm();  // item 6 dated 3/17/2011
+    form.description = description;
+    form.extendedRangeFuel = check2;
+    form.approvalDate = approvalDate;
+    QString got;
+    for (const PrintChecklist::Line &line : PrintChecklist::lines(form))
+        got += line.ticked ? 'x' : 'o';
+    QCOMPARE(got, ticks);
+
+    // It warns and never blocks: OK prints, Cancel goes back; either way one question.
+    for (Msg::Answer answer : {Msg::Answer::Ok, Msg::Answer::Cancel}) {
+        ScriptedMessages messages;
+        messages.script = {answer};
+        QCOMPARE(PrintChecklist::confirm(messages, form), answer == Msg::Answer::Ok);
+        QCOMPARE(messages.asked.size(), 1);
+        QCOMPARE(messages.asked[0].title, QString("Before printing"));
+        QCOMPARE(messages.asked[0].buttons, Msg::Buttons::OkCancel);
+    }
 }
 
 REGISTER_TEST(PrintJobTest)

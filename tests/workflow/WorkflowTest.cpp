@@ -97,8 +97,16 @@ private slots:
         QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM aircraft").toInt(), 1);
         QVERIFY(w.Command3D15->isEnabled());
 
-        // Print it: front, reinsert prompt, back. A fuel-tank form offers three copies.
+        // Print it: the checklist of an approved form first, then front, reinsert prompt, back.
+        // A fuel-tank form offers three copies.
         click(w, "Command3D14");
+        QCOMPARE(t.messages.asked.last().title, QStringLiteral("Before printing"));
+        QVERIFY2(t.messages.lastText().contains(
+                     "[x] Item 8 names the data used (an STC, AC 43.13, a field approval, "
+                     "manufacturer's data)\n"
+                     "[x] Weight and balance / equipment list addressed\n"
+                     "[  ] Extended-range fuel tanks: a copy is kept aboard the aircraft\n"),
+                 qPrintable(t.messages.lastText()));
         QCOMPARE(controlText(control<QLineEdit>(w, "Text45")), QStringLiteral("3"));
         control<QLineEdit>(w, "Text45")->setText(QStringLiteral("1"));
         click(w, "Command1(0)");
