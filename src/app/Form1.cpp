@@ -23,6 +23,7 @@
 #include "print/CopiesPanel.h"
 #include "print/EnabledFollower.h"
 #include "print/PrintHandlers.h"
+#include "reports/ActivityHandlers.h"
 #include "reports/StatisticsHandlers.h"
 #include "search/FindPanel.h"
 #include "search/SearchHandlers.h"
@@ -145,6 +146,17 @@ void Form1::composeSubsystems()
                     [this] {
                         m_mailingHandlers->showSignInNotice();
                     }});
+    m_activityHandlers = std::make_unique<ActivityHandlers>(
+        ActivityParts{this,
+                      SSPanel3->cmdActivityReport,
+                      SSPanel3->cmdStatisticsCsv,
+                      SSPanel3->Text47[11],
+                      SSPanel3->Text47[13],
+                      {SSPanel3->Text48[0], SSPanel3->Text48[1], SSPanel3->Text48[2],
+                       SSPanel3->Text48[3], SSPanel3->Text48[4], SSPanel3->Text48[5]},
+                      Data1,
+                      selectedPrinterName,
+                      messages()});
     m_logbookHandlers = std::make_unique<LogbookHandlers>(
         LogbookParts{cmdLogbookEntry, Panel3D1, setupCursor, messages()});
     m_historyHandlers = std::make_unique<HistoryHandlers>(

@@ -31,6 +31,7 @@ class ImportHandlers;
 class EarlierFormsPanel;
 class HistoryHandlers;
 class LogbookHandlers;
+class ActivityHandlers;
 class MailingHandlers;
 
 // The main window "FAA Form 337": composes the panels, holds the button bar, the
@@ -122,6 +123,7 @@ public:
     ImportHandlers &importHandlers() const { return *m_importHandlers; }
     MailingHandlers &mailingHandlers() const { return *m_mailingHandlers; }
     HistoryHandlers &historyHandlers() const { return *m_historyHandlers; }
+    ActivityHandlers &activityHandlers() const { return *m_activityHandlers; }
 
     // Procedures other subsystems call.
     void ShowRecord();
@@ -156,4 +158,5 @@ private:
     std::unique_ptr<MailingHandlers> m_mailingHandlers;
     std::unique_ptr<HistoryHandlers> m_historyHandlers;
     std::unique_ptr<LogbookHandlers> m_logbookHandlers;
+    std::unique_ptr<ActivityHandlers> m_activityHandlers;
 };

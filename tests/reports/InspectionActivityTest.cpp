@@ -1,49 +1,19 @@
 #include "reports/InspectionActivity.h"
+#include "CsvRead.h"
 #include "common/TestRegistry.h"
 #include "common/TestWindow.h"
 #include "data/Database.h"
 
+#include "access/AdminPanel.h"
+#include "reports/ActivityHandlers.h"
+#include "reports/ActivityReportDialog.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 using namespace InspectionActivity;
-
-namespace {
-
-// Reads CSV back as written (quoted fields, doubled quotes, CRLF lines).
-QList<QStringList> readCsv(const QString &text)
-{
-    QList<QStringList> lines;
-    QStringList fields;
-    QString field;
-    bool quoted = false;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
-                field += text[++i];
-            else if (c == '"')
-                quoted = false;
-            else
-                field += c;
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            fields << field;
-            field.clear();
-        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            fields << field;
-            lines << fields;
-            fields.clear();
-            field.clear();
-            ++i;
-        } else {
-            field += c;
-        }
-    }
-    return lines;
-}
-
-}  // namespace
 
 class InspectionActivityTest : public QObject
 {
@@ -110,6 +80,30 @@ private slots:
         QCOMPARE(calendar[0].period.name, QStringLiteral("2025"));
         QCOMPARE(calendar[1].period.name, QStringLiteral("2024"));
         QCOMPARE(calendar[1].repairs, 2);
+
+        // Through the window: the report opens beside the statistics, and its CSV and PDF
+        // files are written.
+        Form1 &w = t.open();
+        ActivityHandlers &h = w.activityHandlers();
+        QString asked;
+        h.chooseFile = [&](const QString &, const QString &suggested) {
+            asked = t.folder + "/" + suggested;
+            return asked;
+        };
+        w.SSPanel3->cmdActivityReport->click();
+        QVERIFY(h.dialog()->isVisible());
+        QCOMPARE(h.dialog()->lstActivity->rowCount(), 3);
+        h.dialog()->cboActivityYear->setCurrentIndex(1);
+        QCOMPARE(h.dialog()->lstActivity->item(0, 1)->text(), QStringLiteral("2024-04-01"));
+        h.dialog()->cmdActivityCsv->click();
+        QFile file(asked);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(readCsv(QString::fromUtf8(file.readAll())), expected);
+        h.dialog()->cmdActivityPdf->click();
+        QFile pdf(asked);
+        QVERIFY(asked.endsWith(".pdf") && pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QVERIFY(t.messages.asked.isEmpty());
     }
 };
 
