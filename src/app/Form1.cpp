@@ -162,7 +162,7 @@ void Form1::composeSubsystems()
     m_historyHandlers = std::make_unique<HistoryHandlers>(
         HistoryParts{m_earlierForms, Panel3D1, Data1, NewFormFlag, messages()});
     m_mailingHandlers = std::make_unique<MailingHandlers>(
-        MailingParts{this, cmdFaaMailing, Data1, setupCursor, messages(), clock()});
+        MailingParts{this, cmdFaaMailing, Panel3D1, Data1, setupCursor, messages(), clock()});
     m_statisticsHandlers = std::make_unique<StatisticsHandlers>(
         StatisticsParts{SSPanel3->Text47[11],
                         SSPanel3->Text47[13],

@@ -4,10 +4,12 @@
 #include "data/DbError.h"
 #include "data/Recordset.h"
 #include "form/FaaAddresses.h"
+#include "form/FormScreen.h"
 #include "mailing/UnsentForms.h"
 #include "mailing/UnsentFormsPanel.h"
 #include "ui/Clock.h"
 #include "ui/Dates.h"
+#include "ui/FocusLossFilter.h"
 #include "ui/MessageService.h"
 
 #include <QLineEdit>
@@ -27,6 +29,19 @@ MailingHandlers::MailingHandlers(const MailingParts &parts)
     QObject::connect(w.cmdFaaMailing, &QPushButton::clicked, m_panel, [this] { openList(); });
     QObject::connect(m_panel->cmdRecordSent, &QPushButton::clicked, m_panel,
                      [this] { recordTicked(); });
+    FocusLossFilter::install(w.Panel3D1->txtFaaSentDate, [this] { checkSentDate(); });
+}
+
+void MailingHandlers::checkSentDate()
+{
+    // Save stores only a date here; any other text would be dropped without a word.
+    QLineEdit *box = w.Panel3D1->txtFaaSentDate;
+    if (box->text().trimmed().isEmpty() || Dates::parse(box->text()).isValid())
+        return;
+    w.messages.tell(QObject::tr("\"%1\" is not a date. Enter the date the FAA copy was sent; "
+                                "until then Save keeps the date stored before.")
+                        .arg(box->text()),
+                    kTitle, Msg::Icon::Exclamation);
 }
 
 MailingHandlers::~MailingHandlers() = default;

@@ -20,6 +20,8 @@ public:
     void openList();
     // Records the ticked forms of the list as sent on the date and with the tracking typed.
     void recordTicked();
+    // Leaving the form screen's "FAA copy sent" box: a text that is no date is said so.
+    void checkSentDate();
 
     UnsentFormsPanel *panel() const { return m_panel; }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 class Clock;
+class FormScreen;
 class MessageService;
 class QPushButton;
 class QWidget;
@@ -13,6 +14,7 @@ struct MailingParts
 {
     QWidget *window;
     QPushButton *cmdFaaMailing;  // "FAA mailing"
+    FormScreen *Panel3D1;        // its boxes of the mailing record are checked
     Recordset &Data1;            // Form: its file holds the forms
     Recordset &setupCursor;      // Setup: the FAA addresses
     MessageService &messages;

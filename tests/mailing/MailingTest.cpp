@@ -168,6 +168,16 @@ private slots:
             QCOMPARE(w.Panel3D1->txtFaaTracking->text(),
                      sent ? QStringLiteral("USPS 9400 1000 0000 0000 0000 00") : QString());
         }
+
+        // A sending date typed on the form screen that is no date is said so on leaving it.
+        t.messages.asked.clear();
+        for (const char *typed : {"March 05, 2024", "", "tomorrow"}) {
+            w.Panel3D1->txtFaaSentDate->setText(typed);
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(w.Panel3D1->txtFaaSentDate, &out);
+        }
+        QCOMPARE(t.messages.asked.size(), 1);
+        QVERIFY(t.messages.lastText().startsWith("\"tomorrow\" is not a date."));
     }
 };
 
