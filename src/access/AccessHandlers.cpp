@@ -52,6 +52,8 @@ void AccessHandlers::AgentSecurity()
             m_admin->setSignedIn(true);
             panel->hide();
             w.Panel3D1->Combo1[0]->setFocus();
+            if (w.signedIn)
+                w.signedIn();
         } else {
             panel->Combo4->setFocus();
         }
@@ -86,6 +88,8 @@ void AccessHandlers::signedIn()
     form->Combo1[0]->setFocus();
     ListFill::setText(form->Combo3, panel->Combo4->currentText());
     form->Text16->setText(Dates::longForm(w.clock.today()));
+    if (w.signedIn)
+        w.signedIn();
 }
 
 void AccessHandlers::SSCommand1_Click()

@@ -32,5 +32,6 @@ struct AccessParts
     ButtonBar &buttonBar;
     MessageService &messages;
     Clock &clock;
-    std::function<void()> endProgram;  // ends the program at once, nothing saved
+    std::function<void()> endProgram;     // ends the program at once, nothing saved
+    std::function<void()> signedIn = {};  // told once an inspector is in (the form is shown)
 };

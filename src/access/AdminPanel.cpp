@@ -127,6 +127,11 @@ AdminPanel::AdminPanel(QWidget *parent)
     period->addWidget(new QLabel(tr("To"), this), 1, 0);
     period->addWidget(Text47[13], 1, 1);
     period->addWidget(SSCommand14, 2, 1, Qt::AlignRight);
+    // Beside the counts: their CSV export and the activity report per inspector.
+    cmdStatisticsCsv = button(this, "cmdStatisticsCsv", tr("Export CSV..."));
+    cmdActivityReport = button(this, "cmdActivityReport", tr("Inspection activity..."));
+    period->addWidget(cmdStatisticsCsv, 3, 1, Qt::AlignRight);
+    period->addWidget(cmdActivityReport, 4, 1, Qt::AlignRight);
     auto *grid = new QGridLayout;
     grid->addWidget(heading(tr("Approved"), this), 0, 1, Qt::AlignCenter);
     grid->addWidget(heading(tr("Rejected"), this), 0, 2, Qt::AlignCenter);

@@ -34,7 +34,9 @@ public:
     QPushButton *SSCommand13;  // "Exit"
 
     // The "Report Period" block.
-    QPushButton *SSCommand14;  // "Calculate"
+    QPushButton *SSCommand14;        // "Calculate"
+    QPushButton *cmdStatisticsCsv;   // the period's counts as CSV (src/reports)
+    QPushButton *cmdActivityReport;  // the inspection activity report (src/reports)
     // Counts: 0 approved repairs, 1 approved alterations, 2 rejected repairs,
     // 4 rejected alterations; 3 and 5 the approved and rejected totals.
     QLineEdit *Text48[6] = {};

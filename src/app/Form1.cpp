@@ -14,10 +14,16 @@
 #include "data/Schema.h"
 #include "form/FormHandlers.h"
 #include "form/FormScreen.h"
+#include "history/EarlierFormsPanel.h"
+#include "history/HistoryHandlers.h"
 #include "import/ImportHandlers.h"
+#include "logbook/LogbookHandlers.h"
+#include "mailing/MailingHandlers.h"
 #include "narratives/NarrativeHandlers.h"
 #include "print/CopiesPanel.h"
+#include "print/EnabledFollower.h"
 #include "print/PrintHandlers.h"
+#include "reports/ActivityHandlers.h"
 #include "reports/StatisticsHandlers.h"
 #include "search/FindPanel.h"
 #include "search/SearchHandlers.h"
@@ -74,7 +80,13 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(m_surface, 1);
+    // The earlier forms of the aircraft sit beside the form screen, folded away until opened.
+    m_earlierForms = new EarlierFormsPanel(this);
+    auto *beside = new QHBoxLayout;
+    beside->setSpacing(0);
+    beside->addWidget(m_surface, 1);
+    beside->addWidget(m_earlierForms);
+    layout->addLayout(beside, 1);
     QWidget *buttonBar = buildButtonBar();
     layout->addWidget(buttonBar);
 
@@ -127,11 +139,30 @@ void Form1::composeSubsystems()
                    selectedPrinterName, m_context.programFolder, m_buttonBar, messages()});
     m_formHandlers = std::make_unique<FormHandlers>(
         FormParts{Panel3D1, Data1, Data2, Data10, NewFormFlag, m_buttonBar, messages()});
-    m_accessHandlers = std::make_unique<AccessHandlers>(AccessParts{
-        SSPanel1, SSPanel3, Panel3D1, Panel3D7, Panel3D7->SSCommand9, Data5, NewAgentFlag,
-        AgentPasswords, AgentApprovalNumbers, m_buttonBar, messages(), clock(), [this] {
-            endProgram();
-        }});
+    m_accessHandlers = std::make_unique<AccessHandlers>(
+        AccessParts{SSPanel1, SSPanel3, Panel3D1, Panel3D7, Panel3D7->SSCommand9, Data5,
+                    NewAgentFlag, AgentPasswords, AgentApprovalNumbers, m_buttonBar, messages(),
+                    clock(), [this] { endProgram(); },
+                    [this] {
+                        m_mailingHandlers->showSignInNotice();
+                    }});
+    m_activityHandlers = std::make_unique<ActivityHandlers>(
+        ActivityParts{this,
+                      SSPanel3->cmdActivityReport,
+                      SSPanel3->cmdStatisticsCsv,
+                      SSPanel3->Text47[11],
+                      SSPanel3->Text47[13],
+                      {SSPanel3->Text48[0], SSPanel3->Text48[1], SSPanel3->Text48[2],
+                       SSPanel3->Text48[3], SSPanel3->Text48[4], SSPanel3->Text48[5]},
+                      Data1,
+                      selectedPrinterName,
+                      messages()});
+    m_logbookHandlers = std::make_unique<LogbookHandlers>(
+        LogbookParts{cmdLogbookEntry, Panel3D1, setupCursor, messages()});
+    m_historyHandlers = std::make_unique<HistoryHandlers>(
+        HistoryParts{m_earlierForms, Panel3D1, Data1, NewFormFlag, messages()});
+    m_mailingHandlers = std::make_unique<MailingHandlers>(
+        MailingParts{this, cmdFaaMailing, Panel3D1, Data1, setupCursor, messages(), clock()});
     m_statisticsHandlers = std::make_unique<StatisticsHandlers>(
         StatisticsParts{SSPanel3->Text47[11],
                         SSPanel3->Text47[13],
@@ -159,6 +190,11 @@ void Form1::composeSubsystems()
     connect(m_formHandlers.get(), &FormHandlers::formDeleted, this, &Form1::SetDataPaths);
     connect(m_setupHandlers.get(), &SetupHandlers::bindingRequested, this, &Form1::SetDataPaths);
     connect(m_searchHandlers.get(), &SearchHandlers::matchFound, this, &Form1::ShowRecord);
+    connect(m_historyHandlers.get(), &HistoryHandlers::recordChosen, this, &Form1::ShowRecord);
+    // The earlier-forms list follows the aircraft on screen.
+    connect(Panel3D1, &FormScreen::Combo1_Click, m_historyHandlers.get(),
+            &HistoryHandlers::refresh);
+    connect(Command3D19, &QPushButton::clicked, m_historyHandlers.get(), &HistoryHandlers::refresh);
     connect(m_importHandlers.get(), &ImportHandlers::dataImported, this,
             [this] { m_setupHandlers->dataReplaced(); });
     connect(m_importHandlers.get(), &ImportHandlers::dataFolderChosen, this,
@@ -180,6 +216,11 @@ QWidget *Form1::buildButtonBar()
     Command3D14 = barButton(bar, "Command3D14", tr("Print"));
     cmdPreview = barButton(bar, "cmdPreview", tr("Preview"));
     cmdExportPdf = barButton(bar, "cmdExportPdf", tr("Export PDF"));
+    cmdLogbookEntry = barButton(bar, "cmdLogbookEntry", tr("Logbook entry"));
+    cmdLogbookEntry->setToolTip(tr("Copy the aircraft logbook entry of this form"));
+    new EnabledFollower(Command3D14, {cmdLogbookEntry});  // a form to print is a form to log
+    cmdFaaMailing = barButton(bar, "cmdFaaMailing", tr("FAA mailing"));
+    cmdFaaMailing->setToolTip(tr("Approved forms whose FAA copy is not recorded as sent"));
     Command3D15 = barButton(bar, "Command3D15", tr("Delete"));
     Command3D17 = barButton(bar, "Command3D17", QString());
     Command3D17->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
@@ -190,6 +231,7 @@ QWidget *Form1::buildButtonBar()
     Command3D18 = barButton(bar, "Command3D18", tr("Set-up"));
     Command3D19 = barButton(bar, "Command3D19", tr("New"));
     Command3D27 = barButton(bar, "Command3D27", tr("Find"));
+    new EnabledFollower(Command3D27, {cmdFaaMailing});  // with the data bound, as Find
     using B = ButtonBar::Button;
     for (auto [role, button] : {std::pair{B::Exit, Command3D12},
                                 {B::Save, Command3D13},
@@ -208,7 +250,7 @@ QWidget *Form1::buildButtonBar()
     row->setContentsMargins(6, 4, 6, 4);
     for (QPushButton *b :
          {Command3D19, Command3D13, Command3D15, Command3D17, Command3D16, Command3D27, SSCommand3,
-          Command3D14, cmdPreview, cmdExportPdf, Command3D18})
+          Command3D14, cmdPreview, cmdExportPdf, cmdLogbookEntry, cmdFaaMailing, Command3D18})
         row->addWidget(b);
     row->addStretch();
     row->addWidget(Command3D12);
@@ -334,6 +376,7 @@ void Form1::SetDataPaths()
 void Form1::ShowRecord()
 {
     m_formHandlers->ShowRecord();
+    m_historyHandlers->refresh();
 }
 
 void Form1::Combo1_Click(int index)

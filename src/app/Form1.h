@@ -28,6 +28,11 @@ class SearchHandlers;
 class NarrativeHandlers;
 class PrintHandlers;
 class ImportHandlers;
+class EarlierFormsPanel;
+class HistoryHandlers;
+class LogbookHandlers;
+class ActivityHandlers;
+class MailingHandlers;
 
 // The main window "FAA Form 337": composes the panels, holds the button bar, the
 // window-level state and the data controls, and wires the events. Subsystems work
@@ -56,13 +61,14 @@ public:
     void endProgram();
 
     // Panels.
-    FormScreen *Panel3D1;   // the form screen
-    SignInPanel *SSPanel1;  // "Access Control"
-    FindPanel *Panel3D3;    // "Find Match"
-    CopiesPanel *Panel3D5;  // the "Copies" box of the print request
-    SetupPanel *Panel3D7;   // set-up
-    AdminPanel *SSPanel3;   // inspector administration
-    QFrame *Panel3D4;       // the maker's advertisement; never shown
+    FormScreen *Panel3D1;               // the form screen
+    SignInPanel *SSPanel1;              // "Access Control"
+    FindPanel *Panel3D3;                // "Find Match"
+    CopiesPanel *Panel3D5;              // the "Copies" box of the print request
+    SetupPanel *Panel3D7;               // set-up
+    EarlierFormsPanel *m_earlierForms;  // the stored forms of the aircraft on screen
+    AdminPanel *SSPanel3;               // inspector administration
+    QFrame *Panel3D4;                   // the maker's advertisement; never shown
 
     // The button bar.
     QPushButton *Command3D12;  // "Exit"
@@ -78,6 +84,8 @@ public:
     QPushButton *cmdPreview;   // "Preview": the printed pages on screen; enabled with Print
     QPushButton
         *cmdExportPdf;  // "Export PDF": the printed pages as one PDF file; enabled with Print
+    QPushButton *cmdLogbookEntry;  // "Logbook entry": copies it to the clipboard; with Print
+    QPushButton *cmdFaaMailing;    // "FAA mailing": the unsent FAA copies; enabled with Find
 
     // The table of which event switches which button of the bar on or off.
     ButtonBar &buttonBar() { return m_buttonBar; }
@@ -113,6 +121,9 @@ public:
     NarrativeHandlers &narrativeHandlers() const { return *m_narrativeHandlers; }
     PrintHandlers &printHandlers() const { return *m_printHandlers; }
     ImportHandlers &importHandlers() const { return *m_importHandlers; }
+    MailingHandlers &mailingHandlers() const { return *m_mailingHandlers; }
+    HistoryHandlers &historyHandlers() const { return *m_historyHandlers; }
+    ActivityHandlers &activityHandlers() const { return *m_activityHandlers; }
 
     // Procedures other subsystems call.
     void ShowRecord();
@@ -144,4 +155,8 @@ private:
     std::unique_ptr<NarrativeHandlers> m_narrativeHandlers;
     std::unique_ptr<PrintHandlers> m_printHandlers;
     std::unique_ptr<ImportHandlers> m_importHandlers;
+    std::unique_ptr<MailingHandlers> m_mailingHandlers;
+    std::unique_ptr<HistoryHandlers> m_historyHandlers;
+    std::unique_ptr<LogbookHandlers> m_logbookHandlers;
+    std::unique_ptr<ActivityHandlers> m_activityHandlers;
 };

@@ -167,7 +167,7 @@ void checkTables(const QSqlDatabase &db, const QString &path,
         if (!columns.contains(QString::fromLatin1(SchemaSql::kRecordId).toLower()))
             notOurs(path, QStringLiteral("table %1 has no record key").arg(definition->name));
         for (const FieldSpec &field : definition->fields) {
-            if (!columns.contains(field.name.toLower()))
+            if (!field.addedLater && !columns.contains(field.name.toLower()))
                 notOurs(path,
                         QStringLiteral("field %1.%2 is missing").arg(definition->name, field.name));
         }
@@ -306,8 +306,8 @@ void Database::attach(const QString &path, const QString &schema)
 
 void Database::addMissingParts(const QList<const TableSpec *> &tables)
 {
-    // A file made by an earlier version gets the change counters and indexes it lacks,
-    // once. Where the file cannot be written the program still reads it, without them.
+    // A file made by an earlier version gets the fields, change counters and indexes it
+    // lacks, once. Where the file cannot be written the program still reads it, without them.
     for (const TableSpec *definition : tables) {
         const QString key = definition->name.toLower();
         if (d->prepared.contains(key))
@@ -316,6 +316,12 @@ void Database::addMissingParts(const QList<const TableSpec *> &tables)
         QStringList statements = SchemaSql::indexStatements(*definition);
         if (SchemaSql::countsChanges(*definition) && !countsChanges(definition->name))
             statements.prepend(SchemaSql::addChangeCounterStatement(*definition));
+        QStringList newFields;
+        for (const FieldSpec &field : definition->fields) {
+            if (field.addedLater && !hasField(definition->name, field.name))
+                newFields << SchemaSql::addColumnStatement(*definition, field);
+        }
+        statements = newFields + statements;
         // An index or counter that cannot be added (a read-only file) is left out: the
         // file still reads, only more slowly or without the lost-update check.
         for (const QString &statement : std::as_const(statements))
@@ -519,6 +525,15 @@ QVariant Database::value(const QString &sql, const QVariantList &params)
             throwEngineError(query.lastError(), sql, d->path);
         return QVariant();
     });
+}
+
+bool Database::hasField(const QString &table, const QString &field)
+{
+    return value(QStringLiteral(
+                     "SELECT count(*) FROM pragma_table_info(?) WHERE name = ? COLLATE NOCASE"),
+                 {table, field})
+               .toInt()
+           > 0;
 }
 
 bool Database::countsChanges(const QString &table)

@@ -70,6 +70,8 @@ public:
     // True when the file holds the search index of the find panel's columns (a file of
     // an earlier version that could not be given one, being read-only, has none).
     bool hasSearchIndex() const;
+    // True when the table of the file has the field (matched without regard to case).
+    bool hasField(const QString &table, const QString &field);
 
     // Explicit transactions for multi-statement changes; begin takes the write lock
     // at once (waiting for another program's write like any other lock).

@@ -50,8 +50,16 @@
     X(ApproveDate, Date, 0) \
     X(Back, LongText, 1048576)
 
+// The columns of later versions, stored after the first ones. A file made before them
+// gets them (Null in every stored form) when it is opened; the Access import leaves them
+// empty. The mailing record: when the FAA's copy was sent and its tracking text.
+#define FORM337_FORM_COLUMNS_ADDED(X) \
+    X(FaaSentDate, Date, 0) \
+    X(FaaTracking, Text, 100)
+
 namespace FormColumn {
 #define FORM337_COLUMN_NAME(name, kind, length) inline const QString name = QStringLiteral(#name);
 FORM337_FORM_COLUMNS(FORM337_COLUMN_NAME)
+FORM337_FORM_COLUMNS_ADDED(FORM337_COLUMN_NAME)
 #undef FORM337_COLUMN_NAME
 }  // namespace FormColumn

@@ -44,6 +44,11 @@ FieldSpec number(const char *name)
 {
     return {QString::fromLatin1(name), FieldKind::Number, 0};
 }
+FieldSpec addedLater(FieldSpec field)
+{
+    field.addedLater = true;
+    return field;
+}
 
 }  // namespace
 
@@ -51,7 +56,14 @@ namespace Schema {
 
 const TableSpec &setupTable()
 {
-    static const TableSpec definition{"Setup", {text("DataPath", 1024), number("TopShift")}};
+    // The FAA's mailing addresses, the logbook entry's template and the checklist before
+    // printing (Null: the defaults, see FaaAddresses, LogbookEntry, PrintHandlers) came with a
+    // later version.
+    static const TableSpec definition{
+        "Setup",
+        {text("DataPath", 1024), number("TopShift"), addedLater(text("FaaAddress", 255)),
+         addedLater(text("FaaFuelTankAddress", 255)), addedLater(text("LogbookTemplate", 4000)),
+         addedLater(yesNo("PrintChecklist"))}};
     return definition;
 }
 
@@ -61,7 +73,11 @@ const TableSpec &formTable()
                                       {
 #define FORM337_COLUMN_SPEC(name, kind, length) \
     FieldSpec{FormColumn::name, FieldKind::kind, length},
+#define FORM337_ADDED_COLUMN_SPEC(name, kind, length) \
+    FieldSpec{FormColumn::name, FieldKind::kind, length, true},
                                           FORM337_FORM_COLUMNS(FORM337_COLUMN_SPEC)
+                                              FORM337_FORM_COLUMNS_ADDED(FORM337_ADDED_COLUMN_SPEC)
+#undef FORM337_ADDED_COLUMN_SPEC
 #undef FORM337_COLUMN_SPEC
                                       }};
     return definition;

@@ -13,6 +13,9 @@ struct FieldSpec
     QString name;
     FieldKind kind = FieldKind::Text;
     int maxLength = 0;  // characters, for Text and LongText
+    // A field of a later version: a file that lacks it is still ours and gets it (Null in
+    // every record) when opened.
+    bool addedLater = false;
 };
 
 struct TableSpec

@@ -104,6 +104,12 @@ QString addChangeCounterStatement(const TableSpec &definition)
         .arg(quoted(definition.name), changeCounterColumn());
 }
 
+QString addColumnStatement(const TableSpec &definition, const FieldSpec &field)
+{
+    return QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+        .arg(quoted(definition.name), quoted(field.name), columnType(field));
+}
+
 QStringList createStatements(const TableSpec &definition)
 {
     // A key is never given again once its record is deleted, so an update meant for a

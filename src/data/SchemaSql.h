@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+struct FieldSpec;
 struct TableSpec;
 
 // The engine statements that make a table of the schema: the table with its
@@ -19,6 +20,9 @@ bool countsChanges(const TableSpec &definition);
 QString addChangeCounterStatement(const TableSpec &definition);
 
 QStringList createStatements(const TableSpec &definition);
+
+// Adds one field to a table of an older file; its value is Null in the stored records.
+QString addColumnStatement(const TableSpec &definition, const FieldSpec &field);
 
 // The indexes of a table, each made only where it is missing (files made by an
 // earlier version get the indexes added later).

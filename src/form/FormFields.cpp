@@ -93,6 +93,12 @@ std::span<const Field> table()
          Storage::Text, WhenNull::KeepsBox, bold9(3600, 13900)},
         {"Text17", &S::approvalDate, &C::ApproveDate, "Approval date", nullptr, Signatures,
          Storage::Date, WhenNull::KeepsBox, date9(8800, 13850)},
+        // the mailing record of the FAA's copy, never printed; an emptied box keeps what is
+        // stored, so a form saved from an older screen cannot erase a recorded sending
+        {"txtFaaSentDate", &S::faaSentDate, &C::FaaSentDate, "Date sent to the FAA", nullptr,
+         Signatures, Storage::Date, WhenNull::ShowsPlaceholder},
+        {"txtFaaTracking", &S::faaTracking, &C::FaaTracking, "Tracking", nullptr, Signatures,
+         Storage::KeptWhenEmpty, WhenNull::ShowsPlaceholder},
         // item 8, printed on the back page
         {"Text18", &S::description, &C::Back, "Description of work", nullptr, Signatures,
          Storage::BlankWhenEmpty, WhenNull::KeepsBox},

@@ -21,6 +21,7 @@ enum class Storage {
     Text,            // as it stands
     BlankWhenEmpty,  // an empty box is stored as a single blank
     Date,            // the date the box shows; a text that is no date leaves the column as it was
+    KeptWhenEmpty,   // as it stands; an empty box leaves the column as it was
 };
 
 // What showing a Null column does to its box.

@@ -17,6 +17,10 @@ void writeText(Recordset &record, const QString &column, const QString &text,
     case FormFields::Storage::BlankWhenEmpty:
         record.setField(column, text.isEmpty() ? QStringLiteral(" ") : text);
         break;
+    case FormFields::Storage::KeptWhenEmpty:
+        if (!text.isEmpty())
+            record.setField(column, text);
+        break;
     case FormFields::Storage::Date: {
         const QDate date = Dates::parse(text);
         if (date.isValid())

@@ -34,6 +34,7 @@ constexpr int AddressLineLength = 100;
 constexpr int DescriptionLength = 1048576;  // the stored description's column
 constexpr int UnitLength = 50;
 constexpr int CertificateLength = 30;
+constexpr int FaaTrackingLength = 100;  // the FaaTracking column
 constexpr int SignerLength = 50;
 
 const SystemClock systemClock;
@@ -390,6 +391,8 @@ QGroupBox *FormScreen::buildApproval()
     Text13 = newLineEdit(QStringLiteral("Text13"), {}, CertificateLength);
     Combo5 = newCombo(QStringLiteral("Combo5"), SignerLength);
     Text17 = newLineEdit(QStringLiteral("Text17"));
+    txtFaaSentDate = newLineEdit(QStringLiteral("txtFaaSentDate"));
+    txtFaaTracking = newLineEdit(QStringLiteral("txtFaaTracking"), {}, FaaTrackingLength);
 
     auto *verdict = new QVBoxLayout;
     verdict->setSpacing(0);
@@ -416,7 +419,12 @@ QGroupBox *FormScreen::buildApproval()
     signer->addWidget(Text17, 1, 1);
     signer->addWidget(newCaption(tr("Signature of Authorized Individual"), Combo5), 2, 0, 1, 2);
     signer->addWidget(Combo5, 3, 0, 1, 2);
-    signer->setRowStretch(4, 1);
+    // The FAA's copy must be mailed within 48 hours of approval; its record lives here.
+    signer->addWidget(newCaption(tr("FAA copy sent"), txtFaaSentDate), 4, 0);
+    signer->addWidget(newCaption(tr("Tracking"), txtFaaTracking), 4, 1);
+    signer->addWidget(txtFaaSentDate, 5, 0);
+    signer->addWidget(txtFaaTracking, 5, 1);
+    signer->setRowStretch(6, 1);
 
     auto *row = compact(new QHBoxLayout(frame));
     row->setSpacing(12);
@@ -454,7 +462,8 @@ void FormScreen::setTabOrderItemByItem()
     chain << Text7[4] << Check2 << Combo3 << Text16 << Option5[0] << Option5[1];
     for (QRadioButton *option : Option6)
         chain << option;
-    chain << Text3 << Text13 << Text17 << Combo5 << Combo13 << Text18;
+    chain << Text3 << Text13 << Text17 << Combo5 << txtFaaSentDate << txtFaaTracking << Combo13
+          << Text18;
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 }

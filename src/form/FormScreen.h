@@ -61,12 +61,14 @@ public:
     QLineEdit *Text16 = nullptr;    // date of item 6
 
     // Item 7 "Approval to Return to Service"
-    QRadioButton *Option5[2] = {};  // 0 "Approved", 1 "Rejected"
-    QRadioButton *Option6[7] = {};  // "BY"
-    QLineEdit *Text3 = nullptr;     // "Other (Specify)"
-    QLineEdit *Text13 = nullptr;    // certificate or designation no.
-    QComboBox *Combo5 = nullptr;    // signer of item 7; editable
-    QLineEdit *Text17 = nullptr;    // date of item 7
+    QRadioButton *Option5[2] = {};        // 0 "Approved", 1 "Rejected"
+    QRadioButton *Option6[7] = {};        // "BY"
+    QLineEdit *Text3 = nullptr;           // "Other (Specify)"
+    QLineEdit *Text13 = nullptr;          // certificate or designation no.
+    QComboBox *Combo5 = nullptr;          // signer of item 7; editable
+    QLineEdit *Text17 = nullptr;          // date of item 7
+    QLineEdit *txtFaaSentDate = nullptr;  // the FAA's copy: date sent
+    QLineEdit *txtFaaTracking = nullptr;  // the FAA's copy: tracking text
 
     // Item 8 (back page): hidden until setBackPageShown(true)
     QComboBox *Combo13 = nullptr;  // narrative title; editable

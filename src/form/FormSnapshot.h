@@ -52,6 +52,10 @@ struct FormSnapshot
     QString approvalSigner;       // Combo5
     QString approvalDate;         // Text17
 
+    // The mailing record of the FAA's copy (not printed)
+    QString faaSentDate;  // txtFaaSentDate
+    QString faaTracking;  // txtFaaTracking
+
     // Item 8, on the back
     QString description;  // Text18
 

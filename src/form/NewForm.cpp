@@ -66,6 +66,8 @@ void NewForm::emptyBoxes()
     s.Text17->clear();
     emptyCombo(s.Combo3);
     s.Text16->clear();
+    s.txtFaaSentDate->clear();
+    s.txtFaaTracking->clear();
 }
 
 void NewForm::fillAgencyFromSetup()

@@ -348,6 +348,11 @@ private:
         QList<int> sourceColumn;
         for (const FieldSpec &field : definition.fields) {
             int found = -1;
+            // The old program never had the fields of later versions: they start empty.
+            if (field.addedLater) {
+                sourceColumn << found;
+                continue;
+            }
             for (int c = 0; c < table.columns.size(); ++c) {
                 if (table.columns[c].compare(field.name, Qt::CaseInsensitive) == 0)
                     found = c;

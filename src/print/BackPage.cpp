@@ -73,12 +73,14 @@ void BackPage::drawDescription(PrintSurface &s, const FormSnapshot &form)
     const QStringList lines = LineBreaking::descriptionLines(
         form.description, [&s](const QString &t) { return s.textWidth(t); });
     // This page and a continuation sheet for every further 60 lines.
-    s.expectPages(s.pagesDone() + 1 + (lines.isEmpty() ? 0 : int(lines.size() - 1) / LinesPerPage));
+    const int sheets = 1 + (lines.isEmpty() ? 0 : int(lines.size() - 1) / LinesPerPage);
+    s.expectPages(s.pagesDone() + sheets);
     int lineNumber = 0;
+    int sheet = 1;
     for (int i = 0; i < lines.size(); ++i) {
         if (i > 0 && ++lineNumber == LinesPerPage) {
             lineNumber = 0;
-            beginContinuationSheet(s, form);
+            beginContinuationSheet(s, form, ++sheet, sheets);
         }
         s.moveTo(LineX, FirstLineY + LinePitch * lineNumber);
         s.print(lines[i]);
@@ -89,7 +91,19 @@ void BackPage::drawDescription(PrintSurface &s, const FormSnapshot &form)
         s.print(endLine());
 }
 
-void BackPage::beginContinuationSheet(PrintSurface &s, const FormSnapshot &form)
+QString BackPage::sheetIdentification(const FormSnapshot &form)
+{
+    return QStringLiteral("Registration mark: %1     Date work completed: %2")
+        .arg(form.registrationMark.trimmed(), form.conformityDate.trimmed());
+}
+
+QString BackPage::sheetNumber(int sheet, int sheets)
+{
+    return QStringLiteral("Sheet %1 of %2").arg(sheet).arg(sheets);
+}
+
+void BackPage::beginContinuationSheet(PrintSurface &s, const FormSnapshot &form, int sheet,
+                                      int sheets)
 {
     s.moveTo(4660, 13960);
     s.print(QStringLiteral(
@@ -99,4 +113,11 @@ void BackPage::beginContinuationSheet(PrintSurface &s, const FormSnapshot &form)
     s.printSameLine(continuationHeading());
     if (form.conformitySigner != QLatin1String("REGISTRATION MARK"))
         s.print(form.conformitySigner);
+    // A loose sheet names its aircraft, its date and its place, as item 8 asks, so it can be
+    // matched to its form; the back page counts as sheet 1.
+    s.moveTo(LineX, IdentificationY);
+    s.print(sheetIdentification(form));
+    const QString number = sheetNumber(sheet, sheets);
+    s.moveTo(11000 - 100 - s.textWidth(number), IdentificationY);
+    s.print(number);
 }

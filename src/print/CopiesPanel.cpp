@@ -40,9 +40,9 @@ CopiesPanel::CopiesPanel(QWidget *parent)
     hide();
 }
 
-void CopiesPanel::open(const QVariant &organ1)
+void CopiesPanel::open(const QVariant &organ1, bool extendedRangeFuel)
 {
-    Text45->setText(PrintJob::defaultCopiesText(organ1));
+    Text45->setText(PrintJob::defaultCopiesText(organ1, extendedRangeFuel));
     show();
     raise();
     Text45->setFocus();

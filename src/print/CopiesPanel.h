@@ -16,8 +16,9 @@ class CopiesPanel : public QFrame
 public:
     explicit CopiesPanel(QWidget *parent = nullptr);
 
-    // Shows the box offering the default number of copies (the Defaults' Organ1 field).
-    void open(const QVariant &organ1);
+    // Shows the box offering the default number of copies (the Defaults' Organ1 field, at
+    // least three for a form with extended-range fuel tanks).
+    void open(const QVariant &organ1, bool extendedRangeFuel = false);
     QString copiesText() const;
 
     QLabel *Label13;

@@ -235,7 +235,7 @@ void FrontPage::drawHeader(PrintSurface &s)
                             {A6r, 7610, 50, "Form Approved"},
                             {A6r, 7610, 190, "OMB No. 2120-0020"},
                             {A6r, 7610, 330, "11/30/2007"},
-                            {A6r, 8940, 50, "Elecronic Tracking Number"},
+                            {A6r, 8940, 50, "Electronic Tracking Number"},
                             {A6b, 8750, 540, "For FAA Use Only"},
                         });
     at(s, A8r, 620, 1270,

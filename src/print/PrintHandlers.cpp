@@ -2,12 +2,15 @@
 
 #include "data/DbError.h"
 #include "data/Recordset.h"
+#include "form/FormScreen.h"
 #include "form/FormSnapshot.h"
 #include "print/CopiesPanel.h"
 #include "print/PreviewHandlers.h"
+#include "print/PrintChecklist.h"
 #include "print/PrintJob.h"
 #include "print/QtPrintEnvironment.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -45,12 +48,26 @@ std::optional<int> PrintHandlers::topShift() const
     return shift.toInt();
 }
 
+bool PrintHandlers::checklistWanted() const
+{
+    // Null (a settings file of an earlier version, or never changed) keeps it on.
+    const QVariant on
+        = readOr([&] { return w.setupCursor.field(QStringLiteral("PrintChecklist")); }, QVariant());
+    return on.isNull() || on.toInt() != 0;
+}
+
 void PrintHandlers::Command3D14_Click()
 {
+    // An approved form is printed to be signed: the checklist warns first, unless turned off.
+    const FormSnapshot form = FormSnapshot::read(*w.Panel3D1);
+    if (form.verdict == FormSnapshot::Approved && checklistWanted()
+        && !PrintChecklist::confirm(w.messages, form))
+        return;
     QVariant organ1;
     // No defaults record: the box offers one copy.
     skipFailingStep([&] { organ1 = w.Data3.field(QStringLiteral("Organ1")); });
-    w.Panel3D5->open(organ1);
+    // Check2 ticked (not greyed): extended-range fuel tanks need a copy kept aboard.
+    w.Panel3D5->open(organ1, w.Panel3D1->Check2->checkState() == Qt::Checked);
     w.Panel3D5->raise();
     w.Panel3D5->Text45->setFocus();
     w.Panel3D5->Text45->selectAll();

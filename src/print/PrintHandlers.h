@@ -26,6 +26,9 @@ public:
     // The vertical print shift of the settings, read afresh (nullopt when Null or unreadable).
     std::optional<int> topShift() const;
 
+    // Whether the checklist before printing an approved form is on (Setup.PrintChecklist).
+    bool checklistWanted() const;
+
     // Preview and PDF export beside the Print button.
     PreviewHandlers &previewHandlers() const { return *m_previewHandlers; }
 

@@ -18,11 +18,12 @@ PrintJob::PrintJob(PrintEnvironment &environment, MessageService &messages, TopS
     , m_topShift(std::move(topShift))
 { }
 
-QString PrintJob::defaultCopiesText(const QVariant &organ1)
+QString PrintJob::defaultCopiesText(const QVariant &organ1, bool extendedRangeFuel)
 {
-    if (organ1.isNull())
-        return QStringLiteral("1");
-    return QString::number(Numbers::leadingValue(organ1.toString()));
+    const double copies = organ1.isNull() ? 1 : Numbers::leadingValue(organ1.toString());
+    if (extendedRangeFuel && copies < 3)
+        return QStringLiteral("3");
+    return QString::number(copies);
 }
 
 int PrintJob::printCopies(const QString &copiesText, const FormSnapshot &form)

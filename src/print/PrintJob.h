@@ -37,8 +37,9 @@ public:
 
     Outcome PrintForm(const FormSnapshot &form);
 
-    // What the Copies box offers before the user types: "1" for a Null default, else its number.
-    static QString defaultCopiesText(const QVariant &organ1);
+    // What the Copies box offers before the user types: "1" for a Null default, else its number;
+    // with extended-range fuel tanks at least three (owner, FAA, one kept aboard).
+    static QString defaultCopiesText(const QVariant &organ1, bool extendedRangeFuel = false);
 
 private:
     std::unique_ptr<PrintSurface> begin(PrintEnvironment::Side side, const FormSnapshot &form);

@@ -3,12 +3,17 @@
 #include "data/DataFolder.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
+#include "form/FaaAddresses.h"
 #include "form/FormScreen.h"
+#include "form/LogbookEntry.h"
+#include "setup/MailingAddressBox.h"
 #include "setup/SetupPanel.h"
 #include "ui/ButtonBar.h"
+#include "ui/ControlText.h"
 #include "ui/MessageService.h"
 #include "ui/StoreConflict.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFrame>
@@ -26,6 +31,20 @@ struct AgencyBox
     int box;
     const char *field;
 };
+// The set-up boxes of Setup fields that a later version added, each with what its Null means:
+// the FAA addresses and the logbook entry's template.
+struct SettingBox
+{
+    const char *control;
+    const char *field;
+    QString (*fallback)();
+};
+const SettingBox kSettingBoxes[] = {
+    {"txtFaaAddress", "FaaAddress", &FaaAddresses::defaultAddress},
+    {"txtFaaFuelTankAddress", "FaaFuelTankAddress", &FaaAddresses::defaultFuelTankAddress},
+    {"txtLogbookTemplate", "LogbookTemplate", &LogbookEntry::defaultTemplate},
+};
+
 constexpr AgencyBox kAgencyBoxes[] = {
     {0, "AgencyName"}, {1, "AgencyAdd1"}, {2, "AgencyAdd2"}, {3, "AgencyAdd3"},
     {4, "AgencyCert"}, {6, "Rating1"},    {5, "Rating2"},
@@ -83,6 +102,7 @@ void SetupHandlers::openPanel()
         }
         panel->Dir1->setPath(QDir::cleanPath(folder));
     });
+    showSettings();
     showAgency();
     w.Panel3D7->update();
 }
@@ -93,6 +113,44 @@ void SetupHandlers::showAgency()
         QString value;
         skipFailingStep([&] { value = w.Data10.field(QString::fromLatin1(a.field)).toString(); });
         w.Panel3D7->Text8[a.box]->setText(value);
+    }
+}
+
+void SetupHandlers::showSettings()
+{
+    for (const SettingBox &a : kSettingBoxes) {
+        QVariant stored;
+        skipFailingStep([&] { stored = w.setupCursor.field(QString::fromLatin1(a.field)); });
+        setControlText(settingBox(a.control), FaaAddresses::orDefault(stored, a.fallback()));
+    }
+    QVariant checklist;
+    skipFailingStep([&] { checklist = w.setupCursor.field(QStringLiteral("PrintChecklist")); });
+    w.Panel3D7->chkPrintChecklist->setChecked(checklist.isNull() || checklist.toInt() != 0);
+}
+
+QWidget *SetupHandlers::settingBox(const char *control) const
+{
+    return w.Panel3D7->findChild<QWidget *>(QLatin1String(control));
+}
+
+void SetupHandlers::storeSettings()
+{
+    try {
+        w.setupCursor.moveFirst();
+        w.setupCursor.edit();
+        for (const SettingBox &a : kSettingBoxes) {
+            // The default is kept as Null, so a later default takes its place.
+            const QString text = controlText(settingBox(a.control)).trimmed();
+            const bool usual = text.isEmpty() || text == a.fallback();
+            w.setupCursor.setField(QString::fromLatin1(a.field), usual ? QVariant() : text);
+        }
+        w.setupCursor.setField(QStringLiteral("PrintChecklist"),
+                               w.Panel3D7->chkPrintChecklist->isChecked());
+        w.setupCursor.update();
+    } catch (const DbError &error) {
+        skipFailingStep([&] { w.setupCursor.cancelUpdate(); });
+        reportWriteFailure(QObject::tr("The FAA addresses and the logbook template"),
+                           error.message());
     }
 }
 
@@ -132,6 +190,7 @@ void SetupHandlers::saveAndClose()
     const QString folder = panel->Dir1->path();
     if (!folder.isEmpty())
         storeDataPath(folder);
+    storeSettings();
 
     bool agencyStored = true;
     try {

@@ -26,6 +26,10 @@ public:
 
     // Shows the current Agency record in the agency boxes (empty for Null).
     void showAgency();
+    // The FAA addresses and the logbook template of the settings, the defaults where none is
+    // stored.
+    void showSettings();
+    QWidget *settingBox(const char *control) const;
 
     // Another folder becomes the data folder: stored in the settings, bound, shown in
     // the folder list (so that saving the set-up keeps it) and in the agency boxes.
@@ -43,6 +47,7 @@ private:
     void saveAndClose();
     // Stores the folder as DataPath; a failure is told and the stored folder stays.
     void storeDataPath(const QString &folder);
+    void storeSettings();
     void reportWriteFailure(const QString &what, const QString &reason);
 
     SetupParts w;

@@ -3,9 +3,12 @@
 #include "ui/RaisedPanel.h"
 #include "ui/TypingLengthValidator.h"
 
+#include "setup/MailingAddressBox.h"
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
+
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -167,6 +170,13 @@ SetupPanel::SetupPanel(QWidget *parent)
     auto *right = new QVBoxLayout;
     right->addWidget(new QLabel(tr("Agency"), this));
     right->addLayout(agency);
+    mailingAddresses = new MailingAddressBox(this);
+    right->addWidget(mailingAddresses);
+    logbookTemplate = new LogbookTemplateBox(this);
+    right->addWidget(logbookTemplate);
+    chkPrintChecklist = new QCheckBox(tr("Checklist before printing an approved form"), this);
+    chkPrintChecklist->setObjectName(QStringLiteral("chkPrintChecklist"));
+    right->addWidget(chkPrintChecklist);
     right->addStretch();
     right->addLayout(buttons);
 

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QString>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -10,6 +11,8 @@ class QPushButton;
 class QTreeView;
 class QFileSystemModel;
 class FolderList;
+class MailingAddressBox;
+class LogbookTemplateBox;
 
 // The set-up panel: the data folder (drive and folder lists), the agency's record,
 // the printer choice and the entry to the inspector administration.
@@ -27,6 +30,9 @@ public:
     QPushButton *SSCommand9;       // "Agents"
     QPushButton *cmdImportAccess;  // "Import Access data...": the old program's data (src/import)
     QLabel *Picture1[2];           // (0) files not found / folder changing, (1) bound
+    MailingAddressBox *mailingAddresses;  // where the FAA's copy goes
+    LogbookTemplateBox *logbookTemplate;  // the template of the logbook entry
+    QCheckBox *chkPrintChecklist;         // the checklist before printing an approved form
 
     // Brings one indicator picture to the front.
     void showIndicator(int index);

@@ -9,10 +9,15 @@
 #include "data/DataFolder.h"
 #include "data/Recordset.h"
 #include "form/FormScreen.h"
+#include "form/LogbookEntry.h"
+#include "print/PrintHandlers.h"
 #include "search/FindPanel.h"
+#include "setup/MailingAddressBox.h"
 #include "setup/SetupHandlers.h"
 #include "setup/SetupPanel.h"
+#include "ui/ControlText.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCryptographicHash>
 #include <QFile>
@@ -373,6 +378,18 @@ private slots:
         QCOMPARE(p->Dir1->path(), t.folder);
         QCOMPARE(p->frontIndicator(), 1);
         p->Text8[4]->setText(QStringLiteral("O'Hare \"RS\" 5"));
+        // The FAA addresses: today's by default; a changed one is stored, today's stays Null.
+        QLineEdit *faa = p->mailingAddresses->txtFaaAddress;
+        QLineEdit *fuel = p->mailingAddresses->txtFaaFuelTankAddress;
+        QVERIFY(faa->text().contains(QStringLiteral("P.O. Box 25504, Oklahoma City, OK 73125")));
+        QVERIFY(fuel->text().contains(QStringLiteral("P.O. Box 25724, Oklahoma City, OK 73125")));
+        fuel->setText(QStringLiteral("P.O. Box 1, Oklahoma City, OK 73101"));
+        QWidget *logbook = p->findChild<QWidget *>("txtLogbookTemplate");
+        QCOMPARE(controlText(logbook), LogbookEntry::defaultTemplate());
+        setControlText(logbook, QStringLiteral("{mark}\n{date}"));
+        QVERIFY(p->chkPrintChecklist->isChecked());
+        QVERIFY(w.printHandlers().checklistWanted());
+        p->chkPrintChecklist->setChecked(false);
 
         w.Command3D18->click();  // the second click saves and closes
         QVERIFY(p->isHidden());
@@ -389,6 +406,19 @@ private slots:
         QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM Agency").toInt(), 1);
         QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(),
                  t.folder + QLatin1Char('/'));
+        QVERIFY(t.value("setup337.mdb", "SELECT FaaAddress FROM Setup").isNull());
+        QCOMPARE(t.value("setup337.mdb", "SELECT FaaFuelTankAddress FROM Setup").toString(),
+                 QStringLiteral("P.O. Box 1, Oklahoma City, OK 73101"));
+        QCOMPARE(t.value("setup337.mdb", "SELECT LogbookTemplate FROM Setup").toString(),
+                 QStringLiteral("{mark}\n{date}"));
+        QVERIFY(!w.printHandlers().checklistWanted());
+        w.Command3D18->click();
+        QCOMPARE(fuel->text(), QStringLiteral("P.O. Box 1, Oklahoma City, OK 73101"));
+        fuel->clear();  // an emptied box goes back to today's address
+        w.Command3D18->click();
+        QVERIFY(t.value("setup337.mdb", "SELECT FaaFuelTankAddress FROM Setup").isNull());
+        w.Command3D18->click();
+        QVERIFY(fuel->text().contains(QStringLiteral("P.O. Box 25724")));
     }
 
     void agencyChangedOnAnotherWorkstationStaysInThePanel()

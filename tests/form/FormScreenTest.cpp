@@ -36,7 +36,8 @@ QList<QWidget *> allControls(FormScreen &f)
     all << f.Check2 << f.Combo3 << f.Text16 << f.Option5[0] << f.Option5[1];
     for (QRadioButton *option : f.Option6)
         all << option;
-    all << f.Text3 << f.Text13 << f.Combo5 << f.Text17 << f.Combo13 << f.Text18;
+    all << f.Text3 << f.Text13 << f.Combo5 << f.Text17 << f.txtFaaSentDate << f.txtFaaTracking;
+    all << f.Combo13 << f.Text18;
     return all;
 }
 
@@ -148,6 +149,8 @@ void FormScreenTest::controlHasKindAndDesignText_data()
         {"Text13", "QLineEdit", "", false},
         {"Combo5", "QComboBox", "", false},
         {"Text17", "QLineEdit", "", false},
+        {"txtFaaSentDate", "QLineEdit", "", false},
+        {"txtFaaTracking", "QLineEdit", "", false},
         {"Combo13", "QComboBox", "", true},
         {"Text18", "QPlainTextEdit", "", true},
     };
@@ -183,7 +186,7 @@ void FormScreenTest::everyMemberIsFoundByItsName()
 {
     FormScreen form;
     const QList<QWidget *> controls = allControls(form);
-    QCOMPARE(controls.size(), 45);
+    QCOMPARE(controls.size(), 47);
     for (QWidget *control : controls) {
         QVERIFY(control);
         QCOMPARE(form.findChild<QWidget *>(control->objectName()), control);

@@ -214,6 +214,8 @@ void SaveTest::datesAndBlanks()
     FormScreen &s = *w.Panel3D1;
     fillSavableForm(s);
     setControlText(s.Text16, formDateText);
+    setControlText(s.txtFaaSentDate, formDateText);  // the mailing date follows the same rule
+    setControlText(s.txtFaaTracking, series);
     setControlText(s.Text1[1], series);
     setControlText(s.Text18, description);
     w.formHandlers().Command3D13_Click();
@@ -222,6 +224,8 @@ void SaveTest::datesAndBlanks()
     QCOMPARE(formCount(t), 1);
     QCOMPARE(storedField(t, "FormDate").isNull(), formDate.isEmpty());
     QCOMPARE(storedField(t, "FormDate").toString(), formDate);
+    QCOMPARE(storedField(t, "FaaSentDate").toString(), formDate);
+    QCOMPARE(storedField(t, "FaaTracking").isNull(), series.isEmpty());  // empty: kept (Null)
     QCOMPARE(storedField(t, "ApproveDate").toString(), QStringLiteral("2001-03-06"));
     QCOMPARE(storedField(t, "Rating1").toString(), storedSeries);
     QCOMPARE(storedField(t, "Back").toString(), storedBack);
@@ -316,6 +320,7 @@ void SaveTest::tooLongEntryIsNamedAndNothingWritten_data()
     QTest::newRow("agency certificate") << "Text7(4)" << 31 << 0 << "Agency certificate no.";
     QTest::newRow("powerplant make") << "Text4(0)" << 51 << 1 << "Unit make";
     QTest::newRow("appliance manufacturer") << "Text4(1)" << 51 << 3 << "Appliance manufacturer";
+    QTest::newRow("FAA copy tracking") << "txtFaaTracking" << 101 << 0 << "Tracking";
     QTest::newRow("aircraft make, in the aircraft list first")
         << "Combo1(1)" << 41 << 0 << "Aircraft make";
 }

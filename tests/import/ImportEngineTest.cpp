@@ -86,6 +86,12 @@ void compareTable(const QString &oldFile, const QString &newFile, const TableSpe
     int compared = 0;
     for (int r = 0; r < expected.rows.size(); ++r) {
         for (int f = 0; f < definition.fields.size(); ++f) {
+            ++compared;
+            // The fields of later versions (the mailing record) start empty.
+            if (definition.fields[f].addedLater) {
+                QVERIFY2(stored[r][f].isNull(), qPrintable(definition.fields[f].name));
+                continue;
+            }
             const int column = expected.column(definition.fields[f].name);
             QVERIFY2(column >= 0, qPrintable(definition.fields[f].name));
             const QString difference
@@ -94,7 +100,6 @@ void compareTable(const QString &oldFile, const QString &newFile, const TableSpe
                                                           .arg(definition.name)
                                                           .arg(r + 1)
                                                           .arg(difference)));
-            ++compared;
         }
     }
     QCOMPARE(compared, int(expected.rows.size() * definition.fields.size()));

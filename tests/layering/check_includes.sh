@@ -19,6 +19,9 @@ declare -A allowed=(
   [narratives]="data ui form"
   [reports]="data ui form"
   [setup]="data ui form"
+  [mailing]="data ui form"
+  [history]="data ui form"
+  [logbook]="data ui form"
 )
 
 failures=0

@@ -5,6 +5,7 @@
 
 #include "form/FormSnapshot.h"
 #include "print/BackPage.h"
+#include "print/PageText.h"
 
 #include <QtTest>
 
@@ -21,6 +22,8 @@ PrintLog drawBack(const QString &description, const QString &combo3 = "N4721K")
     FormSnapshot form;
     form.description = description;
     form.conformitySigner = combo3;
+    form.registrationMark = "N4721K";
+    form.conformityDate = "March 03, 2024";
     RecordingSurface surface(systemFonts());
     surface.setScale(0);
     BackPage::draw(surface, form);
@@ -35,8 +38,8 @@ struct Placed
     double y;
 };
 
-// The description lines, marks, headings and END line: everything at x 600 or later on
-// a continuation sheet, with the page it is on.
+// The description lines, marks, headings, sheet identification and END line, with the page
+// each is on.
 QList<Placed> descriptionArea(const PrintLog &log)
 {
     QList<Placed> out;
@@ -49,7 +52,8 @@ QList<Placed> descriptionArea(const PrintLog &log)
         const bool line = op.at.x() == 600 && op.at.y() >= 1710;
         const bool mark = op.at == QPointF(4660, 13960);
         const bool heading = page > 0 && op.at.y() == 1260;
-        if (line || mark || heading)
+        const bool identification = op.at.y() == 1460 && op.at.x() != 620;
+        if (line || mark || heading || identification)
             out << Placed{op.text, page, op.at.y()};
     }
     return out;
@@ -61,6 +65,14 @@ QString paragraphs(int count, bool trailingBreak = false)
     for (int i = 1; i <= count; ++i)
         lines << QString("Line %1").arg(i);
     return lines.join("\r\n") + (trailingBreak ? "\r\n" : "");
+}
+
+// A continuation sheet's identification line and its number, as "page:y:text" entries.
+QStringList identified(int page, int sheets)
+{
+    const QString at = QString("%1:1460:").arg(page);
+    return {at + "Registration mark: N4721K     Date work completed: March 03, 2024",
+            at + QString("Sheet %1 of %2").arg(page + 1).arg(sheets)};
 }
 
 }  // namespace
@@ -156,26 +168,38 @@ void BackPageTest::pages_data()
     QTest::newRow("exactly 60 lines")
         << paragraphs(60) << "N1"
         << QStringList{"0:1710:Line 1", "...", "0:13510:Line 60", "0:13710:" + end} << 0;
-    QTest::newRow("61 lines") << paragraphs(61) << "N1"
-                              << QStringList{"0:13510:Line 60",   "0:13960:X",
-                                             "1:1260:" + heading, "1:1260:N1",
-                                             "1:1710:Line 61",    "1:1910:" + end}
-                              << 1;
+    QTest::newRow("61 lines: 2 sheets")
+        << paragraphs(61) << "N1"
+        << QStringList{"0:13510:Line 60", "0:13960:X", "1:1260:" + heading, "1:1260:N1"}
+               + identified(1, 2) + QStringList{"1:1710:Line 61", "1:1910:" + end}
+        << 1;
     QTest::newRow("60 lines ending in CR LF")
         << paragraphs(60, true) << "N1"
-        << QStringList{"0:13510:Line 60", "0:13960:X", "1:1260:" + heading,
-                       "1:1260:N1",       "1:1710:",   "1:1910:" + end}
+        << QStringList{"0:13510:Line 60", "0:13960:X", "1:1260:" + heading, "1:1260:N1"}
+               + identified(1, 2) + QStringList{"1:1710:", "1:1910:" + end}
         << 1;
     QTest::newRow("REGISTRATION MARK gives the bare heading")
         << paragraphs(61) << "REGISTRATION MARK"
-        << QStringList{"0:13960:X", "1:1260:" + heading, "1:1710:Line 61", "1:1910:" + end} << 1;
-    QTest::newRow("three pages") << paragraphs(
-        130) << "N1" << QStringList{"0:13510:Line 60",  "0:13960:X",       "1:1260:" + heading,
-                                    "1:1260:N1",        "1:1710:Line 61",  "...",
-                                    "1:13510:Line 120", "1:13960:X",       "2:1260:" + heading,
-                                    "2:1260:N1",        "2:1710:Line 121", "...",
-                                    "2:3510:Line 130",  "2:3710:" + end}
-                                 << 2;
+        << QStringList{"0:13960:X", "1:1260:" + heading} + identified(1, 2)
+               + QStringList{"1:1710:Line 61", "1:1910:" + end}
+        << 1;
+    QTest::newRow("three pages")
+        << paragraphs(130) << "N1"
+        << QStringList{"0:13510:Line 60", "0:13960:X", "1:1260:" + heading, "1:1260:N1"}
+               + identified(1, 3)
+               + QStringList{"1:1710:Line 61",    "...",      "1:13510:Line 120", "1:13960:X",
+                             "2:1260:" + heading, "2:1260:N1"}
+               + identified(2, 3)
+               + QStringList{"2:1710:Line 121", "...", "2:3510:Line 130", "2:3710:" + end}
+        << 2;
+    QTest::newRow("five sheets") << paragraphs(241) << "N1"
+                                 << QStringList{"0:13960:X", "1:1260:" + heading, "1:1260:N1"}
+                                        + identified(1, 5)
+                                        + QStringList{"...", "3:13960:X", "4:1260:" + heading,
+                                                      "4:1260:N1"}
+                                        + identified(4, 5)
+                                        + QStringList{"4:1710:Line 241", "4:1910:" + end}
+                                 << 4;
 }
 
 void BackPageTest::pages()
@@ -212,6 +236,19 @@ void BackPageTest::pages()
         if (op.text == "X" || op.text == BackPage::continuationHeading()) {
             QCOMPARE(op.font, (FontState{"Arial", 9, true, false}));
             QCOMPARE(op.lineFeed, op.text == "X");
+        }
+    }
+    // One identification and one number per continuation sheet (none on the back page), the
+    // number ending inside the border.
+    QCOMPARE(printed.filter(":1460:Sheet ").size(), newPages);
+    QCOMPARE(printed.filter(":1460:Registration mark:").size(), newPages);
+    QVERIFY(!printed.join('|').contains("0:1460:"));
+    RecordingSurface measure(systemFonts());
+    PageText::use(measure, {"Arial", 9, true});
+    for (const PrintOp &op : textOps(log)) {
+        if (op.text.startsWith("Sheet ")) {
+            QCOMPARE(op.font, (FontState{"Arial", 9, true, false}));
+            QVERIFY(op.at.x() > 9000 && op.at.x() + measure.textWidth(op.text) <= 11000);
         }
     }
     if (combo3 == "REGISTRATION MARK")

@@ -222,7 +222,7 @@ void FrontPageTest::labels_data()
         {"Form Approved", 7610, 50, "A 6"},
         {"OMB No. 2120-0020", 7610, 190, "A 6"},
         {"11/30/2007", 7610, 330, "A 6"},
-        {"Elecronic Tracking Number", 8940, 50, "A 6"},
+        {"Electronic Tracking Number", 8940, 50, "A 6"},
         {"For FAA Use Only", 8750, 540, "A 6 b"},
         {"INSTRUCTIONS:   Print or type all entries.  See Title 14 CFR 43.9, Part 43 Appendix B, "
          "and AC 43.9-1 (or "

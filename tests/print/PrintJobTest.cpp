@@ -7,6 +7,7 @@
 #include "common/SampleForm.h"
 #include "print/BackPage.h"
 #include "print/CopiesPanel.h"
+#include "print/PrintChecklist.h"
 #include "print/PrintJob.h"
 #include "print/QtPrintEnvironment.h"
 #include "print/QtPrintSurface.h"
@@ -76,19 +77,28 @@ void PrintJobTest::copies()
 void PrintJobTest::defaultCopies_data()
 {
     QTest::addColumn<QVariant>("organ1");
+    QTest::addColumn<bool>("check2");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Null") << QVariant() << "1";
-    QTest::newRow("2") << QVariant("2") << "2";
-    QTest::newRow("3 followed by words") << QVariant("3 copies") << "3";
-    QTest::newRow("no number") << QVariant("some") << "0";
-    QTest::newRow("a fraction") << QVariant("2.5") << "2.5";
+    QTest::newRow("Null") << QVariant() << false << "1";
+    QTest::newRow("2") << QVariant("2") << false << "2";
+    QTest::newRow("3 followed by words") << QVariant("3 copies") << false << "3";
+    QTest::newRow("no number") << QVariant("some") << false << "0";
+    QTest::newRow("a fraction") << QVariant("2.5") << false << "2.5";
+    // Extended-range fuel tanks: owner, FAA and one aboard, or more when the default says so.
+    QTest::newRow("fuel tanks, Null") << QVariant() << true << "3";
+    QTest::newRow("fuel tanks, 1") << QVariant("1") << true << "3";
+    QTest::newRow("fuel tanks, no number") << QVariant("some") << true << "3";
+    QTest::newRow("fuel tanks, 2.5") << QVariant("2.5") << true << "3";
+    QTest::newRow("fuel tanks, 3") << QVariant("3") << true << "3";
+    QTest::newRow("fuel tanks, 5") << QVariant("5") << true << "5";
 }
 
 void PrintJobTest::defaultCopies()
 {
     QFETCH(QVariant, organ1);
+    QFETCH(bool, check2);
     QFETCH(QString, text);
-    QCOMPARE(PrintJob::defaultCopiesText(organ1), text);
+    QCOMPARE(PrintJob::defaultCopiesText(organ1, check2), text);
 }
 
 void PrintJobTest::cancelAtReinsertPrintsFrontOnly()
@@ -421,6 +431,52 @@ void PrintJobTest::copiesPanel()
     QVERIFY(panel->isHidden());
     QCOMPARE(cancelSpy.size(), 1);
     QCOMPARE(okSpy.size(), 1);
+}
+
+void PrintJobTest::checklist_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<int>("check2");
+    QTest::addColumn<QString>("approvalDate");
+    // One character per line: x ticked by the program, o left to the inspector.
+    QTest::addColumn<QString>("ticks");
+    QTest::newRow("sample form") << "Installed engine per STC SE09201SC." << 0 << "March 18, 2011"
+                                 << "xox";
+    QTest::newRow("data, weight and balance, fuel tanks")
+        << "Installed fuel tank per AC 43.13-2B.\r\nWeight & balance revised." << 1
+        << "March 18, 2011"
+        << "xxox";
+    QTest::newRow("equipment list, approval before the work")
+        << "Revised the equipment list." << 0 << "March 16, 2011"
+        << "oxo";
+    QTest::newRow("approval date missing") << "Field approval 8110-3." << 0 << ""
+                                           << "xoo";
+}
+
+void PrintJobTest::checklist()
+{
+    QFETCH(QString, description);
+    QFETCH(int, check2);
+    QFETCH(QString, approvalDate);
+    QFETCH(QString, ticks);
+    FormSnapshot form = sampleForm();  // item 6 dated 3/17/2011
+    form.description = description;
+    form.extendedRangeFuel = check2;
+    form.approvalDate = approvalDate;
+    QString got;
+    for (const PrintChecklist::Line &line : PrintChecklist::lines(form))
+        got += line.ticked ? 'x' : 'o';
+    QCOMPARE(got, ticks);
+
+    // It warns and never blocks: OK prints, Cancel goes back; either way one question.
+    for (Msg::Answer answer : {Msg::Answer::Ok, Msg::Answer::Cancel}) {
+        ScriptedMessages messages;
+        messages.script = {answer};
+        QCOMPARE(PrintChecklist::confirm(messages, form), answer == Msg::Answer::Ok);
+        QCOMPARE(messages.asked.size(), 1);
+        QCOMPARE(messages.asked[0].title, QString("Before printing"));
+        QCOMPARE(messages.asked[0].buttons, Msg::Buttons::OkCancel);
+    }
 }
 
 REGISTER_TEST(PrintJobTest)

@@ -24,4 +24,6 @@ private slots:
     void pdfNamesSortTogether();
     void completeFormToPdf();
     void copiesPanel();
+    void checklist_data();
+    void checklist();
 };

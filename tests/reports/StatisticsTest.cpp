@@ -1,7 +1,9 @@
+#include "CsvRead.h"
 #include "access/AdminPanel.h"
 #include "common/TestRegistry.h"
 #include "common/TestWindow.h"
 #include "data/Database.h"
+#include "reports/ActivityHandlers.h"
 #include "reports/PeriodCountQueries.h"
 #include "reports/StatisticsHandlers.h"
 
@@ -166,6 +168,22 @@ private slots:
         calculate(w, QStringLiteral("March 01, 2001"), QStringLiteral("March 31, 2001"));
         QCOMPARE(boxes(w), expected);
         QVERIFY(!hasQuery1(t));
+        QVERIFY(t.messages.asked.isEmpty());
+
+        // The counts export to CSV, read back as shown.
+        const QString path = t.folder + "/counts.csv";
+        w.activityHandlers().chooseFile = [&](const QString &, const QString &) {
+            return path;
+        };
+        w.SSPanel3->cmdStatisticsCsv->click();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QStringList> expectedCsv{{"Report period", "March 01, 2001", "March 31, 2001"},
+                                             {"", "Approved", "Rejected"},
+                                             {"Repair", expected[0], expected[2]},
+                                             {"Alteration", expected[1], expected[4]},
+                                             {"Total", expected[3], expected[5]}};
+        QCOMPARE(readCsv(QString::fromUtf8(file.readAll())), expectedCsv);
         QVERIFY(t.messages.asked.isEmpty());
     }
 

@@ -5,6 +5,7 @@
 #include "print/PrintTestSupport.h"
 #include "ui/ControlText.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -84,6 +85,7 @@ private slots:
         control<QRadioButton>(w, "Option1(0)")->click();
         control<QRadioButton>(w, "Option5(0)")->click();
         control<QRadioButton>(w, "Option6(4)")->click();
+        control<QCheckBox>(w, "Check2")->click();  // extended-range fuel tank
         w.Panel3D1->Text18->setPlainText(
             QStringLiteral("Installed STC SA1234GL fuel tank.\nWeight and balance revised."));
         click(w, "Command3D13");
@@ -95,8 +97,18 @@ private slots:
         QCOMPARE(t.value("Form337.mdb", "SELECT count(*) FROM aircraft").toInt(), 1);
         QVERIFY(w.Command3D15->isEnabled());
 
-        // Print it: front, reinsert prompt, back.
+        // Print it: the checklist of an approved form first, then front, reinsert prompt, back.
+        // A fuel-tank form offers three copies.
         click(w, "Command3D14");
+        QCOMPARE(t.messages.asked.last().title, QStringLiteral("Before printing"));
+        QVERIFY2(t.messages.lastText().contains(
+                     "[x] Item 8 names the data used (an STC, AC 43.13, a field approval, "
+                     "manufacturer's data)\n"
+                     "[x] Weight and balance / equipment list addressed\n"
+                     "[  ] Extended-range fuel tanks: a copy is kept aboard the aircraft\n"),
+                 qPrintable(t.messages.lastText()));
+        QCOMPARE(controlText(control<QLineEdit>(w, "Text45")), QStringLiteral("3"));
+        control<QLineEdit>(w, "Text45")->setText(QStringLiteral("1"));
         click(w, "Command1(0)");
         QCOMPARE(printer.documents.size(), 2);
         QVERIFY(

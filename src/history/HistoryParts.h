@@ -1,0 +1,18 @@
+#pragma once
+
+class EarlierFormsPanel;
+class FormScreen;
+class MessageService;
+class Recordset;
+
+// What the earlier-forms list is given of the window: its panel, the form screen whose
+// aircraft it follows, the Form data control (its file, the record on screen, and the
+// record to show), whether the screen holds a stored form, and the message boxes.
+struct HistoryParts
+{
+    EarlierFormsPanel *panel;
+    FormScreen *Panel3D1;
+    Recordset &Data1;
+    int &NewFormFlag;  // 1 while the screen holds a form not yet stored
+    MessageService &messages;
+};
