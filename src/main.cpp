@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QSessionManager>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -61,6 +62,18 @@ int main(int argc, char **argv)
 
     Form1 window(context);
     messages.setParent(&window);
+#ifndef QT_NO_SESSIONMANAGER
+    // Logging out of the desktop asks as the Exit button does; Cancel keeps the session.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager &session) {
+                         if (session.allowsInteraction()) {
+                             const bool mayEnd = window.mayEndProgram();
+                             session.release();
+                             if (!mayEnd)
+                                 session.cancel();
+                         }
+                     });
+#endif
     window.show();
     // Some window systems never report the first activation; run it once the loop starts.
     QTimer::singleShot(0, &window, [&window] { window.activate(); });

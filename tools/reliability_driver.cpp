@@ -61,7 +61,7 @@ void report(const QJsonObject &line)
 
 // A form changed or deleted by the other program since it was shown is reported as a
 // conflict and the stored version taken (No); other questions are answered Yes (Delete
-// asks first); anything else is reported.
+// asks first), unsaved changes discarded; anything else is reported.
 class DriverMessages : public MessageService
 {
 public:
@@ -79,6 +79,9 @@ public:
         }
         if (request.buttons == Msg::Buttons::YesNo)
             return Msg::Answer::Yes;
+        // A form left unsaved (its save refused) makes way for the next step, as before.
+        if (request.buttons == Msg::Buttons::SaveDiscardCancel)
+            return Msg::Answer::Discard;
         ++told;
         report({{"op", "message"}, {"text", request.text}, {"title", request.title}});
         return Msg::Answer::Ok;

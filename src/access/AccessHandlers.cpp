@@ -86,6 +86,8 @@ void AccessHandlers::signedIn()
     form->Combo1[0]->setFocus();
     ListFill::setText(form->Combo3, panel->Combo4->currentText());
     form->Text16->setText(Dates::longForm(w.clock.today()));
+    if (w.signedIn)
+        w.signedIn();
 }
 
 void AccessHandlers::SSCommand1_Click()

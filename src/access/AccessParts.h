@@ -33,4 +33,5 @@ struct AccessParts
     MessageService &messages;
     Clock &clock;
     std::function<void()> endProgram;  // ends the program at once, nothing saved
+    std::function<void()> signedIn;    // item 6 was filled in for the inspector who signed in
 };

@@ -27,6 +27,7 @@
 #include "ui/MessageService.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
@@ -127,11 +128,13 @@ void Form1::composeSubsystems()
                    selectedPrinterName, m_context.programFolder, m_buttonBar, messages()});
     m_formHandlers = std::make_unique<FormHandlers>(
         FormParts{Panel3D1, Data1, Data2, Data10, NewFormFlag, m_buttonBar, messages()});
-    m_accessHandlers = std::make_unique<AccessHandlers>(AccessParts{
-        SSPanel1, SSPanel3, Panel3D1, Panel3D7, Panel3D7->SSCommand9, Data5, NewAgentFlag,
-        AgentPasswords, AgentApprovalNumbers, m_buttonBar, messages(), clock(), [this] {
-            endProgram();
-        }});
+    m_accessHandlers = std::make_unique<AccessHandlers>(
+        AccessParts{SSPanel1, SSPanel3, Panel3D1, Panel3D7, Panel3D7->SSCommand9, Data5,
+                    NewAgentFlag, AgentPasswords, AgentApprovalNumbers, m_buttonBar, messages(),
+                    clock(), [this] { endProgram(); },
+                    [this] {
+                        m_formHandlers->takeScreenAsUnchanged();
+                    }});
     m_statisticsHandlers = std::make_unique<StatisticsHandlers>(
         StatisticsParts{SSPanel3->Text47[11],
                         SSPanel3->Text47[13],
@@ -156,6 +159,18 @@ void Form1::composeSubsystems()
                         return m_dataBinding->dataFolder();
                     }});
 
+    // Find and Set-up may replace or rebind the form on screen: unsaved changes are settled
+    // before either panel opens.
+    connect(Command3D27, &QPushButton::clicked, this, [this] {
+        if (Panel3D3->isHidden() && !m_formHandlers->settleUnsavedChanges())
+            return;
+        m_searchHandlers->Command3D27_Click();
+    });
+    connect(Command3D18, &QPushButton::clicked, this, [this] {
+        if (Panel3D7->isHidden() && !m_formHandlers->settleUnsavedChanges())
+            return;
+        m_setupHandlers->Command3D18_Click();
+    });
     connect(m_formHandlers.get(), &FormHandlers::formDeleted, this, &Form1::SetDataPaths);
     connect(m_setupHandlers.get(), &SetupHandlers::bindingRequested, this, &Form1::SetDataPaths);
     connect(m_searchHandlers.get(), &SearchHandlers::matchFound, this, &Form1::ShowRecord);
@@ -329,6 +344,8 @@ void Form1::setIdleButtons()
 void Form1::SetDataPaths()
 {
     m_dataBinding->SetDataPaths();
+    // Binding leaves the screen as a new form the program filled in.
+    m_formHandlers->takeScreenAsUnchanged();
 }
 
 void Form1::ShowRecord()
@@ -343,11 +360,31 @@ void Form1::Combo1_Click(int index)
 
 void Form1::Command3D12_Click()
 {
+    if (mayEndProgram())
+        endProgram();
+}
+
+bool Form1::mayEndProgram()
+{
+    // With unsaved changes, Save or Discard already says "end"; a second question would
+    // only repeat it.
+    if (m_formHandlers->hasUnsavedChanges())
+        return m_formHandlers->settleUnsavedChanges();
     const auto answer
         = messages().ask({tr("Are you sure you want to exit? Have you saved your form?"),
                           tr("Exit"), Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::Yes});
-    if (answer == Msg::Answer::Yes)
-        endProgram();
+    return answer == Msg::Answer::Yes;
+}
+
+// The window's close button and Alt+F4 take the way of the Exit button.
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (!mayEndProgram()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    endProgram();
 }
 
 void Form1::showAbout()

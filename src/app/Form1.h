@@ -47,7 +47,10 @@ public:
     // Procedures of the window.
     void SetDataPaths();
     void Command3D12_Click();  // Exit
-    void showAbout();          // F1: the program's name, version and folders
+    // The Exit question, or the question about unsaved changes when the form holds some:
+    // true when the program may end (the window's close button and the session's end ask it too).
+    bool mayEndProgram();
+    void showAbout();  // F1: the program's name, version and folders
 
     // Services.
     const AppContext &context() const { return m_context; }
@@ -120,6 +123,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

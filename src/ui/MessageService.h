@@ -6,10 +6,11 @@
 // script the answers and check exactly what was asked.
 namespace Msg {
 
-// YesNoCancel: three answers; ImportCancel: an "Import" button (answered Ok) and Cancel.
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, ImportCancel };
+// YesNoCancel: three answers; ImportCancel: an "Import" button (answered Ok) and Cancel;
+// SaveDiscardCancel: the question before unsaved work leaves the screen.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, ImportCancel, SaveDiscardCancel };
 enum class Icon { None, Question, Information, Exclamation, Critical };
-enum class Answer { Ok, Cancel, Yes, No };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
 
 struct Request
 {

@@ -170,7 +170,11 @@ void NavigationTest::nextOnEmptyTable()
     setControlText(w.Panel3D1->Combo1[0], QStringLiteral("typed"));
     w.formHandlers().Command3D16_Click();
     w.formHandlers().Command3D17_Click();
-    QCOMPARE(t.messages.texts(), (QStringList{"Press OK to continue", "Press OK to continue"}));
+    // The typed mark is unsaved work: each step asks first (the script discards it), and
+    // with nothing to walk to the typed form stays on screen.
+    const QString question = QStringLiteral("Save the changes to the form for typed?");
+    QCOMPARE(t.messages.texts(),
+             (QStringList{question, "Press OK to continue", question, "Press OK to continue"}));
     QCOMPARE(markOnScreen(w), QStringLiteral("typed"));
 }
 
