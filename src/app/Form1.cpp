@@ -34,6 +34,8 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -43,8 +45,10 @@ QPushButton *barButton(QWidget *parent, const char *name, const QString &caption
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setMinimumHeight(34);
-    button->setMinimumWidth(84);
+    // Wide enough for its caption and no wider, so the whole bar fits a 1366 pixel screen
+    // at 150 % scaling.
+    button->setMinimumHeight(30);
+    button->setMinimumWidth(56);
     return button;
 }
 
@@ -61,7 +65,15 @@ Form1::Form1(const AppContext &context, QWidget *parent)
 
     m_surface = new QWidget(this);
     m_surface->setObjectName(QStringLiteral("surface"));
-    Panel3D1 = new FormScreen(m_surface);
+    // The form screen scrolls inside the window, so the button bar below it stays in view
+    // on any screen; the other panels lie over it.
+    m_formScroll = new QScrollArea(m_surface);
+    m_formScroll->setObjectName(QStringLiteral("formScroll"));
+    m_formScroll->setFrameShape(QFrame::NoFrame);
+    m_formScroll->setWidgetResizable(true);
+    Panel3D1 = new FormScreen;
+    Panel3D1->setMinimumHeight(twipsToPixels(9705, this));
+    m_formScroll->setWidget(Panel3D1);
     Panel3D1->setClock(m_context.clock);
     Panel3D1->setApprovalNumbers(&AgentApprovalNumbers);
     Panel3D4 = new QFrame(m_surface);
@@ -77,6 +89,7 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     layout->setSpacing(0);
     layout->addWidget(m_surface, 1);
     QWidget *buttonBar = buildButtonBar();
+    m_bar = buttonBar;
     layout->addWidget(buttonBar);
 
     composeSubsystems();
@@ -111,8 +124,21 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     SSPanel3->hide();
     Panel3D5->hide();
     move(0, 0);
-    const int formHeight = twipsToPixels(9705, this);
-    resize(qMax(Panel3D1->sizeHint().width(), 1200), formHeight + 44);
+    setMinimumSize(minimumSizeHint().width(), kMinimumHeight);
+    fitToScreen();
+}
+
+// The form's own size where the screen has room; never more than the screen's free area.
+void Form1::fitToScreen()
+{
+    QSize wanted(qMax(Panel3D1->sizeHint().width(), 1200),
+                 twipsToPixels(9705, this) + m_bar->sizeHint().height());
+    // Room for the window's frame and title bar, which the window system adds outside.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize decoration = frame.isEmpty() ? QSize(16, 48) : frame;
+    if (const QScreen *screen = this->screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size() - decoration);
+    resize(wanted.expandedTo(minimumSize()));
 }
 
 Form1::~Form1() = default;
@@ -233,7 +259,7 @@ QWidget *Form1::buildButtonBar()
 void Form1::placePanels()
 {
     const int width = m_surface->width();
-    Panel3D1->setGeometry(0, 0, width, qMax(m_surface->height(), twipsToPixels(9705, this)));
+    m_formScroll->setGeometry(m_surface->rect());
     const QSize signIn = SSPanel1->sizeHint().expandedTo(QSize(360, 180));
     SSPanel1->setGeometry((width - signIn.width()) / 2, twipsToPixels(2400, this), signIn.width(),
                           signIn.height());

@@ -16,6 +16,7 @@ class FindPanel;
 class FormScreen;
 class QFrame;
 class QPushButton;
+class QScrollArea;
 class SetupPanel;
 class SignInPanel;
 class PanelDragger;
@@ -133,9 +134,15 @@ private:
     void placePanels();
     void openSettings();
     void setIdleButtons();
+    void fitToScreen();
+
+    // Room for the button bar and a few rows of the form; the form scrolls below that.
+    static constexpr int kMinimumHeight = 360;
 
     AppContext m_context;
     QWidget *m_surface;
+    QScrollArea *m_formScroll = nullptr;  // holds the form screen
+    QWidget *m_bar = nullptr;             // the button bar
     bool m_activated = false;
     std::unique_ptr<PanelDragger> m_findDragger;
     std::unique_ptr<PanelDragger> m_setupDragger;

@@ -595,6 +595,11 @@ bool FormScreen::eventFilter(QObject *watched, QEvent *event)
 
 void FormScreen::setBackPageShown(bool shown)
 {
+    // The hidden front page keeps its room only while it is shown: the description then
+    // takes the width of the window, however narrow, instead of the front page's.
+    QSizePolicy policy = m_front->sizePolicy();
+    policy.setRetainSizeWhenHidden(!shown);
+    m_front->setSizePolicy(policy);
     m_front->setVisible(!shown);
     if (shown) {
         layoutBackPage();
