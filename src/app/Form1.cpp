@@ -244,6 +244,7 @@ QWidget *Form1::buildButtonBar()
         m_buttonBar.add(role, button);
     SSCommand3 = barButton(bar, "SSCommand3", tr("Back"));
     SSCommand3->setToolTip(tr("Description of work on the back of the form"));
+    m_buttonBar.add(B::Page, SSCommand3);
 
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(6, 4, 6, 4);

@@ -378,7 +378,7 @@ QGroupBox *FormScreen::buildConformity()
 
 QGroupBox *FormScreen::buildApproval()
 {
-    auto *frame = newFrame(tr("7. Approval to Return to Service"));
+    auto *frame = newFrame(tr("7. Approval for Return to Service"));
     newOptionGroup(frame, "Option5", Option5, {tr("Approved"), tr("Rejected")});
 
     newOptionGroup(frame, "Option6", Option6,

@@ -58,6 +58,9 @@ public:
 signals:
     void changed();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void showPath();
 

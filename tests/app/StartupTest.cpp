@@ -17,10 +17,13 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QTreeView>
 #include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -365,9 +368,18 @@ private slots:
         w.Command3D18->click();
         QVERIFY(!p->isHidden());
         QCOMPARE(w.Command3D18->text(), QStringLiteral("Save"));
-        for (QPushButton *b : {w.Command3D15, w.Command3D27, w.Command3D14, w.Command3D19,
-                               w.Command3D13, w.Command3D12, w.Command3D17, w.Command3D16})
+        for (QPushButton *b :
+             {w.Command3D15, w.Command3D27, w.Command3D14, w.Command3D19, w.Command3D13,
+              w.Command3D12, w.Command3D17, w.Command3D16, w.SSCommand3})
             QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+        // The folder tree opens at the data folder, once the tree has read its folders.
+        auto *tree = p->Dir1->findChild<QTreeView *>();
+        auto *model = qobject_cast<QFileSystemModel *>(tree->model());
+        QTRY_COMPARE(model->filePath(tree->currentIndex()), t.folder);
+        QVERIFY(tree->isExpanded(tree->currentIndex().parent()));
+        // The printer choice shows no save symbol.
+        QVERIFY(p->Command3D29->icon().cacheKey()
+                != p->style()->standardIcon(QStyle::SP_DialogSaveButton).cacheKey());
         QCOMPARE(p->Text8[0]->text(), QStringLiteral("Acme"));
         QCOMPARE(p->Text8[6]->text(), QString());  // Null zip shows empty
         QCOMPARE(p->Dir1->path(), t.folder);
@@ -377,6 +389,7 @@ private slots:
         w.Command3D18->click();  // the second click saves and closes
         QVERIFY(p->isHidden());
         QCOMPARE(w.Command3D18->text(), QStringLiteral("Set-up"));
+        QVERIFY(w.SSCommand3->isEnabled());
         QVERIFY(w.Command3D27->isEnabled());
         QVERIFY(w.Command3D12->isEnabled());
         QVERIFY(!w.Command3D13->isEnabled());

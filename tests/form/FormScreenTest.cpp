@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -451,6 +452,10 @@ void FormScreenTest::signerOfItem7GetsApprovalNumber()
     QFETCH(QString, number);
 
     FormScreen form;
+    // Item 7 is captioned as on the paper form.
+    auto *item7 = qobject_cast<QGroupBox *>(form.Combo5->parentWidget());
+    QVERIFY(item7);
+    QCOMPARE(item7->title(), QStringLiteral("7. Approval for Return to Service"));
     FixedClock clock(QDate(2011, 3, 17));
     form.setClock(&clock);
     const QStringList numbers{"DMIR-100", "DMIR-200", "DMIR-300"};
