@@ -289,6 +289,7 @@ void AdminHandlers::SSCommand10_Click()
         signInNames->setItemData(position, record);
         setSlot(w.AgentPasswords, position, storedPassword);
         setSlot(w.AgentApprovalNumbers, position, approvalNumber);
+        w.SSPanel1->setFirstStart(false);
         w.NewAgentFlag = 0;
         p->showNameEntry(false);
     }

@@ -39,6 +39,14 @@ SignInPanel::SignInPanel(QWidget *parent)
     SSCommand2->setFocusPolicy(Qt::TabFocus);
     SSCommand1->setFocusPolicy(Qt::TabFocus);
 
+    firstStartHint = new QLabel(
+        tr("No inspectors are set up yet. To begin, click \"Set-up\" on the button bar, then "
+           "\"Agents\", and add the first inspector as administrator."),
+        this);
+    firstStartHint->setObjectName(QStringLiteral("firstStartHint"));
+    firstStartHint->setWordWrap(true);
+    firstStartHint->hide();
+
     auto *fields = new QFormLayout;
     fields->addRow(tr("Select name"), Combo4);
     fields->addRow(tr("Enter password"), Text44);
@@ -48,9 +56,16 @@ SignInPanel::SignInPanel(QWidget *parent)
     buttons->addWidget(SSCommand1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(caption);
+    layout->addWidget(firstStartHint);
     layout->addLayout(fields);
     layout->addLayout(buttons);
     setTabOrder(Combo4, Text44);
     setTabOrder(Text44, SSCommand2);
     setTabOrder(SSCommand2, SSCommand1);
+}
+
+void SignInPanel::setFirstStart(bool noInspectors)
+{
+    firstStartHint->setVisible(noInspectors);
+    adjustSize();
 }

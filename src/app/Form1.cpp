@@ -373,6 +373,7 @@ void Form1::SetDataPaths()
     m_dataBinding->SetDataPaths();
     // Binding leaves the screen as a new form the program filled in.
     m_formHandlers->takeScreenAsUnchanged();
+    placePanels();  // the sign-in panel may have grown a first-start hint
 }
 
 void Form1::ShowRecord()
