@@ -199,6 +199,8 @@ void Form1::composeSubsystems()
     });
     connect(m_formHandlers.get(), &FormHandlers::formDeleted, this, &Form1::SetDataPaths);
     connect(m_setupHandlers.get(), &SetupHandlers::bindingRequested, this, &Form1::SetDataPaths);
+    connect(m_setupHandlers.get(), &SetupHandlers::agencySaved, m_formHandlers.get(),
+            &FormHandlers::agencyChanged);
     connect(m_searchHandlers.get(), &SearchHandlers::matchFound, this, &Form1::ShowRecord);
     connect(m_importHandlers.get(), &ImportHandlers::dataImported, this,
             [this] { m_setupHandlers->dataReplaced(); });

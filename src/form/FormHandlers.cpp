@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 FormHandlers::FormHandlers(const FormParts &parts)
     : w(parts)
     , m_display(*parts.Panel3D1)
@@ -105,7 +107,7 @@ void FormHandlers::Command3D19_Click()
 {
     if (!settleUnsavedChanges())
         return;
-    m_newForm.start();
+    m_newForm.start(std::exchange(m_agencyChanged, false));
     m_unsaved.takeScreenAsUnchanged();
 }
 

@@ -36,6 +36,8 @@ public:
     bool hasUnsavedChanges() const;
     // The program itself filled the screen (binding, sign-in): nothing typed is at stake.
     void takeScreenAsUnchanged();
+    // The agency was changed in set-up: the next New fills item 6 with it.
+    void agencyChanged() { m_agencyChanged = true; }
 
 signals:
     // A form was deleted: the data files are bound again and every list refilled
@@ -53,4 +55,5 @@ private:
     NewForm m_newForm;
     FormNavigator m_navigator;
     UnsavedChanges m_unsaved;
+    bool m_agencyChanged = false;
 };

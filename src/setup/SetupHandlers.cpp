@@ -155,6 +155,7 @@ void SetupHandlers::saveAndClose()
     // An agency that was not stored stays in the open panel, as typed.
     if (!agencyStored)
         return;
+    emit agencySaved();
 
     panel->hide();
     w.buttonBar.apply(ButtonBar::Event::SetupPanelClosed);
