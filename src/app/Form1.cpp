@@ -29,14 +29,18 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QStyle>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -91,6 +95,7 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     QWidget *buttonBar = buildButtonBar();
     m_bar = buttonBar;
     layout->addWidget(buttonBar);
+    layout->addWidget(buildStatusLine());
 
     composeSubsystems();
     m_findDragger = std::make_unique<PanelDragger>(Panel3D3, this, PanelDragger::Mode::Move);
@@ -141,7 +146,10 @@ void Form1::fitToScreen()
     resize(wanted.expandedTo(minimumSize()));
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    messages().setStatusLine({});  // the service may outlive the window
+}
 
 // Each subsystem's controller gets only the panels, data controls, window-level state
 // and services it works on; what one subsystem must tell another goes through a signal
@@ -257,6 +265,30 @@ QWidget *Form1::buildButtonBar()
     row->addStretch();
     row->addWidget(Command3D12);
     return bar;
+}
+
+// The status line under the button bar: what the last step did (a written PDF with a button
+// that opens its folder), and the data folder in use.
+QWidget *Form1::buildStatusLine()
+{
+    statusLine = new QStatusBar(this);
+    statusLine->setObjectName(QStringLiteral("statusLine"));
+    statusLine->setSizeGripEnabled(false);
+    m_openFolder = new QPushButton(tr("Open folder"), statusLine);
+    m_openFolder->setObjectName(QStringLiteral("openFolder"));
+    m_openFolder->hide();
+    connect(m_openFolder, &QPushButton::clicked, this,
+            [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(m_shownFolder)); });
+    statusLine->addWidget(m_openFolder);
+    dataFolderLabel = new QLabel(statusLine);
+    dataFolderLabel->setObjectName(QStringLiteral("dataFolderLabel"));
+    statusLine->addPermanentWidget(dataFolderLabel);
+    messages().setStatusLine([this](const QString &text, const QString &folder) {
+        m_shownFolder = folder;
+        m_openFolder->setVisible(!folder.isEmpty());
+        statusLine->showMessage(text);
+    });
+    return statusLine;
 }
 
 void Form1::placePanels()
@@ -376,6 +408,8 @@ void Form1::SetDataPaths()
     // Binding leaves the screen as a new form the program filled in.
     m_formHandlers->takeScreenAsUnchanged();
     placePanels();  // the sign-in panel may have grown a first-start hint
+    dataFolderLabel->setText(
+        tr("Data folder: %1").arg(QDir::toNativeSeparators(m_dataBinding->dataFolder())));
 }
 
 void Form1::ShowRecord()

@@ -15,7 +15,9 @@ class Database;
 class FindPanel;
 class FormScreen;
 class QFrame;
+class QLabel;
 class QPushButton;
+class QStatusBar;
 class QScrollArea;
 class SetupPanel;
 class SignInPanel;
@@ -83,6 +85,10 @@ public:
     QPushButton
         *cmdExportPdf;  // "Export PDF": the printed pages as one PDF file; enabled with Print
 
+    // The status line under the bar: what the last step did, and the data folder in use.
+    QStatusBar *statusLine = nullptr;
+    QLabel *dataFolderLabel = nullptr;
+
     // The table of which event switches which button of the bar on or off.
     ButtonBar &buttonBar() { return m_buttonBar; }
 
@@ -130,6 +136,7 @@ protected:
 private:
     ButtonBar m_buttonBar;
     QWidget *buildButtonBar();
+    QWidget *buildStatusLine();
     void composeSubsystems();
     void placePanels();
     void openSettings();
@@ -143,6 +150,8 @@ private:
     QWidget *m_surface;
     QScrollArea *m_formScroll = nullptr;  // holds the form screen
     QWidget *m_bar = nullptr;             // the button bar
+    QPushButton *m_openFolder = nullptr;  // on the status line while it names a written file
+    QString m_shownFolder;                // the folder that button opens
     bool m_activated = false;
     std::unique_ptr<PanelDragger> m_findDragger;
     std::unique_ptr<PanelDragger> m_setupDragger;

@@ -34,6 +34,7 @@ bool FormSaver::save()
         return false;
     w.NewFormFlag = 0;
     w.buttonBar.apply(ButtonBar::Event::Saved);
+    w.messages.status(QObject::tr("Form %1 saved").arg(entries.registrationMark));
     // A mark stored for the first time can be picked for the aircraft's next form at once.
     ListFill::insertSorted(w.Panel3D1->Combo1[0], entries.registrationMark);
     return true;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // Every message box of the program goes through this interface, so tests can
 // script the answers and check exactly what was asked.
 namespace Msg {
@@ -34,6 +36,19 @@ public:
     {
         ask({text, title, Msg::Buttons::Ok, icon, Msg::Answer::Ok});
     }
+
+    // What a step did, told in the window's status line without a box; folder: a folder
+    // the line offers to open (where a file was written), empty for none.
+    using StatusLine = std::function<void(const QString &text, const QString &folder)>;
+    void status(const QString &text, const QString &folder = {}) const
+    {
+        if (m_statusLine)
+            m_statusLine(text, folder);
+    }
+    void setStatusLine(StatusLine line) { m_statusLine = std::move(line); }
+
+private:
+    StatusLine m_statusLine;
 };
 
 // The application's default title for boxes that name none.
