@@ -234,10 +234,8 @@ QWidget *Form1::buildButtonBar()
     Command3D15 = barButton(bar, "Command3D15", tr("Delete"));
     Command3D17 = barButton(bar, "Command3D17", QString());
     Command3D17->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
-    Command3D17->setToolTip(tr("Previous stored form"));
     Command3D16 = barButton(bar, "Command3D16", QString());
     Command3D16->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
-    Command3D16->setToolTip(tr("Next stored form"));
     Command3D18 = barButton(bar, "Command3D18", tr("Set-up"));
     Command3D19 = barButton(bar, "Command3D19", tr("New"));
     Command3D27 = barButton(bar, "Command3D27", tr("Find"));
@@ -255,6 +253,29 @@ QWidget *Form1::buildButtonBar()
     SSCommand3 = barButton(bar, "SSCommand3", tr("Back"));
     SSCommand3->setToolTip(tr("Description of work on the back of the form"));
     m_buttonBar.add(B::Page, SSCommand3);
+
+    // The usual desktop shortcuts, named in each button's tooltip.
+    const struct
+    {
+        QPushButton *button;
+        QString what;
+        QKeySequence keys;
+    } shortcuts[] = {
+        {Command3D13, tr("Save the form"), QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {Command3D19, tr("New form"), QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {Command3D14, tr("Print the form"), QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {Command3D27, tr("Find stored forms"), QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {cmdPreview, tr("Preview the printed pages"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+        {Command3D17, tr("Previous form"), QKeySequence(Qt::ALT | Qt::Key_Left)},
+        {Command3D16, tr("Next form"), QKeySequence(Qt::ALT | Qt::Key_Right)},
+    };
+    for (const auto &s : shortcuts) {
+        s.button->setShortcut(s.keys);
+        s.button->setToolTip(tr("%1 (%2)").arg(s.what, s.keys.toString(QKeySequence::NativeText)));
+    }
+    Command3D17->setAccessibleName(tr("Previous form"));
+    Command3D16->setAccessibleName(tr("Next form"));
 
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(6, 4, 6, 4);
