@@ -190,7 +190,29 @@ FormScreen::FormScreen(QWidget *parent)
     for (const FormFields::Field &field : FormFields::all()) {
         m_fieldBoxes.push_back(findChild<QWidget *>(QLatin1String(field.control)));
         Q_ASSERT_X(m_fieldBoxes.back(), "FormScreen", field.control);
+        nameForAssistiveTools(m_fieldBoxes.back(), QString::fromUtf8(field.label));
     }
+    nameForAssistiveTools(List1, tr("Kind of unit"));
+    // The back page lies outside the items' frames.
+    Text18->setAccessibleName(tr("Item 8, %1").arg(Text18->accessibleName()));
+    Combo13->setAccessibleName(tr("Item 8, title of a stored description"));
+}
+
+// A screen reader says the item and the box: "Item 2, Owner's city & state"; the
+// description is the item's caption as printed on the form.
+void FormScreen::nameForAssistiveTools(QWidget *box, const QString &label)
+{
+    for (QWidget *parent = box->parentWidget(); parent && parent != this;
+         parent = parent->parentWidget()) {
+        const auto *item = qobject_cast<QGroupBox *>(parent);
+        const QString title = item ? item->title() : QString();
+        if (title.isEmpty() || !title.front().isDigit())
+            continue;
+        box->setAccessibleName(tr("Item %1, %2").arg(title.section(u'.', 0, 0), label));
+        box->setAccessibleDescription(title);
+        return;
+    }
+    box->setAccessibleName(label);
 }
 
 QGroupBox *FormScreen::buildAircraft()

@@ -131,6 +131,7 @@ private:
     QGroupBox *buildApproval();
     void buildBackPage();
     void setTabOrderItemByItem();
+    void nameForAssistiveTools(QWidget *box, const QString &label);
     void connectEntryAids();
 
     void applyUnitKind();

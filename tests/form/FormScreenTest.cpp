@@ -56,6 +56,8 @@ class FormScreenTest : public QObject
     Q_OBJECT
 
 private slots:
+    void boxesAreNamedByItemAndLabel_data();
+    void boxesAreNamedByItemAndLabel();
     void controlHasKindAndDesignText_data();
     void controlHasKindAndDesignText();
     void everyMemberIsFoundByItsName();
@@ -434,6 +436,32 @@ void FormScreenTest::dateFillers()
     clock.set(QDate(2026, 12, 7));
     QTest::mouseDClick(box, Qt::LeftButton);
     QCOMPARE(box->text(), QStringLiteral("December 07, 2026"));
+}
+
+void FormScreenTest::boxesAreNamedByItemAndLabel_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("owner's city") << "Text2(2)"
+                                  << "Item 2, Owner's city & state";
+    QTest::newRow("unit make, inside its own frame") << "Text4(0)"
+                                                     << "Item 5, Unit make";
+    QTest::newRow("unit list") << "List1"
+                               << "Item 5, Kind of unit";
+    QTest::newRow("approval date") << "Text17"
+                                   << "Item 7, Approval date";
+    QTest::newRow("description") << "Text18"
+                                 << "Item 8, Description of work";
+}
+
+void FormScreenTest::boxesAreNamedByItemAndLabel()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, name);
+    FormScreen form;
+    auto *control = form.findChild<QWidget *>(box);
+    QVERIFY(control);
+    QCOMPARE(control->accessibleName(), name);
 }
 
 void FormScreenTest::signerOfItem7GetsApprovalNumber_data()
