@@ -1,5 +1,7 @@
 #include "access/AdminPanel.h"
 
+#include "ui/CalendarButton.h"
+#include "ui/Dates.h"
 #include "ui/RaisedPanel.h"
 
 #include "ui/TypingLengthValidator.h"
@@ -124,8 +126,10 @@ AdminPanel::AdminPanel(QWidget *parent)
     auto *period = new QGridLayout;
     period->addWidget(heading(tr("Report Period"), this), 0, 0);
     period->addWidget(Text47[11], 0, 1);
+    period->addWidget(new CalendarButton(Text47[11], &Dates::shortForm, this), 0, 2);
     period->addWidget(new QLabel(tr("To"), this), 1, 0);
     period->addWidget(Text47[13], 1, 1);
+    period->addWidget(new CalendarButton(Text47[13], &Dates::shortForm, this), 1, 2);
     period->addWidget(SSCommand14, 2, 1, Qt::AlignRight);
     auto *grid = new QGridLayout;
     grid->addWidget(heading(tr("Approved"), this), 0, 1, Qt::AlignCenter);

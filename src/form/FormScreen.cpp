@@ -3,6 +3,7 @@
 #include "form/FormFields.h"
 
 #include "form/FormTexts.h"
+#include "ui/CalendarButton.h"
 #include "ui/CapitalsLineEdit.h"
 #include "ui/Clock.h"
 #include "ui/Dates.h"
@@ -132,6 +133,16 @@ void normalFontInside(QGroupBox *frame)
         font.setBold(false);
         child->setFont(font);
     }
+}
+
+// A date box with its calendar button; the calendar writes the form's long date.
+QHBoxLayout *withCalendar(QLineEdit *box)
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(2);
+    row->addWidget(box, 1);
+    row->addWidget(new CalendarButton(box, &Dates::longForm));
+    return row;
 }
 
 template<class Layout>
@@ -385,7 +396,7 @@ QGroupBox *FormScreen::buildConformity()
     signature->addWidget(newCaption(tr("Signature of Authorized Individual"), Combo3), 0, 0);
     signature->addWidget(Combo3, 1, 0);
     signature->addWidget(newCaption(tr("Date"), Text16), 2, 0);
-    signature->addWidget(Text16, 3, 0);
+    signature->addLayout(withCalendar(Text16), 3, 0);
     signature->setRowStretch(4, 1);
 
     auto *row = compact(new QHBoxLayout(frame));
@@ -435,7 +446,7 @@ QGroupBox *FormScreen::buildApproval()
     signer->addWidget(newCaption(tr("Certificate or Designation No."), Text13), 0, 0);
     signer->addWidget(Text13, 1, 0);
     signer->addWidget(newCaption(tr("Date"), Text17), 0, 1);
-    signer->addWidget(Text17, 1, 1);
+    signer->addLayout(withCalendar(Text17), 1, 1);
     signer->addWidget(newCaption(tr("Signature of Authorized Individual"), Combo5), 2, 0, 1, 2);
     signer->addWidget(Combo5, 3, 0, 1, 2);
     signer->setRowStretch(4, 1);

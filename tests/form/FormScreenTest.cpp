@@ -1,4 +1,7 @@
+#include "access/AdminPanel.h"
 #include "common/TestRegistry.h"
+#include "ui/CalendarButton.h"
+#include "ui/Dates.h"
 
 #include "form/FormScreen.h"
 #include "form/FormTexts.h"
@@ -56,6 +59,8 @@ class FormScreenTest : public QObject
     Q_OBJECT
 
 private slots:
+    void calendarFillsTheDateBoxInItsFormat_data();
+    void calendarFillsTheDateBoxInItsFormat();
     void boxesAreNamedByItemAndLabel_data();
     void boxesAreNamedByItemAndLabel();
     void controlHasKindAndDesignText_data();
@@ -436,6 +441,37 @@ void FormScreenTest::dateFillers()
     clock.set(QDate(2026, 12, 7));
     QTest::mouseDClick(box, Qt::LeftButton);
     QCOMPARE(box->text(), QStringLiteral("December 07, 2026"));
+}
+
+void FormScreenTest::calendarFillsTheDateBoxInItsFormat_data()
+{
+    QTest::addColumn<bool>("onForm");  // else the statistics' period on the administration panel
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("expected");
+    const QDate day(2011, 3, 17);
+    QTest::newRow("item 6 date") << true << "Text16"
+                                 << "March 17, 2011";
+    QTest::newRow("item 7 date") << true << "Text17"
+                                 << "March 17, 2011";
+    QTest::newRow("period start") << false << "Text47(11)" << Dates::shortForm(day);
+    QTest::newRow("period end") << false << "Text47(13)" << Dates::shortForm(day);
+}
+
+void FormScreenTest::calendarFillsTheDateBoxInItsFormat()
+{
+    QFETCH(bool, onForm);
+    QFETCH(QString, box);
+    QFETCH(QString, expected);
+    FormScreen form;
+    AdminPanel admin;
+    QWidget *panel = onForm ? static_cast<QWidget *>(&form) : &admin;
+    auto *date = panel->findChild<QLineEdit *>(box);
+    auto *calendar = panel->findChild<CalendarButton *>(box + QStringLiteral("Calendar"));
+    QVERIFY(date && calendar);
+    date->setText(QStringLiteral("typed"));  // typing stays possible
+    QCOMPARE(date->text(), QStringLiteral("typed"));
+    calendar->pick(QDate(2011, 3, 17));
+    QCOMPARE(date->text(), expected);
 }
 
 void FormScreenTest::boxesAreNamedByItemAndLabel_data()
