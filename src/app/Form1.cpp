@@ -4,6 +4,7 @@
 #include "access/AdminPanel.h"
 #include "access/SignInPanel.h"
 #include "app/DataBinding.h"
+#include "app/HelpWindow.h"
 #include "app/PanelDragger.h"
 #include "app/Version.h"
 #include "data/DataFolder.h"
@@ -104,13 +105,19 @@ Form1::Form1(const AppContext &context, QWidget *parent)
 
     connect(Command3D12, &QPushButton::clicked, this, &Form1::Command3D12_Click);
 
-    // Help: F1 anywhere in the window, or the button bar's context menu, tells the version.
+    // Help: F1 anywhere in the window, or the Help button, shows the user guide; the
+    // version is in the guide's About button and the button bar's context menu.
+    auto *help = new QAction(tr("Help"), this);
+    help->setObjectName(QStringLiteral("actHelp"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WindowShortcut);
+    connect(help, &QAction::triggered, this, &Form1::showHelp);
+    addAction(help);
+    connect(cmdHelp, &QPushButton::clicked, this, &Form1::showHelp);
     auto *about = new QAction(tr("About FAA Form 337"), this);
     about->setObjectName(QStringLiteral("actAbout"));
-    about->setShortcut(QKeySequence(Qt::Key_F1));
-    about->setShortcutContext(Qt::WindowShortcut);
     connect(about, &QAction::triggered, this, &Form1::showAbout);
-    addAction(about);
+    buttonBar->addAction(help);
     buttonBar->addAction(about);
     buttonBar->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(Panel3D1, &FormScreen::registrationMarkTyped, this,
@@ -223,7 +230,7 @@ QWidget *Form1::buildButtonBar()
     bar->setStyleSheet(QStringLiteral(
         "#buttonBar { background: #1f3a5f; }"
         "#buttonBar QPushButton { color: white; background: #2e5283; border: 1px solid #0d1f36;"
-        " border-radius: 3px; padding: 4px 10px; font-weight: bold; }"
+        " border-radius: 3px; padding: 4px 7px; font-weight: bold; }"
         "#buttonBar QPushButton:disabled { color: #8a9bb3; background: #27446b; }"
         "#buttonBar QPushButton:focus { border: 2px solid #ffd34d; }"));
     Command3D12 = barButton(bar, "Command3D12", tr("Exit"));
@@ -239,6 +246,8 @@ QWidget *Form1::buildButtonBar()
     Command3D18 = barButton(bar, "Command3D18", tr("Set-up"));
     Command3D19 = barButton(bar, "Command3D19", tr("New"));
     Command3D27 = barButton(bar, "Command3D27", tr("Find"));
+    cmdHelp = barButton(bar, "cmdHelp", tr("Help"));
+    cmdHelp->setToolTip(tr("The user guide (F1)"));
     using B = ButtonBar::Button;
     for (auto [role, button] : {std::pair{B::Exit, Command3D12},
                                 {B::Save, Command3D13},
@@ -284,6 +293,7 @@ QWidget *Form1::buildButtonBar()
           Command3D14, cmdPreview, cmdExportPdf, Command3D18})
         row->addWidget(b);
     row->addStretch();
+    row->addWidget(cmdHelp);
     row->addWidget(Command3D12);
     return bar;
 }
@@ -470,6 +480,17 @@ void Form1::closeEvent(QCloseEvent *event)
     }
     event->accept();
     endProgram();
+}
+
+void Form1::showHelp()
+{
+    if (!helpWindow) {
+        helpWindow = new HelpWindow(this);
+        connect(helpWindow, &HelpWindow::aboutRequested, this, &Form1::showAbout);
+    }
+    helpWindow->show();
+    helpWindow->raise();
+    helpWindow->activateWindow();
 }
 
 void Form1::showAbout()

@@ -5,6 +5,7 @@
 #include "ui/ButtonBar.h"
 #include "ui/Twips.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <memory>
@@ -14,6 +15,7 @@ class CopiesPanel;
 class Database;
 class FindPanel;
 class FormScreen;
+class HelpWindow;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -53,7 +55,8 @@ public:
     // The Exit question, or the question about unsaved changes when the form holds some:
     // true when the program may end (the window's close button and the session's end ask it too).
     bool mayEndProgram();
-    void showAbout();  // F1: the program's name, version and folders
+    void showHelp();   // F1 and "Help": the user guide
+    void showAbout();  // the program's name, version and folders
 
     // Services.
     const AppContext &context() const { return m_context; }
@@ -81,12 +84,14 @@ public:
     QPushButton *Command3D19;  // "New"
     QPushButton *Command3D27;  // "Find"
     QPushButton *SSCommand3;   // page button "Back" / "Front"
+    QPushButton *cmdHelp;      // "Help": the user guide
     QPushButton *cmdPreview;   // "Preview": the printed pages on screen; enabled with Print
     QPushButton
         *cmdExportPdf;  // "Export PDF": the printed pages as one PDF file; enabled with Print
 
     // The status line under the bar: what the last step did, and the data folder in use.
     QStatusBar *statusLine = nullptr;
+    QPointer<HelpWindow> helpWindow;  // made at the first F1
     QLabel *dataFolderLabel = nullptr;
 
     // The table of which event switches which button of the bar on or off.

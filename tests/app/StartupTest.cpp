@@ -2,6 +2,7 @@
 #include "access/SignInPanel.h"
 #include "app/CommandLine.h"
 #include "app/DataBinding.h"
+#include "app/HelpWindow.h"
 #include "app/PanelDragger.h"
 #include "app/Version.h"
 #include "common/TestRegistry.h"
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTextBrowser>
 #include <QTreeView>
 #include <QtTest>
 #include <csignal>
@@ -490,7 +492,8 @@ private slots:
         QCOMPARE(t.endCalls, yes ? 1 : 0);
     }
 
-    // F1 tells the version and where the files are, whatever panel has the focus.
+    // F1 shows the user guide, whatever panel has the focus; its About button tells the
+    // version and where the files are.
     void f1ShowsTheVersionAndFolders()
     {
         TestWindow t;
@@ -500,6 +503,14 @@ private slots:
         QWidget *focus = QApplication::focusWidget();
         QVERIFY(focus);
         QTest::keyClick(focus, Qt::Key_F1);
+        QVERIFY(w.helpWindow && w.helpWindow->isVisible());
+        const QString guide = w.helpWindow->guide->toPlainText();
+        for (const char *section :
+             {"First start", "Daily use", "Statistics", "Where the data lives", "Moving data",
+              "What the messages mean"})
+            QVERIFY2(guide.contains(QLatin1String(section)), section);
+        QVERIFY(t.messages.asked.isEmpty());
+        w.helpWindow->findChild<QPushButton *>(QStringLiteral("about"))->click();
         QCOMPARE(t.messages.asked.size(), 1);
         QCOMPARE(t.messages.asked.last().title, QStringLiteral("About FAA Form 337"));
         QVERIFY(t.messages.lastText().contains(
