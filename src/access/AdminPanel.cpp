@@ -96,10 +96,10 @@ AdminPanel::AdminPanel(QWidget *parent)
     frameLayout->addWidget(new QLabel(tr("Admin Password"), Frame1), 1, 0);
     frameLayout->addWidget(Text47[12], 1, 1);
 
-    SSCommand10 = button(this, "SSCommand10", tr("Save"));
-    SSCommand11 = button(this, "SSCommand11", tr("Delete"));
-    SSCommand12 = button(this, "SSCommand12", tr("New"));
-    SSCommand13 = button(this, "SSCommand13", tr("Exit"));
+    SSCommand10 = button(this, "SSCommand10", tr("&Save"));
+    SSCommand11 = button(this, "SSCommand11", tr("&Delete"));
+    SSCommand12 = button(this, "SSCommand12", tr("&New"));
+    SSCommand13 = button(this, "SSCommand13", tr("E&xit"));
 
     auto *inspector = new QGridLayout;
     inspector->addWidget(new QLabel(tr("DMIR Name"), this), 0, 0);
@@ -121,7 +121,7 @@ AdminPanel::AdminPanel(QWidget *parent)
     left->addLayout(buttons);
 
     // The report-period block: two dates, "Calculate", and the grid of counts.
-    SSCommand14 = button(this, "SSCommand14", tr("Calculate"));
+    SSCommand14 = button(this, "SSCommand14", tr("&Calculate"));
     SSCommand14->setEnabled(false);
     auto *period = new QGridLayout;
     period->addWidget(heading(tr("Report Period"), this), 0, 0);

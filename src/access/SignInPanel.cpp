@@ -30,9 +30,9 @@ SignInPanel::SignInPanel(QWidget *parent)
     Text44->setObjectName(QStringLiteral("Text44"));
     Text44->setEchoMode(QLineEdit::Password);
     TypingLengthValidator::install(Text44, 8);  // a paste is cut between characters
-    SSCommand2 = new QPushButton(tr("Submit"), this);
+    SSCommand2 = new QPushButton(tr("&Submit"), this);
     SSCommand2->setObjectName(QStringLiteral("SSCommand2"));
-    SSCommand1 = new QPushButton(tr("Exit"), this);
+    SSCommand1 = new QPushButton(tr("E&xit"), this);
     SSCommand1->setObjectName(QStringLiteral("SSCommand1"));
     // A click on a button leaves the focus in the password box: leaving the box runs
     // the check, and Submit runs it too, so a click that moved the focus would run it twice.

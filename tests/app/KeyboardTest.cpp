@@ -12,6 +12,8 @@ class KeyboardTest : public QObject
 private slots:
     void barShortcutsAreNamedInTooltips_data();
     void barShortcutsAreNamedInTooltips();
+    void panelButtonsHaveAccessKeys_data();
+    void panelButtonsHaveAccessKeys();
 };
 
 void KeyboardTest::barShortcutsAreNamedInTooltips_data()
@@ -52,6 +54,31 @@ void KeyboardTest::barShortcutsAreNamedInTooltips()
         QTest::keySequence(&w, keys);
         QTRY_VERIFY(!w.Panel3D3->isHidden());  // a shortcut clicks after a short flash
     }
+}
+
+void KeyboardTest::panelButtonsHaveAccessKeys_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::newRow("sign-in Submit") << "SSCommand2" << QKeySequence(Qt::ALT | Qt::Key_S);
+    QTest::newRow("sign-in Exit") << "SSCommand1" << QKeySequence(Qt::ALT | Qt::Key_X);
+    QTest::newRow("inspectors Save") << "SSCommand10" << QKeySequence(Qt::ALT | Qt::Key_S);
+    QTest::newRow("inspectors Delete") << "SSCommand11" << QKeySequence(Qt::ALT | Qt::Key_D);
+    QTest::newRow("inspectors New") << "SSCommand12" << QKeySequence(Qt::ALT | Qt::Key_N);
+    QTest::newRow("inspectors Exit") << "SSCommand13" << QKeySequence(Qt::ALT | Qt::Key_X);
+    QTest::newRow("statistics Calculate") << "SSCommand14" << QKeySequence(Qt::ALT | Qt::Key_C);
+}
+
+void KeyboardTest::panelButtonsHaveAccessKeys()
+{
+    QFETCH(QString, button);
+    QFETCH(QKeySequence, key);
+    TestWindow t;
+    t.install();
+    Form1 &w = t.open();
+    auto *b = w.findChild<QPushButton *>(button);
+    QVERIFY(b);
+    QCOMPARE(QKeySequence::mnemonic(b->text()), key);
 }
 
 REGISTER_TEST(KeyboardTest)
