@@ -49,20 +49,20 @@ const Panel kPanels[] = {
          w.SSCommand3->click();
          return &w;
      }},
-    {"find-panel",
-     [](Form1 &w) -> QWidget * {
-         w.SSCommand3->click();
-         w.Command3D27->click();
-         return &w;
-     }},
     {"set-up",
      [](Form1 &w) -> QWidget * {
-         w.Command3D18->click();
+         w.SSCommand3->click();   // back to the front page
+         w.Command3D18->click();  // opens set-up
+         return &w;
+     }},
+    {"find-panel",
+     [](Form1 &w) -> QWidget * {
+         w.Command3D18->click();  // stores and closes set-up
+         w.Command3D27->click();
          return &w;
      }},
     {"help",
      [](Form1 &w) -> QWidget * {
-         w.Command3D18->click();  // closes set-up
          w.showHelp();
          return w.helpWindow;
      }},

@@ -509,6 +509,11 @@ private slots:
              {"First start", "Daily use", "Statistics", "Where the data lives", "Moving data",
               "What the messages mean"})
             QVERIFY2(guide.contains(QLatin1String(section)), section);
+        // The guide's pictures are shipped with it.
+        QVERIFY(!w.helpWindow->guide
+                     ->loadResource(QTextDocument::ImageResource,
+                                    QUrl(QStringLiteral("screenshots/sign-in.png")))
+                     .isNull());
         QVERIFY(t.messages.asked.isEmpty());
         w.helpWindow->findChild<QPushButton *>(QStringLiteral("about"))->click();
         QCOMPARE(t.messages.asked.size(), 1);
