@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QSessionManager>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -62,6 +63,18 @@ int main(int argc, char **argv)
     messages.setParent(&window);
     // Opening a large file of an earlier version builds its search index: shown, not frozen.
     LongWorkDialog longWork(&window);
+#ifndef QT_NO_SESSIONMANAGER
+    // Logging out of the desktop asks as the Exit button does; Cancel keeps the session.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager &session) {
+                         if (session.allowsInteraction()) {
+                             const bool mayEnd = window.mayEndProgram();
+                             session.release();
+                             if (!mayEnd)
+                                 session.cancel();
+                         }
+                     });
+#endif
     window.show();
     // Some window systems never report the first activation; run it once the loop starts.
     QTimer::singleShot(0, &window, [&window] { window.activate(); });

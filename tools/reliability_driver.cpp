@@ -9,6 +9,8 @@
 //                                                  deleted the form since it was shown
 //   {"op":"deleting","serial":...}                 before Delete is clicked
 //   {"op":"deleted","serial":...}                  after Delete reported success
+//   {"op":"delete refused","serial":...}           Delete refused: the other program changed
+//                                                  the form since it was shown
 //   {"op":"counted","approvedRepairs":N, "expected":N}  the period statistics of its year
 //   {"op":"message","text":...}                    any other message that is not a question
 //
@@ -62,7 +64,7 @@ void report(const QJsonObject &line)
 
 // A form changed or deleted by the other program since it was shown is reported as a
 // conflict and the stored version taken (No); other questions are answered Yes (Delete
-// asks first); anything else is reported.
+// asks first), unsaved changes discarded; anything else is reported.
 class DriverMessages : public MessageService
 {
 public:
@@ -79,7 +81,17 @@ public:
         }
         if (request.buttons == Msg::Buttons::YesNo)
             return Msg::Answer::Yes;
+        // A form left unsaved (its save refused) makes way for the next step, as before.
+        if (request.buttons == Msg::Buttons::SaveDiscardCancel)
+            return Msg::Answer::Discard;
         ++told;
+        // A Delete of a form the other program changed meanwhile is refused, as it must be.
+        if (request.text.startsWith(QLatin1String("The form was not deleted"))
+            && request.text.contains(QLatin1String("changed on another workstation"))) {
+            ++conflicts;
+            report({{"op", "delete refused"}, {"serial", *serial}});
+            return Msg::Answer::Ok;
+        }
         report({{"op", "message"}, {"text", request.text}, {"title", request.title}});
         return Msg::Answer::Ok;
     }

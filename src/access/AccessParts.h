@@ -32,6 +32,7 @@ struct AccessParts
     ButtonBar &buttonBar;
     MessageService &messages;
     Clock &clock;
-    std::function<void()> endProgram;     // ends the program at once, nothing saved
-    std::function<void()> signedIn = {};  // told once an inspector is in (the form is shown)
+    std::function<void()> endProgram;  // ends the program at once, nothing saved
+    // Told once an inspector is in: item 6 was filled in for them and the form is shown.
+    std::function<void()> signedIn = {};
 };

@@ -8,6 +8,7 @@
 #include "data/DbError.h"
 #include "data/Recordset.h"
 #include "data/SchemaSql.h"
+#include "form/FormScreen.h"
 #include "ui/ButtonBar.h"
 #include "ui/ControlText.h"
 #include "ui/MessageService.h"
@@ -291,6 +292,10 @@ void AdminHandlers::SSCommand10_Click()
         signInNames->setItemData(position, record);
         setSlot(w.AgentPasswords, position, storedPassword);
         setSlot(w.AgentApprovalNumbers, position, approvalNumber);
+        // The signer lists of items 6 and 7 follow, in the same order as the slots.
+        addListItem(w.Panel3D1->Combo3, name);
+        addListItem(w.Panel3D1->Combo5, name);
+        w.SSPanel1->setFirstStart(false);
         w.NewAgentFlag = 0;
         p->showNameEntry(false);
     }
@@ -324,6 +329,7 @@ void AdminHandlers::SSCommand11_Click()
     const int entry = p->Combo6->currentIndex();
     if (entry < 0)
         return;
+    const QVariant record = p->Combo6->itemData(entry);
     try {
         if (!findPickedInspector())
             return;
@@ -334,6 +340,7 @@ void AdminHandlers::SSCommand11_Click()
                           .arg(p->Combo6->itemText(entry), error.message()));
         return;
     }
+    removeFromNameLists(record);
     for (int i : {9, 10, 17})
         p->Text47[i]->clear();
     {
@@ -358,6 +365,21 @@ void AdminHandlers::SSCommand13_Click()
     p->showNameEntry(false);
     p->hide();
     w.buttonBar.apply(ButtonBar::Event::AdminPanelClosed);
+}
+
+// A deleted inspector leaves the sign-in list, the signer lists of items 6 and 7 and
+// the parallel password and approval-number slots at one position, so they stay parallel;
+// a name already on the form stays as it is.
+void AdminHandlers::removeFromNameLists(const QVariant &record)
+{
+    const int position = record.isValid() ? w.SSPanel1->Combo4->findData(record) : -1;
+    if (position < 0)
+        return;
+    for (QComboBox *names : {w.SSPanel1->Combo4, w.Panel3D1->Combo3, w.Panel3D1->Combo5})
+        removeListItem(names, position);
+    for (QStringList *parallel : {&w.AgentPasswords, &w.AgentApprovalNumbers})
+        if (position < parallel->size())
+            parallel->removeAt(position);
 }
 
 void AdminHandlers::showOldPassword()

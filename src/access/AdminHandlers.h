@@ -34,6 +34,7 @@ private:
     void placePanel();
     void selectOption3();
     void showOldPassword();
+    void removeFromNameLists(const QVariant &record);
     void setAdministering(bool administering);
     void reportFailure(const QString &text);
 

@@ -1,5 +1,7 @@
 #include "access/AdminPanel.h"
 
+#include "ui/CalendarButton.h"
+#include "ui/Dates.h"
 #include "ui/RaisedPanel.h"
 
 #include "ui/TypingLengthValidator.h"
@@ -94,10 +96,10 @@ AdminPanel::AdminPanel(QWidget *parent)
     frameLayout->addWidget(new QLabel(tr("Admin Password"), Frame1), 1, 0);
     frameLayout->addWidget(Text47[12], 1, 1);
 
-    SSCommand10 = button(this, "SSCommand10", tr("Save"));
-    SSCommand11 = button(this, "SSCommand11", tr("Delete"));
-    SSCommand12 = button(this, "SSCommand12", tr("New"));
-    SSCommand13 = button(this, "SSCommand13", tr("Exit"));
+    SSCommand10 = button(this, "SSCommand10", tr("&Save"));
+    SSCommand11 = button(this, "SSCommand11", tr("&Delete"));
+    SSCommand12 = button(this, "SSCommand12", tr("&New"));
+    SSCommand13 = button(this, "SSCommand13", tr("E&xit"));
 
     auto *inspector = new QGridLayout;
     inspector->addWidget(new QLabel(tr("DMIR Name"), this), 0, 0);
@@ -119,13 +121,15 @@ AdminPanel::AdminPanel(QWidget *parent)
     left->addLayout(buttons);
 
     // The report-period block: two dates, "Calculate", and the grid of counts.
-    SSCommand14 = button(this, "SSCommand14", tr("Calculate"));
+    SSCommand14 = button(this, "SSCommand14", tr("&Calculate"));
     SSCommand14->setEnabled(false);
     auto *period = new QGridLayout;
     period->addWidget(heading(tr("Report Period"), this), 0, 0);
     period->addWidget(Text47[11], 0, 1);
+    period->addWidget(new CalendarButton(Text47[11], &Dates::shortForm, this), 0, 2);
     period->addWidget(new QLabel(tr("To"), this), 1, 0);
     period->addWidget(Text47[13], 1, 1);
+    period->addWidget(new CalendarButton(Text47[13], &Dates::shortForm, this), 1, 2);
     period->addWidget(SSCommand14, 2, 1, Qt::AlignRight);
     // Beside the counts: their CSV export and the activity report per inspector.
     cmdStatisticsCsv = button(this, "cmdStatisticsCsv", tr("Export CSV..."));

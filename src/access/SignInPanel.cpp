@@ -30,14 +30,22 @@ SignInPanel::SignInPanel(QWidget *parent)
     Text44->setObjectName(QStringLiteral("Text44"));
     Text44->setEchoMode(QLineEdit::Password);
     TypingLengthValidator::install(Text44, 8);  // a paste is cut between characters
-    SSCommand2 = new QPushButton(tr("Submit"), this);
+    SSCommand2 = new QPushButton(tr("&Submit"), this);
     SSCommand2->setObjectName(QStringLiteral("SSCommand2"));
-    SSCommand1 = new QPushButton(tr("Exit"), this);
+    SSCommand1 = new QPushButton(tr("E&xit"), this);
     SSCommand1->setObjectName(QStringLiteral("SSCommand1"));
     // A click on a button leaves the focus in the password box: leaving the box runs
     // the check, and Submit runs it too, so a click that moved the focus would run it twice.
     SSCommand2->setFocusPolicy(Qt::TabFocus);
     SSCommand1->setFocusPolicy(Qt::TabFocus);
+
+    firstStartHint = new QLabel(
+        tr("No inspectors are set up yet. To begin, click \"Set-up\" on the button bar, then "
+           "\"Agents\", and add the first inspector as administrator."),
+        this);
+    firstStartHint->setObjectName(QStringLiteral("firstStartHint"));
+    firstStartHint->setWordWrap(true);
+    firstStartHint->hide();
 
     auto *fields = new QFormLayout;
     fields->addRow(tr("Select name"), Combo4);
@@ -48,9 +56,16 @@ SignInPanel::SignInPanel(QWidget *parent)
     buttons->addWidget(SSCommand1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(caption);
+    layout->addWidget(firstStartHint);
     layout->addLayout(fields);
     layout->addLayout(buttons);
     setTabOrder(Combo4, Text44);
     setTabOrder(Text44, SSCommand2);
     setTabOrder(SSCommand2, SSCommand1);
+}
+
+void SignInPanel::setFirstStart(bool noInspectors)
+{
+    firstStartHint->setVisible(noInspectors);
+    adjustSize();
 }

@@ -3,6 +3,7 @@
 #include <QFrame>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -17,4 +18,8 @@ public:
     QLineEdit *Text44;        // password, echoed as "*", at most 8 characters
     QPushButton *SSCommand2;  // "Submit"
     QPushButton *SSCommand1;  // "Exit"
+    QLabel *firstStartHint;   // how to begin, while no inspector is stored
+
+    // A new installation has no inspectors: the panel says how to add the first one.
+    void setFirstStart(bool noInspectors);
 };

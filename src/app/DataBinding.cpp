@@ -248,6 +248,7 @@ void DataBinding::fillLists()
     ListFill::replaceItems(form->Combo3, names);
     ListFill::replaceItems(form->Combo5, names);
     ListFill::replaceItems(w.SSPanel3->Combo6, names, recordIds);
+    w.SSPanel1->setFirstStart(names.isEmpty());
 }
 
 void DataBinding::fillAgencyFromNewestForm()

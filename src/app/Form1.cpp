@@ -4,6 +4,7 @@
 #include "access/AdminPanel.h"
 #include "access/SignInPanel.h"
 #include "app/DataBinding.h"
+#include "app/HelpWindow.h"
 #include "app/PanelDragger.h"
 #include "app/Version.h"
 #include "data/DataFolder.h"
@@ -30,16 +31,24 @@
 #include "setup/SetupHandlers.h"
 #include "setup/SetupPanel.h"
 #include "ui/Clock.h"
+#include "ui/FlowLayout.h"
 #include "ui/MessageService.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <QStyle>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -48,8 +57,10 @@ QPushButton *barButton(QWidget *parent, const char *name, const QString &caption
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setMinimumHeight(34);
-    button->setMinimumWidth(84);
+    // Wide enough for its caption and no wider, so the whole bar fits a 1366 pixel screen
+    // at 150 % scaling.
+    button->setMinimumHeight(30);
+    button->setMinimumWidth(56);
     return button;
 }
 
@@ -66,7 +77,15 @@ Form1::Form1(const AppContext &context, QWidget *parent)
 
     m_surface = new QWidget(this);
     m_surface->setObjectName(QStringLiteral("surface"));
-    Panel3D1 = new FormScreen(m_surface);
+    // The form screen scrolls inside the window, so the button bar below it stays in view
+    // on any screen; the other panels lie over it.
+    m_formScroll = new QScrollArea(m_surface);
+    m_formScroll->setObjectName(QStringLiteral("formScroll"));
+    m_formScroll->setFrameShape(QFrame::NoFrame);
+    m_formScroll->setWidgetResizable(true);
+    Panel3D1 = new FormScreen;
+    Panel3D1->setMinimumHeight(twipsToPixels(9705, this));
+    m_formScroll->setWidget(Panel3D1);
     Panel3D1->setClock(m_context.clock);
     Panel3D1->setApprovalNumbers(&AgentApprovalNumbers);
     Panel3D4 = new QFrame(m_surface);
@@ -88,7 +107,9 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     beside->addWidget(m_earlierForms);
     layout->addLayout(beside, 1);
     QWidget *buttonBar = buildButtonBar();
+    m_bar = buttonBar;
     layout->addWidget(buttonBar);
+    layout->addWidget(buildStatusLine());
 
     composeSubsystems();
     m_findDragger = std::make_unique<PanelDragger>(Panel3D3, this, PanelDragger::Mode::Move);
@@ -97,13 +118,19 @@ Form1::Form1(const AppContext &context, QWidget *parent)
 
     connect(Command3D12, &QPushButton::clicked, this, &Form1::Command3D12_Click);
 
-    // Help: F1 anywhere in the window, or the button bar's context menu, tells the version.
+    // Help: F1 anywhere in the window, or the Help button, shows the user guide; the
+    // version is in the guide's About button and the button bar's context menu.
+    auto *help = new QAction(tr("Help"), this);
+    help->setObjectName(QStringLiteral("actHelp"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WindowShortcut);
+    connect(help, &QAction::triggered, this, &Form1::showHelp);
+    addAction(help);
+    connect(cmdHelp, &QPushButton::clicked, this, &Form1::showHelp);
     auto *about = new QAction(tr("About FAA Form 337"), this);
     about->setObjectName(QStringLiteral("actAbout"));
-    about->setShortcut(QKeySequence(Qt::Key_F1));
-    about->setShortcutContext(Qt::WindowShortcut);
     connect(about, &QAction::triggered, this, &Form1::showAbout);
-    addAction(about);
+    buttonBar->addAction(help);
     buttonBar->addAction(about);
     buttonBar->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(Panel3D1, &FormScreen::registrationMarkTyped, this,
@@ -122,11 +149,27 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     SSPanel3->hide();
     Panel3D5->hide();
     move(0, 0);
-    const int formHeight = twipsToPixels(9705, this);
-    resize(qMax(Panel3D1->sizeHint().width(), 1200), formHeight + 44);
+    setMinimumSize(minimumSizeHint().width(), kMinimumHeight);
+    fitToScreen();
 }
 
-Form1::~Form1() = default;
+// The form's own size where the screen has room; never more than the screen's free area.
+void Form1::fitToScreen()
+{
+    QSize wanted(qMax(Panel3D1->sizeHint().width(), 1200),
+                 twipsToPixels(9705, this) + m_bar->sizeHint().height());
+    // Room for the window's frame and title bar, which the window system adds outside.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize decoration = frame.isEmpty() ? QSize(16, 48) : frame;
+    if (const QScreen *screen = this->screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size() - decoration);
+    resize(wanted.expandedTo(minimumSize()));
+}
+
+Form1::~Form1()
+{
+    messages().setStatusLine({});  // the service may outlive the window
+}
 
 // Each subsystem's controller gets only the panels, data controls, window-level state
 // and services it works on; what one subsystem must tell another goes through a signal
@@ -144,6 +187,7 @@ void Form1::composeSubsystems()
                     NewAgentFlag, AgentPasswords, AgentApprovalNumbers, m_buttonBar, messages(),
                     clock(), [this] { endProgram(); },
                     [this] {
+                        m_formHandlers->takeScreenAsUnchanged();
                         m_mailingHandlers->showSignInNotice();
                     }});
     m_activityHandlers = std::make_unique<ActivityHandlers>(
@@ -160,7 +204,9 @@ void Form1::composeSubsystems()
     m_logbookHandlers = std::make_unique<LogbookHandlers>(
         LogbookParts{cmdLogbookEntry, Panel3D1, setupCursor, messages()});
     m_historyHandlers = std::make_unique<HistoryHandlers>(
-        HistoryParts{m_earlierForms, Panel3D1, Data1, NewFormFlag, messages()});
+        HistoryParts{m_earlierForms, Panel3D1, Data1, NewFormFlag, messages(), [this] {
+                         return m_formHandlers->settleUnsavedChanges();
+                     }});
     m_mailingHandlers = std::make_unique<MailingHandlers>(
         MailingParts{this, cmdFaaMailing, Panel3D1, Data1, setupCursor, messages(), clock()});
     m_statisticsHandlers = std::make_unique<StatisticsHandlers>(
@@ -187,8 +233,22 @@ void Form1::composeSubsystems()
                         return m_dataBinding->dataFolder();
                     }});
 
+    // Find and Set-up may replace or rebind the form on screen: unsaved changes are settled
+    // before either panel opens.
+    connect(Command3D27, &QPushButton::clicked, this, [this] {
+        if (Panel3D3->isHidden() && !m_formHandlers->settleUnsavedChanges())
+            return;
+        m_searchHandlers->Command3D27_Click();
+    });
+    connect(Command3D18, &QPushButton::clicked, this, [this] {
+        if (Panel3D7->isHidden() && !m_formHandlers->settleUnsavedChanges())
+            return;
+        m_setupHandlers->Command3D18_Click();
+    });
     connect(m_formHandlers.get(), &FormHandlers::formDeleted, this, &Form1::SetDataPaths);
     connect(m_setupHandlers.get(), &SetupHandlers::bindingRequested, this, &Form1::SetDataPaths);
+    connect(m_setupHandlers.get(), &SetupHandlers::agencySaved, m_formHandlers.get(),
+            &FormHandlers::agencyChanged);
     connect(m_searchHandlers.get(), &SearchHandlers::matchFound, this, &Form1::ShowRecord);
     connect(m_historyHandlers.get(), &HistoryHandlers::recordChosen, this, &Form1::ShowRecord);
     // The earlier-forms list follows the aircraft on screen.
@@ -208,7 +268,7 @@ QWidget *Form1::buildButtonBar()
     bar->setStyleSheet(QStringLiteral(
         "#buttonBar { background: #1f3a5f; }"
         "#buttonBar QPushButton { color: white; background: #2e5283; border: 1px solid #0d1f36;"
-        " border-radius: 3px; padding: 4px 10px; font-weight: bold; }"
+        " border-radius: 3px; padding: 4px 7px; font-weight: bold; }"
         "#buttonBar QPushButton:disabled { color: #8a9bb3; background: #27446b; }"
         "#buttonBar QPushButton:focus { border: 2px solid #ffd34d; }"));
     Command3D12 = barButton(bar, "Command3D12", tr("Exit"));
@@ -224,14 +284,14 @@ QWidget *Form1::buildButtonBar()
     Command3D15 = barButton(bar, "Command3D15", tr("Delete"));
     Command3D17 = barButton(bar, "Command3D17", QString());
     Command3D17->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
-    Command3D17->setToolTip(tr("Previous stored form"));
     Command3D16 = barButton(bar, "Command3D16", QString());
     Command3D16->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
-    Command3D16->setToolTip(tr("Next stored form"));
     Command3D18 = barButton(bar, "Command3D18", tr("Set-up"));
     Command3D19 = barButton(bar, "Command3D19", tr("New"));
     Command3D27 = barButton(bar, "Command3D27", tr("Find"));
     new EnabledFollower(Command3D27, {cmdFaaMailing});  // with the data bound, as Find
+    cmdHelp = barButton(bar, "cmdHelp", tr("Help"));
+    cmdHelp->setToolTip(tr("The user guide (F1)"));
     using B = ButtonBar::Button;
     for (auto [role, button] : {std::pair{B::Exit, Command3D12},
                                 {B::Save, Command3D13},
@@ -245,22 +305,76 @@ QWidget *Form1::buildButtonBar()
         m_buttonBar.add(role, button);
     SSCommand3 = barButton(bar, "SSCommand3", tr("Back"));
     SSCommand3->setToolTip(tr("Description of work on the back of the form"));
+    m_buttonBar.add(B::Page, SSCommand3);
 
-    auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(6, 4, 6, 4);
+    // The usual desktop shortcuts, named in each button's tooltip.
+    const struct
+    {
+        QPushButton *button;
+        QString what;
+        QKeySequence keys;
+    } shortcuts[] = {
+        {Command3D13, tr("Save the form"), QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {Command3D19, tr("New form"), QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {Command3D14, tr("Print the form"), QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {Command3D27, tr("Find stored forms"), QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {cmdPreview, tr("Preview the printed pages"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+        {Command3D17, tr("Previous form"), QKeySequence(Qt::ALT | Qt::Key_Left)},
+        {Command3D16, tr("Next form"), QKeySequence(Qt::ALT | Qt::Key_Right)},
+    };
+    for (const auto &s : shortcuts) {
+        s.button->setShortcut(s.keys);
+        s.button->setToolTip(tr("%1 (%2)").arg(s.what, s.keys.toString(QKeySequence::NativeText)));
+    }
+    Command3D17->setAccessibleName(tr("Previous form"));
+    Command3D16->setAccessibleName(tr("Next form"));
+
+    // The buttons carry on in a second row when the window is too narrow for one; Help
+    // and Exit keep their place at the right.
+    auto *buttons = new QWidget(bar);
+    auto *flow = new FlowLayout(buttons);
+    flow->setContentsMargins(0, 0, 0, 0);
     for (QPushButton *b :
          {Command3D19, Command3D13, Command3D15, Command3D17, Command3D16, Command3D27, SSCommand3,
           Command3D14, cmdPreview, cmdExportPdf, cmdLogbookEntry, cmdFaaMailing, Command3D18})
-        row->addWidget(b);
-    row->addStretch();
-    row->addWidget(Command3D12);
+        flow->addWidget(b);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(6, 4, 6, 4);
+    row->addWidget(buttons, 1);
+    row->addWidget(cmdHelp, 0, Qt::AlignTop);
+    row->addWidget(Command3D12, 0, Qt::AlignTop);
     return bar;
+}
+
+// The status line under the button bar: what the last step did (a written PDF with a button
+// that opens its folder), and the data folder in use.
+QWidget *Form1::buildStatusLine()
+{
+    statusLine = new QStatusBar(this);
+    statusLine->setObjectName(QStringLiteral("statusLine"));
+    statusLine->setSizeGripEnabled(false);
+    m_openFolder = new QPushButton(tr("Open folder"), statusLine);
+    m_openFolder->setObjectName(QStringLiteral("openFolder"));
+    m_openFolder->hide();
+    connect(m_openFolder, &QPushButton::clicked, this,
+            [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(m_shownFolder)); });
+    statusLine->addWidget(m_openFolder);
+    dataFolderLabel = new QLabel(statusLine);
+    dataFolderLabel->setObjectName(QStringLiteral("dataFolderLabel"));
+    statusLine->addPermanentWidget(dataFolderLabel);
+    messages().setStatusLine([this](const QString &text, const QString &folder) {
+        m_shownFolder = folder;
+        m_openFolder->setVisible(!folder.isEmpty());
+        statusLine->showMessage(text);
+    });
+    return statusLine;
 }
 
 void Form1::placePanels()
 {
     const int width = m_surface->width();
-    Panel3D1->setGeometry(0, 0, width, qMax(m_surface->height(), twipsToPixels(9705, this)));
+    m_formScroll->setGeometry(m_surface->rect());
     const QSize signIn = SSPanel1->sizeHint().expandedTo(QSize(360, 180));
     SSPanel1->setGeometry((width - signIn.width()) / 2, twipsToPixels(2400, this), signIn.width(),
                           signIn.height());
@@ -371,6 +485,11 @@ void Form1::setIdleButtons()
 void Form1::SetDataPaths()
 {
     m_dataBinding->SetDataPaths();
+    // Binding leaves the screen as a new form the program filled in.
+    m_formHandlers->takeScreenAsUnchanged();
+    placePanels();  // the sign-in panel may have grown a first-start hint
+    dataFolderLabel->setText(
+        tr("Data folder: %1").arg(QDir::toNativeSeparators(m_dataBinding->dataFolder())));
 }
 
 void Form1::ShowRecord()
@@ -386,11 +505,42 @@ void Form1::Combo1_Click(int index)
 
 void Form1::Command3D12_Click()
 {
+    if (mayEndProgram())
+        endProgram();
+}
+
+bool Form1::mayEndProgram()
+{
+    // With unsaved changes, Save or Discard already says "end"; a second question would
+    // only repeat it.
+    if (m_formHandlers->hasUnsavedChanges())
+        return m_formHandlers->settleUnsavedChanges();
     const auto answer
         = messages().ask({tr("Are you sure you want to exit? Have you saved your form?"),
                           tr("Exit"), Msg::Buttons::YesNo, Msg::Icon::Question, Msg::Answer::Yes});
-    if (answer == Msg::Answer::Yes)
-        endProgram();
+    return answer == Msg::Answer::Yes;
+}
+
+// The window's close button and Alt+F4 take the way of the Exit button.
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (!mayEndProgram()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    endProgram();
+}
+
+void Form1::showHelp()
+{
+    if (!helpWindow) {
+        helpWindow = new HelpWindow(this);
+        connect(helpWindow, &HelpWindow::aboutRequested, this, &Form1::showAbout);
+    }
+    helpWindow->show();
+    helpWindow->raise();
+    helpWindow->activateWindow();
 }
 
 void Form1::showAbout()

@@ -5,6 +5,7 @@
 #include "ui/ButtonBar.h"
 #include "ui/Twips.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <memory>
@@ -14,8 +15,12 @@ class CopiesPanel;
 class Database;
 class FindPanel;
 class FormScreen;
+class HelpWindow;
 class QFrame;
+class QLabel;
 class QPushButton;
+class QStatusBar;
+class QScrollArea;
 class SetupPanel;
 class SignInPanel;
 class PanelDragger;
@@ -52,7 +57,11 @@ public:
     // Procedures of the window.
     void SetDataPaths();
     void Command3D12_Click();  // Exit
-    void showAbout();          // F1: the program's name, version and folders
+    // The Exit question, or the question about unsaved changes when the form holds some:
+    // true when the program may end (the window's close button and the session's end ask it too).
+    bool mayEndProgram();
+    void showHelp();   // F1 and "Help": the user guide
+    void showAbout();  // the program's name, version and folders
 
     // Services.
     const AppContext &context() const { return m_context; }
@@ -81,11 +90,17 @@ public:
     QPushButton *Command3D19;  // "New"
     QPushButton *Command3D27;  // "Find"
     QPushButton *SSCommand3;   // page button "Back" / "Front"
+    QPushButton *cmdHelp;      // "Help": the user guide
     QPushButton *cmdPreview;   // "Preview": the printed pages on screen; enabled with Print
     QPushButton
         *cmdExportPdf;  // "Export PDF": the printed pages as one PDF file; enabled with Print
     QPushButton *cmdLogbookEntry;  // "Logbook entry": copies it to the clipboard; with Print
     QPushButton *cmdFaaMailing;    // "FAA mailing": the unsent FAA copies; enabled with Find
+
+    // The status line under the bar: what the last step did, and the data folder in use.
+    QStatusBar *statusLine = nullptr;
+    QPointer<HelpWindow> helpWindow;  // made at the first F1
+    QLabel *dataFolderLabel = nullptr;
 
     // The table of which event switches which button of the bar on or off.
     ButtonBar &buttonBar() { return m_buttonBar; }
@@ -131,18 +146,28 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     ButtonBar m_buttonBar;
     QWidget *buildButtonBar();
+    QWidget *buildStatusLine();
     void composeSubsystems();
     void placePanels();
     void openSettings();
     void setIdleButtons();
+    void fitToScreen();
+
+    // Room for the button bar and a few rows of the form; the form scrolls below that.
+    static constexpr int kMinimumHeight = 360;
 
     AppContext m_context;
     QWidget *m_surface;
+    QScrollArea *m_formScroll = nullptr;  // holds the form screen
+    QWidget *m_bar = nullptr;             // the button bar
+    QPushButton *m_openFolder = nullptr;  // on the status line while it names a written file
+    QString m_shownFolder;                // the folder that button opens
     bool m_activated = false;
     std::unique_ptr<PanelDragger> m_findDragger;
     std::unique_ptr<PanelDragger> m_setupDragger;

@@ -93,4 +93,5 @@ void FormNavigator::deleteShown()
     }
     emit m_controller.formDeleted();
     m_controller.Combo1_Click(-1);
+    w.messages.status(QObject::tr("Form deleted"));
 }

@@ -27,15 +27,17 @@ FormSaver::FormSaver(const FormParts &parts, FormHandlers &controller)
     , m_controller(controller)
 { }
 
-void FormSaver::save()
+bool FormSaver::save()
 {
     const FormSnapshot entries = FormSnapshot::read(*w.Panel3D1);
     if (!ensureAircraftPair(entries) || !passesChecks(entries) || !storeForm(entries))
-        return;
+        return false;
     w.NewFormFlag = 0;
     w.buttonBar.apply(ButtonBar::Event::Saved);
+    w.messages.status(QObject::tr("Form %1 saved").arg(entries.registrationMark));
     // A mark stored for the first time can be picked for the aircraft's next form at once.
     ListFill::insertSorted(w.Panel3D1->Combo1[0], entries.registrationMark);
+    return true;
 }
 
 bool FormSaver::ensureAircraftPair(const FormSnapshot &e)

@@ -23,7 +23,8 @@ public:
     // The controller shows the stored version when the person asks for it.
     FormSaver(const FormParts &parts, FormHandlers &controller);
 
-    void save();
+    // True when the form was stored.
+    bool save();
 
 private:
     bool ensureAircraftPair(const FormSnapshot &entries);

@@ -3,6 +3,7 @@
 #include "form/FormFields.h"
 
 #include "form/FormTexts.h"
+#include "ui/CalendarButton.h"
 #include "ui/CapitalsLineEdit.h"
 #include "ui/Clock.h"
 #include "ui/Dates.h"
@@ -135,6 +136,16 @@ void normalFontInside(QGroupBox *frame)
     }
 }
 
+// A date box with its calendar button; the calendar writes the form's long date.
+QHBoxLayout *withCalendar(QLineEdit *box)
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(2);
+    row->addWidget(box, 1);
+    row->addWidget(new CalendarButton(box, &Dates::longForm));
+    return row;
+}
+
 template<class Layout>
 Layout *compact(Layout *layout)
 {
@@ -191,7 +202,29 @@ FormScreen::FormScreen(QWidget *parent)
     for (const FormFields::Field &field : FormFields::all()) {
         m_fieldBoxes.push_back(findChild<QWidget *>(QLatin1String(field.control)));
         Q_ASSERT_X(m_fieldBoxes.back(), "FormScreen", field.control);
+        nameForAssistiveTools(m_fieldBoxes.back(), QString::fromUtf8(field.label));
     }
+    nameForAssistiveTools(List1, tr("Kind of unit"));
+    // The back page lies outside the items' frames.
+    Text18->setAccessibleName(tr("Item 8, %1").arg(Text18->accessibleName()));
+    Combo13->setAccessibleName(tr("Item 8, title of a stored description"));
+}
+
+// A screen reader says the item and the box: "Item 2, Owner's city & state"; the
+// description is the item's caption as printed on the form.
+void FormScreen::nameForAssistiveTools(QWidget *box, const QString &label)
+{
+    for (QWidget *parent = box->parentWidget(); parent && parent != this;
+         parent = parent->parentWidget()) {
+        const auto *item = qobject_cast<QGroupBox *>(parent);
+        const QString title = item ? item->title() : QString();
+        if (title.isEmpty() || !title.front().isDigit())
+            continue;
+        box->setAccessibleName(tr("Item %1, %2").arg(title.section(u'.', 0, 0), label));
+        box->setAccessibleDescription(title);
+        return;
+    }
+    box->setAccessibleName(label);
 }
 
 QGroupBox *FormScreen::buildAircraft()
@@ -364,7 +397,7 @@ QGroupBox *FormScreen::buildConformity()
     signature->addWidget(newCaption(tr("Signature of Authorized Individual"), Combo3), 0, 0);
     signature->addWidget(Combo3, 1, 0);
     signature->addWidget(newCaption(tr("Date"), Text16), 2, 0);
-    signature->addWidget(Text16, 3, 0);
+    signature->addLayout(withCalendar(Text16), 3, 0);
     signature->setRowStretch(4, 1);
 
     auto *row = compact(new QHBoxLayout(frame));
@@ -379,7 +412,7 @@ QGroupBox *FormScreen::buildConformity()
 
 QGroupBox *FormScreen::buildApproval()
 {
-    auto *frame = newFrame(tr("7. Approval to Return to Service"));
+    auto *frame = newFrame(tr("7. Approval for Return to Service"));
     newOptionGroup(frame, "Option5", Option5, {tr("Approved"), tr("Rejected")});
 
     newOptionGroup(frame, "Option6", Option6,
@@ -416,7 +449,7 @@ QGroupBox *FormScreen::buildApproval()
     signer->addWidget(newCaption(tr("Certificate or Designation No."), Text13), 0, 0);
     signer->addWidget(Text13, 1, 0);
     signer->addWidget(newCaption(tr("Date"), Text17), 0, 1);
-    signer->addWidget(Text17, 1, 1);
+    signer->addLayout(withCalendar(Text17), 1, 1);
     signer->addWidget(newCaption(tr("Signature of Authorized Individual"), Combo5), 2, 0, 1, 2);
     signer->addWidget(Combo5, 3, 0, 1, 2);
     // The FAA's copy must be mailed within 48 hours of approval; its record lives here.
@@ -604,6 +637,11 @@ bool FormScreen::eventFilter(QObject *watched, QEvent *event)
 
 void FormScreen::setBackPageShown(bool shown)
 {
+    // The hidden front page keeps its room only while it is shown: the description then
+    // takes the width of the window, however narrow, instead of the front page's.
+    QSizePolicy policy = m_front->sizePolicy();
+    policy.setRetainSizeWhenHidden(!shown);
+    m_front->setSizePolicy(policy);
     m_front->setVisible(!shown);
     if (shown) {
         layoutBackPage();

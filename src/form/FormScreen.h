@@ -60,7 +60,7 @@ public:
     QComboBox *Combo3 = nullptr;    // signer of item 6; editable
     QLineEdit *Text16 = nullptr;    // date of item 6
 
-    // Item 7 "Approval to Return to Service"
+    // Item 7 "Approval for Return to Service"
     QRadioButton *Option5[2] = {};        // 0 "Approved", 1 "Rejected"
     QRadioButton *Option6[7] = {};        // "BY"
     QLineEdit *Text3 = nullptr;           // "Other (Specify)"
@@ -133,6 +133,7 @@ private:
     QGroupBox *buildApproval();
     void buildBackPage();
     void setTabOrderItemByItem();
+    void nameForAssistiveTools(QWidget *box, const QString &label);
     void connectEntryAids();
 
     void applyUnitKind();

@@ -64,4 +64,5 @@ struct FormSnapshot
     enum Verdict { Approved = 0, Rejected = 1 };
 
     static FormSnapshot read(const FormScreen &screen);
+    bool operator==(const FormSnapshot &) const = default;
 };

@@ -31,13 +31,13 @@ NewForm::NewForm(const FormParts &parts)
     : w(parts)
 { }
 
-void NewForm::start()
+void NewForm::start(bool agencyFromSetup)
 {
     w.buttonBar.apply(ButtonBar::Event::NewForm);
     w.NewFormFlag = 1;
     emptyBoxes();
     w.Panel3D1->Combo1[0]->setFocus();
-    if (controlText(w.Panel3D1->Text7[0]) == FormTexts::Name)
+    if (agencyFromSetup || controlText(w.Panel3D1->Text7[0]) == FormTexts::Name)
         fillAgencyFromSetup();
 }
 

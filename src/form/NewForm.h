@@ -9,7 +9,8 @@ class NewForm
 public:
     explicit NewForm(const FormParts &parts);
 
-    void start();
+    // agencyFromSetup: item 6 takes the set-up agency even when it shows another.
+    void start(bool agencyFromSetup = false);
 
 private:
     void emptyBoxes();

@@ -56,6 +56,8 @@ void HistoryHandlers::refresh()
 
 void HistoryHandlers::showForm(qint64 recordId)
 {
+    if (w.settleUnsavedChanges && !w.settleUnsavedChanges())
+        return;
     const Criterion thisForm = Criterion::equals(QLatin1String(SchemaSql::kRecordId), recordId);
     try {
         w.Data1.findFirst(thisForm);

@@ -45,8 +45,8 @@ PreviewDialog::PreviewDialog(QList<QPicture> pages, const QString &registrationM
 {
     setObjectName(QStringLiteral("PreviewDialog"));
     const QString mark = registrationMark.trimmed();
-    setWindowTitle(mark.isEmpty() ? tr("Print Preview - FAA Form 337")
-                                  : tr("Print Preview - FAA Form 337 %1").arg(mark));
+    // The window system adds the program's name, "FAA Form 337", after the title.
+    setWindowTitle(mark.isEmpty() ? tr("Print Preview") : tr("Print Preview - %1").arg(mark));
 
     scrollArea = new QScrollArea(this);
     scrollArea->setObjectName(QStringLiteral("scrollArea"));

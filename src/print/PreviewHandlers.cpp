@@ -117,6 +117,8 @@ void PreviewHandlers::cmdExportPdf_Click()
         const auto progress = m_printing.environment().watchProgress(QObject::tr("Export PDF"));
         PdfExport(fonts()).write(path, form, m_printing.topShift(), today, progress.get());
         m_exportFolder = QFileInfo(path).absolutePath();
+        w.messages.status(QObject::tr("PDF written to %1").arg(QDir::toNativeSeparators(path)),
+                          m_exportFolder);
     } catch (const PrintError &error) {
         if (error.number() == PrintError::Cancelled)
             return;  // stopped by the user: the file was not written, nothing to say

@@ -13,7 +13,9 @@ class PrintSurface;
 class PrintEnvironment
 {
 public:
-    enum class Side { Front, Back };
+    // Whole: front, back and continuation sheets as one document (a file needs no
+    // reinserted sheet).
+    enum class Side { Front, Back, Whole };
 
     struct Document
     {
@@ -26,6 +28,10 @@ public:
     // A surface to draw the document on, or nullptr when the user declined to print it
     // (cancelled the file dialog). May throw PrintError when the printer cannot start.
     virtual std::unique_ptr<PrintSurface> beginDocument(const Document &document) = 0;
+
+    // True when the documents go to files rather than to a printer: the form is then
+    // printed as one Whole document.
+    virtual bool printsToFile() const { return false; }
 
     // Watches a run that may take long (printing, preview, export): pages done of total,
     // and a way to stop. nullptr: the run goes unwatched.

@@ -2,6 +2,7 @@
 
 #include "form/FormSnapshot.h"
 #include "print/BackPage.h"
+#include "print/FormDocument.h"
 #include "print/FrontPage.h"
 #include "print/PageProgress.h"
 #include "print/PrintError.h"
@@ -59,6 +60,15 @@ PrintJob::Outcome PrintJob::PrintForm(const FormSnapshot &form)
     std::unique_ptr<PageProgress> progress
         = m_environment.watchProgress(QStringLiteral("Printing"));
     try {
+        if (m_environment.printsToFile()) {
+            // One file holds the whole form; there is no sheet to put back.
+            surface = begin(PrintEnvironment::Side::Whole, form);
+            if (!surface)
+                return Outcome::Stopped;
+            surface->setProgress(progress.get());
+            FormDocument::draw(*surface, form, m_topShift ? m_topShift() : std::optional<int>(0));
+            return Outcome::Printed;
+        }
         surface = begin(PrintEnvironment::Side::Front, form);
         if (!surface)
             return Outcome::Stopped;

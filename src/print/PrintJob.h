@@ -15,7 +15,8 @@ class QVariant;
 
 // The print request: the copy loop of the Copies box and PrintForm, which prints one copy
 // as two documents (the front; then, once the sheet is reinserted, the back with any
-// continuation sheets), showing the hourglass throughout.
+// continuation sheets), showing the hourglass throughout. Printed to a file, a copy is
+// one document of every page, with no reinsert prompt.
 class PrintJob
 {
 public:

@@ -40,9 +40,18 @@ QString QtPrintEnvironment::pdfPath(const QString &chosen, Side side)
     static const QRegularExpression suffix(QStringLiteral("(-1-front|-2-back)?\\.pdf$"),
                                            QRegularExpression::CaseInsensitiveOption);
     QString stem = chosen;
+    if (side == Side::Whole)
+        return chosen.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
+                   ? chosen
+                   : chosen + QStringLiteral(".pdf");
     stem.remove(suffix);
     return stem
            + (side == Side::Front ? QStringLiteral("-1-front.pdf") : QStringLiteral("-2-back.pdf"));
+}
+
+bool QtPrintEnvironment::printsToFile() const
+{
+    return m_printerNames().isEmpty();
 }
 
 std::unique_ptr<PageProgress> QtPrintEnvironment::watchProgress(const QString &title)
@@ -70,7 +79,7 @@ std::unique_ptr<PrintSurface> QtPrintEnvironment::beginOnPrinter(const Document 
 
 std::unique_ptr<PrintSurface> QtPrintEnvironment::beginPdf(const Document &document)
 {
-    if (document.side == Side::Front || m_chosenPdfName.isEmpty()) {
+    if (document.side != Side::Back || m_chosenPdfName.isEmpty()) {
         QString base = document.name;
         base.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]+")), QStringLiteral("-"));
         const QString suggested = QDir::home().filePath(base + QStringLiteral(".pdf"));

@@ -28,6 +28,7 @@ public:
     void setPrinterNames(PrinterNames names) { m_printerNames = std::move(names); }
 
     std::unique_ptr<PrintSurface> beginDocument(const Document &document) override;
+    bool printsToFile() const override;
     // A progress dialog with Cancel over the active window.
     std::unique_ptr<PageProgress> watchProgress(const QString &title) override;
 

@@ -19,8 +19,7 @@
 SearchHandlers::SearchHandlers(const SearchParts &parts)
     : w(parts)
 {
-    connect(w.buttonBar.button(ButtonBar::Button::Find), &QPushButton::clicked, this,
-            &SearchHandlers::Command3D27_Click);
+    // The Find button is wired by the window: a form with unsaved changes is settled first.
     connect(w.Panel3D3->Command3D7, &QPushButton::clicked, this, &SearchHandlers::Command3D7_Click);
     connect(w.Panel3D3->Command3D9, &QPushButton::clicked, this, &SearchHandlers::Command3D9_Click);
     connect(w.Panel3D3->Command3D10, &QPushButton::clicked, this,

@@ -60,8 +60,7 @@ SetupHandlers::SetupHandlers(const SetupParts &parts)
         QPrintDialog dialog(&printer, parent);
         return dialog.exec() == QDialog::Accepted ? printer.printerName() : QString();
     };
-    connect(w.buttonBar.button(ButtonBar::Button::Setup), &QPushButton::clicked, this,
-            &SetupHandlers::Command3D18_Click);
+    // The Set-up button is wired by the window: a form with unsaved changes is settled first.
     connect(w.Panel3D7->Command2, &QPushButton::clicked, this, &SetupHandlers::Command2_Click);
     connect(w.Panel3D7->Command3D29, &QPushButton::clicked, this,
             &SetupHandlers::Command3D29_Click);
@@ -212,6 +211,7 @@ void SetupHandlers::saveAndClose()
     // An agency that was not stored stays in the open panel, as typed.
     if (!agencyStored)
         return;
+    emit agencySaved();
 
     panel->hide();
     w.buttonBar.apply(ButtonBar::Event::SetupPanelClosed);

@@ -41,6 +41,8 @@ public:
 signals:
     // The data files are to be bound again and every list refilled (SetDataPaths).
     void bindingRequested();
+    // The agency was stored: the next new form takes it into item 6.
+    void agencySaved();
 
 private:
     void openPanel();

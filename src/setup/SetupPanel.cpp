@@ -43,6 +43,24 @@ QPixmap indicatorPixmap(bool bound)
     return pixmap;
 }
 
+// A printer: paper in, the body, paper out; for themes that have no printer icon.
+QPixmap printerPixmap()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 60), 1.5));
+    p.setBrush(Qt::white);
+    p.drawRect(9, 3, 14, 10);
+    p.setBrush(QColor(120, 130, 145));
+    p.drawRoundedRect(3, 12, 26, 12, 3, 3);
+    p.setBrush(Qt::white);
+    p.drawRect(9, 20, 14, 9);
+    p.drawLine(12, 24, 20, 24);
+    return pixmap;
+}
+
 }  // namespace
 
 FolderList::FolderList(QWidget *parent)
@@ -66,13 +84,26 @@ FolderList::FolderList(QWidget *parent)
     layout->addWidget(m_pathLabel);
     connect(m_tree, &QTreeView::doubleClicked, this,
             [this](const QModelIndex &index) { setPath(m_model->filePath(index)); });
+    // The tree reads folders in the background: the path is opened once its folders are read.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString &folder) {
+        if (m_path == folder || m_path.startsWith(folder))
+            showPath();
+    });
+}
+
+void FolderList::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    showPath();
 }
 
 void FolderList::setPath(const QString &path)
 {
     // Like the old folder list, only a different path is a change.
-    if (path == m_path)
+    if (path == m_path) {
+        showPath();
         return;
+    }
     m_path = path;
     showPath();
     emit changed();
@@ -84,7 +115,8 @@ void FolderList::showPath()
     const QModelIndex index = m_model->index(m_path);
     if (index.isValid()) {
         m_tree->setCurrentIndex(index);
-        m_tree->scrollTo(index);
+        m_tree->expand(index);
+        m_tree->scrollTo(index, QAbstractItemView::PositionAtTop);
     }
 }
 
@@ -124,7 +156,10 @@ SetupPanel::SetupPanel(QWidget *parent)
 
     Command3D29 = new QPushButton(this);
     Command3D29->setObjectName(QStringLiteral("Command3D29"));
-    Command3D29->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    // The printer choice shows a printer (the theme's, else a drawn one).
+    Command3D29->setIcon(
+        QIcon::fromTheme(QStringLiteral("document-print"), QIcon(printerPixmap())));
+    Command3D29->setToolTip(tr("Choose the printer"));
     SSCommand9 = new QPushButton(this);
     SSCommand9->setObjectName(QStringLiteral("SSCommand9"));
     SSCommand9->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));

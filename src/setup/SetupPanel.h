@@ -64,6 +64,9 @@ public:
 signals:
     void changed();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void showPath();
 

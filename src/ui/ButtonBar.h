@@ -10,7 +10,9 @@ class QPushButton;
 class ButtonBar
 {
 public:
-    enum class Button { Exit, Save, Print, Delete, Next, Previous, Setup, New, Find };
+    // Page: the "Back"/"Front" button of the description page; off while a panel lies over
+    // the form.
+    enum class Button { Exit, Save, Print, Delete, Next, Previous, Setup, New, Find, Page };
 
     enum class Event {
         Idle,                  // the window is activated

@@ -55,6 +55,19 @@ void setControlText(QWidget *control, const QString &text)
         button->setText(text);
 }
 
+void removeListItem(QComboBox *combo, int index)
+{
+    if (index < 0 || index >= combo->count())
+        return;
+    const int current = combo->currentIndex();
+    const QString text = combo->currentText();
+    const QSignalBlocker quiet(combo);
+    combo->removeItem(index);
+    combo->setCurrentIndex(current == index ? -1 : current > index ? current - 1 : current);
+    if (combo->isEditable())
+        combo->setEditText(text);
+}
+
 void addListItem(QComboBox *combo, const QString &item)
 {
     const int index = combo->currentIndex();

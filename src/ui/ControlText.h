@@ -20,3 +20,6 @@ void setControlText(QWidget *control, const QString &text);
 // Adds an entry to a combo's list without changing its text or list index (a
 // QComboBox selects the first entry added to an empty list on its own).
 void addListItem(QComboBox *combo, const QString &item);
+// Removes one entry of a combo's list; the text on screen stays (a list entry going
+// away does not take a typed or shown name with it).
+void removeListItem(QComboBox *combo, int index);

@@ -36,6 +36,10 @@ Msg::Answer QtMessageService::ask(const Msg::Request &request)
             return QMessageBox::Yes;
         case Msg::Answer::No:
             return QMessageBox::No;
+        case Msg::Answer::Save:
+            return QMessageBox::Save;
+        case Msg::Answer::Discard:
+            return QMessageBox::Discard;
         }
         return QMessageBox::Ok;
     };
@@ -52,6 +56,9 @@ Msg::Answer QtMessageService::ask(const Msg::Request &request)
         break;
     case Msg::Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case Msg::Buttons::SaveDiscardCancel:
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
         break;
     case Msg::Buttons::ImportCancel:
         importButton = box.addButton(QMessageBox::tr("Import"), QMessageBox::AcceptRole);
@@ -74,9 +81,14 @@ Msg::Answer QtMessageService::ask(const Msg::Request &request)
         return Msg::Answer::Yes;
     case QMessageBox::No:
         return Msg::Answer::No;
+    case QMessageBox::Save:
+        return Msg::Answer::Save;
+    case QMessageBox::Discard:
+        return Msg::Answer::Discard;
     default:
         // Closed without a button: the choice that changes nothing.
-        if (request.buttons == Msg::Buttons::YesNoCancel)
+        if (request.buttons == Msg::Buttons::YesNoCancel
+            || request.buttons == Msg::Buttons::SaveDiscardCancel)
             return Msg::Answer::Cancel;
         return request.buttons == Msg::Buttons::YesNo ? Msg::Answer::No : Msg::Answer::Ok;
     }

@@ -334,8 +334,9 @@ private slots:
         QCOMPARE(p->Combo6->currentIndex(), 3);
         QVERIFY(p->SSCommand11->isEnabled());
         QVERIFY(p->SSCommand12->isEnabled());
-        // The sign-in list and both slot lists grew together.
-        QCOMPARE(items(w.SSPanel1->Combo4), (QStringList{"Zoe", "Adam", "Nopass", name}));
+        // The sign-in list, the signer lists of items 6 and 7 and both slot lists grew together.
+        for (const QComboBox *names : {w.SSPanel1->Combo4, w.Panel3D1->Combo3, w.Panel3D1->Combo5})
+            QCOMPARE(items(names), (QStringList{"Zoe", "Adam", "Nopass", name}));
         QCOMPARE(w.AgentPasswords, (QStringList{"Pw1", "adam-pw", "", "p\"w'1"}));
         QCOMPARE(w.AgentApprovalNumbers, (QStringList{"A-1", "A-2", "A-3", "N-9"}));
         QCOMPARE(w.SSPanel1->Combo4->currentIndex(), -1);
@@ -455,8 +456,14 @@ private slots:
             QCOMPARE(p->Text47[i]->text(), QString());
         QVERIFY(!p->SSCommand11->isEnabled());
         QVERIFY(t.messages.asked.isEmpty());
-        // The sign-in list keeps the name until the data is read again.
-        QCOMPARE(w.SSPanel1->Combo4->count(), 4);
+        // The sign-in list, the signer lists and the slots lose the inspector together.
+        for (const QComboBox *names : {w.SSPanel1->Combo4, w.Panel3D1->Combo3, w.Panel3D1->Combo5})
+            QCOMPARE(items(names), (QStringList{"Zoe", "Nopass", "Last"}));
+        QCOMPARE(w.AgentApprovalNumbers, (QStringList{"A-1", "A-3", "L-1"}));
+        // A signer picked in item 7 still gets that inspector's approval number.
+        w.Panel3D1->Combo5->setCurrentIndex(2);
+        emit w.Panel3D1->Combo5->activated(2);
+        QCOMPARE(w.Panel3D1->Text13->text(), QStringLiteral("L-1"));
     }
 
     void reopeningAfterDeleteShowsTheSignedInInspector()

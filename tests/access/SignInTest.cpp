@@ -1,6 +1,8 @@
 #include "AccessTestSupport.h"
 #include "common/TestRegistry.h"
+
 #include "form/FormScreen.h"
+#include <QLabel>
 
 #include <QFocusEvent>
 #include <QPushButton>
@@ -30,6 +32,9 @@ private slots:
                                               << "" << false;
         QTest::newRow("master in mixed case") << agents << -1 << "KxQd2718" << true << ""
                                               << "" << false;
+        QTest::newRow("new installation, master password")
+            << QList<Agent>{} << -1 << "kxqd2718" << true << ""
+            << "" << false;
         QTest::newRow("empty box, no name") << agents << -1 << "" << false << ""
                                             << "" << false;
         QTest::newRow("wrong master") << agents << -1 << "kxqd2719" << false << ""
@@ -77,6 +82,9 @@ private slots:
         FormScreen *f = w.Panel3D1;
         f->Text16->clear();
         t.messages.script = {Msg::Answer::Yes};
+        // Without inspectors the panel says how to add the first one.
+        QCOMPARE(w.SSPanel1->firstStartHint->isVisible(), agents.isEmpty());
+        QVERIFY(w.SSPanel1->firstStartHint->text().contains("Agents"));
 
         signIn(w, position, password);
 

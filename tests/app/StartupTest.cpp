@@ -2,6 +2,7 @@
 #include "access/SignInPanel.h"
 #include "app/CommandLine.h"
 #include "app/DataBinding.h"
+#include "app/HelpWindow.h"
 #include "app/PanelDragger.h"
 #include "app/Version.h"
 #include "common/TestRegistry.h"
@@ -22,10 +23,14 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QTreeView>
 #include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -370,9 +375,18 @@ private slots:
         w.Command3D18->click();
         QVERIFY(!p->isHidden());
         QCOMPARE(w.Command3D18->text(), QStringLiteral("Save"));
-        for (QPushButton *b : {w.Command3D15, w.Command3D27, w.Command3D14, w.Command3D19,
-                               w.Command3D13, w.Command3D12, w.Command3D17, w.Command3D16})
+        for (QPushButton *b :
+             {w.Command3D15, w.Command3D27, w.Command3D14, w.Command3D19, w.Command3D13,
+              w.Command3D12, w.Command3D17, w.Command3D16, w.SSCommand3})
             QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+        // The folder tree opens at the data folder, once the tree has read its folders.
+        auto *tree = p->Dir1->findChild<QTreeView *>();
+        auto *model = qobject_cast<QFileSystemModel *>(tree->model());
+        QTRY_COMPARE(model->filePath(tree->currentIndex()), t.folder);
+        QVERIFY(tree->isExpanded(tree->currentIndex().parent()));
+        // The printer choice shows no save symbol.
+        QVERIFY(p->Command3D29->icon().cacheKey()
+                != p->style()->standardIcon(QStyle::SP_DialogSaveButton).cacheKey());
         QCOMPARE(p->Text8[0]->text(), QStringLiteral("Acme"));
         QCOMPARE(p->Text8[6]->text(), QString());  // Null zip shows empty
         QCOMPARE(p->Dir1->path(), t.folder);
@@ -394,6 +408,7 @@ private slots:
         w.Command3D18->click();  // the second click saves and closes
         QVERIFY(p->isHidden());
         QCOMPARE(w.Command3D18->text(), QStringLiteral("Set-up"));
+        QVERIFY(w.SSCommand3->isEnabled());
         QVERIFY(w.Command3D27->isEnabled());
         QVERIFY(w.Command3D12->isEnabled());
         QVERIFY(!w.Command3D13->isEnabled());
@@ -507,7 +522,8 @@ private slots:
         QCOMPARE(t.endCalls, yes ? 1 : 0);
     }
 
-    // F1 tells the version and where the files are, whatever panel has the focus.
+    // F1 shows the user guide, whatever panel has the focus; its About button tells the
+    // version and where the files are.
     void f1ShowsTheVersionAndFolders()
     {
         TestWindow t;
@@ -517,6 +533,19 @@ private slots:
         QWidget *focus = QApplication::focusWidget();
         QVERIFY(focus);
         QTest::keyClick(focus, Qt::Key_F1);
+        QVERIFY(w.helpWindow && w.helpWindow->isVisible());
+        const QString guide = w.helpWindow->guide->toPlainText();
+        for (const char *section :
+             {"First start", "Daily use", "Statistics", "Where the data lives", "Moving data",
+              "What the messages mean"})
+            QVERIFY2(guide.contains(QLatin1String(section)), section);
+        // The guide's pictures are shipped with it.
+        QVERIFY(!w.helpWindow->guide
+                     ->loadResource(QTextDocument::ImageResource,
+                                    QUrl(QStringLiteral("screenshots/sign-in.png")))
+                     .isNull());
+        QVERIFY(t.messages.asked.isEmpty());
+        w.helpWindow->findChild<QPushButton *>(QStringLiteral("about"))->click();
         QCOMPARE(t.messages.asked.size(), 1);
         QCOMPARE(t.messages.asked.last().title, QStringLiteral("About FAA Form 337"));
         QVERIFY(t.messages.lastText().contains(

@@ -19,6 +19,8 @@ public:
             return defaultYesNo;
         if (request.buttons == Msg::Buttons::YesNoCancel)
             return request.defaultButton;
+        if (request.buttons == Msg::Buttons::SaveDiscardCancel)
+            return defaultSaveDiscardCancel;
         return request.buttons == Msg::Buttons::OkCancel ? defaultOkCancel : Msg::Answer::Ok;
     }
 
@@ -39,5 +41,7 @@ public:
     QList<Msg::Answer> script;  // answers given in order
     Msg::Answer defaultYesNo = Msg::Answer::Yes;
     Msg::Answer defaultOkCancel = Msg::Answer::Ok;
+    // Unsaved changes: the tests of other steps go on without storing the form.
+    Msg::Answer defaultSaveDiscardCancel = Msg::Answer::Discard;
     QList<Msg::Request> asked;
 };

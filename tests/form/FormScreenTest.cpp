@@ -1,4 +1,7 @@
+#include "access/AdminPanel.h"
 #include "common/TestRegistry.h"
+#include "ui/CalendarButton.h"
+#include "ui/Dates.h"
 
 #include "form/FormScreen.h"
 #include "form/FormTexts.h"
@@ -10,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +60,10 @@ class FormScreenTest : public QObject
     Q_OBJECT
 
 private slots:
+    void calendarFillsTheDateBoxInItsFormat_data();
+    void calendarFillsTheDateBoxInItsFormat();
+    void boxesAreNamedByItemAndLabel_data();
+    void boxesAreNamedByItemAndLabel();
     void controlHasKindAndDesignText_data();
     void controlHasKindAndDesignText();
     void everyMemberIsFoundByItsName();
@@ -438,6 +446,63 @@ void FormScreenTest::dateFillers()
     QCOMPARE(box->text(), QStringLiteral("December 07, 2026"));
 }
 
+void FormScreenTest::calendarFillsTheDateBoxInItsFormat_data()
+{
+    QTest::addColumn<bool>("onForm");  // else the statistics' period on the administration panel
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("expected");
+    const QDate day(2011, 3, 17);
+    QTest::newRow("item 6 date") << true << "Text16"
+                                 << "March 17, 2011";
+    QTest::newRow("item 7 date") << true << "Text17"
+                                 << "March 17, 2011";
+    QTest::newRow("period start") << false << "Text47(11)" << Dates::shortForm(day);
+    QTest::newRow("period end") << false << "Text47(13)" << Dates::shortForm(day);
+}
+
+void FormScreenTest::calendarFillsTheDateBoxInItsFormat()
+{
+    QFETCH(bool, onForm);
+    QFETCH(QString, box);
+    QFETCH(QString, expected);
+    FormScreen form;
+    AdminPanel admin;
+    QWidget *panel = onForm ? static_cast<QWidget *>(&form) : &admin;
+    auto *date = panel->findChild<QLineEdit *>(box);
+    auto *calendar = panel->findChild<CalendarButton *>(box + QStringLiteral("Calendar"));
+    QVERIFY(date && calendar);
+    date->setText(QStringLiteral("typed"));  // typing stays possible
+    QCOMPARE(date->text(), QStringLiteral("typed"));
+    calendar->pick(QDate(2011, 3, 17));
+    QCOMPARE(date->text(), expected);
+}
+
+void FormScreenTest::boxesAreNamedByItemAndLabel_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("owner's city") << "Text2(2)"
+                                  << "Item 2, Owner's city & state";
+    QTest::newRow("unit make, inside its own frame") << "Text4(0)"
+                                                     << "Item 5, Unit make";
+    QTest::newRow("unit list") << "List1"
+                               << "Item 5, Kind of unit";
+    QTest::newRow("approval date") << "Text17"
+                                   << "Item 7, Approval date";
+    QTest::newRow("description") << "Text18"
+                                 << "Item 8, Description of work";
+}
+
+void FormScreenTest::boxesAreNamedByItemAndLabel()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, name);
+    FormScreen form;
+    auto *control = form.findChild<QWidget *>(box);
+    QVERIFY(control);
+    QCOMPARE(control->accessibleName(), name);
+}
+
 void FormScreenTest::signerOfItem7GetsApprovalNumber_data()
 {
     QTest::addColumn<int>("picked");
@@ -454,6 +519,10 @@ void FormScreenTest::signerOfItem7GetsApprovalNumber()
     QFETCH(QString, number);
 
     FormScreen form;
+    // Item 7 is captioned as on the paper form.
+    auto *item7 = qobject_cast<QGroupBox *>(form.Combo5->parentWidget());
+    QVERIFY(item7);
+    QCOMPARE(item7->title(), QStringLiteral("7. Approval for Return to Service"));
     FixedClock clock(QDate(2011, 3, 17));
     form.setClock(&clock);
     const QStringList numbers{"DMIR-100", "DMIR-200", "DMIR-300"};

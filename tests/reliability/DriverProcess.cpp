@@ -198,6 +198,8 @@ QStringList SharedEdits::take(const QList<QJsonObject> &lines)
         } else if (op == QLatin1String("deleted")) {
             ++deletes;
             m_deleted.insert(serial);
+        } else if (op == QLatin1String("delete refused")) {
+            ++changedConflicts;
         }
     }
     if (!pending.isEmpty())

@@ -1,0 +1,77 @@
+#include "common/TestRegistry.h"
+#include "common/TestWindow.h"
+#include "form/FormHandlers.h"
+#include "form/FormScreen.h"
+#include "form/FormTestSupport.h"
+#include "print/PreviewHandlers.h"
+#include "print/PrintHandlers.h"
+#include "ui/ControlText.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class StatusLineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tellsWhatHappened_data();
+    void tellsWhatHappened();
+};
+
+void StatusLineTest::tellsWhatHappened_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("expected");  // %1: the temporary folder of the PDF
+    QTest::addColumn<bool>("folderButton");
+    QTest::newRow("nothing done yet") << ""
+                                      << "" << false;
+    QTest::newRow("saved") << "save"
+                           << "Form N123AB saved" << false;
+    QTest::newRow("deleted") << "delete"
+                             << "Form deleted" << false;
+    QTest::newRow("PDF exported") << "export"
+                                  << "PDF written to %1" << true;
+}
+
+void StatusLineTest::tellsWhatHappened()
+{
+    QFETCH(QString, step);
+    QFETCH(QString, expected);
+    QFETCH(bool, folderButton);
+    TestWindow t;
+    t.install();
+    t.exec(QStringLiteral("Form337.mdb"),
+           QStringLiteral("INSERT INTO Form (RegNum) VALUES ('N1')"));
+    Form1 &w = t.open();
+    QTemporaryDir pdfFolder;
+    const QString pdf = QDir(pdfFolder.path()).filePath(QStringLiteral("N1.pdf"));
+    if (step == QLatin1String("save")) {
+        FormTest::fillSavableForm(*w.Panel3D1);
+        w.formHandlers().Command3D13_Click();
+    } else if (step == QLatin1String("delete")) {
+        w.NewFormFlag = 0;
+        w.Data1.moveFirst();
+        w.ShowRecord();
+        w.formHandlers().Command3D15_Click();
+    } else if (step == QLatin1String("export")) {
+        setControlText(w.Panel3D1->Combo1[0], QStringLiteral("N1"));
+        w.printHandlers().previewHandlers().setAskFileName([&](const QString &) { return pdf; });
+        w.printHandlers().previewHandlers().cmdExportPdf_Click();
+        QVERIFY(QFile::exists(pdf));
+    }
+    QCOMPARE(w.statusLine->currentMessage(), expected.contains(QLatin1String("%1"))
+                                                 ? expected.arg(QDir::toNativeSeparators(pdf))
+                                                 : expected);
+    QCOMPARE(!w.findChild<QPushButton *>(QStringLiteral("openFolder"))->isHidden(), folderButton);
+    // The data folder in use is always named.
+    QVERIFY(w.dataFolderLabel->text().contains(QDir::toNativeSeparators(t.folder)));
+}
+
+REGISTER_TEST(StatusLineTest)
+#include "StatusLineTest.moc"
