@@ -13,6 +13,8 @@
 
 #include <QVariant>
 
+#include <functional>
+
 PrintJob::PrintJob(PrintEnvironment &environment, MessageService &messages, TopShiftSource topShift)
     : m_environment(environment)
     , m_messages(messages)
@@ -55,26 +57,32 @@ PrintJob::Outcome PrintJob::PrintForm(const FormSnapshot &form)
 {
     WaitCursor hourglass;
     std::unique_ptr<PrintSurface> surface;
-    // Each document is watched on its own, so the time spent at the reinsert prompt does
-    // not count as printing.
-    std::unique_ptr<PageProgress> progress
-        = m_environment.watchProgress(QStringLiteral("Printing"));
+    std::unique_ptr<PageProgress> progress;
+    // One document: begun, drawn and ended; false when it was not begun. Each document is
+    // watched on its own, so the time spent at the reinsert prompt does not count as printing.
+    const auto print
+        = [&](PrintEnvironment::Side side, const std::function<void(PrintSurface &)> &draw) {
+              progress = m_environment.watchProgress(QStringLiteral("Printing"));
+              surface = begin(side, form);
+              if (!surface)
+                  return false;
+              surface->setProgress(progress.get());
+              draw(*surface);
+              return true;
+          };
     try {
         if (m_environment.printsToFile()) {
             // One file holds the whole form; there is no sheet to put back.
-            surface = begin(PrintEnvironment::Side::Whole, form);
-            if (!surface)
-                return Outcome::Stopped;
-            surface->setProgress(progress.get());
-            FormDocument::draw(*surface, form, m_topShift ? m_topShift() : std::optional<int>(0));
-            return Outcome::Printed;
+            const bool printed = print(PrintEnvironment::Side::Whole, [&](PrintSurface &s) {
+                FormDocument::draw(s, form, m_topShift ? m_topShift() : std::optional<int>(0));
+            });
+            return printed ? Outcome::Printed : Outcome::Stopped;
         }
-        surface = begin(PrintEnvironment::Side::Front, form);
-        if (!surface)
+        if (!print(PrintEnvironment::Side::Front, [&](PrintSurface &s) {
+                FrontPage::draw(s, form);
+                s.endDoc();
+            }))
             return Outcome::Stopped;
-        surface->setProgress(progress.get());
-        FrontPage::draw(*surface, form);
-        surface->endDoc();
         surface.reset();
 
         const Msg::Answer answer = m_messages.ask(
@@ -84,14 +92,11 @@ PrintJob::Outcome PrintJob::PrintForm(const FormSnapshot &form)
         if (answer == Msg::Answer::Cancel)
             return Outcome::FrontOnly;
 
-        progress = m_environment.watchProgress(QStringLiteral("Printing"));
-        surface = begin(PrintEnvironment::Side::Back, form);
-        if (!surface)
-            return Outcome::Stopped;
-        surface->setProgress(progress.get());
-        BackPage::draw(*surface, form);
-        surface->endDoc();
-        return Outcome::Printed;
+        const bool printed = print(PrintEnvironment::Side::Back, [&](PrintSurface &s) {
+            BackPage::draw(s, form);
+            s.endDoc();
+        });
+        return printed ? Outcome::Printed : Outcome::Stopped;
     } catch (const PrintError &error) {
         // Cancel withdraws the document being printed; the user knows, so nothing is said.
         if (error.number() == PrintError::Cancelled)
