@@ -1,14 +1,21 @@
 #include "common/TestRegistry.h"
 #include "ui/Dates.h"
 #include "ui/ListFill.h"
+#include "ui/QtMessageService.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(Msg::Buttons)
+Q_DECLARE_METATYPE(Msg::Answer)
+
 // The shared helpers of the screens: date texts typed into the boxes, the leading-number
-// rule for copies and totals, and the long pick lists.
+// rule for copies and totals, the long pick lists, and the message boxes' answers.
 class HelpersTest : public QObject
 {
     Q_OBJECT
@@ -110,6 +117,55 @@ private slots:
         QCOMPARE(combo.currentText(), QStringLiteral("N10004"));
         QCOMPARE(ListFill::rowOf(&combo, QStringLiteral("N99999")), combo.count() - 1);
         QCOMPARE(ListFill::rowOf(&combo, QStringLiteral("N10003")), -1);
+    }
+
+    // The button pressed in a real message box is the answer; a box closed without a button
+    // gives the choice that changes nothing.
+    void messageBoxAnswers_data()
+    {
+        QTest::addColumn<Msg::Buttons>("buttons");
+        QTest::addColumn<QString>("pressed");  // the button's text; empty: closed
+        QTest::addColumn<Msg::Answer>("answer");
+        using B = Msg::Buttons;
+        using A = Msg::Answer;
+        QTest::newRow("OK") << B::Ok << "OK" << A::Ok;
+        QTest::newRow("OK closed") << B::Ok << "" << A::Ok;
+        QTest::newRow("OK/Cancel: Cancel") << B::OkCancel << "Cancel" << A::Cancel;
+        QTest::newRow("Yes/No: Yes") << B::YesNo << "&Yes" << A::Yes;
+        QTest::newRow("Yes/No closed") << B::YesNo << "" << A::No;
+        QTest::newRow("Yes/No/Cancel: No") << B::YesNoCancel << "&No" << A::No;
+        QTest::newRow("Yes/No/Cancel closed") << B::YesNoCancel << "" << A::Cancel;
+        QTest::newRow("Save/Discard/Cancel: Save") << B::SaveDiscardCancel << "Save" << A::Save;
+        QTest::newRow("Save/Discard/Cancel: Discard")
+            << B::SaveDiscardCancel << "Discard" << A::Discard;
+        QTest::newRow("Save/Discard/Cancel closed") << B::SaveDiscardCancel << "" << A::Cancel;
+        QTest::newRow("Import/Cancel: Import") << B::ImportCancel << "Import" << A::Ok;
+        QTest::newRow("Import/Cancel closed") << B::ImportCancel << "" << A::Cancel;
+    }
+
+    void messageBoxAnswers()
+    {
+        QFETCH(Msg::Buttons, buttons);
+        QFETCH(QString, pressed);
+        QFETCH(Msg::Answer, answer);
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            for (QAbstractButton *button : box->buttons())
+                shown += button->text() + QLatin1Char('|');
+            for (QAbstractButton *button : box->buttons()) {
+                if (!pressed.isEmpty() && button->text() == pressed)
+                    return button->click();
+            }
+            box->reject();
+        });
+        QtMessageService messages;
+        QCOMPARE(messages.ask({QStringLiteral("Text"), QStringLiteral("Title"), buttons,
+                               Msg::Icon::Question, Msg::Answer::Ok}),
+                 answer);
+        QVERIFY2(pressed.isEmpty() || shown.contains(pressed + QLatin1Char('|')),
+                 qPrintable(shown));
     }
 };
 
