@@ -39,7 +39,7 @@ constexpr Mapping kMappings[] = {
     {"57014", EngineError::LockedByAnother},     // query_canceled (a lock or statement timeout)
     {"42", EngineError::QuerySyntax},            // syntax error or access rule violation: no such
                                                  // column or function, wrong argument types
-    {"28", EngineError::CannotOpenFile},         // invalid_authorization_specification
+    {"28", EngineError::CannotOpenFile},         // the server refused the user or its login
 };
 
 }  // namespace
