@@ -542,12 +542,7 @@ bool Database::countsChanges(const QString &table)
     auto known = d->countsChanges.constFind(key);
     if (known != d->countsChanges.constEnd())
         return *known;
-    const bool counts
-        = value(QStringLiteral(
-                    "SELECT count(*) FROM pragma_table_info(?) WHERE name = ? COLLATE NOCASE"),
-                {table, QString::fromLatin1(SchemaSql::kChangeCount)})
-              .toInt()
-          > 0;
+    const bool counts = hasField(table, QString::fromLatin1(SchemaSql::kChangeCount));
     d->countsChanges.insert(key, counts);
     return counts;
 }
