@@ -1,7 +1,10 @@
 #include "history/EarlierForms.h"
 
 #include "data/Database.h"
+#include "data/FormColumns.h"
 #include "data/SchemaSql.h"
+#include "form/FormFields.h"
+#include "form/FormSnapshot.h"
 
 #include <QObject>
 #include <QRegularExpression>
@@ -10,15 +13,12 @@ namespace EarlierForms {
 
 namespace {
 
-// The unit kinds with their repair and alteration flags, in the form's order.
-struct UnitFlags
-{
-    const char *name;
-    int repairColumn;
-    int alterationColumn;
-};
-constexpr UnitFlags kUnits[]
-    = {{"Airframe", 5, 6}, {"Powerplant", 7, 8}, {"Propeller", 9, 10}, {"Appliance", 11, 12}};
+// The unit kinds in the form's order (FormSnapshot::UnitKind), each read from the two
+// repair and alteration columns the field table names for it.
+const char *const kUnitNames[] = {"Airframe", "Powerplant", "Propeller", "Appliance"};
+constexpr int kFirstUnitColumn = 5;  // in the row read below
+
+using SchemaSql::quoted;
 
 }  // namespace
 
@@ -35,24 +35,31 @@ QList<Entry> find(Database &forms, const Aircraft &aircraft, qint64 except)
     QStringList same;
     QVariantList params;
     if (byMark) {
-        same << QStringLiteral("\"RegNum\" = ?");
+        same << quoted(FormColumn::RegNum) + QStringLiteral(" = ?");
         params << mark;
     }
     if (bySerial) {
-        same << QStringLiteral("(\"Make\" = ? AND \"Model\" = ? AND \"Serial\" = ?)");
+        same << QStringLiteral("(%1 = ? AND %2 = ? AND %3 = ?)")
+                    .arg(quoted(FormColumn::Make), quoted(FormColumn::Model),
+                         quoted(FormColumn::Serial));
         params << aircraft.make.trimmed() << aircraft.model.trimmed()
                << aircraft.serialNumber.trimmed();
     }
     params << except;
+    QStringList unitColumns;
+    for (int kind = FormSnapshot::Airframe; kind <= FormSnapshot::Appliance; ++kind) {
+        const FormFields::TypeColumns type = FormFields::typeColumns(kind);
+        unitColumns << quoted(type.repair) << quoted(type.alteration);
+    }
     // Only the start of the description is read: it may be a megabyte long.
-    const QString sql
-        = QStringLiteral(
-              "SELECT %1, \"RegNum\", coalesce(\"ApproveDate\", \"FormDate\"), \"Approved\", "
-              "substr(\"Back\", 1, 300), \"AirType1\", \"AirType2\", \"PowType1\", \"PowType2\", "
-              "\"ProType1\", \"ProType2\", \"AppType1\", \"AppType2\" FROM \"Form\" "
-              "WHERE (%2) AND %1 <> ? "
-              "ORDER BY coalesce(\"ApproveDate\", \"FormDate\") DESC, %1 DESC")
-              .arg(QLatin1String(SchemaSql::kRecordId), same.join(QStringLiteral(" OR ")));
+    const QString date = QStringLiteral("coalesce(%1, %2)")
+                             .arg(quoted(FormColumn::ApproveDate), quoted(FormColumn::FormDate));
+    const QString sql = QStringLiteral("SELECT %1, %2, %3, %4, substr(%5, 1, 300), %6 FROM %7 "
+                                       "WHERE (%8) AND %1 <> ? ORDER BY %3 DESC, %1 DESC")
+                            .arg(QLatin1String(SchemaSql::kRecordId), quoted(FormColumn::RegNum),
+                                 date, quoted(FormColumn::Approved), quoted(FormColumn::Back),
+                                 unitColumns.join(QStringLiteral(", ")),
+                                 quoted(QStringLiteral("Form")), same.join(QStringLiteral(" OR ")));
     QList<Entry> out;
     for (const QVariantList &row : forms.rows(sql, params)) {
         Entry e;
@@ -64,11 +71,12 @@ QList<Entry> find(Database &forms, const Aircraft &aircraft, qint64 except)
                           .toString()
                           .section(QRegularExpression(QStringLiteral("[\r\n]")), 0, 0)
                           .trimmed();
-        for (const UnitFlags &u : kUnits) {
-            if (row[u.repairColumn].toInt() == -1 || row[u.alterationColumn].toInt() == -1) {
-                e.unit = QObject::tr(u.name);
-                e.work = row[u.repairColumn].toInt() == -1 ? QObject::tr("Repair")
-                                                           : QObject::tr("Alteration");
+        for (int kind = FormSnapshot::Airframe; kind <= FormSnapshot::Appliance; ++kind) {
+            const bool repair = row[kFirstUnitColumn + 2 * kind].toInt() == -1;
+            const bool alteration = row[kFirstUnitColumn + 2 * kind + 1].toInt() == -1;
+            if (repair || alteration) {
+                e.unit = QObject::tr(kUnitNames[kind]);
+                e.work = repair ? QObject::tr("Repair") : QObject::tr("Alteration");
                 break;
             }
         }
