@@ -551,11 +551,12 @@ private:
         struct Detach
         {
             Database &db;
+            // The import stands or fails before this; a detach that fails leaves the file
+            // attached to this connection.
             ~Detach()
             {
-                try {
-                    db.execute(QStringLiteral("DETACH DATABASE %1").arg(kAgentsSchema));
-                } catch (const DbError &) { }
+                skipFailingStep(
+                    [&] { db.execute(QStringLiteral("DETACH DATABASE %1").arg(kAgentsSchema)); });
             }
         } detach{*forms};
 
@@ -578,9 +579,8 @@ private:
             report(QObject::tr("Saving"));
             forms->commit();
         } catch (...) {
-            try {
-                forms->rollback();
-            } catch (const DbError &) { }
+            // Nothing was imported; a rollback that fails too must not hide the first failure.
+            skipFailingStep([&] { forms->rollback(); });
             throw;
         }
     }

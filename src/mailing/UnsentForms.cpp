@@ -1,6 +1,7 @@
 #include "mailing/UnsentForms.h"
 
 #include "data/Database.h"
+#include "data/DbError.h"
 #include "data/FormColumns.h"
 #include "data/SchemaSql.h"
 
@@ -64,9 +65,8 @@ void recordSent(Database &forms, const QList<qint64> &recordIds, const QDate &se
             forms.execute(sql, {sent, trackingValue, id});
         forms.commit();
     } catch (...) {
-        try {
-            forms.rollback();
-        } catch (...) { }
+        // Nothing was recorded; a rollback that fails too must not hide the first failure.
+        skipFailingStep([&] { forms.rollback(); });
         throw;
     }
 }
