@@ -87,7 +87,7 @@ bool FormSaver::storeForm(const FormSnapshot &entries)
     bool asNew = w.NewFormFlag == 1;
     bool overwrite = false;
     for (;;) {
-        const std::optional<DbError> failure = writeRecord(entries, asNew, overwrite);
+        std::optional<DbError> failure = writeRecord(entries, asNew, overwrite);
         if (!failure)
             return true;
         // Another workstation changed or deleted the stored form since it was shown: the
@@ -109,9 +109,13 @@ bool FormSaver::storeForm(const FormSnapshot &entries)
                 overwrite = true;
                 continue;
             }
-            if (answer == Msg::Answer::No)
-                showStoredVersion();
-            return false;
+            if (answer != Msg::Answer::No)
+                return false;
+            failure = showStoredVersion();
+            // Deleted there as well meanwhile: the entries are still on screen, so the
+            // user is asked as for any form deleted elsewhere.
+            if (!failure)
+                return false;
         }
         if (failure->number() == EngineError::RecordDeleted) {
             const Msg::Answer answer = w.messages.ask(
@@ -165,15 +169,18 @@ std::optional<DbError> FormSaver::writeRecord(const FormSnapshot &entries, bool 
     return std::nullopt;
 }
 
-void FormSaver::showStoredVersion()
+std::optional<DbError> FormSaver::showStoredVersion()
 {
     try {
         w.Data1.reread();
     } catch (const DbError &error) {
+        if (error.number() == EngineError::RecordDeleted)
+            return error;
         reportFailure(error, QStringLiteral("the stored form could not be read"));
-        return;
+        return std::nullopt;
     }
     m_controller.ShowRecord();
+    return std::nullopt;
 }
 
 void FormSaver::reportFailure(const DbError &error, const QString &whatFailed)

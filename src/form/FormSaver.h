@@ -31,7 +31,8 @@ private:
     bool passesChecks(const FormSnapshot &entries);
     bool storeForm(const FormSnapshot &entries);
     std::optional<DbError> writeRecord(const FormSnapshot &entries, bool asNew, bool overwrite);
-    void showStoredVersion();
+    // Shows the stored form; a form deleted meanwhile is returned, other failures reported.
+    std::optional<DbError> showStoredVersion();
     void reportFailure(const DbError &error, const QString &whatFailed);
 
     const FormParts &w;

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 // A message service for tests: answers from a script (or a default answer) and
 // records every request, so a test can assert what was asked and in which order.
 class ScriptedMessages : public MessageService
@@ -13,6 +15,8 @@ public:
     Msg::Answer ask(const Msg::Request &request) override
     {
         asked.append(request);
+        if (whileAsking)
+            whileAsking(request);
         if (!script.isEmpty())
             return script.takeFirst();
         if (request.buttons == Msg::Buttons::YesNo)
@@ -36,6 +40,7 @@ public:
     {
         asked.clear();
         script.clear();
+        whileAsking = {};
     }
 
     QList<Msg::Answer> script;  // answers given in order
@@ -44,4 +49,6 @@ public:
     // Unsaved changes: the tests of other steps go on without storing the form.
     Msg::Answer defaultSaveDiscardCancel = Msg::Answer::Discard;
     QList<Msg::Request> asked;
+    // Runs while a box is open, as another workstation might.
+    std::function<void(const Msg::Request &)> whileAsking;
 };

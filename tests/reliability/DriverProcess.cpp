@@ -174,9 +174,14 @@ QStringList SharedEdits::take(const QList<QJsonObject> &lines)
 {
     QStringList faults;
     QJsonObject pending;  // the save under way
+    QString answered;     // the form whose save just ended in a conflict
     for (const QJsonObject &line : lines) {
         const QString op = line.value("op").toString();
         const QString serial = line.value("serial").toString();
+        // A form changed there and then deleted while the question was open is asked
+        // about twice in one save.
+        const bool secondQuestion = op == QLatin1String("conflict") && answered == serial;
+        answered.clear();
         if (op == QLatin1String("message")) {
             faults << QStringLiteral("message: ") + line.value("text").toString();
         } else if (op == QLatin1String("saving")) {
@@ -190,11 +195,13 @@ QStringList SharedEdits::take(const QList<QJsonObject> &lines)
             m_seen[serial].insert(line.value("basedOn").toString());
             pending = {};
         } else if (op == QLatin1String("conflict")) {
-            if (pending.isEmpty() || pending.value("serial").toString() != serial)
+            if (!secondQuestion
+                && (pending.isEmpty() || pending.value("serial").toString() != serial))
                 faults << QStringLiteral("conflict of %1 reported outside its save").arg(serial);
             ++(line.value("kind").toString() == QLatin1String("deleted") ? deletedConflicts
                                                                          : changedConflicts);
             pending = {};
+            answered = serial;
         } else if (op == QLatin1String("deleted")) {
             ++deletes;
             m_deleted.insert(serial);
