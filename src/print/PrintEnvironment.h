@@ -33,6 +33,9 @@ public:
     // printed as one Whole document.
     virtual bool printsToFile() const { return false; }
 
+    // The file the last document was written to; empty when it went to a printer.
+    virtual QString lastFile() const { return {}; }
+
     // Watches a run that may take long (printing, preview, export): pages done of total,
     // and a way to stop. nullptr: the run goes unwatched.
     virtual std::unique_ptr<PageProgress> watchProgress(const QString &title)

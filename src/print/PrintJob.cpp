@@ -11,6 +11,9 @@
 #include "ui/MessageService.h"
 #include "ui/WaitCursor.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QObject>
 #include <QVariant>
 
 #include <functional>
@@ -76,7 +79,14 @@ PrintJob::Outcome PrintJob::PrintForm(const FormSnapshot &form)
             const bool printed = print(PrintEnvironment::Side::Whole, [&](PrintSurface &s) {
                 FormDocument::draw(s, form, m_topShift ? m_topShift() : std::optional<int>(0));
             });
-            return printed ? Outcome::Printed : Outcome::Stopped;
+            if (!printed)
+                return Outcome::Stopped;
+            const QString file = m_environment.lastFile();
+            if (!file.isEmpty())
+                m_messages.status(
+                    QObject::tr("PDF written to %1").arg(QDir::toNativeSeparators(file)),
+                    QFileInfo(file).absolutePath());
+            return Outcome::Printed;
         }
         if (!print(PrintEnvironment::Side::Front, [&](PrintSurface &s) {
                 FrontPage::draw(s, form);

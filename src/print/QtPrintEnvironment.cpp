@@ -61,6 +61,7 @@ std::unique_ptr<PageProgress> QtPrintEnvironment::watchProgress(const QString &t
 
 std::unique_ptr<PrintSurface> QtPrintEnvironment::beginDocument(const Document &document)
 {
+    m_lastFile.clear();
     if (m_printerNames().isEmpty())
         return beginPdf(document);
     return beginOnPrinter(document);
@@ -96,6 +97,7 @@ std::unique_ptr<PrintSurface> QtPrintEnvironment::beginPdf(const Document &docum
         throw PrintError(PrintError::PrinterError,
                          QStringLiteral("The file \"%1\" cannot be written: %2")
                              .arg(QDir::toNativeSeparators(path), file->errorString()));
+    m_lastFile = path;
     auto writer = std::make_unique<QPdfWriter>(file.get());
     writer->setTitle(document.name);
     writer->setCreator(QStringLiteral("FAA Form 337"));

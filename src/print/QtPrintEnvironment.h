@@ -29,6 +29,7 @@ public:
 
     std::unique_ptr<PrintSurface> beginDocument(const Document &document) override;
     bool printsToFile() const override;
+    QString lastFile() const override { return m_lastFile; }
     // A progress dialog with Cancel over the active window.
     std::unique_ptr<PageProgress> watchProgress(const QString &title) override;
 
@@ -44,6 +45,7 @@ private:
     const FontCheck &m_fonts;
     QString m_printerName;
     QString m_chosenPdfName;  // the name the user gave for the front, reused for its back
+    QString m_lastFile;
     AskFileName m_askFileName = askWithDialog;
     PrinterNames m_printerNames;
 };

@@ -5,6 +5,7 @@
 #include "form/FormTestSupport.h"
 #include "print/PreviewHandlers.h"
 #include "print/PrintHandlers.h"
+#include "print/QtPrintEnvironment.h"
 #include "ui/ControlText.h"
 
 #include <QComboBox>
@@ -37,6 +38,8 @@ void StatusLineTest::tellsWhatHappened_data()
                              << "Form deleted" << false;
     QTest::newRow("PDF exported") << "export"
                                   << "PDF written to %1" << true;
+    QTest::newRow("printed with no printer") << "print"
+                                             << "PDF written to %1" << true;
 }
 
 void StatusLineTest::tellsWhatHappened()
@@ -48,9 +51,13 @@ void StatusLineTest::tellsWhatHappened()
     t.install();
     t.exec(QStringLiteral("Form337.mdb"),
            QStringLiteral("INSERT INTO Form (RegNum) VALUES ('N1')"));
-    Form1 &w = t.open();
     QTemporaryDir pdfFolder;
     const QString pdf = QDir(pdfFolder.path()).filePath(QStringLiteral("N1.pdf"));
+    QtPrintEnvironment noPrinter;
+    noPrinter.setPrinterNames([] { return QStringList(); });
+    noPrinter.setAskFileName([&](const QString &) { return pdf; });
+    t.printEnvironment = &noPrinter;
+    Form1 &w = t.open();
     if (step == QLatin1String("save")) {
         FormTest::fillSavableForm(*w.Panel3D1);
         w.formHandlers().Command3D13_Click();
@@ -63,6 +70,10 @@ void StatusLineTest::tellsWhatHappened()
         setControlText(w.Panel3D1->Combo1[0], QStringLiteral("N1"));
         w.printHandlers().previewHandlers().setAskFileName([&](const QString &) { return pdf; });
         w.printHandlers().previewHandlers().cmdExportPdf_Click();
+        QVERIFY(QFile::exists(pdf));
+    } else if (step == QLatin1String("print")) {
+        setControlText(w.Panel3D1->Combo1[0], QStringLiteral("N1"));
+        w.printHandlers().PrintForm();
         QVERIFY(QFile::exists(pdf));
     }
     QCOMPARE(w.statusLine->currentMessage(), expected.contains(QLatin1String("%1"))
