@@ -8,6 +8,8 @@
 #include "data/SchemaSql.h"
 
 #include <QRandomGenerator>
+
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -50,6 +52,10 @@ struct Recordset::Private
     QString tableName;
     Criterion filter;
     Criterion filterRun;  // the filter as its statements run it, chosen at refresh
+    // The keys the filter selects, in order, where they are cheap to read: read once for
+    // placeIfCheap(), dropped at refresh and on every write of this record set.
+    std::optional<QList<qint64>> matchKeys;
+    bool matchKeysRead = false;
     QString sql;
     QVariantList sqlParams;
     QString storedQuery;
@@ -155,6 +161,36 @@ struct Recordset::Private
                         usable.params)
                   .toInt();
         return found < dense ? usable : scan;
+    }
+
+    // Every key the filter selects, when that costs little: the index narrows the filter
+    // to fewer than 2000 candidates, or the table holds no more than 5000 records.
+    // nullopt otherwise, as the keys would take reading the whole table.
+    std::optional<QList<qint64>> readMatchKeys() const
+    {
+        const QString table = SchemaSql::quoted(definition->name);
+        const QString key = QLatin1String(SchemaSql::kRecordId);
+        const auto fewerThan = [&](const Criterion &where, int limit) {
+            QString inner = QStringLiteral("SELECT 1 FROM %1").arg(table);
+            if (!where.isEmpty())
+                inner += QStringLiteral(" WHERE ") + where.sql;
+            return db->value(
+                         QStringLiteral("SELECT count(*) FROM (%1 LIMIT %2)").arg(inner).arg(limit),
+                         where.params)
+                       .toInt()
+                   < limit;
+        };
+        const Criterion usable = runnable(filter);
+        const bool narrowed = !usable.scanSql.isEmpty();
+        if (!(narrowed && fewerThan(usable, 2000)) && !fewerThan(Criterion(), 5001))
+            return std::nullopt;
+        QList<qint64> keys;
+        const QList<QVariantList> rows = db->rows(
+            QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %1").arg(key, table, usable.sql),
+            usable.params);
+        for (const QVariantList &row : rows)
+            keys << row.value(0).toLongLong();
+        return keys;
     }
 
     std::optional<Row> fetchOne(const Criterion &condition, bool descending)
@@ -380,6 +416,7 @@ void Recordset::refresh()
 {
     d->clearBuffer();
     d->noMatch = false;
+    d->matchKeysRead = false;
 
     const TableSpec *definition = nullptr;
     if (d->kind == SourceKind::Table) {
@@ -483,6 +520,28 @@ int Recordset::recordCount() const
     return d->db->value(statement, where.params).toInt();
 }
 
+std::optional<Recordset::Place> Recordset::placeIfCheap() const
+{
+    d->requireOpen();
+    if (d->kind != SourceKind::Table || d->filter.isEmpty())
+        return std::nullopt;
+    if (!d->matchKeysRead) {
+        d->matchKeys = d->readMatchKeys();
+        d->matchKeysRead = true;
+    }
+    if (!d->matchKeys)
+        return std::nullopt;
+    Place place;
+    place.count = int(d->matchKeys->size());
+    if (hasCurrent()) {
+        const auto at
+            = std::lower_bound(d->matchKeys->cbegin(), d->matchKeys->cend(), d->current->key);
+        if (at != d->matchKeys->cend() && *at == d->current->key)
+            place.index = int(at - d->matchKeys->cbegin()) + 1;
+    }
+    return place;
+}
+
 void Recordset::moveFirst()
 {
     moveToEnd(true);
@@ -576,6 +635,7 @@ void Recordset::update()
         throw DbError(EngineError::UpdateWithoutEdit,
                       QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
     d->requireUpdatable();
+    d->matchKeysRead = false;
 
     // Every value is checked before anything is written.
     for (const QString &fieldName : std::as_const(d->changedOrder)) {
@@ -687,6 +747,7 @@ void Recordset::deleteCurrent()
     d->requireUpdatable();
     if (!d->current || d->onDeleted)
         noCurrentRecord();
+    d->matchKeysRead = false;
     d->clearBuffer();
     const qint64 key = d->current->key;
     QString statement

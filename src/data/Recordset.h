@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <memory>
+#include <optional>
 
 class Database;
 struct TableSpec;
@@ -59,6 +60,15 @@ public:
     bool hasCurrent() const;
     bool isEmpty() const;
     int recordCount() const;
+    // How many records the filter selects and which of them is current (1-based; 0 when
+    // none is), where that is cheap to know: a filter an index narrows to a few
+    // candidates. nullopt for a dense or unnarrowed filter, or no filter at all.
+    struct Place
+    {
+        int index = 0;
+        int count = 0;
+    };
+    std::optional<Place> placeIfCheap() const;
 
     // NoCurrentRecord (3021) on an empty source (bof and eof are then both true).
     void moveFirst();

@@ -5,6 +5,7 @@
 #include "data/Recordset.h"
 #include "form/FormHandlers.h"
 #include "form/FormParts.h"
+#include "form/MatchStatus.h"
 #include "ui/MessageService.h"
 
 namespace {
@@ -58,6 +59,7 @@ void FormNavigator::step(Direction direction)
             return;
         }
         m_controller.ShowRecord();
+        MatchStatus::tellPlace(forms, w.messages);
     });
 }
 

@@ -4,6 +4,7 @@
 #include "data/QueryWatch.h"
 #include "data/Recordset.h"
 #include "form/FormScreen.h"
+#include "form/MatchStatus.h"
 #include "search/FindPanel.h"
 #include "search/SearchConditions.h"
 #include "search/SearchProgress.h"
@@ -109,6 +110,7 @@ void SearchHandlers::SearchForms()
                         QObject::tr("Search Results"), Msg::Icon::Exclamation);
     } else if (found) {
         emit matchFound();
+        MatchStatus::tellFound(w.Data1, w.messages);
     } else {
         w.messages.tell(QObject::tr("No matches found within database"),
                         QObject::tr("Search Results"), Msg::Icon::None);

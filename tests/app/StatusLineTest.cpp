@@ -6,6 +6,8 @@
 #include "print/PreviewHandlers.h"
 #include "print/PrintHandlers.h"
 #include "print/QtPrintEnvironment.h"
+#include "search/FindPanel.h"
+#include "search/SearchHandlers.h"
 #include "ui/ControlText.h"
 
 #include <QComboBox>
@@ -40,6 +42,16 @@ void StatusLineTest::tellsWhatHappened_data()
                                   << "PDF written to %1" << true;
     QTest::newRow("printed with no printer") << "print"
                                              << "PDF written to %1" << true;
+    // Searches run among thousands of other forms, where counting is only cheap when an
+    // index narrows the search.
+    QTest::newRow("found, narrowed by the index") << "find N1"
+                                                  << "2 forms match" << false;
+    QTest::newRow("walking the matches") << "find N1, next"
+                                         << "Form 2 of 2" << false;
+    QTest::newRow("wide search: no count") << "find *1"
+                                           << "Matching forms found" << false;
+    QTest::newRow("show all") << "show all"
+                              << "All forms shown" << false;
 }
 
 void StatusLineTest::tellsWhatHappened()
@@ -51,6 +63,13 @@ void StatusLineTest::tellsWhatHappened()
     t.install();
     t.exec(QStringLiteral("Form337.mdb"),
            QStringLiteral("INSERT INTO Form (RegNum) VALUES ('N1')"));
+    if (step.startsWith(QLatin1String("find")) || step == QLatin1String("show all")) {
+        t.exec(QStringLiteral("Form337.mdb"),
+               QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                              "WHERE i < 6000) INSERT INTO Form (RegNum) SELECT 'X' || i FROM n"));
+        t.exec(QStringLiteral("Form337.mdb"),
+               QStringLiteral("INSERT INTO Form (RegNum) VALUES ('N1')"));
+    }
     QTemporaryDir pdfFolder;
     const QString pdf = QDir(pdfFolder.path()).filePath(QStringLiteral("N1.pdf"));
     QtPrintEnvironment noPrinter;
@@ -71,6 +90,16 @@ void StatusLineTest::tellsWhatHappened()
         w.printHandlers().previewHandlers().setAskFileName([&](const QString &) { return pdf; });
         w.printHandlers().previewHandlers().cmdExportPdf_Click();
         QVERIFY(QFile::exists(pdf));
+    } else if (step.startsWith(QLatin1String("find")) || step == QLatin1String("show all")) {
+        w.searchHandlers().Command3D27_Click();
+        if (step == QLatin1String("show all")) {
+            w.searchHandlers().Command3D10_Click();
+        } else {
+            setControlText(w.Panel3D3->Text36, step.section(QLatin1Char(' '), 1, 1).remove(','));
+            w.searchHandlers().Command3D7_Click();
+        }
+        if (step.endsWith(QLatin1String("next")))
+            w.formHandlers().Command3D16_Click();
     } else if (step == QLatin1String("print")) {
         setControlText(w.Panel3D1->Combo1[0], QStringLiteral("N1"));
         w.printHandlers().PrintForm();
