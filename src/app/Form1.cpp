@@ -30,6 +30,7 @@
 #include "search/SearchHandlers.h"
 #include "setup/SetupHandlers.h"
 #include "setup/SetupPanel.h"
+#include "ui/ButtonShortcut.h"
 #include "ui/Clock.h"
 #include "ui/FlowLayout.h"
 #include "ui/MessageService.h"
@@ -323,10 +324,8 @@ QWidget *Form1::buildButtonBar()
         {Command3D17, tr("Previous form"), QKeySequence(Qt::ALT | Qt::Key_Left)},
         {Command3D16, tr("Next form"), QKeySequence(Qt::ALT | Qt::Key_Right)},
     };
-    for (const auto &s : shortcuts) {
-        s.button->setShortcut(s.keys);
-        s.button->setToolTip(tr("%1 (%2)").arg(s.what, s.keys.toString(QKeySequence::NativeText)));
-    }
+    for (const auto &s : shortcuts)
+        giveShortcut(s.button, s.what, s.keys);
     Command3D17->setAccessibleName(tr("Previous form"));
     Command3D16->setAccessibleName(tr("Next form"));
 

@@ -1,5 +1,6 @@
 #include "search/FindPanel.h"
 
+#include "ui/ButtonShortcut.h"
 #include "ui/RaisedPanel.h"
 
 #include "search/SearchBoxes.h"
@@ -90,6 +91,11 @@ FindPanel::FindPanel(QWidget *parent)
     Command3D7 = panelButton(this, "Command3D7", tr("Find First"));
     Command3D9 = panelButton(this, "Command3D9", tr("Find Last"));
     Command3D10 = panelButton(this, "Command3D10", tr("Show All Records"));
+    // The captions are the panel's fixed texts; their access keys are named in tooltips.
+    giveShortcut(Command3D7, tr("Find the first matching form"), QKeySequence(Qt::ALT | Qt::Key_F));
+    giveShortcut(Command3D9, tr("Find the last matching form"), QKeySequence(Qt::ALT | Qt::Key_L));
+    giveShortcut(Command3D10, tr("Clear the boxes and show every form"),
+                 QKeySequence(Qt::ALT | Qt::Key_A));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton *b : {Command3D7, Command3D9, Command3D10})

@@ -1,5 +1,6 @@
 #include "setup/SetupPanel.h"
 
+#include "ui/ButtonShortcut.h"
 #include "ui/RaisedPanel.h"
 #include "ui/TypingLengthValidator.h"
 
@@ -152,6 +153,7 @@ SetupPanel::SetupPanel(QWidget *parent)
         TypingLengthValidator::install(Text8[i], limits[i]);  // a paste is cut between characters
     Command2 = new QPushButton(tr("Delete"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
+    giveShortcut(Command2, tr("Delete the agency"), QKeySequence(Qt::ALT | Qt::Key_E));
     agency->addWidget(Command2, 7, 1, Qt::AlignRight);
 
     Command3D29 = new QPushButton(this);
@@ -159,10 +161,11 @@ SetupPanel::SetupPanel(QWidget *parent)
     // The printer choice shows a printer (the theme's, else a drawn one).
     Command3D29->setIcon(
         QIcon::fromTheme(QStringLiteral("document-print"), QIcon(printerPixmap())));
-    Command3D29->setToolTip(tr("Choose the printer"));
+    giveShortcut(Command3D29, tr("Choose the printer"), QKeySequence(Qt::ALT | Qt::Key_P));
     SSCommand9 = new QPushButton(this);
     SSCommand9->setObjectName(QStringLiteral("SSCommand9"));
     SSCommand9->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
+    giveShortcut(SSCommand9, tr("Manage the inspectors"), QKeySequence(Qt::ALT | Qt::Key_G));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(Command3D29);
     buttons->addWidget(new QLabel(tr("Printers "), this));
@@ -172,9 +175,10 @@ SetupPanel::SetupPanel(QWidget *parent)
     buttons->addStretch();
     cmdImportAccess = new QPushButton(tr("Import Access data..."), this);
     cmdImportAccess->setObjectName(QStringLiteral("cmdImportAccess"));
-    cmdImportAccess->setToolTip(
-        tr("Bring the forms, inspectors, agency and narratives of the old program's Access "
-           "files into this program's data folder"));
+    giveShortcut(cmdImportAccess,
+                 tr("Bring the forms, inspectors, agency and narratives of the old program's "
+                    "Access files into this program's data folder"),
+                 QKeySequence(Qt::ALT | Qt::Key_I));
     buttons->addWidget(cmdImportAccess);
 
     auto *indicators = new QWidget(this);
