@@ -1,5 +1,6 @@
 #include "form/LogbookEntry.h"
 
+#include "form/FormFields.h"
 #include "form/FormSnapshot.h"
 #include "ui/Dates.h"
 
@@ -37,6 +38,17 @@ QString firstParagraph(const QString &description)
     return text.trimmed().section(QLatin1Char('\n'), 0, 0).trimmed();
 }
 
+// What was entered in a box: a box still showing its placeholder ("Name") holds nothing.
+QString entered(const FormSnapshot &form, QString FormSnapshot::*member)
+{
+    const QString text = (form.*member).trimmed();
+    for (const FormFields::Field &field : FormFields::all()) {
+        if (field.value == member && field.placeholder && text == *field.placeholder)
+            return {};
+    }
+    return text;
+}
+
 // A date as the form prints it, when the box holds one; else the box's text.
 QString dateText(const QString &box)
 {
@@ -69,26 +81,35 @@ QString text(const QString &templateText, const FormSnapshot &form)
         {QStringLiteral("{unit}"), unitText(form)},
         {QStringLiteral("{work}"), work},
         {QStringLiteral("{description}"), firstParagraph(form.description)},
-        {QStringLiteral("{agency}"), form.agencyName.trimmed()},
-        {QStringLiteral("{certificate}"), form.agencyCertificate.trimmed()},
+        {QStringLiteral("{agency}"), entered(form, &FormSnapshot::agencyName)},
+        {QStringLiteral("{certificate}"), entered(form, &FormSnapshot::agencyCertificate)},
     };
-    // One pass over the template, so an entry that itself holds "{mark}" stays as typed.
+    // One pass over the template, so an entry that itself holds "{mark}" stays as typed. A
+    // line whose names all came out empty is left out (no agency set up: no agency line).
     const QString source = templateText.trimmed().isEmpty() ? defaultTemplate() : templateText;
-    QString out;
-    for (int i = 0; i < source.size();) {
-        bool replaced = false;
-        for (const auto &[name, value] : values) {
-            if (QStringView(source).mid(i).startsWith(name)) {
-                out += value;
-                i += int(name.size());
-                replaced = true;
-                break;
+    QStringList lines;
+    for (const QString &line : source.split(QLatin1Char('\n'))) {
+        QString out;
+        int names = 0, emptyNames = 0;
+        for (int i = 0; i < line.size();) {
+            bool replaced = false;
+            for (const auto &[name, value] : values) {
+                if (QStringView(line).mid(i).startsWith(name)) {
+                    out += value;
+                    i += int(name.size());
+                    ++names;
+                    emptyNames += value.isEmpty();
+                    replaced = true;
+                    break;
+                }
             }
+            if (!replaced)
+                out += line[i++];
         }
-        if (!replaced)
-            out += source[i++];
+        if (names == 0 || emptyNames < names)
+            lines << out;
     }
-    return out;
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace LogbookEntry

@@ -40,6 +40,10 @@ private slots:
             << "{mark} on {date}: {description} {nothing}"
             << "Rib.\r\n"
             << -1 << "N4721K on March 17, 2011: Rib. {nothing}";
+        // No agency set up: its boxes show their placeholders, and no agency line is made.
+        QTest::newRow("no agency: its line left out")
+            << "{mark}\n{agency}, Certificate No. {certificate}\nend"
+            << "x" << -1 << "N4721K\nend";
         QTest::newRow("an entry holding a name stays as typed")
             << "{description}/{mark}"
             << "See {mark}" << -1 << "See {mark}/N4721K";
@@ -51,6 +55,10 @@ private slots:
         QFETCH(int, unitKind);
         QFETCH(QString, expected);
         FormSnapshot form = sampleForm();
+        if (QTest::currentDataTag() == QLatin1String("no agency: its line left out")) {
+            form.agencyName = QStringLiteral("Name");
+            form.agencyCertificate.clear();
+        }
         form.description = description;
         form.unitKind = unitKind;
         QCOMPARE(LogbookEntry::text(templateText, form), expected);
