@@ -10,6 +10,7 @@
 #include "form/FormScreen.h"
 #include "import/AccessFile.h"
 #include "import/ImportHandlers.h"
+#include "setup/ServerBox.h"
 #include "setup/SetupHandlers.h"
 #include "setup/SetupPanel.h"
 #include "ui/ListFill.h"
@@ -42,15 +43,36 @@ DataBinding::DataBinding(Form1 &window)
 {
     QObject::connect(w.Panel3D7, &SetupPanel::Dir1_Change, &w, [this] { Dir1_Change(); });
     QObject::connect(w.Panel3D7, &SetupPanel::Drive1_Change, &w, [this] { Drive1_Change(); });
+    QObject::connect(w.Panel3D7->dataSource, &ServerBox::serverChosen, &w, [this] { useServer(); });
+    QObject::connect(w.Panel3D7->dataSource, &ServerBox::dataFolderChosen, &w,
+                     [this] { useDataFolder(); });
+}
+
+QString DataBinding::storedDataPath() const
+{
+    QVariant path;
+    skipFailingStep([&] { path = w.setupCursor.field(QStringLiteral("DataPath")); });
+    return path.toString();
+}
+
+std::optional<ServerAddress> DataBinding::server() const
+{
+    return ServerAddress::fromUri(storedDataPath(), nullptr);
 }
 
 QString DataBinding::dataFolder() const
 {
-    QVariant path;
-    skipFailingStep([&] { path = w.setupCursor.field(QStringLiteral("DataPath")); });
-    if (path.isNull() || path.toString().isEmpty())
+    const QString path = storedDataPath();
+    if (path.isEmpty() || server())
         return DataFolder::withTrailingSeparator(w.context().programFolder);
-    return path.toString();
+    return path;
+}
+
+QString DataBinding::formsDatabase() const
+{
+    if (const std::optional<ServerAddress> address = server())
+        return address->toUri();
+    return dataFolder() + QStringLiteral("FORM337.MDB");
 }
 
 void DataBinding::SetDataPaths()
@@ -84,6 +106,9 @@ void DataBinding::choosePaths()
             w.setupCursor.setField(QStringLiteral("DataPath"), folder);
             w.setupCursor.update();
         });
+    } else if (const std::optional<ServerAddress> address = server()) {
+        // A server database holds the tables of both files.
+        formsPath = agentsPath = secondaryPath = address->toUri();
     } else {
         const QString folder = stored.toString();
         formsPath = folder + kForms;
@@ -91,6 +116,7 @@ void DataBinding::choosePaths()
         // The doubled separator is harmless: file paths are cleaned before use.
         secondaryPath = folder + QStringLiteral("/FORM337.MDB");
     }
+    w.Panel3D7->dataSource->showServerInUse(server().has_value());
     w.Data1.setDatabaseName(formsPath);
     w.Data2.setDatabaseName(formsPath);
     w.Data3.setDatabaseName(agentsPath);
@@ -107,7 +133,8 @@ DataBinding::Outcome DataBinding::bindAndFill()
     // A folder whose paths the engine cannot open is kept for the user to correct:
     // dropping it here would bind the program folder in its place without a word.
     const QString folder = dataFolder();
-    if (DataFolder::dataFilePathBytes(folder) > DataFolder::longestEnginePath()) {
+    const std::optional<ServerAddress> address = server();
+    if (!address && DataFolder::dataFilePathBytes(folder) > DataFolder::longestEnginePath()) {
         tellPathTooLong(folder);
         openSetupForMissingFiles();
         return Outcome::FilesMissing;
@@ -140,6 +167,18 @@ DataBinding::Outcome DataBinding::bindAndFill()
                 return Outcome::Restart;
             case EngineError::UnrecognizedFormat:
             case EngineError::CannotOpenFile:
+                if (address) {
+                    // Unreachable, refused, or a database of another version: named with
+                    // the reason; the set-up panel opens to choose again.
+                    w.messages().tell(
+                        QObject::tr("The database server %1 cannot be used: %2\n\n"
+                                    "Check the server in the set-up panel, or choose a data "
+                                    "folder.")
+                            .arg(address->displayName(), error.message()),
+                        QObject::tr("Database server"), Msg::Icon::Exclamation);
+                    openSetupForMissingFiles();
+                    return Outcome::FilesMissing;
+                }
                 // A file of that name that is not one of our databases, or that cannot be
                 // read, is named with the reason and left untouched; the old program's
                 // Access files are offered for import instead.
@@ -326,34 +365,57 @@ void DataBinding::tellPathTooLong(const QString &folder)
 void DataBinding::Dir1_Change()
 {
     const QString chosen = w.Panel3D7->Dir1->path();
-    QVariant stored;
-    skipFailingStep([&] { stored = w.setupCursor.field(QStringLiteral("DataPath")); });
-    if (stored.isNull() || stored.toString() != chosen + QLatin1Char('/')) {
-        if (DataFolder::dataFilePathBytes(chosen) > DataFolder::longestEnginePath()) {
-            // Refused before anything is closed or stored: the bound folder stays bound.
-            tellPathTooLong(chosen);
-            const QSignalBlocker quiet(w.Panel3D7->Dir1);
-            w.Panel3D7->Dir1->setPath(QDir::cleanPath(dataFolder()));
-            w.Panel3D7->showIndicator(m_bound ? 1 : 0);
-            return;
-        }
-        w.Panel3D7->showIndicator(0);
-        m_bound = false;
-        for (Recordset *rs :
-             {&w.Data1, &w.Data2, &w.Data3, &w.Data5, &w.Data10, &w.datSecondaryRS, &w.Data9})
-            rs->close();
-        skipFailingStep([&] {
-            w.setupCursor.moveFirst();
-            w.setupCursor.edit();
-            w.setupCursor.setField(QStringLiteral("DataPath"),
-                                   DataFolder::withTrailingSeparator(chosen));
-            w.setupCursor.update();
-        });
-        SetDataPaths();
-    } else {
+    if (storedDataPath() == chosen + QLatin1Char('/')) {
         // The folder is the stored one; the indicator tells whether its files are bound.
         w.Panel3D7->showIndicator(m_bound ? 1 : 0);
+        return;
     }
+    if (DataFolder::dataFilePathBytes(chosen) > DataFolder::longestEnginePath()) {
+        // Refused before anything is closed or stored: the bound folder stays bound.
+        tellPathTooLong(chosen);
+        const QSignalBlocker quiet(w.Panel3D7->Dir1);
+        w.Panel3D7->Dir1->setPath(QDir::cleanPath(dataFolder()));
+        w.Panel3D7->showIndicator(m_bound ? 1 : 0);
+        return;
+    }
+    bindDataPath(DataFolder::withTrailingSeparator(chosen));
+}
+
+void DataBinding::useServer()
+{
+    const QString address = w.Panel3D7->dataSource->address().toUri();
+    QString why;
+    if (!ServerAddress::fromUri(address, &why)) {
+        w.messages().tell(QObject::tr("This server cannot be used: %1.").arg(why),
+                          QObject::tr("Database server"), Msg::Icon::Exclamation);
+        return;
+    }
+    if (storedDataPath() == address && m_bound)
+        return;
+    bindDataPath(address);
+}
+
+void DataBinding::useDataFolder()
+{
+    if (server())
+        bindDataPath(DataFolder::withTrailingSeparator(w.Panel3D7->Dir1->path()));
+}
+
+// Closes every data control, stores the new folder or server and binds to it.
+void DataBinding::bindDataPath(const QString &dataPath)
+{
+    w.Panel3D7->showIndicator(0);
+    m_bound = false;
+    for (Recordset *rs :
+         {&w.Data1, &w.Data2, &w.Data3, &w.Data5, &w.Data10, &w.datSecondaryRS, &w.Data9})
+        rs->close();
+    skipFailingStep([&] {
+        w.setupCursor.moveFirst();
+        w.setupCursor.edit();
+        w.setupCursor.setField(QStringLiteral("DataPath"), dataPath);
+        w.setupCursor.update();
+    });
+    w.SetDataPaths();
 }
 
 void DataBinding::Drive1_Change()

@@ -13,6 +13,7 @@
 #include "data/EngineLog.h"
 #include "data/Installation.h"
 #include "data/Schema.h"
+#include "data/ServerAddress.h"
 #include "form/FormHandlers.h"
 #include "form/FormScreen.h"
 #include "history/EarlierFormsPanel.h"
@@ -219,7 +220,7 @@ void Form1::composeSubsystems()
                         datSecondaryRS,
                         messages(),
                         [this] {
-                            return m_dataBinding->dataFolder();
+                            return m_dataBinding->formsDatabase();
                         }});
     m_searchHandlers = std::make_unique<SearchHandlers>(
         SearchParts{Panel3D3, Panel3D1, Panel3D7, Panel3D4, Data1, NewFormFlag, FindFromFirst,
@@ -487,8 +488,10 @@ void Form1::SetDataPaths()
     // Binding leaves the screen as a new form the program filled in.
     m_formHandlers->takeScreenAsUnchanged();
     placePanels();  // the sign-in panel may have grown a first-start hint
+    const std::optional<ServerAddress> server = m_dataBinding->server();
     dataFolderLabel->setText(
-        tr("Data folder: %1").arg(QDir::toNativeSeparators(m_dataBinding->dataFolder())));
+        server ? tr("Database server: %1").arg(server->displayName())
+               : tr("Data folder: %1").arg(QDir::toNativeSeparators(m_dataBinding->dataFolder())));
 }
 
 void Form1::ShowRecord()

@@ -58,7 +58,7 @@ void StatisticsHandlers::SSCommand14_Click()
     if (!from.isValid() || !to.isValid())
         return;
     const WaitCursor wait;
-    const QString formsFile = w.dataFolder() + QStringLiteral("FORM337.MDB");
+    const QString formsFile = w.formsDatabase();
     // Why a count was not made; the boxes must then not go on showing another period's numbers.
     QString failure;
     std::shared_ptr<Database> forms;

@@ -21,5 +21,6 @@ struct StatisticsParts
     std::array<QLineEdit *, 6> Text48;  // the counts and their two totals
     Recordset &datSecondaryRS;          // reads each count through the stored query
     MessageService &messages;
-    std::function<QString()> dataFolder;  // the data folder the settings name, ending in "/"
+    // The forms database: its file in the data folder, or the server address.
+    std::function<QString()> formsDatabase;
 };

@@ -3,10 +3,12 @@
 #include "data/DataFolder.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
+#include "data/ServerAddress.h"
 #include "form/FaaAddresses.h"
 #include "form/FormScreen.h"
 #include "form/LogbookEntry.h"
 #include "setup/MailingAddressBox.h"
+#include "setup/ServerBox.h"
 #include "setup/SetupPanel.h"
 #include "ui/ButtonBar.h"
 #include "ui/ControlText.h"
@@ -21,6 +23,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 
 namespace {
@@ -88,10 +91,17 @@ void SetupHandlers::openPanel()
     skipFailingStep([&] {
         w.setupCursor.moveFirst();
         const QVariant stored = w.setupCursor.field(QStringLiteral("DataPath"));
-        const QString folder = stored.isNull() ? w.programFolder : stored.toString();
+        // With a server in use, the folder list shows the program folder and stays quiet.
+        const std::optional<ServerAddress> server
+            = ServerAddress::fromUri(stored.toString(), nullptr);
+        SetupPanel *panel = w.Panel3D7;
+        if (server)
+            panel->dataSource->showAddress(*server);
+        panel->dataSource->showServerInUse(server.has_value());
+        const QString folder = stored.isNull() || server ? w.programFolder : stored.toString();
+        const QSignalBlocker quietWhileServer(server ? panel->Dir1 : nullptr);
         // The drive list is set quietly first, so that only the folder list reports a
         // change: the stored folder compares equal and nothing is rebound.
-        SetupPanel *panel = w.Panel3D7;
         QStringList drives;
         for (int i = 0; i < panel->Drive1->count(); ++i)
             drives << panel->Drive1->itemText(i);
@@ -187,7 +197,8 @@ void SetupHandlers::saveAndClose()
 {
     SetupPanel *panel = w.Panel3D7;
     const QString folder = panel->Dir1->path();
-    if (!folder.isEmpty())
+    // A server in use stays in use; the folder list only names a folder.
+    if (!folder.isEmpty() && !panel->dataSource->optServer->isChecked())
         storeDataPath(folder);
     storeSettings();
 

@@ -5,6 +5,7 @@
 #include "ui/TypingLengthValidator.h"
 
 #include "setup/MailingAddressBox.h"
+#include "setup/ServerBox.h"
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
@@ -199,6 +200,8 @@ SetupPanel::SetupPanel(QWidget *parent)
     folder->addLayout(folderHead);
     folder->addWidget(Drive1);
     folder->addWidget(Dir1, 1);
+    dataSource = new ServerBox(this);
+    folder->addWidget(dataSource);
 
     auto *title = new QLabel(tr("Set-up"), this);
     QFont bold = title->font();

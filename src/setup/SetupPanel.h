@@ -13,6 +13,7 @@ class QFileSystemModel;
 class FolderList;
 class MailingAddressBox;
 class LogbookTemplateBox;
+class ServerBox;
 
 // The set-up panel: the data folder (drive and folder lists), the agency's record,
 // the printer choice and the entry to the inspector administration.
@@ -33,6 +34,7 @@ public:
     MailingAddressBox *mailingAddresses;  // where the FAA's copy goes
     LogbookTemplateBox *logbookTemplate;  // the template of the logbook entry
     QCheckBox *chkPrintChecklist;         // the checklist before printing an approved form
+    ServerBox *dataSource;                // the data folder or a database server
 
     // Brings one indicator picture to the front.
     void showIndicator(int index);
