@@ -252,13 +252,15 @@ void DataBinding::fillLists()
         form->Combo1[0],
         distinctValues(
             QStringLiteral(
-                "SELECT DISTINCT RegNum FROM Form WHERE RegNum IS NOT NULL ORDER BY RegNum"),
+                "SELECT DISTINCT \"RegNum\" FROM \"Form\" WHERE \"RegNum\" IS NOT NULL ORDER BY "
+                "\"RegNum\""),
             QStringLiteral("RegNum")));
     ListFill::replaceItems(
         form->Combo1[1],
         distinctValues(
             QStringLiteral(
-                "SELECT DISTINCT Make FROM aircraft WHERE Make IS NOT NULL ORDER BY Make"),
+                "SELECT DISTINCT \"Make\" FROM \"aircraft\" WHERE \"Make\" IS NOT NULL ORDER BY "
+                "\"Make\""),
             QStringLiteral("Make")));
 
     // Inspectors: the four name lists and the password and approval-number lists

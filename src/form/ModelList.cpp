@@ -21,7 +21,8 @@ void ModelList::refill()
     skipFailingStep([&] {
         const Criterion ofMake
             = Criterion::equals(QStringLiteral("Make"), controlText(s.Combo1[1]));
-        m_query.setSql(QStringLiteral("SELECT DISTINCT Model FROM aircraft WHERE ") + ofMake.sql,
+        m_query.setSql(QStringLiteral("SELECT DISTINCT \"Model\" FROM \"aircraft\" WHERE ")
+                           + ofMake.sql,
                        ofMake.params);
         m_query.refresh();
         for (; !m_query.eof(); m_query.moveNext()) {

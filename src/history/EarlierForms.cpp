@@ -56,9 +56,9 @@ QList<Entry> find(Database &forms, const Aircraft &aircraft, qint64 except)
                              .arg(quoted(FormColumn::ApproveDate), quoted(FormColumn::FormDate));
     const QString sql = QStringLiteral("SELECT %1, %2, %3, %4, substr(%5, 1, 300), %6 FROM %7 "
                                        "WHERE (%8) AND %1 <> ? ORDER BY %3 DESC, %1 DESC")
-                            .arg(QLatin1String(SchemaSql::kRecordId), quoted(FormColumn::RegNum),
-                                 date, quoted(FormColumn::Approved), quoted(FormColumn::Back),
-                                 unitColumns.join(QStringLiteral(", ")),
+                            .arg(quoted(QLatin1String(SchemaSql::kRecordId)),
+                                 quoted(FormColumn::RegNum), date, quoted(FormColumn::Approved),
+                                 quoted(FormColumn::Back), unitColumns.join(QStringLiteral(", ")),
                                  quoted(QStringLiteral("Form")), same.join(QStringLiteral(" OR ")));
     QList<Entry> out;
     for (const QVariantList &row : forms.rows(sql, params)) {

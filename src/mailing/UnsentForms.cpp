@@ -27,8 +27,8 @@ QList<Form> read(Database &forms, const QDate &today)
     using namespace FormColumn;
     const QString sql = QStringLiteral("SELECT %1, \"%2\", \"%3\", \"%4\" FROM \"Form\" "
                                        "WHERE \"%5\" = -1 AND \"%6\" IS NULL")
-                            .arg(QLatin1String(SchemaSql::kRecordId), RegNum, ApproveDate, Rating3,
-                                 Approved, FaaSentDate);
+                            .arg(SchemaSql::quoted(QLatin1String(SchemaSql::kRecordId)), RegNum,
+                                 ApproveDate, Rating3, Approved, FaaSentDate);
     QList<Form> out;
     for (const QVariantList &row : forms.rows(sql)) {
         Form f;
@@ -53,11 +53,12 @@ void recordSent(Database &forms, const QList<qint64> &recordIds, const QDate &se
 {
     const QString counter
         = forms.countsChanges(QStringLiteral("Form"))
-              ? QStringLiteral(", %1 = %1 + 1").arg(QLatin1String(SchemaSql::kChangeCount))
+              ? QStringLiteral(", %1 = %1 + 1")
+                    .arg(SchemaSql::quoted(QLatin1String(SchemaSql::kChangeCount)))
               : QString();
     const QString sql = QStringLiteral("UPDATE \"Form\" SET \"%1\" = ?, \"%2\" = ?%3 WHERE %4 = ?")
                             .arg(FormColumn::FaaSentDate, FormColumn::FaaTracking, counter,
-                                 QLatin1String(SchemaSql::kRecordId));
+                                 SchemaSql::quoted(QLatin1String(SchemaSql::kRecordId)));
     const QVariant trackingValue = tracking.trimmed().isEmpty() ? QVariant() : tracking.trimmed();
     forms.beginTransaction();
     try {

@@ -28,7 +28,7 @@ PeriodCountQueries::Statement PeriodCountQueries::statement(Work work, bool appr
     });
     const int box = work == Work::Repair ? (approved ? 0 : 2) : (approved ? 1 : 4);
     return {work, approved, box,
-            QStringLiteral("SELECT Count(Form.RegNum) AS NewCount FROM Form WHERE ")
+            QStringLiteral("SELECT Count(\"Form\".\"RegNum\") AS \"NewCount\" FROM \"Form\" WHERE ")
                 + condition.sql,
             condition.params};
 }
