@@ -28,10 +28,17 @@ CommandLine::CommandLine(const QStringList &arguments)
         QStringLiteral("With --import-access: the data folder to import into "
                        "(default: the one the settings name)."),
         QStringLiteral("DIR"));
+    const QCommandLineOption initServer(
+        QStringLiteral("init-server"),
+        QStringLiteral("Make the program's tables in the empty server database at ADDRESS "
+                       "(\"postgresql://user@host/database\"; the password comes from "
+                       "~/.pgpass), print the result and end."),
+        QStringLiteral("ADDRESS"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(importAccess);
     parser.addOption(dataFolder);
+    parser.addOption(initServer);
 
     if (!parser.parse(arguments)) {
         m_action = Action::Refuse;
@@ -40,6 +47,9 @@ CommandLine::CommandLine(const QStringList &arguments)
         m_action = Action::Refuse;
         m_text = QStringLiteral("Unexpected argument '%1'.")
                      .arg(parser.positionalArguments().constFirst());
+    } else if (parser.isSet(importAccess) && parser.isSet(initServer)) {
+        m_action = Action::Refuse;
+        m_text = QStringLiteral("--import-access and --init-server are run one at a time.");
     } else if (parser.isSet(dataFolder) && !parser.isSet(importAccess)) {
         m_action = Action::Refuse;
         m_text = QStringLiteral("--data-folder goes with --import-access.");
@@ -55,10 +65,15 @@ CommandLine::CommandLine(const QStringList &arguments)
         m_action = m_importFolder.isEmpty() ? Action::Refuse : Action::ImportAccess;
         if (m_importFolder.isEmpty())
             m_text = QStringLiteral("--import-access needs the folder of the Access files.");
+    } else if (parser.isSet(initServer)) {
+        m_serverAddress = parser.value(initServer);
+        m_action = m_serverAddress.isEmpty() ? Action::Refuse : Action::InitServer;
+        if (m_serverAddress.isEmpty())
+            m_text = QStringLiteral("--init-server needs the address of the server database.");
     }
     if (m_action == Action::Refuse)
         m_text += QStringLiteral("\nUsage: form337 [--help | --version | --import-access FOLDER "
-                                 "[--data-folder DIR]]\n"
+                                 "[--data-folder DIR] | --init-server ADDRESS]\n"
                                  "Try 'form337 --help' for the options.\n");
 }
 

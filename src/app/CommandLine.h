@@ -5,12 +5,13 @@
 
 // The program's command line. With no argument the window starts; "--help" and
 // "--version" print their text and end; "--import-access FOLDER [--data-folder DIR]"
-// asks for an import without a window; anything else is refused with a message that
+// asks for an import without a window, "--init-server ADDRESS" for the tables of a new
+// server database; anything else is refused with a message that
 // names the fault, so a typing error never starts the window unnoticed.
 class CommandLine
 {
 public:
-    enum class Action { StartWindow, ShowHelp, ShowVersion, ImportAccess, Refuse };
+    enum class Action { StartWindow, ShowHelp, ShowVersion, ImportAccess, InitServer, Refuse };
 
     // arguments[0] is the program itself, as in QCoreApplication::arguments().
     explicit CommandLine(const QStringList &arguments);
@@ -21,6 +22,8 @@ public:
     // The import's Access folder and data folder (empty: the one the settings name).
     const QString &importFolder() const { return m_importFolder; }
     const QString &dataFolder() const { return m_dataFolder; }
+    // The "postgresql://" address of the server database to set up.
+    const QString &serverAddress() const { return m_serverAddress; }
     // 0, or 2 for a command line that was refused.
     int exitCode() const { return m_action == Action::Refuse ? 2 : 0; }
 
@@ -32,4 +35,5 @@ private:
     QString m_text;
     QString m_importFolder;
     QString m_dataFolder;
+    QString m_serverAddress;
 };

@@ -585,6 +585,15 @@ private slots:
             CommandLine::Action::ShowHelp, "--import-access <FOLDER>");
         row("import of no folder", {"--import-access="}, CommandLine::Action::Refuse,
             "--import-access FOLDER");
+        row("server set-up", {"--init-server", "postgresql://db.example/forms"},
+            CommandLine::Action::InitServer, {});
+        row("server set-up of no address", {"--init-server="}, CommandLine::Action::Refuse,
+            "--init-server ADDRESS");
+        row("server set-up with an import",
+            {"--init-server", "postgresql://h/d", "--import-access", "/old"},
+            CommandLine::Action::Refuse, "one at a time");
+        row("help names the server set-up", {"--help"}, CommandLine::Action::ShowHelp,
+            "--init-server <ADDRESS>");
     }
 
     void commandLine()

@@ -8,6 +8,7 @@
 #include "data/PostgresSchemaSql.h"
 #include "data/Schema.h"
 #include "data/SchemaSql.h"
+#include "data/ServerCommand.h"
 
 #include <QDate>
 #include <memory>
@@ -27,6 +28,8 @@ private slots:
     void refusesWhatDoesNotFit();
     void refusesDatabasesItCannotUse_data();
     void refusesDatabasesItCannotUse();
+    void initServerCommand_data();
+    void initServerCommand();
 
 private:
     // The engine number of the statement's failure; 0 when it ran.
@@ -264,6 +267,40 @@ void PostgresSchemaTest::refusesDatabasesItCannotUse()
                     expected);
     // A refused database is left as it was.
     QCOMPARE(PostgresSchema::version(server.db()), versionAfter);
+}
+
+void PostgresSchemaTest::initServerCommand_data()
+{
+    QTest::addColumn<QString>("address");  // "DB" stands for the new database's name
+    QTest::addColumn<bool>("madeBefore");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("versionAfter");
+    const QString socket
+        = QString::fromUtf8(QUrl::toPercentEncoding(qEnvironmentVariable("FORM337_PG_SOCKET_DIR")));
+    const QString address = QStringLiteral("postgresql://form337@/DB?host=") + socket;
+    QTest::newRow("empty database") << address << false << 0 << PostgresSchemaSql::kSchemaVersion;
+    QTest::newRow("already set up") << address << true << 1 << PostgresSchemaSql::kSchemaVersion;
+    QTest::newRow("no such database")
+        << QStringLiteral("postgresql://form337@/DB_none?host=") + socket << false << 1 << 0;
+    QTest::newRow("password in the address")
+        << QStringLiteral("postgresql://form337:secret@/DB?host=") + socket << false << 1 << 0;
+    QTest::newRow("not an address") << "/var/forms" << false << 1 << 0;
+}
+
+void PostgresSchemaTest::initServerCommand()
+{
+    QFETCH(QString, address);
+    QFETCH(bool, madeBefore);
+    QFETCH(int, exitCode);
+    QFETCH(int, versionAfter);
+    TestServer server;
+    QVERIFY2(server.ok(), qPrintable(server.error()));
+    if (madeBefore)
+        PostgresSchema::initialize(server.db());
+    QCOMPARE(runInitServerCommand(address.replace("DB", server.db().databaseName())), exitCode);
+    QCOMPARE(PostgresSchema::version(server.db()), versionAfter);
+    if (exitCode == 0)  // every workstation can open it
+        QVERIFY(Database::open(address, PostgresSchemaSql::serverTables()));
 }
 
 REGISTER_TEST(PostgresSchemaTest)
