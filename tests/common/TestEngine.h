@@ -57,6 +57,13 @@ public:
     // (which holds the tables of both files).
     QString forms() const { return onServer() ? m_address : m_dir->filePath(Schema::kFormsFile); }
     QString agents() const { return onServer() ? m_address : m_dir->filePath(Schema::kAgentsFile); }
+    // The same tables as another workstation reaches them: on the server through a
+    // connection of its own (another address of the same database); a file is shared
+    // through one connection in the program as well.
+    QString elsewhere(const QString &name) const
+    {
+        return onServer() ? name + QStringLiteral("&sslmode=disable") : name;
+    }
     // The folder of the files (tests of file names only).
     QString folder() const { return m_dir ? m_dir->path() : QString(); }
 

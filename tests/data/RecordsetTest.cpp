@@ -442,10 +442,12 @@ void RecordsetTest::editOfRecordChangedElsewhere()
 
     Recordset here, there;
     for (Recordset *rs : {&here, &there}) {
-        rs->setDatabaseName(path);
+        rs->setDatabaseName(rs == &here ? path : m_tables.elsewhere(path));
         rs->setTable(table);
         rs->refresh();
     }
+    if (m_tables.onServer())  // two workstations, two connections
+        QVERIFY(here.database() != there.database());
     QVERIFY(here.database()->countsChanges(table));
     for (const FieldSpec &f : Schema::table(table)->fields) {
         if (f.addedLater) {  // added on open, Null in the stored record
