@@ -37,6 +37,8 @@ int main(int argc, char **argv)
             return runImportCommand(commandLine.importFolder(), commandLine.dataFolder());
         if (commandLine.action() == CommandLine::Action::InitServer)
             return runInitServerCommand(commandLine.serverAddress());
+        if (commandLine.action() == CommandLine::Action::CopyData)
+            return runCopyDataCommand(commandLine.copyFrom(), commandLine.copyTo());
         if (commandLine.action() != CommandLine::Action::StartWindow)
             return commandLine.run();
     }

@@ -609,6 +609,24 @@ QList<QVariantList> Database::rows(const QString &sql, const QVariantList &param
     });
 }
 
+void Database::forEachRow(const QString &sql, const QVariantList &params,
+                          const std::function<void(const QVariantList &)> &take)
+{
+    QSqlQuery query(d->db);
+    query.setForwardOnly(true);
+    runOn(query, sql, params, *d);
+    const int columns = query.record().count();
+    while (query.next()) {
+        QVariantList row;
+        row.reserve(columns);
+        for (int c = 0; c < columns; ++c)
+            row << query.value(c);
+        take(row);
+    }
+    if (query.lastError().isValid())
+        fail(query.lastError(), sql);
+}
+
 QVariant Database::value(const QString &sql, const QVariantList &params)
 {
     return reopeningOnce([&] {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
 struct TableSpec;
@@ -57,6 +58,9 @@ public:
     // its columns when asked.
     QList<QVariantList> rows(const QString &sql, const QVariantList &params = {},
                              QStringList *columnNames = nullptr);
+    // Runs a query and hands its rows to take one at a time (for results of any size).
+    void forEachRow(const QString &sql, const QVariantList &params,
+                    const std::function<void(const QVariantList &)> &take);
     // A single value (first column of the first row), null when there is no row.
     QVariant value(const QString &sql, const QVariantList &params = {});
     // Attaches another of the program's files to this connection under `schema`, written

@@ -1,5 +1,6 @@
 #include "data/ServerCommand.h"
 
+#include "data/DataCopy.h"
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "data/PostgresSchema.h"
@@ -60,5 +61,21 @@ int runInitServerCommand(const QString &text)
                                  "%2); the workstations can now use it.\n")
                       .arg(address->displayName())
                       .arg(PostgresSchemaSql::kSchemaVersion));
+    return 0;
+}
+
+int runCopyDataCommand(const QString &from, const QString &to)
+{
+    QList<DataCopy::TableCount> counts;
+    try {
+        counts = DataCopy::copy(from, to);
+    } catch (const DbError &error) {
+        print(stderr, QStringLiteral("Nothing was copied: %1\n").arg(error.message()));
+        return 1;
+    }
+    QString report = QStringLiteral("Copied:\n");
+    for (const DataCopy::TableCount &count : std::as_const(counts))
+        report += QStringLiteral("  %1 %2\n").arg(count.table, -12).arg(count.records);
+    print(stdout, report);
     return 0;
 }
