@@ -5,6 +5,7 @@
 #include "data/EngineFunctions.h"
 #include "data/EngineLog.h"
 #include "data/EngineValues.h"
+#include "data/PostgresDialect.h"
 #include "data/PostgresErrors.h"
 #include "data/PostgresSchema.h"
 #include "data/PostgresSchemaSql.h"
@@ -127,16 +128,17 @@ void runQuery(QSqlQuery &query, const QString &sql, const QVariantList &params, 
     throw failure;
 }
 
-// Runs a statement on the database's own connection. The server prepares only statements
-// that read or change records: the others (views, transactions) carry no values and run
-// as they are.
-void runOn(QSqlQuery &query, const QString &sql, const QVariantList &params,
+// Runs a statement on the database's own connection, on the server with the names as it
+// reads them. The server prepares only statements that read or change records: the others
+// (views, transactions) carry no values and run as they are.
+void runOn(QSqlQuery &query, const QString &fileSql, const QVariantList &params,
            const Database::Private &d)
 {
     if (!d.onServer) {
-        runQuery(query, sql, params, d.path);
+        runQuery(query, fileSql, params, d.path);
         return;
     }
+    const QString sql = PostgresDialect::fromFileSql(fileSql);
     if (params.isEmpty()) {
         if (!query.exec(sql))
             throwServerError(query.lastError(), sql, d);
