@@ -284,11 +284,32 @@ bool Database::isServerAddress(const QString &name)
            || name.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
 }
 
+namespace {
+
+// The program names each file of a data folder by its name after the folder's; on a
+// server one database holds the tables of every file, so the file name is dropped.
+QString withoutFileName(const QString &name)
+{
+    for (const char *file : {Schema::kFormsFile, Schema::kAgentsFile}) {
+        const QLatin1String fileName(file);
+        if (name.endsWith(fileName, Qt::CaseInsensitive)) {
+            QString address = name.chopped(fileName.size());
+            if (address.endsWith(u'/'))
+                address.chop(1);
+            return address;
+        }
+    }
+    return name;
+}
+
+}  // namespace
+
 std::shared_ptr<Database> Database::openServer(const QString &text,
                                                const QList<const TableSpec *> &expectedTables)
 {
     QString why;
-    const std::optional<ServerAddress> address = ServerAddress::fromUri(text, &why);
+    const std::optional<ServerAddress> address
+        = ServerAddress::fromUri(withoutFileName(text), &why);
     if (!address)  // the text is not repeated: it may hold a password
         throw DbError(EngineError::InvalidPath,
                       QStringLiteral("The database server address is not valid: %1.").arg(why));
@@ -305,6 +326,9 @@ std::shared_ptr<Database> Database::openServer(const QString &text,
         d->db = address->open(d->connectionName);
         // From here the Database owns the connection and removes it when destroyed.
         database = std::make_shared<Database>(std::move(d));
+        // A record another workstation holds locked is waited for as long as a data file's
+        // lock, then refused (LockedByAnother), instead of without end.
+        database->execute(QStringLiteral("SET lock_timeout = '5s'"));
         PostgresSchema::checkVersion(database->d->db);
         registry().insert(key, database);
     }

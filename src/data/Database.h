@@ -26,7 +26,8 @@ public:
     //   not a database of ours (garbage, empty, an old Access file, tables missing)
     //                                -> UnrecognizedFormat (3343); the file is not changed
     // Locks are waited out for a few seconds before LockedByAnother (3260) is thrown.
-    // A server address opens the server database instead; one it cannot reach gives
+    // A server address opens the server database instead (a data file's name after the
+    // address, as a data folder names its files, is dropped); one it cannot reach gives
     // CannotOpenFile (3051) naming the server, and one that does not hold the tables of
     // this program's version UnrecognizedFormat (3343) naming both versions.
     static std::shared_ptr<Database> open(const QString &path,

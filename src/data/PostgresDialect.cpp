@@ -94,14 +94,10 @@ QString translate(const QString &sql)
             while (end < n && continuesName(sql[end]))
                 ++end;
             const QString word = sql.mid(i, end - i);
-            qsizetype next = end;
-            while (next < n && sql[next].isSpace())
-                ++next;
-            const bool isFunction = next < n && sql[next] == u'(';
             const QString lower = word.toLower();
-            // A known name is quoted; other words (keywords, functions, aliases) are left to
-            // the server, which folds them to lower case itself.
-            if (!isFunction && !isKeyword(lower) && schemaNames().contains(lower))
+            // A known name is quoted (a table before its field list too); other words
+            // (keywords, functions, aliases) are left to the server, which folds them itself.
+            if (!isKeyword(lower) && schemaNames().contains(lower))
                 out += written(word);
             else
                 out += word;

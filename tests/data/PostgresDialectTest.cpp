@@ -42,6 +42,9 @@ void PostgresDialectTest::namesAsTheServerReadsThem_data()
         << "UPDATE Agents SET Name = ?, ChangeCount = ChangeCount + 1 WHERE RecordId = ?"
         << "UPDATE \"Agents\" SET \"Name\" = ?, \"ChangeCount\" = \"ChangeCount\" + 1 WHERE "
            "\"RecordId\" = ?";
+    QTest::newRow("a table before its field list")
+        << "INSERT INTO Form (OwnerName,RegNum) VALUES (?,?)"
+        << "INSERT INTO \"Form\" (\"OwnerName\",\"RegNum\") VALUES (?,?)";
     QTest::newRow("an unclosed quote is left alone") << "SELECT 'abc"
                                                      << "SELECT 'abc";
 }
