@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "app/Version.h"
+#include "data/ServerCommand.h"
 #include "import/ImportCommand.h"
 #include "print/Emblem.h"
 #include "ui/Clock.h"
@@ -34,6 +35,10 @@ int main(int argc, char **argv)
         const CommandLine commandLine(QCoreApplication::arguments());
         if (commandLine.action() == CommandLine::Action::ImportAccess)
             return runImportCommand(commandLine.importFolder(), commandLine.dataFolder());
+        if (commandLine.action() == CommandLine::Action::InitServer)
+            return runInitServerCommand(commandLine.serverAddress());
+        if (commandLine.action() == CommandLine::Action::CopyData)
+            return runCopyDataCommand(commandLine.copyFrom(), commandLine.copyTo());
         if (commandLine.action() != CommandLine::Action::StartWindow)
             return commandLine.run();
     }

@@ -28,18 +28,40 @@ CommandLine::CommandLine(const QStringList &arguments)
         QStringLiteral("With --import-access: the data folder to import into "
                        "(default: the one the settings name)."),
         QStringLiteral("DIR"));
+    const QCommandLineOption initServer(
+        QStringLiteral("init-server"),
+        QStringLiteral("Make the program's tables in the empty server database at ADDRESS "
+                       "(\"postgresql://user@host/database\"; the password comes from "
+                       "~/.pgpass), print the result and end."),
+        QStringLiteral("ADDRESS"));
+    const QCommandLineOption copyData(
+        QStringLiteral("copy-data"),
+        QStringLiteral("Copy every record from FROM to TO, each a data folder or a server "
+                       "address; TO must hold no records yet. Prints the records copied and "
+                       "ends."),
+        QStringLiteral("FROM TO"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(importAccess);
     parser.addOption(dataFolder);
+    parser.addOption(initServer);
+    parser.addOption(copyData);
 
-    if (!parser.parse(arguments)) {
+    const bool parsed = parser.parse(arguments);
+    // --copy-data takes two values: the second is the one argument that stands alone.
+    const QStringList standalone = parser.positionalArguments();
+    const int tasks = int(parser.isSet(importAccess)) + int(parser.isSet(initServer))
+                      + int(parser.isSet(copyData));
+    if (!parsed) {
         m_action = Action::Refuse;
         m_text = parser.errorText();
-    } else if (!parser.positionalArguments().isEmpty()) {
+    } else if (standalone.size() > (parser.isSet(copyData) ? 1 : 0)) {
         m_action = Action::Refuse;
-        m_text = QStringLiteral("Unexpected argument '%1'.")
-                     .arg(parser.positionalArguments().constFirst());
+        m_text = QStringLiteral("Unexpected argument '%1'.").arg(standalone.constLast());
+    } else if (tasks > 1) {
+        m_action = Action::Refuse;
+        m_text = QStringLiteral("--import-access, --init-server and --copy-data are run one at "
+                                "a time.");
     } else if (parser.isSet(dataFolder) && !parser.isSet(importAccess)) {
         m_action = Action::Refuse;
         m_text = QStringLiteral("--data-folder goes with --import-access.");
@@ -55,10 +77,23 @@ CommandLine::CommandLine(const QStringList &arguments)
         m_action = m_importFolder.isEmpty() ? Action::Refuse : Action::ImportAccess;
         if (m_importFolder.isEmpty())
             m_text = QStringLiteral("--import-access needs the folder of the Access files.");
+    } else if (parser.isSet(initServer)) {
+        m_serverAddress = parser.value(initServer);
+        m_action = m_serverAddress.isEmpty() ? Action::Refuse : Action::InitServer;
+        if (m_serverAddress.isEmpty())
+            m_text = QStringLiteral("--init-server needs the address of the server database.");
+    } else if (parser.isSet(copyData)) {
+        m_copyFrom = parser.value(copyData);
+        m_copyTo = standalone.value(0);
+        const bool complete = !m_copyFrom.isEmpty() && !m_copyTo.isEmpty();
+        m_action = complete ? Action::CopyData : Action::Refuse;
+        if (!complete)
+            m_text = QStringLiteral("--copy-data needs where to copy from and where to.");
     }
     if (m_action == Action::Refuse)
         m_text += QStringLiteral("\nUsage: form337 [--help | --version | --import-access FOLDER "
-                                 "[--data-folder DIR]]\n"
+                                 "[--data-folder DIR] | --init-server ADDRESS | --copy-data FROM "
+                                 "TO]\n"
                                  "Try 'form337 --help' for the options.\n");
 }
 

@@ -5,6 +5,8 @@
 #include "data/IndexFolding.h"
 #include "data/JetMatcher.h"
 #include "data/JetPattern.h"
+#include "data/PostgresLike.h"
+#include "data/Schema.h"
 #include "data/SchemaSql.h"
 #include "data/SearchIndex.h"
 
@@ -12,13 +14,44 @@
 
 namespace {
 
-QString checkedField(const QString &field)
+// The field of the program's tables of that name; nullptr for the record key.
+const FieldSpec *schemaField(const QString &field)
+{
+    for (const TableSpec *definition :
+         Schema::formsFileTables() + Schema::agentsFileTables() + Schema::settingsFileTables()) {
+        if (const FieldSpec *spec = definition->field(field))
+            return spec;
+    }
+    return nullptr;
+}
+
+// The field name as the schema spells it: a server finds quoted names only in their case.
+QString plainField(const QString &field)
 {
     if (!SchemaSql::isPlainIdentifier(field))
         throw DbError(EngineError::QuerySyntax,
                       QStringLiteral("Syntax error in query expression: '%1' is not a field name.")
                           .arg(field));
-    return SchemaSql::quoted(field);
+    const FieldSpec *spec = schemaField(field);
+    return spec ? spec->name : field;
+}
+
+QString checkedField(const QString &field)
+{
+    return SchemaSql::quoted(plainField(field));
+}
+
+// The kind of a field of the program's tables; the record key, in no table, is a number.
+FieldKind kindOf(const QString &field)
+{
+    const FieldSpec *spec = schemaField(field);
+    return spec ? spec->kind : FieldKind::Number;
+}
+
+// The field matches the pattern, as the server runs it.
+Criterion serverLike(const QString &field, const QString &pattern)
+{
+    return PostgresLike::like(plainField(field), pattern, kindOf(field));
 }
 
 bool isAscii(const QString &text)
@@ -49,6 +82,19 @@ Criterion compare(const QString &field, const char *op, const QVariant &value)
             {EngineValues::toBound(value)}};
 }
 
+// A Like pattern that matches exactly the text: the pattern characters stand for themselves.
+QString literalPattern(const QString &text)
+{
+    QString pattern;
+    for (QChar c : text) {
+        if (c == u'*' || c == u'?' || c == u'#' || c == u'[')
+            pattern += QLatin1Char('[') + c + QLatin1Char(']');
+        else
+            pattern += c;
+    }
+    return pattern;
+}
+
 Criterion joinSql(const QList<Criterion> &parts, const char *op)
 {
     QStringList texts;
@@ -62,6 +108,22 @@ Criterion joinSql(const QList<Criterion> &parts, const char *op)
     if (texts.size() == 1)
         return {texts.first(), params};
     return {texts.join(QLatin1String(op)), params};
+}
+
+// Gives the joined criterion the join of the parts' server forms, where one differs.
+void withServerForm(Criterion &joined, const QList<Criterion> &parts, const char *op)
+{
+    bool differs = false;
+    QList<Criterion> onServer;
+    for (const Criterion &part : parts) {
+        differs = differs || !part.serverSql.isEmpty();
+        onServer << part.onServer();
+    }
+    if (!differs)
+        return;
+    const Criterion server = joinSql(onServer, op);
+    joined.serverSql = server.sql;
+    joined.serverParams = server.params;
 }
 
 Criterion join(const QList<Criterion> &parts, const char *op)
@@ -78,6 +140,7 @@ Criterion join(const QList<Criterion> &parts, const char *op)
         joined.scanSql = scan.sql;
         joined.scanParams = scan.params;
     }
+    withServerForm(joined, parts, op);
     return joined;
 }
 
@@ -108,9 +171,17 @@ Criterion exactLike(const QString &name, const QString &pattern)
 
 Criterion Criterion::scanning() const
 {
-    if (scanSql.isEmpty())
+    Criterion scan = scanSql.isEmpty() ? Criterion(sql, params) : Criterion(scanSql, scanParams);
+    scan.serverSql = serverSql;
+    scan.serverParams = serverParams;
+    return scan;
+}
+
+Criterion Criterion::onServer() const
+{
+    if (serverSql.isEmpty())
         return {sql, params};
-    return {scanSql, scanParams};
+    return {serverSql, serverParams};
 }
 
 Criterion Criterion::equals(const QString &field, const QVariant &value)
@@ -121,31 +192,49 @@ Criterion Criterion::equals(const QString &field, const QVariant &value)
     const QVariant bound = EngineValues::toBound(value);
     // Text columns fold ASCII case themselves (and can use their index); other
     // letters need the engine function that folds every case.
-    if (bound.typeId() == QMetaType::QString && !isAscii(bound.toString()))
-        return {QStringLiteral("jet_same_text(%1, ?)").arg(name), {bound}};
-    return {QStringLiteral("%1 = ?").arg(name), {bound}};
+    Criterion equal = bound.typeId() == QMetaType::QString && !isAscii(bound.toString())
+                          ? Criterion(QStringLiteral("jet_same_text(%1, ?)").arg(name), {bound})
+                          : Criterion(QStringLiteral("%1 = ?").arg(name), {bound});
+    // The server compares text with regard to case: there the text is matched as a
+    // pattern of itself, which folds case exactly as the program does.
+    const FieldKind kind = kindOf(field);
+    if (bound.typeId() == QMetaType::QString
+        && (kind == FieldKind::Text || kind == FieldKind::LongText)) {
+        const Criterion server = serverLike(field, literalPattern(bound.toString()));
+        equal.serverSql = server.sql;
+        equal.serverParams = server.params;
+    }
+    return equal;
 }
 
 Criterion Criterion::like(const QString &field, const QString &pattern)
 {
     const QString name = checkedField(field);
-    const Criterion exact = exactLike(name, pattern);
+    const Criterion server = serverLike(field, pattern);
+    Criterion result = exactLike(name, pattern);
     const QString prefix = narrowingPrefix(pattern);
-    if (prefix.isEmpty())
-        return exact;
-    Criterion narrowed = prefixNarrowed(name, prefix, pattern);
-    narrowed.scanSql = exact.sql;
-    narrowed.scanParams = exact.params;
-    return narrowed;
+    if (!prefix.isEmpty()) {
+        result = prefixNarrowed(name, prefix, pattern);
+        const Criterion exact = exactLike(name, pattern);
+        result.scanSql = exact.sql;
+        result.scanParams = exact.params;
+    }
+    result.serverSql = server.sql;
+    result.serverParams = server.params;
+    return result;
 }
 
 Criterion Criterion::likeAnyOf(const QString &table, const QStringList &fields,
                                const QString &pattern)
 {
     QList<Criterion> exact;
-    for (const QString &field : fields)
+    QList<Criterion> onServer;
+    for (const QString &field : fields) {
         exact << exactLike(checkedField(field), pattern);
+        onServer << serverLike(field, pattern);
+    }
     const Criterion scan = joinSql(exact, " OR ");
+    const Criterion server = joinSql(onServer, " OR ");
 
     // A prefix of three characters or more narrows well through the columns' own
     // indexes; otherwise the runs of literal characters narrow through the trigram index.
@@ -165,11 +254,16 @@ Criterion Criterion::likeAnyOf(const QString &table, const QStringList &fields,
         for (const QString &field : fields)
             each << prefixNarrowed(checkedField(field), prefix, pattern);
         narrowed = joinSql(each, " OR ");
-    } else {
-        return scan;
     }
-    narrowed.scanSql = scan.sql;
-    narrowed.scanParams = scan.params;
+    if (narrowed.isEmpty()) {
+        narrowed = scan;
+    } else {
+        narrowed.scanSql = scan.sql;
+        narrowed.scanParams = scan.params;
+    }
+    // The server has no such index: it reads every record.
+    narrowed.serverSql = server.sql;
+    narrowed.serverParams = server.params;
     return narrowed;
 }
 

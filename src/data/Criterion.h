@@ -21,10 +21,16 @@ struct Criterion
     // empty when sql narrows nothing. A file without the search index runs this one.
     QString scanSql;
     QVariantList scanParams;
+    // The same condition as a PostgreSQL server runs it (the file engine's functions are
+    // not there, and text compares there with regard to case); empty when it is sql.
+    QString serverSql;
+    QVariantList serverParams;
 
     bool isEmpty() const { return sql.isEmpty(); }
     // The condition as it reads every record: the same records as sql selects.
     Criterion scanning() const;
+    // The condition as a server runs it: the same records as sql selects in a file.
+    Criterion onServer() const;
 
     // field = value (text compares without regard to case, as the Jet engine does).
     static Criterion equals(const QString &field, const QVariant &value);

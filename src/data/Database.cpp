@@ -5,8 +5,13 @@
 #include "data/EngineFunctions.h"
 #include "data/EngineLog.h"
 #include "data/EngineValues.h"
+#include "data/PostgresDialect.h"
+#include "data/PostgresErrors.h"
+#include "data/PostgresSchema.h"
+#include "data/PostgresSchemaSql.h"
 #include "data/Schema.h"
 #include "data/SchemaSql.h"
+#include "data/ServerAddress.h"
 
 #include "data/LongWork.h"
 #include "data/SearchIndex.h"
@@ -38,6 +43,9 @@ struct Database::Private
     QHash<QString, bool> countsChanges;  // by table name in lower case
     QSet<QString> prepared;              // tables whose counters and indexes were seen to
     bool hasSearchIndex = false;
+    // A database on a server: path holds its address, displayName "host:port/database".
+    bool onServer = false;
+    QString displayName;
 };
 
 namespace {
@@ -106,6 +114,42 @@ void runQuery(QSqlQuery &query, const QString &sql, const QVariantList &params, 
         query.addBindValue(EngineValues::toBound(p));
     if (!query.exec())
         throwEngineError(query.lastError(), sql, file);
+}
+
+[[noreturn]] void throwServerError(const QSqlError &error, const QString &statement,
+                                   const Database::Private &d)
+{
+    const QString reason
+        = (error.databaseText().isEmpty() ? error.text() : error.databaseText()).trimmed();
+    EngineLog::write(d.displayName, statement, reason, error.nativeErrorCode());
+    DbError failure(PostgresErrors::engineNumber(error),
+                    QStringLiteral("%1 (server \"%2\")").arg(reason, d.displayName));
+    failure.setFile(d.path);
+    throw failure;
+}
+
+// Runs a statement on the database's own connection, on the server with the names as it
+// reads them. The server prepares only statements that read or change records: the others
+// (views, transactions) carry no values and run as they are.
+void runOn(QSqlQuery &query, const QString &fileSql, const QVariantList &params,
+           const Database::Private &d)
+{
+    if (!d.onServer) {
+        runQuery(query, fileSql, params, d.path);
+        return;
+    }
+    const QString sql = PostgresDialect::fromFileSql(fileSql);
+    if (params.isEmpty()) {
+        if (!query.exec(sql))
+            throwServerError(query.lastError(), sql, d);
+        return;
+    }
+    if (!query.prepare(sql))
+        throwServerError(query.lastError(), sql, d);
+    for (const QVariant &p : params)
+        query.addBindValue(EngineValues::toBound(p));
+    if (!query.exec())
+        throwServerError(query.lastError(), sql, d);
 }
 
 bool fileIdentity(const QString &path, dev_t *device, ino_t *inode)
@@ -234,9 +278,75 @@ void throwEngineError(const QSqlError &error, const QString &statement, const QS
     throw failure;
 }
 
+bool Database::isServerAddress(const QString &name)
+{
+    return name.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive)
+           || name.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
+}
+
+namespace {
+
+// The program names each file of a data folder by its name after the folder's; on a
+// server one database holds the tables of every file, so the file name is dropped.
+QString withoutFileName(const QString &name)
+{
+    for (const char *file : {Schema::kFormsFile, Schema::kAgentsFile}) {
+        const QLatin1String fileName(file);
+        if (name.endsWith(fileName, Qt::CaseInsensitive)) {
+            QString address = name.chopped(fileName.size());
+            if (address.endsWith(u'/'))
+                address.chop(1);
+            return address;
+        }
+    }
+    return name;
+}
+
+}  // namespace
+
+std::shared_ptr<Database> Database::openServer(const QString &text,
+                                               const QList<const TableSpec *> &expectedTables)
+{
+    QString why;
+    const std::optional<ServerAddress> address
+        = ServerAddress::fromUri(withoutFileName(text), &why);
+    if (!address)  // the text is not repeated: it may hold a password
+        throw DbError(EngineError::InvalidPath,
+                      QStringLiteral("The database server address is not valid: %1.").arg(why));
+    const QString key = QStringLiteral("server:") + address->toUri();
+    QMutexLocker lock(&registryMutex);
+    std::shared_ptr<Database> database = registry().value(key).lock();
+    if (!database) {
+        auto d = std::make_unique<Private>();
+        d->onServer = true;
+        d->path = address->toUri();
+        d->displayName = address->displayName();
+        d->registryKey = key;
+        d->connectionName = newConnectionName("server");
+        d->db = address->open(d->connectionName);
+        // From here the Database owns the connection and removes it when destroyed.
+        database = std::make_shared<Database>(std::move(d));
+        // A record another workstation holds locked is waited for as long as a data file's
+        // lock, then refused (LockedByAnother), instead of without end.
+        database->execute(QStringLiteral("SET lock_timeout = '5s'"));
+        PostgresSchema::checkVersion(database->d->db);
+        registry().insert(key, database);
+    }
+    // The schema version stands for the fields: a server database is made whole at once.
+    const QList<const TableSpec *> held = PostgresSchemaSql::serverTables();
+    for (const TableSpec *definition : expectedTables) {
+        if (!held.contains(definition))
+            notOurs(address->displayName(),
+                    QStringLiteral("a server database holds no table %1").arg(definition->name));
+    }
+    return database;
+}
+
 std::shared_ptr<Database> Database::open(const QString &path,
                                          const QList<const TableSpec *> &expectedTables)
 {
+    if (isServerAddress(path))
+        return openServer(path, expectedTables);
     if (path.trimmed().isEmpty() || path.contains(QChar(0)))
         throw DbError(EngineError::InvalidPath,
                       QStringLiteral("'%1' is not a valid path.").arg(path));
@@ -308,6 +418,9 @@ void Database::addMissingParts(const QList<const TableSpec *> &tables)
 {
     // A file made by an earlier version gets the fields, change counters and indexes it
     // lacks, once. Where the file cannot be written the program still reads it, without them.
+    // A server database was made whole for its schema version, which open() checked.
+    if (d->onServer)
+        return;
     for (const TableSpec *definition : tables) {
         const QString key = definition->name.toLower();
         if (d->prepared.contains(key))
@@ -406,7 +519,14 @@ bool Database::hasSearchIndex() const
 void Database::runOnce(const QString &sql, const QVariantList &params)
 {
     QSqlQuery query(d->db);
-    runQuery(query, sql, params, d->path);
+    runOn(query, sql, params, *d);
+}
+
+void Database::fail(const QSqlError &error, const QString &statement) const
+{
+    if (d->onServer)
+        throwServerError(error, statement, *d);
+    throwEngineError(error, statement, d->path);
 }
 
 bool Database::hasMoved() const
@@ -419,6 +539,8 @@ bool Database::hasMoved() const
 template<typename Work>
 auto Database::reopeningOnce(Work work) -> decltype(work())
 {
+    if (d->onServer)
+        return work();
     try {
         return work();
     } catch (const DbError &error) {
@@ -480,7 +602,7 @@ Database::Written Database::write(const QString &sql, const QVariantList &params
 {
     return reopeningOnce([&] {
         QSqlQuery query(d->db);
-        runQuery(query, sql, params, d->path);
+        runOn(query, sql, params, *d);
         return Written{query.numRowsAffected(), query.lastInsertId().toLongLong()};
     });
 }
@@ -491,7 +613,7 @@ QList<QVariantList> Database::rows(const QString &sql, const QVariantList &param
     return reopeningOnce([&] {
         QSqlQuery query(d->db);
         query.setForwardOnly(true);
-        runQuery(query, sql, params, d->path);
+        runOn(query, sql, params, *d);
         QList<QVariantList> result;
         const QSqlRecord record = query.record();
         const int columns = record.count();
@@ -508,9 +630,27 @@ QList<QVariantList> Database::rows(const QString &sql, const QVariantList &param
             result << row;
         }
         if (query.lastError().isValid())
-            throwEngineError(query.lastError(), sql, d->path);
+            fail(query.lastError(), sql);
         return result;
     });
+}
+
+void Database::forEachRow(const QString &sql, const QVariantList &params,
+                          const std::function<void(const QVariantList &)> &take)
+{
+    QSqlQuery query(d->db);
+    query.setForwardOnly(true);
+    runOn(query, sql, params, *d);
+    const int columns = query.record().count();
+    while (query.next()) {
+        QVariantList row;
+        row.reserve(columns);
+        for (int c = 0; c < columns; ++c)
+            row << query.value(c);
+        take(row);
+    }
+    if (query.lastError().isValid())
+        fail(query.lastError(), sql);
 }
 
 QVariant Database::value(const QString &sql, const QVariantList &params)
@@ -518,17 +658,42 @@ QVariant Database::value(const QString &sql, const QVariantList &params)
     return reopeningOnce([&] {
         QSqlQuery query(d->db);
         query.setForwardOnly(true);
-        runQuery(query, sql, params, d->path);
+        runOn(query, sql, params, *d);
         if (query.next())
             return query.value(0);
         if (query.lastError().isValid())
-            throwEngineError(query.lastError(), sql, d->path);
+            fail(query.lastError(), sql);
         return QVariant();
     });
 }
 
+qint64 Database::insert(const QString &sql, const QVariantList &params)
+{
+    if (!d->onServer)
+        return write(sql, params).lastInsertId;
+    // The server tells the key it gave only when asked for it.
+    return value(sql + QStringLiteral(" RETURNING ")
+                     + SchemaSql::quoted(QLatin1String(SchemaSql::kRecordId)),
+                 params)
+        .toLongLong();
+}
+
+Criterion Database::runnable(const Criterion &criterion) const
+{
+    if (d->onServer)
+        return criterion.onServer();
+    return d->hasSearchIndex ? criterion : criterion.scanning();
+}
+
 bool Database::hasField(const QString &table, const QString &field)
 {
+    if (d->onServer)
+        return value(QStringLiteral("SELECT count(*) FROM information_schema.columns WHERE "
+                                    "table_schema = current_schema() AND lower(table_name) = "
+                                    "lower(?) AND lower(column_name) = lower(?)"),
+                     {table, field})
+                   .toInt()
+               > 0;
     return value(QStringLiteral(
                      "SELECT count(*) FROM pragma_table_info(?) WHERE name = ? COLLATE NOCASE"),
                  {table, field})
@@ -585,11 +750,30 @@ QString withLiterals(const QString &sql, const QVariantList &params)
     return result;
 }
 
+// The name a table or view (catalog "tables" or "views") is stored under on the server,
+// found without regard to case as the file engine finds it; empty when there is none.
+QString serverObjectName(Database &db, const QString &catalog, const QString &name)
+{
+    return db
+        .value(QStringLiteral("SELECT table_name FROM information_schema.%1 WHERE table_schema "
+                              "= current_schema() AND lower(table_name) = lower(?) LIMIT 1")
+                   .arg(catalog),
+               {name})
+        .toString();
+}
+
 }  // namespace
 
 void Database::createQuery(const QString &name, const QString &sql)
 {
     checkQueryName(name);
+    if (d->onServer) {
+        if (!serverObjectName(*this, QStringLiteral("tables"), name).isEmpty())
+            throw DbError(EngineError::ObjectExists,
+                          QStringLiteral("Object '%1' already exists.").arg(name));
+        execute(QStringLiteral("CREATE VIEW %1 AS %2").arg(SchemaSql::quoted(name), sql));
+        return;
+    }
     const QVariant taken = value(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = ? "
                                                 "COLLATE NOCASE AND type IN ('view', 'table')"),
                                  {name});
@@ -610,11 +794,15 @@ void Database::deleteQuery(const QString &name)
     if (!hasQuery(name))
         throw DbError(EngineError::ItemNotFound,
                       QStringLiteral("Item '%1' not found in this collection.").arg(name));
-    execute(QStringLiteral("DROP VIEW %1").arg(SchemaSql::quoted(name)));
+    const QString stored
+        = d->onServer ? serverObjectName(*this, QStringLiteral("views"), name) : name;
+    execute(QStringLiteral("DROP VIEW %1").arg(SchemaSql::quoted(stored)));
 }
 
 bool Database::hasQuery(const QString &name)
 {
+    if (d->onServer)
+        return !serverObjectName(*this, QStringLiteral("views"), name).isEmpty();
     return value(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'view' AND name = "
                                 "? COLLATE NOCASE"),
                  {name})
@@ -627,7 +815,9 @@ void Database::beginTransaction()
     // The write lock is taken at once, waiting out another program's write: a
     // transaction that first reads and then writes would otherwise fail at its first
     // write, without waiting, whenever another program wrote in between.
-    execute(QStringLiteral("BEGIN IMMEDIATE"));
+    // A server locks each record as it is written; the change counters find what another
+    // workstation changed.
+    execute(d->onServer ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
     d->inTransaction = true;
 }
 
@@ -635,12 +825,12 @@ void Database::commit()
 {
     d->inTransaction = false;
     if (!d->db.commit())
-        throwEngineError(d->db.lastError(), QStringLiteral("COMMIT"), d->path);
+        fail(d->db.lastError(), QStringLiteral("COMMIT"));
 }
 
 void Database::rollback()
 {
     d->inTransaction = false;
     if (!d->db.rollback())
-        throwEngineError(d->db.lastError(), QStringLiteral("ROLLBACK"), d->path);
+        fail(d->db.lastError(), QStringLiteral("ROLLBACK"));
 }

@@ -7,13 +7,16 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
 struct TableSpec;
 
-// One open database file. Instances are shared: opening the same file twice (under
-// any case of its name) returns the same connection while someone still holds it.
-// Every call that touches the engine throws DbError with the engine's error number.
+// One open database: a file, or a database on a PostgreSQL server named by its
+// "postgresql://" address (ServerAddress). Instances are shared: opening the same file
+// twice (under any case of its name) or the same server database returns the same
+// connection while someone still holds it. Every call that touches the engine throws
+// DbError with the engine error number the program decides by, whichever the engine.
 class Database
 {
 public:
@@ -23,14 +26,20 @@ public:
     //   not a database of ours (garbage, empty, an old Access file, tables missing)
     //                                -> UnrecognizedFormat (3343); the file is not changed
     // Locks are waited out for a few seconds before LockedByAnother (3260) is thrown.
+    // A server address opens the server database instead (a data file's name after the
+    // address, as a data folder names its files, is dropped); one it cannot reach gives
+    // CannotOpenFile (3051) naming the server, and one that does not hold the tables of
+    // this program's version UnrecognizedFormat (3343) naming both versions.
     static std::shared_ptr<Database> open(const QString &path,
                                           const QList<const TableSpec *> &expectedTables = {});
+    // True when the name is a server address rather than a file path.
+    static bool isServerAddress(const QString &name);
 
     ~Database();
     Database(const Database &) = delete;
     Database &operator=(const Database &) = delete;
 
-    QString path() const;  // the resolved file path
+    QString path() const;  // the resolved file path, or the server's address
     QSqlDatabase connection() const;
 
     // Runs one statement with bound values (bool binds as -1/0, QDate as ISO text).
@@ -44,10 +53,15 @@ public:
         qint64 lastInsertId = 0;
     };
     Written write(const QString &sql, const QVariantList &params = {});
+    // Runs an INSERT of one record into a table of the schema and gives the record's key.
+    qint64 insert(const QString &sql, const QVariantList &params = {});
     // Runs a query and returns all its rows (for small results only), and the names of
     // its columns when asked.
     QList<QVariantList> rows(const QString &sql, const QVariantList &params = {},
                              QStringList *columnNames = nullptr);
+    // Runs a query and hands its rows to take one at a time (for results of any size).
+    void forEachRow(const QString &sql, const QVariantList &params,
+                    const std::function<void(const QVariantList &)> &take);
     // A single value (first column of the first row), null when there is no row.
     QVariant value(const QString &sql, const QVariantList &params = {});
     // Attaches another of the program's files to this connection under `schema`, written
@@ -73,6 +87,10 @@ public:
     // True when the table of the file has the field (matched without regard to case).
     bool hasField(const QString &table, const QString &field);
 
+    // The criterion as this database runs it: its server form on a server; in a file
+    // without the search index, without narrowing by it.
+    Criterion runnable(const Criterion &criterion) const;
+
     // Explicit transactions for multi-statement changes; begin takes the write lock
     // at once (waiting for another program's write like any other lock).
     void beginTransaction();
@@ -84,6 +102,8 @@ public:
     explicit Database(std::unique_ptr<Private> d);
 
 private:
+    static std::shared_ptr<Database> openServer(const QString &address,
+                                                const QList<const TableSpec *> &expectedTables);
     void connect();
     void addMissingParts(const QList<const TableSpec *> &tables);
     bool searchIndexExists();
@@ -92,6 +112,7 @@ private:
     void fillReporting(const QString &statement, const QString &what);
     void runOnce(const QString &sql, const QVariantList &params = {});
     bool hasMoved() const;
+    [[noreturn]] void fail(const QSqlError &error, const QString &statement) const;
     template<typename Work>
     auto reopeningOnce(Work work) -> decltype(work());
 

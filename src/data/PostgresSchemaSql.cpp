@@ -49,11 +49,17 @@ QStringList createStatements(const TableSpec &definition)
     return statements;
 }
 
+QStringList firstRecordStatements()
+{
+    return {QStringLiteral("INSERT INTO \"Defaults\" (\"Organ1\") VALUES ('1')")};
+}
+
 QStringList newDatabaseStatements()
 {
     QStringList statements;
     for (const TableSpec *definition : serverTables())
         statements << createStatements(*definition);
+    statements << firstRecordStatements();
     const QString versionTable = SchemaSql::quoted(QLatin1String(kVersionTable));
     const QString versionField = SchemaSql::quoted(QLatin1String(kVersionField));
     statements

@@ -31,8 +31,12 @@ QList<const TableSpec *> serverTables();
 // The table with its key, fields and change counter, then its indexes.
 QStringList createStatements(const TableSpec &definition);
 
-// Everything a new server database needs: every server table and the version table
-// with its one record. Run in one transaction.
+// The records a new database starts with, as a new inspectors' file does: the Defaults
+// record the printing reads.
+QStringList firstRecordStatements();
+
+// Everything a new server database needs: every server table, its first records and the
+// version table with its one record. Run in one transaction.
 QStringList newDatabaseStatements();
 
 }  // namespace PostgresSchemaSql

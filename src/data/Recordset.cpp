@@ -25,6 +25,17 @@ struct Row
     QVariant changeCount;  // null where the table keeps none
 };
 
+// The key and the change counter, quoted: the server keeps the case of names only quoted.
+QString keyColumn()
+{
+    return SchemaSql::quoted(QLatin1String(SchemaSql::kRecordId));
+}
+
+QString counterColumn()
+{
+    return SchemaSql::quoted(QLatin1String(SchemaSql::kChangeCount));
+}
+
 [[noreturn]] void noCurrentRecord()
 {
     throw DbError(EngineError::NoCurrentRecord, QStringLiteral("No current record."));
@@ -128,10 +139,7 @@ struct Recordset::Private
     // The key is found first and the record read by it after: selecting whole records
     // here would make the engine carry the long texts of every candidate through its sort.
     // A file without the search index reads every record instead of narrowing by it.
-    Criterion runnable(const Criterion &criterion) const
-    {
-        return db->hasSearchIndex() ? criterion : criterion.scanning();
-    }
+    Criterion runnable(const Criterion &criterion) const { return db->runnable(criterion); }
 
     // A filter narrowed by an index runs narrowed only while its matches are sparse:
     // walking a dense result in key order meets the next match within a few records,
@@ -143,7 +151,7 @@ struct Recordset::Private
         if (usable.scanSql.isEmpty())
             return usable;
         const QString table = SchemaSql::quoted(definition->name);
-        const QString key = QLatin1String(SchemaSql::kRecordId);
+        const QString key = keyColumn();
         const Criterion scan = usable.scanning();
         const int inSample
             = db->value(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 <= (SELECT %2 FROM %1 "
@@ -196,7 +204,7 @@ struct Recordset::Private
     std::optional<Row> fetchOne(const Criterion &condition, bool descending)
     {
         const Criterion where = Criterion::allOf({filterRun, runnable(condition)});
-        const QString key = QLatin1String(SchemaSql::kRecordId);
+        const QString key = keyColumn();
         QString statement
             = QStringLiteral("SELECT %1 FROM %2").arg(key, SchemaSql::quoted(definition->name));
         if (!where.isEmpty())
@@ -213,8 +221,7 @@ struct Recordset::Private
     {
         const QList<QVariantList> rows
             = db->rows(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                           .arg(selectList, SchemaSql::quoted(definition->name),
-                                QLatin1String(SchemaSql::kRecordId)),
+                           .arg(selectList, SchemaSql::quoted(definition->name), keyColumn()),
                        {key});
         if (rows.isEmpty())
             return std::nullopt;
@@ -223,8 +230,8 @@ struct Recordset::Private
                    countsChanges ? stored.value(definition->fields.size() + 1) : QVariant()};
     }
 
-    static Criterion keyAfter(qint64 key) { return {QStringLiteral("RecordId > ?"), {key}}; }
-    static Criterion keyBefore(qint64 key) { return {QStringLiteral("RecordId < ?"), {key}}; }
+    static Criterion keyAfter(qint64 key) { return {keyColumn() + QStringLiteral(" > ?"), {key}}; }
+    static Criterion keyBefore(qint64 key) { return {keyColumn() + QStringLiteral(" < ?"), {key}}; }
 
     // --- both kinds of source ---
 
@@ -335,8 +342,7 @@ struct Recordset::Private
     bool isStored(qint64 key)
     {
         return db->value(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?")
-                             .arg(SchemaSql::quoted(definition->name),
-                                  QLatin1String(SchemaSql::kRecordId)),
+                             .arg(SchemaSql::quoted(definition->name), keyColumn()),
                          {key})
                    .toInt()
                > 0;
@@ -446,12 +452,12 @@ void Recordset::refresh()
     d->loadedRows.clear();
     try {
         if (definition) {
-            QStringList select{QLatin1String(SchemaSql::kRecordId)};
+            QStringList select{keyColumn()};
             for (const FieldSpec &field : definition->fields)
                 select << SchemaSql::quoted(field.name);
             d->countsChanges = db->countsChanges(definition->name);
             if (d->countsChanges)
-                select << QLatin1String(SchemaSql::kChangeCount);
+                select << counterColumn();
             d->selectList = select.join(QStringLiteral(", "));
             d->filterRun = d->chooseFilterRun();
         } else if (d->isLoaded()) {
@@ -664,7 +670,7 @@ void Recordset::update()
         // the newest record is given again once that record is deleted, and an update meant
         // for the deleted record must not find its counter on the new one.
         if (d->countsChanges) {
-            names << QLatin1String(SchemaSql::kChangeCount);
+            names << counterColumn();
             values << qint64(QRandomGenerator::global()->bounded(1u << 30));
         }
         QString statement;
@@ -678,7 +684,7 @@ void Recordset::update()
                             .arg(table, names.join(QStringLiteral(", ")),
                                  marks.join(QStringLiteral(", ")));
         }
-        key = d->db->write(statement, values).lastInsertId;
+        key = d->db->insert(statement, values);
     } else {
         key = d->current->key;
         if (!names.isEmpty()) {
@@ -687,14 +693,13 @@ void Recordset::update()
                 assignments << n + QStringLiteral(" = ?");
             QString statement = QStringLiteral("UPDATE %1 SET %2")
                                     .arg(table, assignments.join(QStringLiteral(", ")));
-            QString where
-                = QStringLiteral(" WHERE %1 = ?").arg(QLatin1String(SchemaSql::kRecordId));
+            QString where = QStringLiteral(" WHERE %1 = ?").arg(keyColumn());
             values << key;
             // The record is changed only as it was read: a change made meanwhile by another
             // program raised its counter, and this update then finds no record to change.
             const QVariant readCount = d->current->changeCount;
             if (d->countsChanges) {
-                const QString counter = QLatin1String(SchemaSql::kChangeCount);
+                const QString counter = counterColumn();
                 statement += QStringLiteral(", %1 = %1 + 1").arg(counter);
                 if (!readCount.isNull()) {
                     where += QStringLiteral(" AND %1 = ?").arg(counter);
@@ -750,15 +755,14 @@ void Recordset::deleteCurrent()
     d->matchKeysRead = false;
     d->clearBuffer();
     const qint64 key = d->current->key;
-    QString statement
-        = QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
-              .arg(SchemaSql::quoted(d->definition->name), QLatin1String(SchemaSql::kRecordId));
+    QString statement = QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
+                            .arg(SchemaSql::quoted(d->definition->name), keyColumn());
     QVariantList values{key};
     // Only the record as it was read is deleted: one changed meanwhile by another program
     // is refused, so its changes are not thrown away unseen. One already deleted is gone.
     const QVariant readCount = d->current->changeCount;
     if (d->countsChanges && !readCount.isNull()) {
-        statement += QStringLiteral(" AND %1 = ?").arg(QLatin1String(SchemaSql::kChangeCount));
+        statement += QStringLiteral(" AND %1 = ?").arg(counterColumn());
         values << readCount;
     }
     if (d->db->write(statement, values).rowsAffected == 0 && d->isStored(key))

@@ -585,6 +585,24 @@ private slots:
             CommandLine::Action::ShowHelp, "--import-access <FOLDER>");
         row("import of no folder", {"--import-access="}, CommandLine::Action::Refuse,
             "--import-access FOLDER");
+        row("server set-up", {"--init-server", "postgresql://db.example/forms"},
+            CommandLine::Action::InitServer, {});
+        row("server set-up of no address", {"--init-server="}, CommandLine::Action::Refuse,
+            "--init-server ADDRESS");
+        row("server set-up with an import",
+            {"--init-server", "postgresql://h/d", "--import-access", "/old"},
+            CommandLine::Action::Refuse, "one at a time");
+        row("copy", {"--copy-data", "/data", "postgresql://h/d"}, CommandLine::Action::CopyData,
+            {});
+        row("copy without a target", {"--copy-data", "/data"}, CommandLine::Action::Refuse,
+            "--copy-data needs");
+        row("copy with a third place", {"--copy-data", "/a", "/b", "/c"},
+            CommandLine::Action::Refuse, "'/c'");
+        row("copy with a server set-up",
+            {"--copy-data", "/a", "/b", "--init-server", "postgresql://h/d"},
+            CommandLine::Action::Refuse, "one at a time");
+        row("help names the server set-up", {"--help"}, CommandLine::Action::ShowHelp,
+            "--init-server <ADDRESS>");
     }
 
     void commandLine()

@@ -4,6 +4,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
+#include <QUrl>
 #include <QUuid>
 #include <QtTest>
 
@@ -52,6 +53,13 @@ public:
     bool ok() const { return m_error.isEmpty(); }
     QString error() const { return m_error; }
     QSqlDatabase db() const { return QSqlDatabase::database(m_connection, false); }
+    // The database's address, as the program is given it.
+    QString address() const
+    {
+        return QStringLiteral("postgresql://form337@/%1?host=%2")
+            .arg(m_database, QString::fromUtf8(QUrl::toPercentEncoding(
+                                 qEnvironmentVariable("FORM337_PG_SOCKET_DIR"))));
+    }
 
 private:
     static QSqlDatabase connect(const QString &connection, const QString &database)

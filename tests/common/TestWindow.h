@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/Form1.h"
 #include "common/ScriptedMessages.h"
+#include "common/TestEngine.h"
 #include "data/Database.h"
 #include "data/Schema.h"
 #include "ui/Clock.h"
@@ -12,32 +13,52 @@
 #include <memory>
 
 // A main window on real database files in a temporary program folder, with
-// scripted message boxes, a fixed clock and an observable end of the program.
+// scripted message boxes, a fixed clock and an observable end of the program. On the
+// server engine the settings file names a database of the test server as the data folder.
 class TestWindow
 {
 public:
     explicit TestWindow(const QDate &today = QDate(2001, 3, 5))
-        : clock(today)
+        : TestWindow(TestEngine::File, today)
+    { }
+    explicit TestWindow(TestEngine engine, const QDate &today = QDate(2001, 3, 5))
+        : server(engine)
+        , clock(today)
     {
         folder = dir.path();
     }
 
-    // Creates the settings file and the data files of a new installation in the program folder.
+    // Creates the settings file and the data files of a new installation in the program
+    // folder, or the settings file and the tables of a new server database.
     void install()
     {
         Schema::createSettingsFile(folder + QStringLiteral("/setup337.mdb"));
+        if (server.onServer()) {
+            QVERIFY2(server.fresh(), qPrintable(server.error()));
+            exec(QStringLiteral("setup337.mdb"), QStringLiteral("UPDATE Setup SET DataPath = ?"),
+                 {server.forms()});
+            return;
+        }
         Schema::createFormsFile(folder + QStringLiteral("/Form337.mdb"));
         Schema::createAgentsFile(folder + QStringLiteral("/FAAForm337A.mdb"));
+    }
+
+    // Where the window finds one of its files: in the program folder, or on the server.
+    QString place(const QString &file) const
+    {
+        const bool settings
+            = file.compare(QLatin1String(Schema::kSettingsFile), Qt::CaseInsensitive) == 0;
+        return server.onServer() && !settings ? server.forms() : folder + QLatin1Char('/') + file;
     }
 
     // Runs SQL on one of the files of the program folder (before or after the window opens).
     void exec(const QString &file, const QString &sql, const QVariantList &params = {})
     {
-        Database::open(folder + QLatin1Char('/') + file)->execute(sql, params);
+        Database::open(place(file))->execute(sql, params);
     }
     QVariant value(const QString &file, const QString &sql, const QVariantList &params = {})
     {
-        return Database::open(folder + QLatin1Char('/') + file)->value(sql, params);
+        return Database::open(place(file))->value(sql, params);
     }
 
     Form1 &open()
@@ -57,6 +78,7 @@ public:
 
     QTemporaryDir dir;
     QString folder;
+    TestTables server;  // used on the server engine only
     ScriptedMessages messages;
     FixedClock clock;
     int endCalls = 0;

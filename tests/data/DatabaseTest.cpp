@@ -1,5 +1,6 @@
 #include "data/Database.h"
 #include "DataTestSupport.h"
+#include "common/TestEngine.h"
 #include "common/TestRegistry.h"
 #include "data/DataFolder.h"
 #include "data/EngineLog.h"
@@ -30,17 +31,40 @@ private slots:
     void trailingSeparator();
     void readOnlyFileRefusesWrites();
     void readOnlyEngineErrorIs3027();
+    void syntaxErrorIs3075_data() { onBothEngines(); }
     void syntaxErrorIs3075();
+    void storedQueries_data() { onBothEngines(); }
     void storedQueries();
+    void storedQueryTakesValuesAsLiterals_data() { onBothEngines(); }
     void storedQueryTakesValuesAsLiterals();
     void shortLockIsWaitedOut();
     void lastingLockIs3260();
+    void transactionRollsBack_data() { onBothEngines(); }
     void transactionRollsBack();
     void fileReplacedWhileOpen_data();
     void fileReplacedWhileOpen();
     void deletedPasswordLeavesNoTrace_data();
     void deletedPasswordLeavesNoTrace();
     void failureIsLoggedInWordsWithoutValues();
+
+private:
+    // The rows of a test that runs alike on a data file and on the server.
+    static void onBothEngines()
+    {
+        QTest::addColumn<bool>("onServer");
+        QTest::newRow("file") << false;
+        QTest::newRow("server") << true;
+    }
+    // A forms file, or the forms tables on the server, for the row's engine.
+    static std::unique_ptr<TestTables> freshTables()
+    {
+        QFETCH(bool, onServer);
+        auto tables
+            = std::make_unique<TestTables>(onServer ? TestEngine::Server : TestEngine::File);
+        if (!tables->fresh())
+            qWarning("%s", qPrintable(tables->error()));
+        return tables;
+    }
 };
 
 void DatabaseTest::openErrors_data()
@@ -231,32 +255,35 @@ void DatabaseTest::readOnlyEngineErrorIs3027()
 
 void DatabaseTest::syntaxErrorIs3075()
 {
-    QTemporaryDir dir;
-    Schema::createFormsFile(dir.filePath(Schema::kFormsFile));
-    auto db = Database::open(dir.filePath(Schema::kFormsFile));
-    QVERIFY_DBERROR(db->rows("SELECT Count(RegNum) FROM Form WHERE FormDate >= #13/45/2001#"),
-                    EngineError::QuerySyntax);
-    QVERIFY_DBERROR(db->rows("SELECT NoSuchField FROM Form"), EngineError::QuerySyntax);
+    const auto tables = freshTables();
+    QVERIFY2(tables->error().isEmpty(), qPrintable(tables->error()));
+    auto db = Database::open(tables->forms());
+    QVERIFY_DBERROR(
+        db->rows("SELECT Count(\"RegNum\") FROM \"Form\" WHERE \"FormDate\" >= #13/45/2001#"),
+        EngineError::QuerySyntax);
+    QVERIFY_DBERROR(db->rows("SELECT NoSuchField FROM \"Form\""), EngineError::QuerySyntax);
+    QVERIFY_DBERROR(db->rows("SELECT FROM WHERE"), EngineError::QuerySyntax);
 }
 
 void DatabaseTest::storedQueries()
 {
-    QTemporaryDir dir;
-    Schema::createFormsFile(dir.filePath(Schema::kFormsFile));
-    auto db = Database::open(dir.filePath(Schema::kFormsFile));
-    db->execute(
-        "INSERT INTO Form (RegNum, Approved) VALUES ('N1', -1), ('N2', 0), ('N3', -1), (NULL, -1)");
+    const auto tables = freshTables();
+    QVERIFY2(tables->error().isEmpty(), qPrintable(tables->error()));
+    auto db = Database::open(tables->forms());
+    db->execute("INSERT INTO \"Form\" (\"RegNum\", \"Approved\") VALUES ('N1', -1), ('N2', 0), "
+                "('N3', -1), (NULL, -1)");
 
     QVERIFY(!db->hasQuery("Query1"));
-    db->createQuery("Query1",
-                    "SELECT Count(Form.Regnum) AS NewCount FROM Form WHERE Approved = -1");
+    db->createQuery("Query1", "SELECT Count(\"Form\".\"RegNum\") AS \"NewCount\" FROM \"Form\" "
+                              "WHERE \"Approved\" = -1");
     QVERIFY(db->hasQuery("query1"));
     QVERIFY_DBERROR(db->createQuery("Query1", "SELECT 1"), EngineError::ObjectExists);
     QVERIFY_DBERROR(db->createQuery("QUERY1", "SELECT 1"), EngineError::ObjectExists);
     QVERIFY_DBERROR(db->createQuery("Form", "SELECT 1"), EngineError::ObjectExists);
 
     Recordset counts("datSecondaryRS");
-    counts.setDatabaseName(dir.filePath("FORM337.MDB"));
+    counts.setDatabaseName(tables->onServer() ? tables->forms()
+                                              : QDir(tables->folder()).filePath("FORM337.MDB"));
     counts.setStoredQuery("Query1");
     counts.refresh();
     QCOMPARE(counts.field("NewCount").toInt(), 2);  // Null marks are not counted
@@ -272,20 +299,19 @@ void DatabaseTest::storedQueries()
 
 void DatabaseTest::storedQueryTakesValuesAsLiterals()
 {
-    QTemporaryDir dir;
-    Schema::createFormsFile(dir.filePath(Schema::kFormsFile));
-    auto db = Database::open(dir.filePath(Schema::kFormsFile));
-    db->execute("INSERT INTO Form (RegNum, OwnerName, FormDate, Approved) VALUES (?, ?, ?, ?)",
-                {"N1", "O'Brien ? Sons", QDate(2011, 3, 17), true});
-    db->execute("INSERT INTO Form (RegNum, OwnerName, FormDate, Approved) VALUES (?, ?, ?, ?)",
-                {"N2", "O'Brien ? Sons", QDate(2011, 3, 18), true});
+    const auto tables = freshTables();
+    QVERIFY2(tables->error().isEmpty(), qPrintable(tables->error()));
+    auto db = Database::open(tables->forms());
+    const QString insert = "INSERT INTO \"Form\" (\"RegNum\", \"OwnerName\", \"FormDate\", "
+                           "\"Approved\") VALUES (?, ?, ?, ?)";
+    db->execute(insert, {"N1", "O'Brien ? Sons", QDate(2011, 3, 17), true});
+    db->execute(insert, {"N2", "O'Brien ? Sons", QDate(2011, 3, 18), true});
     db->createQuery("Query1",
-                    "SELECT Count(RegNum) AS NewCount FROM Form WHERE OwnerName = ? AND FormDate "
-                    "<= ? AND Approved = ? "
-                    "AND RegNum <> '?'",
+                    "SELECT Count(\"RegNum\") AS \"NewCount\" FROM \"Form\" WHERE \"OwnerName\" "
+                    "= ? AND \"FormDate\" <= ? AND \"Approved\" = ? AND \"RegNum\" <> '?'",
                     {"O'Brien ? Sons", QDate(2011, 3, 17), true});
-    QCOMPARE(db->value("SELECT NewCount FROM Query1").toInt(), 1);
-    QCOMPARE(db->value("SELECT count(*) FROM Form").toInt(), 2);
+    QCOMPARE(db->value("SELECT \"NewCount\" FROM \"Query1\"").toInt(), 1);
+    QCOMPARE(db->value("SELECT count(*) FROM \"Form\"").toInt(), 2);
 }
 
 namespace {
@@ -352,17 +378,18 @@ void DatabaseTest::lastingLockIs3260()
 
 void DatabaseTest::transactionRollsBack()
 {
-    QTemporaryDir dir;
-    Schema::createFormsFile(dir.filePath(Schema::kFormsFile));
-    auto db = Database::open(dir.filePath(Schema::kFormsFile));
+    const auto tables = freshTables();
+    QVERIFY2(tables->error().isEmpty(), qPrintable(tables->error()));
+    auto db = Database::open(tables->forms());
+    const QString insert = "INSERT INTO \"aircraft\" (\"Make\", \"Model\") VALUES (?, ?)";
     db->beginTransaction();
-    db->execute("INSERT INTO aircraft (Make, Model) VALUES (?, ?)", {"Cessna", "172"});
+    db->execute(insert, {"Cessna", "172"});
     db->rollback();
-    QCOMPARE(db->value("SELECT count(*) FROM aircraft").toInt(), 0);
+    QCOMPARE(db->value("SELECT count(*) FROM \"aircraft\"").toInt(), 0);
     db->beginTransaction();
-    db->execute("INSERT INTO aircraft (Make, Model) VALUES (?, ?)", {"Cessna", "172"});
+    db->execute(insert, {"Cessna", "172"});
     db->commit();
-    QCOMPARE(db->value("SELECT count(*) FROM aircraft").toInt(), 1);
+    QCOMPARE(db->value("SELECT count(*) FROM \"aircraft\"").toInt(), 1);
 }
 
 void DatabaseTest::fileReplacedWhileOpen_data()

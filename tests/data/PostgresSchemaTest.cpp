@@ -2,11 +2,13 @@
 #include "DataTestSupport.h"
 #include "common/TestRegistry.h"
 #include "common/TestServer.h"
+#include "data/Database.h"
 #include "data/EngineValues.h"
 #include "data/PostgresErrors.h"
 #include "data/PostgresSchemaSql.h"
 #include "data/Schema.h"
 #include "data/SchemaSql.h"
+#include "data/ServerCommand.h"
 
 #include <QDate>
 #include <memory>
@@ -26,6 +28,8 @@ private slots:
     void refusesWhatDoesNotFit();
     void refusesDatabasesItCannotUse_data();
     void refusesDatabasesItCannotUse();
+    void initServerCommand_data();
+    void initServerCommand();
 
 private:
     // The engine number of the statement's failure; 0 when it ran.
@@ -101,6 +105,17 @@ void PostgresSchemaTest::initTestCase()
         QFAIL(qPrintable(error.message()));
     }
     QCOMPARE(PostgresSchema::version(m_server->db()), PostgresSchemaSql::kSchemaVersion);
+    // A new database starts with the records a new inspectors' file holds.
+    QSqlQuery defaults(m_server->db());
+    QVERIFY(defaults.exec("SELECT \"Organ1\" FROM \"Defaults\""));
+    QVERIFY(defaults.next());
+    QCOMPARE(defaults.value(0).toString(), QString("1"));
+    QVERIFY(!defaults.next());
+    try {
+        QVERIFY(Database::open(m_server->address(), PostgresSchemaSql::serverTables()));
+    } catch (const DbError &error) {
+        QFAIL(qPrintable(error.message()));
+    }
 }
 
 void PostgresSchemaTest::cleanupTestCase()
@@ -122,7 +137,9 @@ void PostgresSchemaTest::storesEveryFieldInInsertionOrder()
     QStringList fields;
     for (const FieldSpec &field : definition.fields)
         fields << field.name;
-    // Three records: full values, other values, and Null in every field.
+    // Three records: full values, other values, and Null in every field (alone in the table:
+    // the first records of a new database are checked by initTestCase).
+    QCOMPARE(failureOf(QStringLiteral("DELETE FROM %1").arg(SchemaSql::quoted(table))), 0);
     for (int variant : {0, 1, 2}) {
         QVariantList values;
         for (const FieldSpec &field : definition.fields)
@@ -244,11 +261,46 @@ void PostgresSchemaTest::refusesDatabasesItCannotUse()
         PostgresSchema::initialize(server.db());
     if (!change.isEmpty())
         QVERIFY(QSqlQuery(server.db()).exec(change));
+    // Made again, or opened by the program through its address: refused.
     QVERIFY_DBERROR(makeAgain ? PostgresSchema::initialize(server.db())
-                              : PostgresSchema::checkVersion(server.db()),
+                              : (void)Database::open(server.address(), Schema::formsFileTables()),
                     expected);
     // A refused database is left as it was.
     QCOMPARE(PostgresSchema::version(server.db()), versionAfter);
+}
+
+void PostgresSchemaTest::initServerCommand_data()
+{
+    QTest::addColumn<QString>("address");  // "DB" stands for the new database's name
+    QTest::addColumn<bool>("madeBefore");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("versionAfter");
+    const QString socket
+        = QString::fromUtf8(QUrl::toPercentEncoding(qEnvironmentVariable("FORM337_PG_SOCKET_DIR")));
+    const QString address = QStringLiteral("postgresql://form337@/DB?host=") + socket;
+    QTest::newRow("empty database") << address << false << 0 << PostgresSchemaSql::kSchemaVersion;
+    QTest::newRow("already set up") << address << true << 1 << PostgresSchemaSql::kSchemaVersion;
+    QTest::newRow("no such database")
+        << QStringLiteral("postgresql://form337@/DB_none?host=") + socket << false << 1 << 0;
+    QTest::newRow("password in the address")
+        << QStringLiteral("postgresql://form337:secret@/DB?host=") + socket << false << 1 << 0;
+    QTest::newRow("not an address") << "/var/forms" << false << 1 << 0;
+}
+
+void PostgresSchemaTest::initServerCommand()
+{
+    QFETCH(QString, address);
+    QFETCH(bool, madeBefore);
+    QFETCH(int, exitCode);
+    QFETCH(int, versionAfter);
+    TestServer server;
+    QVERIFY2(server.ok(), qPrintable(server.error()));
+    if (madeBefore)
+        PostgresSchema::initialize(server.db());
+    QCOMPARE(runInitServerCommand(address.replace("DB", server.db().databaseName())), exitCode);
+    QCOMPARE(PostgresSchema::version(server.db()), versionAfter);
+    if (exitCode == 0)  // every workstation can open it
+        QVERIFY(Database::open(address, PostgresSchemaSql::serverTables()));
 }
 
 REGISTER_TEST(PostgresSchemaTest)

@@ -1,5 +1,6 @@
 #include "data/Recordset.h"
 #include "DataTestSupport.h"
+#include "common/TestEngine.h"
 #include "common/TestRegistry.h"
 #include "data/Database.h"
 #include "data/Schema.h"
@@ -8,9 +9,15 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+// Run on both engines: the same cases for a data file and for a server database.
 class RecordsetTest : public QObject
 {
     Q_OBJECT
+public:
+    explicit RecordsetTest(TestEngine engine = TestEngine::File)
+        : m_tables(engine)
+    { }
+
 private slots:
     void init();
     void cleanup();
@@ -46,32 +53,39 @@ private:
     QStringList walkForward(Recordset &rs);
     QStringList walkBackward(Recordset &rs);
     static int ordinal(Recordset &rs);
+    QString storedRegNums();
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    TestTables m_tables;
     QString m_path;
     std::shared_ptr<Database> m_db;
 };
 
 void RecordsetTest::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_path = m_dir->filePath(Schema::kFormsFile);
-    Schema::createFormsFile(m_path);
+    QVERIFY2(m_tables.fresh(), qPrintable(m_tables.error()));
+    m_path = m_tables.forms();
     m_db = Database::open(m_path, Schema::formsFileTables());
 }
 
 void RecordsetTest::cleanup()
 {
     m_db.reset();
-    m_dir.reset();
 }
 
 int RecordsetTest::addForm(const QString &regNum, const QString &make)
 {
-    m_db->execute("INSERT INTO Form (RegNum, Make) VALUES (?, ?)",
-                  {regNum, make.isNull() ? QVariant() : QVariant(make)});
-    return m_db->value("SELECT last_insert_rowid()").toInt();
+    return m_db->insert("INSERT INTO \"Form\" (\"RegNum\", \"Make\") VALUES (?, ?)",
+                        {regNum, make.isNull() ? QVariant() : QVariant(make)});
+}
+
+// The registration marks stored, in record order.
+QString RecordsetTest::storedRegNums()
+{
+    QStringList marks;
+    for (const QVariantList &row :
+         m_db->rows("SELECT \"RegNum\" FROM \"Form\" ORDER BY \"RecordId\""))
+        marks << row.first().toString();
+    return marks.join(u',');
 }
 
 QStringList RecordsetTest::walkForward(Recordset &rs)
@@ -177,8 +191,8 @@ void RecordsetTest::orderSurvivesCompaction()
 {
     for (const char *mark : {"N3", "N1", "N2", "A9"})
         addForm(mark);
-    m_db->execute("DELETE FROM Form WHERE RegNum = 'N1'");
-    m_db->execute("VACUUM");
+    m_db->execute("DELETE FROM \"Form\" WHERE \"RegNum\" = 'N1'");
+    m_db->execute(m_tables.onServer() ? "VACUUM FULL \"Form\"" : "VACUUM");
     addForm("B7");
     Recordset rs;
     rs.setDatabaseName(m_path);
@@ -305,16 +319,8 @@ void RecordsetTest::addNewBecomesCurrentAndIsDurable()
     QCOMPARE(rs.text("RegNum"), QString("N2"));
 
     // Another connection sees the record at once: the update was committed.
-    {
-        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "durable");
-        other.setDatabaseName(m_path);
-        QVERIFY(other.open());
-        QSqlQuery q(other);
-        QVERIFY(q.exec("SELECT OwnerName FROM Form WHERE RegNum = 'N9'"));
-        QVERIFY(q.next());
-        QCOMPARE(q.value(0).toString(), QString("O'Brien \"Ace\""));
-    }
-    QSqlDatabase::removeDatabase("durable");
+    QCOMPARE(m_tables.readElsewhere("SELECT \"OwnerName\" FROM \"Form\" WHERE \"RegNum\" = 'N9'"),
+             QVariant(QString("O'Brien \"Ace\"")));
 }
 
 void RecordsetTest::cancelWritesNothing()
@@ -332,7 +338,7 @@ void RecordsetTest::cancelWritesNothing()
     rs.setField("RegNum", "N5");
     rs.cancelUpdate();
     QCOMPARE(rs.text("RegNum"), QString("N1"));
-    QCOMPARE(m_db->value("SELECT group_concat(RegNum) FROM Form").toString(), QString("N1"));
+    QCOMPARE(storedRegNums(), QString("N1"));
     QVERIFY_DBERROR(rs.update(), EngineError::UpdateWithoutEdit);
 }
 
@@ -346,7 +352,7 @@ void RecordsetTest::editWritesOnlyTheSetFields()
     rs.edit();
     rs.setField("RegNum", "N1A");
     // Meanwhile another data control changes another field of the same record.
-    m_db->execute("UPDATE Form SET Make = 'Piper'");
+    m_db->execute("UPDATE \"Form\" SET \"Make\" = 'Piper'");
     rs.update();
     QCOMPARE(rs.text("RegNum"), QString("N1A"));
     QCOMPARE(rs.text("Make"), QString("Piper"));  // re-read, and not overwritten with the old value
@@ -385,11 +391,12 @@ void RecordsetTest::editOfRecordChangedElsewhere_data()
         << "Form"
         << "OwnerName"
         << "replaces" << false << int(EngineError::RecordDeleted) << false;
-    QTest::newRow("Form changed, file of an earlier version")
-        << "Form337.mdb"
-        << "Form"
-        << "OwnerName"
-        << "changes" << true << int(EngineError::ChangedByAnother) << false;
+    if (!m_tables.onServer())  // a server database is made whole for its version
+        QTest::newRow("Form changed, file of an earlier version")
+            << "Form337.mdb"
+            << "Form"
+            << "OwnerName"
+            << "changes" << true << int(EngineError::ChangedByAnother) << false;
     // A delete does not take away another workstation's changes unasked; a record
     // already deleted there is simply gone.
     for (const auto &t : tables) {
@@ -411,8 +418,9 @@ void RecordsetTest::editOfRecordChangedElsewhere()
     QFETCH(bool, earlierFile);
     QFETCH(int, error);
     QFETCH(bool, deletedHere);
-    const QString path = m_dir->filePath(file);
-    if (!QFile::exists(path))
+    const QString path
+        = file == QLatin1String(Schema::kFormsFile) ? m_tables.forms() : m_tables.agents();
+    if (!m_tables.onServer() && !QFile::exists(path))
         Schema::createAgentsFile(path);
     {
         auto db = Database::open(path);
@@ -434,10 +442,12 @@ void RecordsetTest::editOfRecordChangedElsewhere()
 
     Recordset here, there;
     for (Recordset *rs : {&here, &there}) {
-        rs->setDatabaseName(path);
+        rs->setDatabaseName(rs == &here ? path : m_tables.elsewhere(path));
         rs->setTable(table);
         rs->refresh();
     }
+    if (m_tables.onServer())  // two workstations, two connections
+        QVERIFY(here.database() != there.database());
     QVERIFY(here.database()->countsChanges(table));
     for (const FieldSpec &f : Schema::table(table)->fields) {
         if (f.addedLater) {  // added on open, Null in the stored record
@@ -620,8 +630,10 @@ void RecordsetTest::yesNoIsMinusOneOrZero()
     QVERIFY(isYes(rs.field("Approved")));
     QVERIFY(!isYes(rs.field("AirType1")));
     QVERIFY(!isYes(rs.field("PowType1")));  // Null is not yes
-    QCOMPARE(m_db->value("SELECT Approved FROM Form").toInt(), -1);
-    QCOMPARE(m_db->value("SELECT count(*) FROM Form WHERE Approved = -1 AND AirType1 = 0").toInt(),
+    QCOMPARE(m_db->value("SELECT \"Approved\" FROM \"Form\"").toInt(), -1);
+    QCOMPARE(m_db->value("SELECT count(*) FROM \"Form\" WHERE \"Approved\" = -1 AND "
+                         "\"AirType1\" = 0")
+                 .toInt(),
              1);
 }
 
@@ -637,7 +649,7 @@ void RecordsetTest::datesRoundTrip()
     rs.update();
     QCOMPARE(rs.field("FormDate"), QVariant(QDate(2011, 3, 17)));
     QCOMPARE(rs.field("ApproveDate"), QVariant(QDate(2011, 12, 1)));
-    QCOMPARE(m_db->value("SELECT FormDate FROM Form").toString(), QString("2011-03-17"));
+    QCOMPARE(m_db->value("SELECT \"FormDate\" FROM \"Form\"").toString(), QString("2011-03-17"));
 
     rs.edit();
     QVERIFY_DBERROR(rs.setField("FormDate", "March 17, 2011"), EngineError::DataTypeConversion);
@@ -711,8 +723,10 @@ void RecordsetTest::sqlSourceIsReadOnly()
     addForm("N2", "Cessna");
     addForm(QString(), "Beech");
     Recordset rs("Data2");
-    rs.setDatabaseName(m_dir->filePath("FORM337.MDB"));
-    rs.setSql("SELECT distinct RegNum FROM [form] WHERE Make <> ? ORDER BY RegNum", {"Beech"});
+    // Names as the data files take them: any case, in brackets; the server reads them alike.
+    rs.setDatabaseName(m_tables.onServer() ? m_path
+                                           : QFileInfo(m_path).dir().filePath("FORM337.MDB"));
+    rs.setSql("SELECT distinct RegNum FROM [form] WHERE make <> ? ORDER BY RegNum", {"Beech"});
     rs.refresh();
     QCOMPARE(rs.recordCount(), 2);
     QCOMPARE(walkForward(rs), (QStringList{"N1", "N2"}));
@@ -736,11 +750,20 @@ void RecordsetTest::missingFileLeavesItClosed()
     rs.setTable("Form");
     rs.refresh();
     QVERIFY(rs.isOpen());
-    rs.setDatabaseName(m_dir->filePath("elsewhere/Form337.mdb"));
-    QVERIFY_DBERROR(rs.refresh(), EngineError::InvalidPath);
-    QVERIFY(!rs.isOpen());
-    rs.setDatabaseName(m_dir->filePath("FAAForm337A.mdb"));
-    QVERIFY_DBERROR(rs.refresh(), EngineError::FileNotFound);
+    if (m_tables.onServer()) {
+        rs.setDatabaseName("postgresql://");
+        QVERIFY_DBERROR(rs.refresh(), EngineError::InvalidPath);
+        QVERIFY(!rs.isOpen());
+        rs.setDatabaseName(QString(m_path).replace("form337_test_", "form337_none_"));
+        QVERIFY_DBERROR(rs.refresh(), EngineError::CannotOpenFile);
+    } else {
+        const QDir folder = QFileInfo(m_path).dir();
+        rs.setDatabaseName(folder.filePath("elsewhere/Form337.mdb"));
+        QVERIFY_DBERROR(rs.refresh(), EngineError::InvalidPath);
+        QVERIFY(!rs.isOpen());
+        rs.setDatabaseName(folder.filePath("FAAForm337A.mdb"));
+        QVERIFY_DBERROR(rs.refresh(), EngineError::FileNotFound);
+    }
     QVERIFY(!rs.isOpen());
     QVERIFY_DBERROR(rs.moveFirst(), EngineError::ObjectNotSet);
     QVERIFY_DBERROR(rs.addNew(), EngineError::ObjectNotSet);
@@ -748,6 +771,16 @@ void RecordsetTest::missingFileLeavesItClosed()
     QVERIFY(!rs.isOpen());
 }
 
+class RecordsetOnServerTest : public RecordsetTest
+{
+    Q_OBJECT
+public:
+    RecordsetOnServerTest()
+        : RecordsetTest(TestEngine::Server)
+    { }
+};
+
 REGISTER_TEST(RecordsetTest)
+REGISTER_TEST(RecordsetOnServerTest)
 
 #include "RecordsetTest.moc"

@@ -37,9 +37,14 @@ void pickMark(Form1 &w, const QString &mark)
 
 }  // namespace
 
+// Run on both engines: the window on data files, and on a server database.
 class PickupTest : public QObject
 {
     Q_OBJECT
+public:
+    explicit PickupTest(TestEngine engine = TestEngine::File)
+        : m_engine(engine)
+    { }
 
 private slots:
     void copiesLatestFormOfTheMark_data();
@@ -49,6 +54,9 @@ private slots:
     void noMatch();
     void modelListFollowsMake_data();
     void modelListFollowsMake();
+
+private:
+    TestEngine m_engine;
 };
 
 void PickupTest::copiesLatestFormOfTheMark_data()
@@ -61,7 +69,7 @@ void PickupTest::copiesLatestFormOfTheMark_data()
 void PickupTest::copiesLatestFormOfTheMark()
 {
     QFETCH(QString, mark);
-    TestWindow t;
+    TestWindow t(m_engine);
     t.install();
     insertForm(t, {{"RegNum", mark}, {"Make", "Old"}, {"OwnerName", "Older owner"}});
     insertForm(t, {{"RegNum", mark},
@@ -106,7 +114,7 @@ void PickupTest::copiesLatestFormOfTheMark()
 
 void PickupTest::resetsWorkItems()
 {
-    TestWindow t;
+    TestWindow t(m_engine);
     t.install();
     insertForm(t, {{"RegNum", "N1"},
                    {"PowType2", -1},
@@ -148,7 +156,7 @@ void PickupTest::noMatch()
 {
     QFETCH(int, index);
     QFETCH(QString, markAfter);
-    TestWindow t;
+    TestWindow t(m_engine);
     t.install();
     insertForm(t, {{"RegNum", "N1"}, {"AgencyName", "Acme"}});
     Form1 &w = t.open();
@@ -186,7 +194,7 @@ void PickupTest::modelListFollowsMake()
 {
     QFETCH(QString, make);
     QFETCH(QStringList, models);
-    TestWindow t;
+    TestWindow t(m_engine);
     t.install();
     t.exec("Form337.mdb",
            "INSERT INTO aircraft (Make, Model) VALUES ('Cessna', '172'), ('Cessna', '182'),"
@@ -207,5 +215,15 @@ void PickupTest::modelListFollowsMake()
     QCOMPARE(items(s.Combo1[2]), models);
 }
 
+class PickupOnServerTest : public PickupTest
+{
+    Q_OBJECT
+public:
+    PickupOnServerTest()
+        : PickupTest(TestEngine::Server)
+    { }
+};
+
 REGISTER_TEST(PickupTest)
+REGISTER_TEST(PickupOnServerTest)
 #include "PickupTest.moc"

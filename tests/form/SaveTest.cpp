@@ -11,9 +11,14 @@
 
 using namespace FormTest;
 
+// Run on both engines: the window on data files, and on a server database.
 class SaveTest : public QObject
 {
     Q_OBJECT
+public:
+    explicit SaveTest(TestEngine engine = TestEngine::File)
+        : m_engine(engine)
+    { }
 
 private slots:
     void savesNewFormAndMakesItCurrent();
@@ -32,11 +37,14 @@ private slots:
     void formChangedOnAnotherWorkstation_data();
     void formChangedOnAnotherWorkstation();
     void replacedDataFolderIsReopened();
+
+private:
+    TestEngine m_engine;
 };
 
 void SaveTest::savesNewFormAndMakesItCurrent()
 {
-    TestWindow t;
+    TestWindow t(m_engine);
     t.install();
     Form1 &w = t.open();
     FormScreen &s = *w.Panel3D1;
@@ -78,7 +86,7 @@ void SaveTest::savesNewFormAndMakesItCurrent()
 
 void SaveTest::refusedFormWritesNothing()
 {
-    TestWindow t;
+    TestWindow t(m_engine);
     t.install();
     Form1 &w = t.open();
     FormScreen &s = *w.Panel3D1;
@@ -108,7 +116,7 @@ void SaveTest::agencySignerMismatchAsks()
 {
     QFETCH(int, answer);
     QFETCH(int, stored);
-    TestWindow t;
+    TestWindow t(m_engine);
     t.install();
     Form1 &w = t.open();
     FormScreen &s = *w.Panel3D1;
@@ -131,7 +139,7 @@ void SaveTest::agencySignerMismatchAsks()
 
 void SaveTest::aircraftPairAddedOnceEvenWhenRefused()
 {
-    TestWindow t;
+    TestWindow t(m_engine);
     t.install();
     t.exec("Form337.mdb", "INSERT INTO aircraft (Make, Model) VALUES ('Cessna', '172')");
     Form1 &w = t.open();
@@ -208,7 +216,7 @@ void SaveTest::datesAndBlanks()
     QFETCH(QString, storedSeries);
     QFETCH(QString, storedBack);
 
-    TestWindow t;
+    TestWindow t(m_engine);
     t.install();
     Form1 &w = t.open();
     FormScreen &s = *w.Panel3D1;
@@ -233,7 +241,7 @@ void SaveTest::datesAndBlanks()
 
 void SaveTest::dateThatIsNoDateKeepsStoredValueOnEdit()
 {
-    TestWindow t;
+    TestWindow t(m_engine);
     t.install();
     Form1 &w = t.open();
     FormScreen &s = *w.Panel3D1;
@@ -250,7 +258,7 @@ void SaveTest::dateThatIsNoDateKeepsStoredValueOnEdit()
 
 void SaveTest::changedUnitKindKeepsEarlierKindsFields()
 {
-    TestWindow t;
+    TestWindow t(m_engine);
     t.install();
     Form1 &w = t.open();
     FormScreen &s = *w.Panel3D1;
@@ -286,7 +294,7 @@ void SaveTest::editOfOlderFormChangesThatForm()
 {
     // Two forms of one aircraft: Save of the older one on screen changes it, and a
     // second Save changes it again rather than the aircraft's newer form.
-    TestWindow t;
+    TestWindow t(m_engine);
     t.install();
     insertForm(t, {{"RegNum", "N9"}, {"OwnerName", "Older"}});
     insertForm(t, {{"RegNum", "N9"}, {"OwnerName", "Newer"}});
@@ -332,7 +340,7 @@ void SaveTest::tooLongEntryIsNamedAndNothingWritten()
     QFETCH(int, unitKind);
     QFETCH(QString, label);
 
-    TestWindow t;
+    TestWindow t(m_engine);
     t.install();
     Form1 &w = t.open();
     FormScreen &s = *w.Panel3D1;
@@ -367,7 +375,7 @@ void SaveTest::tooLongEntryIsNamedAndNothingWritten()
 
 void SaveTest::lockedFileLeavesFormUnsaved()
 {
-    TestWindow t;
+    TestWindow t(m_engine);
     t.install();
     t.exec("Form337.mdb", "INSERT INTO aircraft (Make, Model) VALUES ('Cessna', '172')");
     Form1 &w = t.open();
@@ -375,13 +383,23 @@ void SaveTest::lockedFileLeavesFormUnsaved()
     fillSavableForm(s);
 
     {
-        // Another program holds the write lock of the forms file past the wait.
-        QSqlDatabase other
-            = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otherProgram"));
-        other.setDatabaseName(t.folder + QStringLiteral("/Form337.mdb"));
+        // Another program holds the write lock of the forms file (the table on the server)
+        // past the wait.
+        QSqlDatabase other;
+        if (m_engine == TestEngine::Server) {
+            other = ServerAddress::fromUri(t.place(QStringLiteral("Form337.mdb")), nullptr)
+                        ->open(QStringLiteral("otherProgram"));
+        } else {
+            other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
+                                              QStringLiteral("otherProgram"));
+            other.setDatabaseName(t.folder + QStringLiteral("/Form337.mdb"));
+        }
         QVERIFY(other.open());
         QSqlQuery lock(other);
-        QVERIFY2(lock.exec(QStringLiteral("BEGIN IMMEDIATE")), qPrintable(lock.lastError().text()));
+        QVERIFY2(lock.exec(m_engine == TestEngine::Server
+                               ? QStringLiteral("BEGIN; LOCK TABLE \"Form\" IN EXCLUSIVE MODE")
+                               : QStringLiteral("BEGIN IMMEDIATE")),
+                 qPrintable(lock.lastError().text()));
         w.formHandlers().Command3D13_Click();
         QVERIFY(lock.exec(QStringLiteral("ROLLBACK")));
         lock.finish();
@@ -450,7 +468,7 @@ void SaveTest::formChangedOnAnotherWorkstation()
     QFETCH(QString, storedOwner);
     QFETCH(QString, screenOwner);
     QFETCH(int, newFormFlag);
-    TestWindow t;
+    TestWindow t(m_engine);
     t.install();
     insertForm(
         t, {{"RegNum", "N123AB"}, {"OwnerName", "Shown"}, {"Make", "Cessna"}, {"Model", "172"}});
@@ -462,8 +480,8 @@ void SaveTest::formChangedOnAnotherWorkstation()
     fillSavableForm(s);
     setControlText(s.Text2[0], QStringLiteral("Typed here"));
 
-    Recordset other;
-    other.setDatabaseName(t.folder + QStringLiteral("/Form337.mdb"));
+    Recordset other;  // on the server through a connection of its own
+    other.setDatabaseName(t.server.elsewhere(t.place(QStringLiteral("Form337.mdb"))));
     other.setTable(QStringLiteral("Form"));
     other.refresh();
     if (otherDoes == QLatin1String("deletes")) {
@@ -514,7 +532,9 @@ void SaveTest::replacedDataFolderIsReopened()
 {
     // The data folder is a share that reconnected while the program ran: the open files
     // are the old, unlinked ones. Save goes to the files at the folder's path.
-    TestWindow t;
+    if (m_engine == TestEngine::Server)
+        QSKIP("files replaced under a data folder: the server has none");
+    TestWindow t(m_engine);
     t.install();
     Form1 &w = t.open();
     FormScreen &s = *w.Panel3D1;
@@ -548,5 +568,15 @@ void SaveTest::replacedDataFolderIsReopened()
     QVERIFY(!QFile::exists(data.filePath(QStringLiteral("Form337.mdb"))));
 }
 
+class SaveOnServerTest : public SaveTest
+{
+    Q_OBJECT
+public:
+    SaveOnServerTest()
+        : SaveTest(TestEngine::Server)
+    { }
+};
+
 REGISTER_TEST(SaveTest)
+REGISTER_TEST(SaveOnServerTest)
 #include "SaveTest.moc"

@@ -26,9 +26,14 @@ Form1 &showLast(TestWindow &t, const QList<QVariantMap> &forms)
 
 }  // namespace
 
+// Run on both engines: the window on data files, and on a server database.
 class ShowRecordTest : public QObject
 {
     Q_OBJECT
+public:
+    explicit ShowRecordTest(TestEngine engine = TestEngine::File)
+        : m_engine(engine)
+    { }
 
 private slots:
     void aircraftOwnerAndAgency();
@@ -39,11 +44,14 @@ private slots:
     void approval();
     void nullFieldsLeaveEarlierValues();
     void datesInSystemShortForm();
+
+private:
+    TestEngine m_engine;
 };
 
 void ShowRecordTest::aircraftOwnerAndAgency()
 {
-    TestWindow t;
+    TestWindow t(m_engine);
     Form1 &w = showLast(t, {{{"RegNum", "N1\"*é"},
                              {"Make", "Piper"},
                              {"Model", "PA-28"},
@@ -83,7 +91,7 @@ void ShowRecordTest::aircraftOwnerAndAgency()
 
 void ShowRecordTest::nullFieldsGivePlaceholders()
 {
-    TestWindow t;
+    TestWindow t(m_engine);
     Form1 &w = showLast(t, {{{"Make", "Piper"}}});
     FormScreen &s = *w.Panel3D1;
     QCOMPARE(controlText(s.Combo1[0]), QString());
@@ -146,7 +154,7 @@ void ShowRecordTest::unitKind()
     QFETCH(bool, manufacturerShown);
     QFETCH(bool, boxesEnabled);
 
-    TestWindow t;
+    TestWindow t(m_engine);
     record.insert("RegNum", "N1");
     // The screen starts on another kind with text in every box, so each layout must apply.
     t.install();
@@ -185,7 +193,7 @@ void ShowRecordTest::approval()
     QFETCH(QVariant, approved);
     QFETCH(bool, approvedBefore);
     QFETCH(int, verdict);
-    TestWindow t;
+    TestWindow t(m_engine);
     t.install();
     insertForm(t, {{"RegNum", "N1"}, {"Approved", approved}});
     Form1 &w = t.open();
@@ -199,7 +207,7 @@ void ShowRecordTest::approval()
 
 void ShowRecordTest::nullFieldsLeaveEarlierValues()
 {
-    TestWindow t;
+    TestWindow t(m_engine);
     Form1 &w = showLast(t, {{{"RegNum", "N2"}},
                             {{"RegNum", "N1"},
                              {"Back", "Old work."},
@@ -231,7 +239,7 @@ void ShowRecordTest::nullFieldsLeaveEarlierValues()
 
 void ShowRecordTest::datesInSystemShortForm()
 {
-    TestWindow t;
+    TestWindow t(m_engine);
     Form1 &w = showLast(
         t, {{{"RegNum", "N1"}, {"FormDate", "2001-03-05"}, {"ApproveDate", "2011-12-17"}}});
     QCOMPARE(w.Panel3D1->Text16->text(), Dates::shortForm(QDate(2001, 3, 5)));
@@ -239,5 +247,15 @@ void ShowRecordTest::datesInSystemShortForm()
     QVERIFY(!w.Panel3D1->Text17->text().isEmpty());
 }
 
+class ShowRecordOnServerTest : public ShowRecordTest
+{
+    Q_OBJECT
+public:
+    ShowRecordOnServerTest()
+        : ShowRecordTest(TestEngine::Server)
+    { }
+};
+
 REGISTER_TEST(ShowRecordTest)
+REGISTER_TEST(ShowRecordOnServerTest)
 #include "ShowRecordTest.moc"
