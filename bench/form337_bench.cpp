@@ -374,10 +374,17 @@ int main(int argc, char **argv)
             }
             return t;
         };
+        // A result of a few forms is walked once per run, so that its median means something.
         auto walkResult = [&](const char *box, const QString &text) {
-            search(box, text);
-            const QList<double> t = walkOn();
-            return qMakePair(median(t), int(t.size()));
+            QList<double> t;
+            int clicks = 0;
+            for (int i = 0; i < runs; ++i) {
+                search(box, text);
+                const QList<double> pass = walkOn();
+                t += pass;
+                clicks = int(pass.size());
+            }
+            return qMakePair(median(t), clicks);
         };
         const QString aircraft = storedValue("RegNum");
         for (const auto &[box, text] :
@@ -385,9 +392,11 @@ int main(int argc, char **argv)
               qMakePair("Text35", QStringLiteral("*") + storedValue("Serial").mid(1, 5))}) {
             const auto [ms, clicks] = walkResult(box, text);
             rows << Row{
-                QStringLiteral("next click with painting in the result of \"%1\" (%2 clicks)")
+                QStringLiteral("next click with painting in the result of \"%1\" (%2 clicks, "
+                               "%3 walks)")
                     .arg(text)
-                    .arg(clicks),
+                    .arg(clicks)
+                    .arg(runs),
                 ms, -1, "", 2};
         }
         w.searchHandlers().Command3D27_Click();
