@@ -1,5 +1,6 @@
 #include "ui/LazyListModel.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLineEdit>
@@ -31,20 +32,31 @@ void LazyListModel::fill(QComboBox *combo, Reader reader)
         combo->setModel(model);
         // The list holds only what has been read: typing offers the stored values that
         // start with the typed text, in a list below the box that changes nothing typed
-        // until one is picked. The completer sits on the box's line, so a picked value
-        // need not be among the rows read; the pick is reported as a pick from the list.
+        // (not even while the offer is walked with the arrow keys) until one is picked.
         if (QLineEdit *edit = combo->lineEdit()) {
             auto *found = new QStringListModel(combo);
             auto *completer = new QCompleter(found, combo);
             completer->setCaseSensitivity(Qt::CaseInsensitive);
             completer->setCompletionMode(QCompleter::PopupCompletion);
-            edit->setCompleter(completer);
-            QObject::connect(edit, &QLineEdit::textEdited, model,
-                             [model, found](const QString &typed) {
+            completer->setWidget(edit);  // driven here, not by the box
+            QObject::connect(edit, &QLineEdit::textEdited, completer,
+                             [model, found, completer](const QString &typed) {
                                  found->setStringList(model->startingWith(typed, kSuggestions));
+                                 completer->setCompletionPrefix(typed);
+                                 if (completer->completionCount() > 0)
+                                     completer->complete();
+                                 else
+                                     completer->popup()->hide();
                              });
+            // A picked value is picked as from the list: it becomes the list's current
+            // entry (taking its place there if that part is not read yet), then the pick is
+            // reported.
             QObject::connect(completer, qOverload<const QString &>(&QCompleter::activated), combo,
-                             [combo] { emit combo->activated(combo->currentIndex()); });
+                             [combo, model](const QString &value) {
+                                 const int row = model->insertSorted(value);
+                                 combo->setCurrentIndex(row);
+                                 emit combo->activated(row);
+                             });
         }
     }
     model->restart(std::move(reader));
@@ -59,6 +71,8 @@ void LazyListModel::restart(Reader reader)
     m_reader = std::move(reader);
     m_values = m_reader ? m_reader(QString(), true, kPiece) : QStringList();
     m_complete = m_values.size() < kPiece;
+    m_readTo = m_values.isEmpty() ? std::nullopt : std::optional<QString>(m_values.last());
+    m_ahead = 0;
     endResetModel();
 }
 
@@ -75,17 +89,33 @@ QStringList LazyListModel::startingWith(const QString &prefix, int count) const
     return found;
 }
 
-void LazyListModel::insertSorted(const QString &value)
+int LazyListModel::insertSorted(const QString &value)
 {
-    const auto place = std::lower_bound(m_values.begin(), m_values.end(), value, sortsBefore);
-    if (place != m_values.end() && QString::compare(*place, value, Qt::CaseInsensitive) == 0)
-        return;  // listed already
-    if (place == m_values.end() && !m_complete)
-        return;  // not read yet: the next piece brings it
-    const int row = int(place - m_values.begin());
+    const int row = place(value);
+    countAhead();
+    return row;
+}
+
+int LazyListModel::place(const QString &value)
+{
+    const auto at = std::lower_bound(m_values.begin(), m_values.end(), value, sortsBefore);
+    const int row = int(at - m_values.begin());
+    if (at != m_values.end() && QString::compare(*at, value, Qt::CaseInsensitive) == 0)
+        return row;  // listed already
     beginInsertRows({}, row, row);
     m_values.insert(row, value);
     endInsertRows();
+    return row;
+}
+
+void LazyListModel::countAhead()
+{
+    if (m_complete || !m_readTo) {
+        m_ahead = m_complete ? 0 : int(m_values.size());
+        return;
+    }
+    const auto end = std::upper_bound(m_values.begin(), m_values.end(), *m_readTo, sortsBefore);
+    m_ahead = int(m_values.end() - end);
 }
 
 int LazyListModel::rowCount(const QModelIndex &parent) const
@@ -110,12 +140,19 @@ void LazyListModel::fetchMore(const QModelIndex &parent)
 {
     if (!canFetchMore(parent) || !m_reader)
         return;
-    const QStringList more
-        = m_reader(m_values.isEmpty() ? QString() : m_values.last(), m_values.isEmpty(), kPiece);
+    const QStringList more = m_reader(m_readTo.value_or(QString()), !m_readTo, kPiece);
     m_complete = more.size() < kPiece;
     if (more.isEmpty())
         return;
-    beginInsertRows({}, int(m_values.size()), int(m_values.size() + more.size() - 1));
-    m_values += more;
-    endInsertRows();
+    m_readTo = more.last();
+    if (m_ahead == 0) {
+        beginInsertRows({}, int(m_values.size()), int(m_values.size() + more.size() - 1));
+        m_values += more;
+        endInsertRows();
+    } else {
+        // Values inserted beyond the part read may be among these: each is listed once.
+        for (const QString &value : more)
+            place(value);
+    }
+    countAhead();
 }

@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QComboBox;
 
@@ -31,9 +32,9 @@ public:
     void restart(Reader reader);
     // Up to count values starting with the prefix (ignoring case), for completing typed text.
     QStringList startingWith(const QString &prefix, int count) const;
-    // A value just stored takes its place in the part read so far; a place further on is
-    // left to the reading of that part.
-    void insertSorted(const QString &value);
+    // A value just stored or picked takes its place in the list (once, also when the list
+    // reads that part later); returns its row.
+    int insertSorted(const QString &value);
     // Whether the whole list has been read.
     bool isComplete() const { return m_complete; }
 
@@ -43,7 +44,12 @@ public:
     void fetchMore(const QModelIndex &parent) override;
 
 private:
+    int place(const QString &value);
+    void countAhead();
+
     Reader m_reader;
     QStringList m_values;
     bool m_complete = true;
+    std::optional<QString> m_readTo;  // the last value read; none: nothing read yet
+    int m_ahead = 0;                  // values inserted beyond the part read
 };

@@ -675,19 +675,31 @@ private slots:
 
         // Typing offers marks the list has not read, and changes nothing typed; a pick
         // from the offer is a pick from the list: the aircraft's latest form is copied.
+        // Unsaved changes on screen are asked about first, as for a pick from the list.
         w.SetDataPaths();
         QCOMPARE(mark->count(), LazyListModel::kPiece);
         mark->setFocus();
         mark->lineEdit()->clear();
         QTest::keyClicks(mark->lineEdit(), QStringLiteral("n044"));
         QCOMPARE(mark->lineEdit()->text(), QStringLiteral("n044"));
-        QCompleter *offer = mark->lineEdit()->completer();
+        setControlText(w.Panel3D1->Text2[0], QStringLiteral("Changed Owner"));
+        auto *offer = mark->findChild<QCompleter *>();
         QTRY_VERIFY(offer->popup()->isVisible());
         QCOMPARE(offer->completionCount(), 10);
+        const qsizetype askedBefore = t.messages.asked.size();
+        t.messages.script << Msg::Answer::Discard;
         QTest::keyClick(offer->popup(), Qt::Key_Down);
+        QCOMPARE(mark->lineEdit()->text(), QStringLiteral("n044"));  // walked, not picked
         QTest::keyClick(offer->popup(), Qt::Key_Return);
+        QCOMPARE(t.messages.asked.size(), askedBefore + 1);
+        QCOMPARE(t.messages.asked.last().buttons, Msg::Buttons::SaveDiscardCancel);
         QCOMPARE(mark->lineEdit()->text(), QStringLiteral("N0440"));
+        QCOMPARE(mark->itemText(mark->currentIndex()), QStringLiteral("N0440"));
         QCOMPARE(w.Panel3D1->Combo1[1]->currentText(), QStringLiteral("Piper"));
+        // The mark picked ahead of the part read is listed once when that part is read.
+        while (mark->model()->canFetchMore({}))
+            mark->model()->fetchMore({});
+        QCOMPARE(items(mark), expected);
     }
 
     void pickingAStoredMarkOffersSave()
