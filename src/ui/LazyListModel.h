@@ -7,7 +7,7 @@
 
 class QComboBox;
 
-// A sorted list of stored values (registration marks, makes) read in pieces as it is
+// A sorted list of stored values (the registration marks) read in pieces as it is
 // shown: the list a combo box drops down grows with the stored forms, and reading it in
 // full would make every start-up as slow as the archive is large. The first piece is read
 // at once; the view asks for the next as it scrolls to the end.
@@ -35,8 +35,6 @@ public:
     // A value just stored or picked takes its place in the list (once, also when the list
     // reads that part later); returns its row.
     int insertSorted(const QString &value);
-    // Whether the whole list has been read.
-    bool isComplete() const { return m_complete; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
