@@ -13,6 +13,7 @@
 #include "setup/ServerBox.h"
 #include "setup/SetupHandlers.h"
 #include "setup/SetupPanel.h"
+#include "ui/LazyListModel.h"
 #include "ui/ListFill.h"
 #include "ui/MessageService.h"
 
@@ -248,13 +249,23 @@ void DataBinding::fillLists()
         });
         return values;
     };
-    ListFill::replaceItems(
-        form->Combo1[0],
-        distinctValues(
-            QStringLiteral(
-                "SELECT DISTINCT \"RegNum\" FROM \"Form\" WHERE \"RegNum\" IS NOT NULL ORDER BY "
-                "\"RegNum\""),
-            QStringLiteral("RegNum")));
+    // The registration marks grow with the stored forms: read as the list is shown.
+    LazyListModel::fill(form->Combo1[0], [this](const QString &from, bool included, int count) {
+        QStringList marks;
+        const std::shared_ptr<Database> forms = w.Data1.database();
+        skipFailingStep([&] {
+            if (!forms)
+                return;  // no data bound: an empty list
+            const auto rows = forms->rows(
+                QStringLiteral("SELECT DISTINCT \"RegNum\" FROM \"Form\" WHERE \"RegNum\" %1 "
+                               "coalesce(?, '') ORDER BY \"RegNum\" LIMIT ?")
+                    .arg(included ? QLatin1String(">=") : QLatin1String(">")),
+                {from, count});
+            for (const QVariantList &row : rows)
+                marks << row.value(0).toString();
+        });
+        return marks;
+    });
     ListFill::replaceItems(
         form->Combo1[1],
         distinctValues(

@@ -258,6 +258,8 @@ struct Recordset::Private
             return key + 1 < loadedRows.size()
                        ? std::optional<Row>(Row{key + 1, loadedRows[key + 1], {}})
                        : std::nullopt;
+        if (matchKeysRead && matchKeys)
+            return rowByMatchKeys(key, true);
         return fetchOne(keyAfter(key), false);
     }
 
@@ -267,7 +269,31 @@ struct Recordset::Private
             return key - 1 >= 0 && key - 1 < loadedRows.size()
                        ? std::optional<Row>(Row{key - 1, loadedRows[key - 1], {}})
                        : std::nullopt;
+        if (matchKeysRead && matchKeys)
+            return rowByMatchKeys(key, false);
         return fetchOne(keyBefore(key), true);
+    }
+
+    // Once the keys of a sparse result are read, a step reads the next record by its key
+    // instead of searching the index again. Like a search result anywhere, they stand as
+    // they were at the search: a record deleted since is passed over, one stored since is
+    // met after the next search.
+    std::optional<Row> rowByMatchKeys(qint64 key, bool forward)
+    {
+        const QList<qint64> &keys = *matchKeys;
+        if (forward) {
+            for (auto at = std::upper_bound(keys.cbegin(), keys.cend(), key); at != keys.cend();
+                 ++at) {
+                if (std::optional<Row> row = fetchByKey(*at))
+                    return row;
+            }
+            return std::nullopt;
+        }
+        for (auto at = std::lower_bound(keys.cbegin(), keys.cend(), key); at != keys.cbegin();) {
+            if (std::optional<Row> row = fetchByKey(*--at))
+                return row;
+        }
+        return std::nullopt;
     }
 
     bool sourceIsEmpty()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/LazyListModel.h"
+
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QStringList>
@@ -77,6 +79,14 @@ inline void setText(QComboBox *combo, const QString &text)
 // selection stay as they were.
 inline void insertSorted(QComboBox *combo, const QString &item)
 {
+    if (auto *lazy = dynamic_cast<LazyListModel *>(combo->model())) {
+        const QString text = combo->currentText();
+        const QSignalBlocker quiet(combo);
+        lazy->insertSorted(item);
+        if (combo->isEditable())
+            combo->setEditText(text);
+        return;
+    }
     bool found = false;
     const int position = sortedPosition(combo, item, &found);
     if (found)

@@ -17,9 +17,13 @@
 #include "setup/SetupHandlers.h"
 #include "setup/SetupPanel.h"
 #include "ui/ControlText.h"
+#include "ui/LazyListModel.h"
+#include "ui/ListFill.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -648,6 +652,72 @@ private slots:
         QApplication::sendEvent(panel, &move);
         QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(40, 30));
         QCOMPARE(panel->pos(), QPoint(130, 100));
+    }
+
+    // The registration marks grow with the stored forms: start-up reads one piece of the
+    // list, the rest comes as the list is scrolled, and typing completes from every mark.
+    void longMarkListIsReadAsItIsShown()
+    {
+        TestWindow t;
+        t.install();
+        t.exec("Form337.mdb", "INSERT INTO Form (RegNum) WITH RECURSIVE n(i) AS (SELECT 1 UNION "
+                              "ALL SELECT i + 1 FROM n WHERE i < 450) SELECT printf('N%04d', i) "
+                              "FROM n UNION ALL SELECT 'n0002'");
+        t.exec("Form337.mdb", "UPDATE Form SET Make = 'Piper' WHERE RegNum = 'N0440'");
+        Form1 &w = t.open();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QComboBox *mark = w.Panel3D1->Combo1[0];
+        QCOMPARE(mark->count(), LazyListModel::kPiece);
+        QCOMPARE(mark->itemText(0), QStringLiteral("N0001"));
+
+        // A stored mark takes its place at once where the list has been read; one further
+        // on comes with its piece, once.
+        ListFill::insertSorted(mark, QStringLiteral("N0001A"));
+        ListFill::insertSorted(mark, QStringLiteral("N0300A"));
+        t.exec("Form337.mdb", "INSERT INTO Form (RegNum) VALUES ('N0001A'), ('N0300A')");
+        QCOMPARE(mark->itemText(1), QStringLiteral("N0001A"));
+        // Scrolling the dropped-down list to its end reads on.
+        mark->showPopup();
+        mark->view()->scrollToBottom();
+        QTRY_VERIFY(mark->count() > LazyListModel::kPiece + 1);
+        mark->hidePopup();
+        while (mark->model()->canFetchMore({}))
+            mark->model()->fetchMore({});
+        QStringList expected;
+        for (int i = 1; i <= 450; ++i)
+            expected << QStringLiteral("N%1").arg(i, 4, 10, QLatin1Char('0'));
+        expected.insert(1, QStringLiteral("N0001A"));
+        expected.insert(expected.indexOf("N0300") + 1, QStringLiteral("N0300A"));
+        QCOMPARE(items(mark), expected);  // "n0002" is the same mark as "N0002"
+
+        // Typing offers marks the list has not read, and changes nothing typed; a pick
+        // from the offer is a pick from the list: the aircraft's latest form is copied.
+        // Unsaved changes on screen are asked about first, as for a pick from the list.
+        w.SetDataPaths();
+        QCOMPARE(mark->count(), LazyListModel::kPiece);
+        mark->setFocus();
+        mark->lineEdit()->clear();
+        QTest::keyClicks(mark->lineEdit(), QStringLiteral("n044"));
+        QCOMPARE(mark->lineEdit()->text(), QStringLiteral("n044"));
+        setControlText(w.Panel3D1->Text2[0], QStringLiteral("Changed Owner"));
+        auto *offer = mark->findChild<QCompleter *>();
+        QTRY_VERIFY(offer->popup()->isVisible());
+        QCOMPARE(offer->completionCount(), 10);
+        const qsizetype askedBefore = t.messages.asked.size();
+        t.messages.script << Msg::Answer::Discard;
+        QTest::keyClick(offer->popup(), Qt::Key_Down);
+        QCOMPARE(mark->lineEdit()->text(), QStringLiteral("n044"));  // walked, not picked
+        QTest::keyClick(offer->popup(), Qt::Key_Return);
+        QCOMPARE(t.messages.asked.size(), askedBefore + 1);
+        QCOMPARE(t.messages.asked.last().buttons, Msg::Buttons::SaveDiscardCancel);
+        QCOMPARE(mark->lineEdit()->text(), QStringLiteral("N0440"));
+        QCOMPARE(mark->itemText(mark->currentIndex()), QStringLiteral("N0440"));
+        QCOMPARE(w.Panel3D1->Combo1[1]->currentText(), QStringLiteral("Piper"));
+        // The mark picked ahead of the part read is listed once when that part is read.
+        while (mark->model()->canFetchMore({}))
+            mark->model()->fetchMore({});
+        QCOMPARE(items(mark), expected);
     }
 
     void pickingAStoredMarkOffersSave()

@@ -16,6 +16,14 @@
 
 namespace {
 
+// Every stored mark the list offers, read to its end (start-up reads only its first piece).
+int listedMarks(QComboBox *combo)
+{
+    while (combo->model()->canFetchMore({}))
+        combo->model()->fetchMore({});
+    return combo->count();
+}
+
 enum class Outcome {
     StartsNormally,    // no message, the data bound and listed
     EndsWithMessage,   // the settings file: a message naming it, then the program ends
@@ -110,7 +118,7 @@ void BrokenFilesTest::startup()
         QVERIFY2(t.messages.asked.isEmpty(), qPrintable(t.messages.texts().join(" | ")));
         QCOMPARE(t.endCalls, 0);
         QVERIFY(w.Panel3D7->isHidden());
-        QCOMPARE(w.Panel3D1->Combo1[0]->count(), 300);
+        QCOMPARE(listedMarks(w.Panel3D1->Combo1[0]), 300);
         QCOMPARE(w.AgentPasswords.size(), 5);
         break;
     case Outcome::EndsWithMessage:
@@ -181,7 +189,7 @@ void BrokenFilesTest::abandonedTransactionIsRolledBack()
     QVERIFY(w.Panel3D7->isHidden());
     for (Recordset *rs : {&w.Data1, &w.Data3, &w.Data5, &w.Data10})
         QVERIFY2(rs->isOpen(), qPrintable(rs->name()));
-    QCOMPARE(w.Panel3D1->Combo1[0]->count(), 300);
+    QCOMPARE(listedMarks(w.Panel3D1->Combo1[0]), 300);
     QCOMPARE(w.AgentPasswords.size(), 5);
     QCOMPARE(w.AgentPasswords.value(4), QStringLiteral("pw4"));
     QCOMPARE(t.value(kSettings, QStringLiteral("SELECT TopShift FROM Setup")).toInt(), 0);
@@ -208,7 +216,7 @@ void BrokenFilesTest::readOnlyFileRefusesWrites()
 
     Form1 &w = t.open();
     QVERIFY2(t.messages.asked.isEmpty(), qPrintable(t.messages.texts().join(" | ")));
-    QCOMPARE(w.Panel3D1->Combo1[0]->count(), 300);
+    QCOMPARE(listedMarks(w.Panel3D1->Combo1[0]), 300);
     try {
         w.Data1.addNew();
         w.Data1.setField(QStringLiteral("RegNum"), QStringLiteral("N999"));
