@@ -9,11 +9,13 @@
 #include "common/TestWindow.h"
 #include "data/DataFolder.h"
 #include "data/Recordset.h"
+#include "data/ServerAddress.h"
 #include "form/FormScreen.h"
 #include "form/LogbookEntry.h"
 #include "print/PrintHandlers.h"
 #include "search/FindPanel.h"
 #include "setup/MailingAddressBox.h"
+#include "setup/ServerBox.h"
 #include "setup/SetupHandlers.h"
 #include "setup/SetupPanel.h"
 #include "ui/ControlText.h"
@@ -267,6 +269,74 @@ private slots:
         QVERIFY(w.datSecondaryRS.databaseName().endsWith("FORM337.MDB"));
         w.datSecondaryRS.refresh();  // the doubled separator and the other case reach the same file
         QCOMPARE(w.datSecondaryRS.database().get(), w.Data1.database().get());
+    }
+
+    // The set-up panel's server choice, on a database of the test server.
+    void choosingAServer_data()
+    {
+        QTest::addColumn<QString>("server");   // what the boxes name
+        QTest::addColumn<QString>("message");  // the start of what is said; empty: nothing
+        QTest::addColumn<bool>("bound");
+        QTest::newRow("reachable") << "test"
+                                   << "" << true;
+        QTest::newRow("unreachable") << "no socket"
+                                     << "The database server /no/such/socket:5432/" << false;
+        QTest::newRow("no database named") << "no database"
+                                           << "This server cannot be used: the address names no "
+                                              "database."
+                                           << true;
+    }
+
+    void choosingAServer()
+    {
+        QFETCH(QString, server);
+        QFETCH(QString, message);
+        QFETCH(bool, bound);
+        TestTables tables(TestEngine::Server);
+        QVERIFY2(tables.fresh(), qPrintable(tables.error()));
+        Database::open(tables.forms())->execute("INSERT INTO Agents (Name) VALUES ('Kim')");
+        std::optional<ServerAddress> address = ServerAddress::fromUri(tables.forms(), nullptr);
+        QVERIFY(address);
+        if (server == QLatin1String("no socket"))
+            address->host = QStringLiteral("/no/such/socket");
+        else if (server == QLatin1String("no database"))
+            address->database.clear();
+
+        TestWindow t;
+        t.install();
+        Form1 &w = t.open();
+        w.setupHandlers().Command3D18_Click();
+        ServerBox *box = w.Panel3D7->dataSource;
+        box->optServer->click();
+        box->showAddress(*address);
+        box->cmdConnectServer->click();
+        QCOMPARE(t.messages.lastText().left(message.size()), message);
+        const QString stored = t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString();
+        if (server == QLatin1String("no database")) {
+            // Refused before anything changed: the folder stays bound.
+            QCOMPARE(stored, t.folder + QLatin1Char('/'));
+            QVERIFY(w.dataFolderLabel->text().startsWith(QLatin1String("Data folder: ")));
+            return;
+        }
+        // Kept for the user to correct when it cannot be reached.
+        QCOMPARE(stored, address->toUri());
+        QCOMPARE(w.Panel3D7->frontIndicator(), bound ? 1 : 0);
+        QVERIFY(!w.Panel3D7->isHidden());
+        if (!bound)
+            return;
+        QCOMPARE(w.dataFolderLabel->text(), "Database server: " + address->displayName());
+        QCOMPARE(items(w.SSPanel1->Combo4), QStringList{"Kim"});
+        // Closing the panel keeps the server; the data folder choice goes back to the folder.
+        w.setupHandlers().Command3D18_Click();
+        QVERIFY(w.Panel3D7->isHidden());
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(),
+                 address->toUri());
+        w.setupHandlers().Command3D18_Click();
+        QVERIFY(box->optServer->isChecked());
+        box->optDataFolder->click();
+        QCOMPARE(t.value("setup337.mdb", "SELECT DataPath FROM Setup").toString(),
+                 t.folder + QLatin1Char('/'));
+        QVERIFY(w.SSPanel1->Combo4->count() == 0);
     }
 
     void choosingTheStoredFolderChangesNothing()
