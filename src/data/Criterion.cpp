@@ -82,19 +82,6 @@ Criterion compare(const QString &field, const char *op, const QVariant &value)
             {EngineValues::toBound(value)}};
 }
 
-// A Like pattern that matches exactly the text: the pattern characters stand for themselves.
-QString literalPattern(const QString &text)
-{
-    QString pattern;
-    for (QChar c : text) {
-        if (c == u'*' || c == u'?' || c == u'#' || c == u'[')
-            pattern += QLatin1Char('[') + c + QLatin1Char(']');
-        else
-            pattern += c;
-    }
-    return pattern;
-}
-
 Criterion joinSql(const QList<Criterion> &parts, const char *op)
 {
     QStringList texts;
@@ -191,20 +178,11 @@ Criterion Criterion::equals(const QString &field, const QVariant &value)
         return {QStringLiteral("%1 IS NULL").arg(name), {}};
     const QVariant bound = EngineValues::toBound(value);
     // Text columns fold ASCII case themselves (and can use their index); other
-    // letters need the engine function that folds every case.
-    Criterion equal = bound.typeId() == QMetaType::QString && !isAscii(bound.toString())
-                          ? Criterion(QStringLiteral("jet_same_text(%1, ?)").arg(name), {bound})
-                          : Criterion(QStringLiteral("%1 = ?").arg(name), {bound});
-    // The server compares text with regard to case: there the text is matched as a
-    // pattern of itself, which folds case exactly as the program does.
-    const FieldKind kind = kindOf(field);
-    if (bound.typeId() == QMetaType::QString
-        && (kind == FieldKind::Text || kind == FieldKind::LongText)) {
-        const Criterion server = serverLike(field, literalPattern(bound.toString()));
-        equal.serverSql = server.sql;
-        equal.serverParams = server.params;
-    }
-    return equal;
+    // letters need the engine function that folds every case. (A server's text columns
+    // fold every case, and it has the function too.)
+    if (bound.typeId() == QMetaType::QString && !isAscii(bound.toString()))
+        return {QStringLiteral("jet_same_text(%1, ?)").arg(name), {bound}};
+    return {QStringLiteral("%1 = ?").arg(name), {bound}};
 }
 
 Criterion Criterion::like(const QString &field, const QString &pattern)

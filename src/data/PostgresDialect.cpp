@@ -72,6 +72,7 @@ QString translate(const QString &sql)
     QString out;
     out.reserve(sql.size() + 32);
     const qsizetype n = sql.size();
+    QString lastWord;  // in lower case
     for (qsizetype i = 0; i < n;) {
         const QChar c = sql[i];
         if (c == u'\'') {  // a text literal, '' standing for a quote inside it
@@ -87,7 +88,12 @@ QString translate(const QString &sql)
                 out += sql.mid(i);
                 break;
             }
-            out += written(sql.mid(i + 1, end - i - 1));
+            // A collation is named as it is ("C" is no table or field).
+            if (lastWord == QLatin1String("collate"))
+                out += QLatin1Char('"') + sql.mid(i + 1, end - i - 1) + QLatin1Char('"');
+            else
+                out += written(sql.mid(i + 1, end - i - 1));
+            lastWord.clear();
             i = end + 1;
         } else if (startsName(c)) {
             qsizetype end = i + 1;
@@ -95,6 +101,7 @@ QString translate(const QString &sql)
                 ++end;
             const QString word = sql.mid(i, end - i);
             const QString lower = word.toLower();
+            lastWord = lower;
             // A known name is quoted (a table before its field list too); other words
             // (keywords, functions, aliases) are left to the server, which folds them itself.
             if (!isKeyword(lower) && schemaNames().contains(lower))

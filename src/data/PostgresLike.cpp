@@ -191,6 +191,8 @@ Criterion like(const QString &field, const QString &pattern, FieldKind kind)
         subject = QStringLiteral("to_char(%1, 'YYYY-MM-DD')").arg(subject);
     else if (kind != FieldKind::Text && kind != FieldKind::LongText)
         subject = QStringLiteral("CAST(%1 AS TEXT)").arg(subject);
+    else  // "~" takes no collation that ignores case: the expression itself does that
+        subject = QStringLiteral("(%1 COLLATE \"C\")").arg(subject);
     return {QStringLiteral("COALESCE(%1 ~ ?, FALSE)").arg(subject), {regularExpression(pattern)}};
 }
 

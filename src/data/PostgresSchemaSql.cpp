@@ -13,7 +13,10 @@ QString columnDefinition(const FieldSpec &field)
     switch (field.kind) {
     case FieldKind::Text:
     case FieldKind::LongText:
-        return QStringLiteral("%1 VARCHAR(%2)").arg(name).arg(field.maxLength);
+        return QStringLiteral("%1 VARCHAR(%2) COLLATE %3")
+            .arg(name)
+            .arg(field.maxLength)
+            .arg(QLatin1String(kTextCollation));
     case FieldKind::YesNo:
         return QStringLiteral("%1 SMALLINT CHECK (%1 IN (-1, 0))").arg(name);
     case FieldKind::Date:
@@ -56,7 +59,15 @@ QStringList firstRecordStatements()
 
 QStringList newDatabaseStatements()
 {
-    QStringList statements;
+    // The collation first, and the comparison the data files' connections add to their
+    // engine, for statements that compare text in any alphabet without regard to case.
+    QStringList statements{
+        QStringLiteral("CREATE COLLATION %1 (provider = icu, locale = 'und-u-ks-level2', "
+                       "deterministic = false)")
+            .arg(QLatin1String(kTextCollation)),
+        QStringLiteral("CREATE FUNCTION jet_same_text(a TEXT, b TEXT) RETURNS BOOLEAN LANGUAGE sql "
+                       "IMMUTABLE AS 'SELECT a COLLATE %1 = b'")
+            .arg(QLatin1String(kTextCollation))};
     for (const TableSpec *definition : serverTables())
         statements << createStatements(*definition);
     statements << firstRecordStatements();

@@ -8,7 +8,9 @@ struct TableSpec;
 
 // The statements that make the program's tables on a PostgreSQL server, from the same
 // table definitions as the data files:
-//   text          VARCHAR(n): the server refuses longer text itself (error 3163)
+//   text          VARCHAR(n): the server refuses longer text itself (error 3163); it
+//                 compares, sorts and groups without regard to case (kTextCollation), as
+//                 the data files and the Jet engine do
 //   Yes/No        SMALLINT holding -1 or 0, as the data files store it
 //   date          DATE, read back as a date
 //   number        DOUBLE PRECISION: whole and fractional values both kept as given
@@ -23,6 +25,10 @@ namespace PostgresSchemaSql {
 inline constexpr int kSchemaVersion = 1;
 inline const char *const kVersionTable = "SchemaVersion";
 inline const char *const kVersionField = "Version";
+// The collation of every text field: letters of every alphabet equal in any case, accents
+// still told apart. The server's own "~" and Like do not take it: they read the text in
+// the collation "C".
+inline const char *const kTextCollation = "form337_nocase";
 
 // The tables a server database holds: those of the forms file and of the inspectors'
 // file (the settings stay in each workstation's own settings file).

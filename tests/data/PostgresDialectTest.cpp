@@ -45,6 +45,9 @@ void PostgresDialectTest::namesAsTheServerReadsThem_data()
     QTest::newRow("a table before its field list")
         << "INSERT INTO Form (OwnerName,RegNum) VALUES (?,?)"
         << "INSERT INTO \"Form\" (\"OwnerName\",\"RegNum\") VALUES (?,?)";
+    QTest::newRow("a collation keeps its name")
+        << "SELECT 1 FROM Form WHERE (RegNum COLLATE \"C\") ~ ?"
+        << "SELECT 1 FROM \"Form\" WHERE (\"RegNum\" COLLATE \"C\") ~ ?";
     QTest::newRow("an unclosed quote is left alone") << "SELECT 'abc"
                                                      << "SELECT 'abc";
 }

@@ -747,6 +747,15 @@ void RecordsetTest::sqlSourceIsReadOnly()
     rs.refresh();
     QCOMPARE(rs.field("FormDate"), QVariant(QDate(2011, 3, 17)));
     QCOMPARE(rs.field("n"), QVariant(4));
+
+    // Text compares without regard to case on both engines: in lists and in conditions.
+    addForm("n9", "CESSNA");
+    rs.setSql("SELECT count(DISTINCT Make) AS N FROM Form");
+    rs.refresh();
+    QCOMPARE(rs.field("N"), QVariant(3));
+    rs.setSql("SELECT RegNum FROM Form WHERE Make = ? ORDER BY RegNum", {"cessna"});
+    rs.refresh();
+    QCOMPARE(walkForward(rs), (QStringList{"N2", "N2", "n9"}));
 }
 
 void RecordsetTest::missingFileLeavesItClosed()

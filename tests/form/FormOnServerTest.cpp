@@ -1,8 +1,10 @@
 #include "common/SampleForm.h"
 #include "common/TestRegistry.h"
 #include "common/TestServer.h"
+#include "data/DbError.h"
 #include "data/EngineValues.h"
 #include "data/FormColumns.h"
+#include "data/PostgresSchema.h"
 #include "data/PostgresSchemaSql.h"
 #include "data/Recordset.h"
 #include "data/Schema.h"
@@ -52,9 +54,12 @@ void FormOnServerTest::initTestCase()
 
     m_server = std::make_unique<TestServer>();
     QVERIFY2(m_server->ok(), qPrintable(m_server->error()));
+    try {
+        PostgresSchema::initialize(m_server->db());  // as --init-server makes a database
+    } catch (const DbError &error) {
+        QFAIL(qPrintable(error.message()));
+    }
     QSqlQuery query(m_server->db());
-    for (const QString &statement : PostgresSchemaSql::createStatements(form))
-        QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
 
     QStringList names, marks;
     for (const FieldSpec &field : form.fields) {
