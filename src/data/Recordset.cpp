@@ -171,31 +171,28 @@ struct Recordset::Private
         return found < dense ? usable : scan;
     }
 
-    // Every key the filter selects, when that costs little: the index narrows the filter
-    // to fewer than 2000 candidates, or the table holds no more than 5000 records.
-    // nullopt otherwise, as the keys would take reading the whole table.
+    // Every key the filter selects, when that costs little: the filter runs narrowed by
+    // the index (chosen at refresh because it has few candidates), or the table holds no
+    // more than 5000 records. nullopt otherwise, as the keys would take reading the table.
     std::optional<QList<qint64>> readMatchKeys() const
     {
         const QString table = SchemaSql::quoted(definition->name);
         const QString key = QLatin1String(SchemaSql::kRecordId);
-        const auto fewerThan = [&](const Criterion &where, int limit) {
-            QString inner = QStringLiteral("SELECT 1 FROM %1").arg(table);
-            if (!where.isEmpty())
-                inner += QStringLiteral(" WHERE ") + where.sql;
-            return db->value(
-                         QStringLiteral("SELECT count(*) FROM (%1 LIMIT %2)").arg(inner).arg(limit),
-                         where.params)
-                       .toInt()
-                   < limit;
-        };
-        const Criterion usable = runnable(filter);
-        const bool narrowed = !usable.scanSql.isEmpty();
-        if (!(narrowed && fewerThan(usable, 2000)) && !fewerThan(Criterion(), 5001))
-            return std::nullopt;
+        const bool narrowed = !filterRun.scanSql.isEmpty();
+        if (!narrowed) {
+            const int small = 5000;
+            const int records
+                = db->value(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM %1 LIMIT %2)")
+                                .arg(table)
+                                .arg(small + 1))
+                      .toInt();
+            if (records > small)
+                return std::nullopt;
+        }
         QList<qint64> keys;
         const QList<QVariantList> rows = db->rows(
-            QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %1").arg(key, table, usable.sql),
-            usable.params);
+            QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %1").arg(key, table, filterRun.sql),
+            filterRun.params);
         for (const QVariantList &row : rows)
             keys << row.value(0).toLongLong();
         return keys;
