@@ -177,14 +177,15 @@ struct Recordset::Private
     std::optional<QList<qint64>> readMatchKeys() const
     {
         const QString table = SchemaSql::quoted(definition->name);
-        const QString key = QLatin1String(SchemaSql::kRecordId);
+        const QString key = keyColumn();
         const bool narrowed = !filterRun.scanSql.isEmpty();
         if (!narrowed) {
             const int small = 5000;
             const int records
-                = db->value(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM %1 LIMIT %2)")
-                                .arg(table)
-                                .arg(small + 1))
+                = db->value(
+                        QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM %1 LIMIT %2) AS sample")
+                            .arg(table)
+                            .arg(small + 1))
                       .toInt();
             if (records > small)
                 return std::nullopt;
