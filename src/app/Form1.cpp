@@ -364,6 +364,9 @@ QWidget *Form1::buildStatusLine()
     dataFolderLabel->setObjectName(QStringLiteral("dataFolderLabel"));
     statusLine->addPermanentWidget(dataFolderLabel);
     messages().setStatusLine([this](const QString &text, const QString &folder) {
+        // Told again what it shows (an emptied line on every step): nothing to repaint.
+        if (text == statusLine->currentMessage() && folder == m_shownFolder)
+            return;
         m_shownFolder = folder;
         m_openFolder->setVisible(!folder.isEmpty());
         statusLine->showMessage(text);
