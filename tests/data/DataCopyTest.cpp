@@ -31,26 +31,6 @@ private:
     static QString placeOf(TestTables &tables);
 };
 
-namespace {
-
-QVariant sampleValue(const FieldSpec &field, int variant)
-{
-    switch (field.kind) {
-    case FieldKind::Text:
-    case FieldKind::LongText:
-        return QString::fromUtf8("%1 O'B\"r%_\\ \xC3\xA9 ?").arg(variant).left(field.maxLength);
-    case FieldKind::YesNo:
-        return variant == 0 ? -1 : 0;
-    case FieldKind::Date:
-        return variant == 0 ? QDate(2011, 3, 17) : QDate(1999, 12, 31);
-    case FieldKind::Number:
-        return variant == 0 ? QVariant(2.5) : QVariant(7);
-    }
-    return {};
-}
-
-}  // namespace
-
 void DataCopyTest::fill(TestTables &tables)
 {
     for (const TableSpec *definition : PostgresSchemaSql::serverTables()) {
@@ -64,12 +44,14 @@ void DataCopyTest::fill(TestTables &tables)
         for (int variant : {0, 1, 2}) {
             rs.addNew();
             for (const FieldSpec &field : definition->fields)
-                rs.setField(field.name, variant == 2 ? QVariant() : sampleValue(field, variant));
+                rs.setField(field.name, variant == 2
+                                            ? QVariant()
+                                            : sampleValue(field, variant, SampleText::Short));
             rs.update();
             if (variant == 0) {  // a record changed once: its counter moved on
                 rs.edit();
                 rs.setField(definition->fields.first().name,
-                            sampleValue(definition->fields.first(), 0));
+                            sampleValue(definition->fields.first(), 0, SampleText::Short));
                 rs.update();
             }
         }

@@ -41,30 +41,6 @@ private:
 
 namespace {
 
-// A value at the very limit of the field, and a second, different one.
-QVariant fullValue(const FieldSpec &field, int variant)
-{
-    switch (field.kind) {
-    case FieldKind::Text:
-    case FieldKind::LongText: {
-        // Quotes, escapes and letters outside ASCII stored as they are.
-        const QString piece
-            = variant == 0 ? QString::fromUtf8("O'B\"r%_\\\xC3\xA9") : QStringLiteral("x");
-        QString text;
-        while (text.size() < field.maxLength)
-            text += piece;
-        return text.left(field.maxLength);
-    }
-    case FieldKind::YesNo:
-        return variant == 0 ? -1 : 0;
-    case FieldKind::Date:
-        return variant == 0 ? QDate(2011, 3, 17) : QDate(1999, 12, 31);
-    case FieldKind::Number:
-        return variant == 0 ? QVariant(2.5) : QVariant(7);
-    }
-    return {};
-}
-
 QString insertStatement(const TableSpec &definition, const QStringList &fields)
 {
     QStringList names, marks;
@@ -143,7 +119,7 @@ void PostgresSchemaTest::storesEveryFieldInInsertionOrder()
     for (int variant : {0, 1, 2}) {
         QVariantList values;
         for (const FieldSpec &field : definition.fields)
-            values << (variant == 2 ? QVariant() : fullValue(field, variant));
+            values << (variant == 2 ? QVariant() : sampleValue(field, variant, SampleText::Full));
         QCOMPARE(failureOf(insertStatement(definition, fields), values), 0);
     }
 
@@ -161,7 +137,8 @@ void PostgresSchemaTest::storesEveryFieldInInsertionOrder()
         QVERIFY(query.next());
         for (int i = 0; i < definition.fields.size(); ++i) {
             const FieldSpec &field = definition.fields[i];
-            const QVariant expected = variant == 2 ? QVariant() : fullValue(field, variant);
+            const QVariant expected
+                = variant == 2 ? QVariant() : sampleValue(field, variant, SampleText::Full);
             const QVariant read = EngineValues::fromStored(field.kind, query.value(i));
             QVERIFY2(read == expected && read.isNull() == expected.isNull(),
                      qPrintable(QStringLiteral("%1.%2 (record %3): %4")
