@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "app/Version.h"
+#include "data/Database.h"
 #include "data/ServerCommand.h"
 #include "import/ImportCommand.h"
 #include "print/Emblem.h"
@@ -9,6 +10,7 @@
 #include "ui/FirstPaintReport.h"
 #include "ui/LongWorkDialog.h"
 #include "ui/QtMessageService.h"
+#include "ui/ServerPasswordBox.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -67,6 +69,10 @@ int main(int argc, char **argv)
 
     Form1 window(context);
     messages.setParent(&window);
+    // A database server that wants a password ~/.pgpass does not hold asks for it in a box.
+    Database::setPasswordSource([&window](const QString &server, const QString &why) {
+        return ServerPasswordBox::ask(&window, server, why);
+    });
     // Opening a large file of an earlier version builds its search index: shown, not frozen.
     LongWorkDialog longWork(&window);
 #ifndef QT_NO_SESSIONMANAGER

@@ -5,6 +5,7 @@
 #include "data/EngineFunctions.h"
 #include "data/EngineLog.h"
 #include "data/EngineValues.h"
+#include "data/PgPass.h"
 #include "data/PostgresDialect.h"
 #include "data/PostgresErrors.h"
 #include "data/PostgresSchema.h"
@@ -304,6 +305,29 @@ QString withoutFileName(const QString &name)
 
 }  // namespace
 
+namespace {
+
+Database::PasswordSource &passwordSource()
+{
+    static Database::PasswordSource source;
+    return source;
+}
+
+QHash<QString, QString> &rememberedPasswords()
+{
+    static QHash<QString, QString> passwords;
+    return passwords;
+}
+
+}  // namespace
+
+void Database::setPasswordSource(PasswordSource source)
+{
+    QMutexLocker lock(&registryMutex);
+    passwordSource() = std::move(source);
+    rememberedPasswords().clear();
+}
+
 std::shared_ptr<Database> Database::openServer(const QString &text,
                                                const QList<const TableSpec *> &expectedTables)
 {
@@ -323,7 +347,28 @@ std::shared_ptr<Database> Database::openServer(const QString &text,
         d->displayName = address->displayName();
         d->registryKey = key;
         d->connectionName = newConnectionName("server");
-        d->db = address->open(d->connectionName);
+        QString password = rememberedPasswords().value(key);
+        for (;;) {
+            try {
+                d->db = address->open(d->connectionName, password);
+                break;
+            } catch (const DbError &error) {
+                // Where libpq has no password to give, the user may know one; the lock is
+                // not held while they are asked.
+                if (!passwordSource() || PgPass::hasEntryFor(*address))
+                    throw;
+                lock.unlock();
+                const std::optional<QString> given
+                    = passwordSource()(address->displayName(), error.message());
+                lock.relock();
+                if (!given)
+                    throw;
+                password = *given;
+            }
+        }
+        // Kept in memory for the program's run, never written anywhere.
+        if (!password.isEmpty())
+            rememberedPasswords().insert(key, password);
         // From here the Database owns the connection and removes it when destroyed.
         database = std::make_shared<Database>(std::move(d));
         // A record another workstation holds locked is waited for as long as a data file's

@@ -9,6 +9,7 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <optional>
 
 struct TableSpec;
 
@@ -34,6 +35,13 @@ public:
                                           const QList<const TableSpec *> &expectedTables = {});
     // True when the name is a server address rather than a file path.
     static bool isServerAddress(const QString &name);
+    // Asked for a server's password when connecting without one failed and libpq's
+    // password file holds none for it: the server's name and why the attempt failed; the
+    // password, or nullopt when the user declines. A password that let the program in is
+    // kept in memory for the rest of the run.
+    using PasswordSource
+        = std::function<std::optional<QString>(const QString &server, const QString &why)>;
+    static void setPasswordSource(PasswordSource source);
 
     ~Database();
     Database(const Database &) = delete;

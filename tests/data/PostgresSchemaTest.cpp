@@ -8,9 +8,11 @@
 #include "data/PostgresSchemaSql.h"
 #include "data/Schema.h"
 #include "data/SchemaSql.h"
+#include "data/ServerAddress.h"
 #include "data/ServerCommand.h"
 
 #include <QDate>
+#include <QTemporaryFile>
 #include <memory>
 
 // The program's tables made on the throwaway server from the PostgreSQL dialect: every
@@ -30,6 +32,8 @@ private slots:
     void refusesDatabasesItCannotUse();
     void initServerCommand_data();
     void initServerCommand();
+    void passwordAskedWhereLibpqHasNone_data();
+    void passwordAskedWhereLibpqHasNone();
 
 private:
     // The engine number of the statement's failure; 0 when it ran.
@@ -283,3 +287,62 @@ void PostgresSchemaTest::initServerCommand()
 REGISTER_TEST(PostgresSchemaTest)
 
 #include "PostgresSchemaTest.moc"
+
+void PostgresSchemaTest::passwordAskedWhereLibpqHasNone_data()
+{
+    QTest::addColumn<QStringList>("answers");  // typed in the box in turn; "-": Cancel
+    QTest::addColumn<bool>("pgpassEntry");     // ~/.pgpass holds a (wrong) password for it
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("right password") << QStringList{"secret"} << false << 1 << true;
+    QTest::newRow("wrong, then right") << QStringList{"guess", "secret"} << false << 2 << true;
+    QTest::newRow("cancelled") << QStringList{"-"} << false << 1 << false;
+    // libpq's own password is used; the box would only repeat what the file says.
+    QTest::newRow("~/.pgpass holds one") << QStringList{"secret"} << true << 0 << false;
+}
+
+void PostgresSchemaTest::passwordAskedWhereLibpqHasNone()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(bool, pgpassEntry);
+    QFETCH(int, asked);
+    QFETCH(bool, opens);
+    // The test server asks this role, and only this one, for its password.
+    QSqlQuery setup(m_server->db());
+    setup.exec("DO $$ BEGIN CREATE ROLE form337_password LOGIN PASSWORD 'secret'; "
+               "EXCEPTION WHEN duplicate_object THEN NULL; END $$");
+    QVERIFY2(setup.exec("GRANT SELECT ON ALL TABLES IN SCHEMA public TO form337_password"),
+             qPrintable(setup.lastError().text()));
+    std::optional<ServerAddress> address = ServerAddress::fromUri(m_server->address(), nullptr);
+    QVERIFY(address);
+    address->user = QStringLiteral("form337_password");
+
+    QTemporaryFile pgpass;
+    QVERIFY(pgpass.open());
+    if (pgpassEntry)
+        pgpass.write("localhost:*:*:form337_password:wrong\n");
+    pgpass.close();
+    qputenv("PGPASSFILE", QFile::encodeName(pgpass.fileName()));
+    int times = 0;
+    QString askedFor;
+    Database::setPasswordSource([&](const QString &server, const QString &why) {
+        Q_UNUSED(why);
+        askedFor = server;
+        const QString answer = answers.value(times++, QStringLiteral("-"));
+        return answer == QLatin1String("-") ? std::nullopt : std::optional<QString>(answer);
+    });
+    bool opened = false;
+    int refused = 0;
+    try {
+        opened = Database::open(address->toUri()) != nullptr;
+    } catch (const DbError &error) {
+        refused = error.number();
+    }
+    Database::setPasswordSource({});
+    qunsetenv("PGPASSFILE");
+    QCOMPARE(times, asked);
+    if (asked > 0)
+        QCOMPARE(askedFor, address->displayName());
+    QCOMPARE(opened, opens);
+    QCOMPARE(refused, opens ? 0 : int(EngineError::CannotOpenFile));
+}
