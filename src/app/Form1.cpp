@@ -231,8 +231,11 @@ void Form1::composeSubsystems()
         PrintParts{Panel3D1, Panel3D5, Command3D14, cmdPreview, cmdExportPdf, Data3, setupCursor,
                    selectedPrinterName, m_context.printEnvironment, messages(), clock()});
     m_importHandlers = std::make_unique<ImportHandlers>(
-        ImportParts{this, Panel3D7->cmdImportAccess, m_context.programFolder, messages(), [this] {
-                        return m_dataBinding->dataFolder();
+        ImportParts{this, Panel3D7->cmdImportAccess, m_context.programFolder, messages(),
+                    [this] { return m_dataBinding->dataFolder(); },
+                    [this] {
+                        const std::optional<ServerAddress> server = m_dataBinding->server();
+                        return server ? server->displayName() : QString();
                     }});
 
     // Find and Set-up may replace or rebind the form on screen: unsaved changes are settled

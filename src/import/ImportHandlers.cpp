@@ -35,6 +35,19 @@ void ImportHandlers::cmdImportAccess_Click()
 
 ImportSummary ImportHandlers::importAccessData(const QString &sourceFolder)
 {
+    // The import writes data files; with the forms on a server they would be stored where
+    // no workstation reads them, so it is refused before anything is read or written.
+    const QString server = w.serverInUse ? w.serverInUse() : QString();
+    if (!server.isEmpty()) {
+        w.messages.tell(
+            QObject::tr("The forms are kept on the database server %1, and the old program's "
+                        "data is imported into a data folder.\n\nChoose \"Data folder\" in the "
+                        "set-up panel and import there; the data folder can then be moved to the "
+                        "server with form337 --copy-data.")
+                .arg(server),
+            QObject::tr("Import Access data"), Msg::Icon::Exclamation);
+        return {};
+    }
     const QString dataFolder = w.dataFolder();
     if (AccessImport::holdsAccessDataFiles(dataFolder)) {
         importIntoOtherFolder(sourceFolder, dataFolder);

@@ -18,4 +18,6 @@ struct ImportParts
     QString programFolder;      // suggested for this program's files
     MessageService &messages;
     std::function<QString()> dataFolder;  // the data folder the settings name, ending in "/"
+    // The database server the forms are kept on, for messages; empty with a data folder.
+    std::function<QString()> serverInUse;
 };

@@ -12,6 +12,7 @@
 #include "data/ServerAddress.h"
 #include "form/FormScreen.h"
 #include "form/LogbookEntry.h"
+#include "import/ImportHandlers.h"
 #include "print/PrintHandlers.h"
 #include "search/FindPanel.h"
 #include "setup/MailingAddressBox.h"
@@ -30,8 +31,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemModel>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -327,6 +328,11 @@ private slots:
             return;
         QCOMPARE(w.dataFolderLabel->text(), "Database server: " + address->displayName());
         QCOMPARE(items(w.SSPanel1->Combo4), QStringList{"Kim"});
+        // The Access import writes data files: refused while the forms are on the server.
+        t.messages.clear();
+        w.importHandlers().importAccessData(t.folder);
+        QVERIFY(t.messages.lastText().startsWith("The forms are kept on the database server"));
+        QCOMPARE(t.messages.asked.size(), 1);
         // Closing the panel keeps the server; the data folder choice goes back to the folder.
         w.setupHandlers().Command3D18_Click();
         QVERIFY(w.Panel3D7->isHidden());
