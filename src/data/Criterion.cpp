@@ -19,8 +19,8 @@ const FieldSpec *schemaField(const QString &field)
 {
     for (const TableSpec *definition :
          Schema::formsFileTables() + Schema::agentsFileTables() + Schema::settingsFileTables()) {
-        if (const FieldSpec *spec = definition->field(field))
-            return spec;
+        if (const FieldSpec *known = definition->field(field))
+            return known;
     }
     return nullptr;
 }
@@ -32,8 +32,8 @@ QString plainField(const QString &field)
         throw DbError(EngineError::QuerySyntax,
                       QStringLiteral("Syntax error in query expression: '%1' is not a field name.")
                           .arg(field));
-    const FieldSpec *spec = schemaField(field);
-    return spec ? spec->name : field;
+    const FieldSpec *known = schemaField(field);
+    return known ? known->name : field;
 }
 
 QString checkedField(const QString &field)
@@ -44,8 +44,8 @@ QString checkedField(const QString &field)
 // The kind of a field of the program's tables; the record key, in no table, is a number.
 FieldKind kindOf(const QString &field)
 {
-    const FieldSpec *spec = schemaField(field);
-    return spec ? spec->kind : FieldKind::Number;
+    const FieldSpec *known = schemaField(field);
+    return known ? known->kind : FieldKind::Number;
 }
 
 // The field matches the pattern, as the server runs it.
